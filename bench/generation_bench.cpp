@@ -1,0 +1,116 @@
+// How long puzzle creation takes, size by size: steps to acceptance, solver tests per
+// puzzle, the cost of one hill-climb step and one test step (each must fit well inside the
+// game's 10 ms tick), and the cost of one solve of an accepted 20x15 puzzle.
+//
+// usage: generation_bench [SEEDS]   (default 200 seeds per size)
+#include "ClueSet.h"
+#include "LogicSolver.h"
+#include "PuzzleGenerator.h"
+#include "PuzzleGrid.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double microsecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::micro>(Clock::now() - start).count();
+}
+
+template <typename T>
+T percentile(std::vector<T> values, double fraction)
+{
+    if (values.empty())
+        return T();
+    std::sort(values.begin(), values.end());
+    const size_t index = std::min(values.size() - 1, static_cast<size_t>(fraction * (values.size() - 1) + 0.5));
+    return values[index];
+}
+
+template <typename T>
+T maximum(const std::vector<T>& values)
+{
+    return values.empty() ? T() : *std::max_element(values.begin(), values.end());
+}
+
+struct Puzzle {
+    PuzzleGrid solution;
+    ClueSet clues;
+};
+
+double medianSolveMicroseconds(const std::vector<Puzzle>& puzzles)
+{
+    LogicSolver solver;
+    PuzzleGrid board;
+    std::vector<double> perPuzzle;
+    for (const Puzzle& puzzle : puzzles) {
+        std::vector<double> runs;
+        for (int run = 0; run < 41; ++run) {
+            ClueSet clues = puzzle.clues;
+            board.resize(puzzle.solution.width, puzzle.solution.height);
+            const auto start = Clock::now();
+            const bool solved = solver.solve(board, clues);
+            runs.push_back(microsecondsSince(start));
+            if (!solved) {
+                std::fprintf(stderr, "an accepted puzzle failed to solve\n");
+                std::exit(1);
+            }
+        }
+        perPuzzle.push_back(percentile(runs, 0.5));
+    }
+    return percentile(perPuzzle, 0.5);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int seeds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
+    const int sizes[][2] = {{5, 5}, {10, 5}, {10, 10}, {15, 10}, {15, 15}, {20, 15}};
+
+    std::printf("%d seeds per size; times in microseconds\n\n", seeds);
+    std::printf("%-6s | %-20s | %-17s | %-18s | %-18s\n", "size", "steps med/p90/max", "tests med/p90/max",
+        "climb step med/max", "test step med/max");
+    std::vector<Puzzle> largest;
+    for (const auto& size : sizes) {
+        std::vector<int> steps;
+        std::vector<int> tests;
+        std::vector<double> climbTimes;
+        std::vector<double> testTimes;
+        PuzzleGrid board;
+        PuzzleGrid solution;
+        ClueSet clues;
+        PuzzleGenerator generator;
+        for (int seed = 1; seed <= seeds; ++seed) {
+            std::srand(static_cast<unsigned>(seed));
+            generator.startGeneration(board, clues, size[0], size[1]);
+            int stepCount = 0;
+            int testCount = 0;
+            for (bool accepted = false; !accepted;) {
+                const bool testing = generator.nextStepTests();
+                const auto start = Clock::now();
+                accepted = generator.generationStep(board, solution, clues);
+                (testing ? testTimes : climbTimes).push_back(microsecondsSince(start));
+                ++stepCount;
+                testCount += testing;
+            }
+            steps.push_back(stepCount);
+            tests.push_back(testCount);
+            if (size[0] == 20)
+                largest.push_back({solution, clues});
+        }
+        std::printf("%2dx%-3d | %5d %6d %7d | %4d %5d %6d | %8.1f %9.1f | %8.1f %9.1f\n", size[0], size[1],
+            percentile(steps, 0.5), percentile(steps, 0.9), maximum(steps), percentile(tests, 0.5),
+            percentile(tests, 0.9), maximum(tests), percentile(climbTimes, 0.5), maximum(climbTimes),
+            percentile(testTimes, 0.5), maximum(testTimes));
+    }
+    std::printf("\nsolve of an accepted 20x15 puzzle from a blank board: median %.1f us over %zu puzzles\n",
+        medianSolveMicroseconds(largest), largest.size());
+    return 0;
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "LineSolver.h"
+
+#include <functional>
+#include <vector>
+
+class ClueSet;
+class PuzzleGrid;
+
+// Applies the line techniques to a whole board.
+//
+// A puzzle that solve() completes from a blank board has exactly one solution and can be
+// played without guessing; that is the only uniqueness test the generator needs. A puzzle
+// the techniques cannot start is refused, unique or not. The 2 x 2 diagonal
+//     # .
+//     . #
+// has the list [1] on every line: a single run in a blank two-cell line may lie in either
+// cell, no technique decides anything, the first sweep makes no progress and solve()
+// returns false, rightly, since the other diagonal fits the same clues.
+class LogicSolver {
+public:
+    // One technique's progress on one line, as reported to a trace observer.
+    struct Deduction {
+        int technique;
+        bool isRow;
+        int lineIndex;
+        const std::vector<int>& clue;
+        const std::vector<int>& before;
+        const std::vector<int>& after;
+    };
+    using Observer = std::function<void(const Deduction&)>;
+
+    // Sweeps every column, then every row, running all seven techniques on each line with
+    // Filled/Crossed, until a sweep changes nothing; returns whether every line then matches
+    // its clue (and then the board is the solution). Pass a blank board.
+    bool solve(PuzzleGrid& board, ClueSet& clues);
+
+    // One deduction for a hint, written as marks: the first line (columns before rows, lower
+    // index first) on which a technique (lower number first) finds something. Returns the
+    // technique number with isRow and lineIndex set, or 0 with isRow true and lineIndex
+    // untouched. The board must hold no marks.
+    int findHint(PuzzleGrid& board, ClueSet& clues, bool& isRow, int& lineIndex);
+
+    // Reports every deduction solve() makes, in order; for tracing tools, not for play.
+    void setObserver(Observer observer);
+
+private:
+    // Per line of one direction: whether techniques may write on it this sweep, and whether
+    // its cells changed since its clue signs were last computed.
+    struct LineFlags {
+        std::vector<char> open;
+        std::vector<char> touched;
+        void reset(int count);
+    };
+
+    void refreshSigns(const PuzzleGrid& board, ClueSet& clues, int columns, int rows);
+    // Runs the techniques on an open line; reopens the crossing lines whose cells it changed.
+    bool runOpenLine(std::vector<int>& line, const std::vector<int>& clue, bool isRow, int index);
+    bool runAllTechniques(std::vector<int>& line, const std::vector<int>& clue, bool isRow, int index);
+    // The number of the first technique that marks something on scratch_, or 0.
+    int firstDeduction(const std::vector<int>& clue);
+    void copyRow(const PuzzleGrid& board, int y);
+    void storeRow(PuzzleGrid& board, int y) const;
+
+    LineSolver lines_;
+    std::vector<int> scratch_;
+    std::vector<int> before_;
+    std::vector<int> traceBefore_;
+    LineFlags columnFlags_;
+    LineFlags rowFlags_;
+    Observer observer_;
+};

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "LogicSolver.h"
+#include "PuzzleGrid.h"
+
+#include <array>
+
+class ClueSet;
+
+// Makes puzzles that logic alone can solve, one small step at a time so the game's 10 ms
+// tick stays short.
+//
+// A random picture is nudged toward the density that plays best (a third as many clue
+// numbers as cells, half the cells filled) by a hill climb: each step scores ten copies of
+// it with five random cells flipped and keeps the best copy if it beats the picture. After
+// more than ten steps without improvement the picture's clues are handed to the solver; if
+// it solves them from a blank board the puzzle is accepted (and so has one solution),
+// otherwise the climb starts over from a new random picture.
+//
+// Only rand() supplies randomness, drawn in a fixed order, so srand(seed) fixes the puzzle.
+class PuzzleGenerator {
+public:
+    static constexpr int candidateCount = 10;
+    static constexpr int flipsPerCandidate = 5;
+    static constexpr int patience = 10;
+
+    // Steps in a row in which no candidate beat the working picture.
+    int staleRounds = 0;
+    // Score of the working picture; lower is better.
+    float currentScore = 0.0f;
+
+    // Starts a new random working picture in board and its clues in clues.
+    void startGeneration(PuzzleGrid& board, ClueSet& clues, int columns, int rows);
+    // One hill-climb or test step. Returns true on the step that accepts a puzzle: board is
+    // then blank, solution holds the picture and clues its clue lists.
+    bool generationStep(PuzzleGrid& board, PuzzleGrid& solution, ClueSet& clues);
+    // Distance from the target densities, |clue numbers / area - 0.33| + |filled / area - 0.5|.
+    static float scorePuzzle(const ClueSet& clues);
+
+    /* only meaningful between startGeneration and acceptance */
+    bool nextStepTests() const { return staleRounds > patience; }
+
+private:
+    bool testPicture(PuzzleGrid& board, PuzzleGrid& solution, ClueSet& clues);
+    void climb(PuzzleGrid& board, ClueSet& clues);
+    void restart(PuzzleGrid& board, ClueSet& clues);
+
+    int columns_ = 0;
+    int rows_ = 0;
+    std::array<PuzzleGrid, candidateCount> candidates_;
+    LogicSolver solver_;
+};

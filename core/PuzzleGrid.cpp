@@ -1,0 +1,90 @@
+#include "PuzzleGrid.h"
+
+#include "CellState.h"
+
+#include <cstdlib>
+
+void PuzzleGrid::resize(int newWidth, int newHeight)
+{
+    width = newWidth;
+    height = newHeight;
+    cells.resize(static_cast<size_t>(width));
+    for (auto& column : cells)
+        column.assign(static_cast<size_t>(height), Blank);
+}
+
+void PuzzleGrid::randomize(int newWidth, int newHeight)
+{
+    resize(newWidth, newHeight);
+    for (auto& column : cells)
+        for (auto& cell : column)
+            cell = std::rand() % 2 + 1;
+}
+
+void PuzzleGrid::copyFrom(const PuzzleGrid& other)
+{
+    width = other.width;
+    height = other.height;
+    cells = other.cells;
+}
+
+void PuzzleGrid::flipRandomCells(int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const int x = std::rand() % width;
+        const int y = std::rand() % height;
+        int& cell = cells[x][y];
+        cell = cell == Filled ? Crossed : Filled;
+    }
+}
+
+void PuzzleGrid::acceptMarks()
+{
+    replaceMarks(Filled, Crossed);
+}
+
+void PuzzleGrid::discardMarks()
+{
+    replaceMarks(Blank, Blank);
+}
+
+void PuzzleGrid::replaceMarks(int filledCode, int crossedCode)
+{
+    for (auto& column : cells) {
+        for (auto& cell : column) {
+            if (cell == MarkedFilled)
+                cell = filledCode;
+            else if (cell == MarkedCrossed)
+                cell = crossedCode;
+        }
+    }
+    changed = true;
+}
+
+std::vector<int> PuzzleGrid::column(int x) const
+{
+    return cells[x];
+}
+
+std::vector<int> PuzzleGrid::row(int y) const
+{
+    std::vector<int> line(static_cast<size_t>(width));
+    for (int x = 0; x < width; ++x)
+        line[x] = cells[x][y];
+    return line;
+}
+
+void PuzzleGrid::setColumn(int x, const std::vector<int>& line)
+{
+    if (line.empty() || static_cast<int>(line.size()) != height)
+        return;
+    cells[x] = line;
+}
+
+void PuzzleGrid::setRow(int y, const std::vector<int>& line)
+{
+    if (line.empty() || static_cast<int>(line.size()) != width)
+        return;
+    for (int x = 0; x < width; ++x)
+        cells[x][y] = line[x];
+}
