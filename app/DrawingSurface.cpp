@@ -1,0 +1,76 @@
+#include "DrawingSurface.h"
+
+#include <QGuiApplication>
+#include <QOpenGLContext>
+#include <QOpenGLFunctions>
+#include <QOpenGLWidget>
+#include <QPainter>
+
+namespace {
+
+class GLSurface : public QOpenGLWidget {
+public:
+    GLSurface(QWidget* parent, DrawingSurface::PaintFrame paintFrame)
+        : QOpenGLWidget(parent)
+        , paintFrame_(std::move(paintFrame))
+    {
+    }
+
+protected:
+    void paintGL() override
+    {
+        // A frame may leave parts undrawn (a missing background); never show stale pixels.
+        QOpenGLFunctions* gl = context()->functions();
+        gl->glClearColor(0, 0, 0, 1);
+        gl->glClear(GL_COLOR_BUFFER_BIT);
+        QPainter painter(this);
+        paintFrame_(painter);
+    }
+
+private:
+    DrawingSurface::PaintFrame paintFrame_;
+};
+
+class RasterSurface : public QWidget {
+public:
+    RasterSurface(QWidget* parent, DrawingSurface::PaintFrame paintFrame)
+        : QWidget(parent)
+        , paintFrame_(std::move(paintFrame))
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::black);
+        paintFrame_(painter);
+    }
+
+private:
+    DrawingSurface::PaintFrame paintFrame_;
+};
+
+bool openGLAvailable()
+{
+    const QString platform = QGuiApplication::platformName();
+    if (platform == "offscreen" || platform == "minimal")
+        return false;
+    QOpenGLContext probe;
+    return probe.create();
+}
+
+} // namespace
+
+namespace DrawingSurface {
+
+QWidget* create(QWidget* parent, PaintFrame paintFrame)
+{
+    QWidget* surface = openGLAvailable() ? static_cast<QWidget*>(new GLSurface(parent, std::move(paintFrame)))
+                                         : new RasterSurface(parent, std::move(paintFrame));
+    surface->setMouseTracking(true);
+    return surface;
+}
+
+} // namespace DrawingSurface

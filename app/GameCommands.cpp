@@ -1,0 +1,64 @@
+// The Game menu's commands that change what is played.
+#include "MainWindow.h"
+
+#include "Prompt.h"
+#include "ui_MainWindow.h"
+
+#include <QActionGroup>
+
+void MainWindow::MenuNewGame()
+{
+    // An edited settings file may leave a group unchecked; the first entry stands in.
+    const QAction* sizeEntry = sizeGroup->checkedAction() ? sizeGroup->checkedAction() : ui->action5x5;
+    const QAction* modeEntry = modeGroup->checkedAction() ? modeGroup->checkedAction() : ui->actionBeginner;
+    const PuzzleSize& size = puzzleSizes[std::max(0, sizeIndexFromLabel(sizeEntry->text()))];
+    const int newMode = std::max(int(Beginner), modeFromName(modeEntry->text()));
+    if (newPlayer)
+        Prompt::ask(this, "It looks like this is your first time playing.\nWould you like to read about how to play?");
+    StartNewGame(size.columns, size.rows, newMode);
+}
+
+void MainWindow::StartNewGame(int newColumns, int newRows, int newMode)
+{
+    columns = newColumns;
+    rows = newRows;
+    mode = newMode;
+    modeText = modeName(mode);
+    ui->actionHint->setEnabled(false);
+    ui->actionMarks->setEnabled(false);
+    generator.startGeneration(board, clues, columns, rows);
+    offsetX = 0;
+    offsetY = 0;
+    scale = 1.0f;
+    state = Creating;
+    needsRepaint = true;
+}
+
+void MainWindow::MenuMarking()
+{
+    marking = !marking;
+    if (marking) {
+        ui->actionHint->setEnabled(false);
+        clues.highlightRed = 0;
+        clues.highlightGreen = 0;
+        clues.highlightBlue = 230;
+    } else {
+        if (Prompt::ask(this, "Keep marks?"))
+            board.acceptMarks();
+        else
+            board.discardMarks();
+        ui->actionHint->setEnabled(true);
+        clues.highlightRed = 200;
+        clues.highlightGreen = 0;
+        clues.highlightBlue = 0;
+    }
+    needsRepaint = true;
+}
+
+void MainWindow::MenuHint() { }
+
+void MainWindow::MenuHighScore() { }
+
+void MainWindow::MenuHelp() { }
+
+void MainWindow::MenuAbout() { }

@@ -1,0 +1,127 @@
+// The tick and what it drives: puzzle creation, play, the win sequence.
+#include "MainWindow.h"
+
+#include "SceneGeometry.h"
+#include "ui_MainWindow.h"
+
+#include <cstdlib>
+
+void MainWindow::Tick()
+{
+    switch (state) {
+    case Creating: createPuzzleStep(); break;
+    case Playing: playStep(); break;
+    case Celebrating: WinStep(); break;
+    default: break;
+    }
+    if (faultTimeLine.state() == QTimeLine::Running)
+        needsRepaint = true;
+    if (needsRepaint) {
+        surface->repaint();
+        needsRepaint = false;
+    }
+}
+
+// One generator step takes microseconds, so a tick runs steps back to back for a few
+// milliseconds: puzzles arrive in a few ticks instead of seconds, and the event loop still
+// gets the rest of every tick. The steps and their draws from rand() are the same either way.
+void MainWindow::createPuzzleStep()
+{
+    QElapsedTimer work;
+    work.start();
+    do {
+        if (generator.generationStep(board, solution, clues)) {
+            acceptPuzzle();
+            return;
+        }
+    } while (work.nsecsElapsed() < creationBudgetNs);
+}
+
+void MainWindow::acceptPuzzle()
+{
+    board.resize(columns, rows);
+    clock.invalidate();
+    timeOffset = 0;
+    faults = 0;
+    BeginPlay();
+}
+
+void MainWindow::BeginPlay()
+{
+    const int rowSlots = clues.widestRowClue();
+    const int columnSlots = clues.widestColumnClue();
+    boardPanel.rebuild(columns, rows, rowSlots, columnSlots, panelFillColor, panelLineColor);
+    boardX = SceneGeometry::boardOrigin(rowSlots);
+    boardY = SceneGeometry::boardOrigin(columnSlots);
+    board.originX = clues.originX = boardPanel.originX = boardX;
+    board.originY = clues.originY = boardPanel.originY = boardY;
+    clues.updateSatisfied(board);
+    FitView(width(), height());
+    ui->actionHint->setEnabled(true);
+    ui->actionMarks->setEnabled(mode != Beginner);
+    marking = false;
+    ui->actionMarks->setChecked(false);
+    clues.highlightRed = 200;
+    clues.highlightGreen = 0;
+    clues.highlightBlue = 0;
+    state = Playing;
+    needsRepaint = true;
+}
+
+void MainWindow::playStep()
+{
+    // Whole seconds; formatted as an integer so that a time of a million seconds or more
+    // still reads back as a number.
+    const QString time = clock.isValid() ? QString::number(clock.elapsed() / 1000 + timeOffset) : QString("0");
+    const QString faultCount = QString::number(faults);
+    if (time != timeText || faultCount != faultsText) {
+        timeText = time;
+        faultsText = faultCount;
+        needsRepaint = true;
+    }
+    ApplyInput();
+    if (board.changed) {
+        board.changed = false;
+        clues.updateSatisfied(board);
+        if (clues.allSatisfied())
+            BeginWin();
+    }
+}
+
+void MainWindow::BeginWin()
+{
+    state = Celebrating;
+    newPlayer = false;
+    leftDown = rightDown = false;
+    clearCountdown = columns * rows;
+}
+
+// The solved board dissolves: one random cell per tick, then the rest at once, then the
+// window waits for the last bursts to fade.
+void MainWindow::WinStep()
+{
+    if (clearCountdown > 0) {
+        const int x = std::rand() % columns;
+        const int y = std::rand() % rows;
+        clearCell(x, y);
+    } else if (clearCountdown == 0) {
+        for (int x = 0; x < columns; ++x)
+            for (int y = 0; y < rows; ++y)
+                clearCell(x, y);
+    } else {
+        FinishGame();
+    }
+    needsRepaint = true;
+    --clearCountdown;
+}
+
+void MainWindow::clearCell(int x, int y)
+{
+    board.cells[x][y] = Blank;
+    board.changed = true;
+}
+
+void MainWindow::FinishGame()
+{
+    StartNewGame(columns, rows, mode);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+// What the main window is doing; the tick and the input handlers act by it.
+enum GameState {
+    Idle = 0, // built, no game yet
+    Creating = 1, // the generator is making a puzzle
+    Playing = 2, // the player is solving
+    WinScreen = 4, // the congratulations dialog is open
+    Closing = 5, // the window is closing and asks whether to save
+    Celebrating = 6, // solved: the board dissolves
+};
+
+// The rules a game is played by; also the texts of the Mode menu and of the score groups.
+enum GameMode { Beginner = 1, Normal = 2, Expert = 3 };
+
+// "Beginner", "Normal" or "Expert"; empty for any other number.
+QString modeName(int mode);
+// The mode with that name, or 0.
+int modeFromName(const QString& name);
+
+// The board sizes, columns x rows, in menu order, with their labels ("5x5" ... "20x15").
+struct PuzzleSize {
+    int columns;
+    int rows;
+    const char* label;
+};
+constexpr PuzzleSize puzzleSizes[]
+    = {{5, 5, "5x5"}, {10, 5, "10x5"}, {10, 10, "10x10"}, {15, 10, "15x10"}, {15, 15, "15x15"}, {20, 15, "20x15"}};
+// The index in puzzleSizes of the size with that label, or -1.
+int sizeIndexFromLabel(const QString& label);

@@ -1,0 +1,197 @@
+#include "MainWindow.h"
+
+#include "Backgrounds.h"
+#include "Prompt.h"
+#include "ViewTransform.h"
+#include "ui_MainWindow.h"
+
+#include "DrawingSurface.h"
+
+#include <QActionGroup>
+#include <QFontDatabase>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <cstdlib>
+#include <ctime>
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent)
+    , ui(new Ui::MainWindow)
+{
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    QFontDatabase::addApplicationFont("Fonts//Comfortaa Regular.ttf");
+    QFontDatabase::addApplicationFont("Fonts//Comfortaa Bold.ttf");
+    techniqueNames = {"", "Boxes", "Complete", "Mercury", "Glue", "Punctuate", "Gap", "Fill"};
+
+    ui->setupUi(this);
+    createActionGroups();
+    connectActions();
+    LoadSettings();
+
+    if (!mistakePixmap.load("Images//mistake.png"))
+        Prompt::fatalError("Failed to load mistake.png!");
+    faultTimeLine.setDuration(1500);
+    faultTimeLine.setFrameRange(0, 1);
+    infoFont = QFont("Comfortaa", 14, QFont::Bold);
+
+    if (!backgroundPixmap.load(Backgrounds::style(backgroundIndex).textureFile))
+        Prompt::fatalError("Failed to load background file!");
+    panelFillColor = Backgrounds::style(backgroundIndex).panelFill;
+    panelLineColor = Backgrounds::style(backgroundIndex).panelLine;
+
+    // The surface fills the central widget; painting translates back to the window's
+    // origin, and pointer events it ignores reach the window in window coordinates.
+    surface = DrawingSurface::create(ui->centralWidget, [this](QPainter& painter) { paintFrame(painter); });
+    auto* layout = new QVBoxLayout(ui->centralWidget);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(surface);
+
+    tickTimer = new QTimer(this);
+    connect(tickTimer, &QTimer::timeout, this, &MainWindow::Tick);
+    tickTimer->start(10);
+}
+
+MainWindow::~MainWindow()
+{
+    delete ui;
+}
+
+void MainWindow::createActionGroups()
+{
+    sizeGroup = new QActionGroup(this);
+    for (QAction* action :
+        {ui->action5x5, ui->action10x5, ui->action10x10, ui->action15x10, ui->action15x15, ui->action20x15})
+        sizeGroup->addAction(action);
+    modeGroup = new QActionGroup(this);
+    for (QAction* action : {ui->actionBeginner, ui->actionNormal, ui->actionExpert})
+        modeGroup->addAction(action);
+    backgroundGroup = new QActionGroup(this);
+    for (QAction* action : {ui->actionGrass, ui->actionLeaves, ui->actionWater, ui->actionWood})
+        backgroundGroup->addAction(action);
+}
+
+void MainWindow::connectActions()
+{
+    // Size and mode entries only move their check mark; the next new game reads it.
+    connect(ui->actionExit, &QAction::triggered, this, &MainWindow::MenuExitGame);
+    connect(ui->actionHighScore, &QAction::triggered, this, &MainWindow::MenuHighScore);
+    connect(ui->actionHint, &QAction::triggered, this, &MainWindow::MenuHint);
+    connect(ui->actionMarks, &QAction::triggered, this, &MainWindow::MenuMarking);
+    connect(ui->actionNew_Game, &QAction::triggered, this, &MainWindow::MenuNewGame);
+    connect(ui->actionHow_To_Play, &QAction::triggered, this, &MainWindow::MenuHelp);
+    connect(ui->actionAbout, &QAction::triggered, this, &MainWindow::MenuAbout);
+    connect(ui->actionParticles, &QAction::triggered, this, &MainWindow::MenuParticles);
+    connect(ui->actionMusic, &QAction::triggered, this, &MainWindow::MenuMusic);
+    connect(ui->actionSound, &QAction::triggered, this, &MainWindow::MenuSound);
+    connect(backgroundGroup, &QActionGroup::triggered, this, &MainWindow::UpdateBackground);
+}
+
+void MainWindow::LoadSettings()
+{
+    backgroundIndex = 0;
+    particlesOn = musicOn = soundOn = newPlayer = true;
+    ui->actionWood->setChecked(true);
+    ui->action5x5->setChecked(true);
+    ui->actionBeginner->setChecked(true);
+    ui->actionParticles->setChecked(particlesOn);
+    ui->actionSound->setChecked(soundOn);
+    ui->actionMusic->setChecked(musicOn);
+}
+
+void MainWindow::StartUp()
+{
+    show();
+    MenuNewGame();
+}
+
+void MainWindow::UpdateBackground(QAction* action)
+{
+    const QAction* const byIndex[] = {ui->actionWood, ui->actionLeaves, ui->actionGrass, ui->actionWater};
+    for (int index = 0; index < Backgrounds::count; ++index)
+        if (action == byIndex[index])
+            backgroundIndex = index;
+    const BackgroundStyle& style = Backgrounds::style(backgroundIndex);
+    backgroundPixmap = QPixmap();
+    backgroundPixmap.load(style.textureFile);
+    panelLineColor = style.panelLine;
+    panelFillColor = style.panelFill;
+    // Same size as before, so the view transform stands.
+    boardPanel.rebuild(columns, rows, clues.widestRowClue(), clues.widestColumnClue(), panelFillColor, panelLineColor);
+    needsRepaint = true;
+}
+
+void MainWindow::FitView(int windowWidth, int windowHeight)
+{
+    const ViewTransform fit
+        = ViewTransform::fit(boardPanel.image.size(), windowWidth, windowHeight, menuBar()->height());
+    scale = fit.scale;
+    offsetX = fit.offsetX;
+    offsetY = fit.offsetY;
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    FitView(event->size().width(), event->size().height());
+    needsRepaint = true;
+}
+
+void MainWindow::paintFrame(QPainter& painter) const
+{
+    painter.translate(-surface->mapTo(this, QPoint(0, 0)));
+    Frame frame;
+    switch (state) {
+    case Playing:
+    case Closing:
+    case Celebrating: frame.content = Frame::Content::Board; break;
+    case Creating: frame.content = Frame::Content::Creating; break;
+    default: frame.content = Frame::Content::BackgroundOnly; break;
+    }
+    frame.scale = scale;
+    frame.offsetX = offsetX;
+    frame.offsetY = offsetY;
+    frame.background = &backgroundPixmap;
+    frame.panel = &boardPanel;
+    frame.clues = &clues;
+    frame.board = &board;
+    frame.boardX = boardX;
+    frame.boardY = boardY;
+    frame.columns = columns;
+    frame.rows = rows;
+    frame.infoFont = &infoFont;
+    frame.modeText = modeText;
+    frame.timeText = timeText;
+    frame.faultsText = faultsText;
+    frame.faultShown = faultTimeLine.state() == QTimeLine::Running;
+    frame.faultProgress = faultTimeLine.currentValue();
+    frame.faultX = faultX;
+    frame.faultY = faultY;
+    frame.mistake = &mistakePixmap;
+    frame.hintShown = hintShown;
+    frame.hintIsRow = hintIsRow;
+    frame.hintLine = hintLine;
+    framePainter.paint(painter, size(), frame);
+}
+
+void MainWindow::MenuExitGame()
+{
+    close();
+}
+
+void MainWindow::MenuParticles()
+{
+    particlesOn = !particlesOn;
+}
+
+void MainWindow::MenuSound()
+{
+    soundOn = !soundOn;
+}
+
+void MainWindow::MenuMusic()
+{
+    musicOn = !musicOn;
+}

@@ -1,0 +1,152 @@
+#pragma once
+
+#include "BoardPanel.h"
+#include "CellState.h"
+#include "ClueSet.h"
+#include "FramePainter.h"
+#include "GameState.h"
+#include "PuzzleGenerator.h"
+#include "PuzzleGrid.h"
+
+#include <QElapsedTimer>
+#include <QFont>
+#include <QMainWindow>
+#include <QPixmap>
+#include <QTimeLine>
+#include <QVector>
+
+class QActionGroup;
+class QTimer;
+namespace Ui {
+class MainWindow;
+}
+
+// The game's one window, and at the same time the board view. It owns everything that lives
+// longer than one command: the puzzle (player's board, hidden solution, clues, generator),
+// the pictures, the game state, clock and fault count, and the view transform. The 10 ms
+// tick is the only loop: event handlers record the pointer and run commands, the tick
+// creates puzzles, applies input, keeps the clock and runs the win sequence.
+//
+// The game fields are public: the window's commands, its painting and the tests all work on
+// the same named state.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Builds the whole game, hidden and Idle. Assets are read from the working folder.
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Shows the window and starts the first game.
+    void StartUp();
+
+    void StartNewGame(int columns, int rows, int mode);
+    void BeginPlay();
+    void BeginWin();
+    void WinStep();
+    void ApplyInput();
+    void ShowFault(int x, int y);
+    void FinishGame();
+    void FitView(int windowWidth, int windowHeight);
+    void LoadSettings();
+
+    // Draws the current frame with the painter's origin at the window's top-left corner.
+    void paintFrame(QPainter& painter) const;
+    QWidget* drawingSurface() const { return surface; }
+
+    // How long one tick may spend creating a puzzle before it yields to the event loop.
+    static constexpr qint64 creationBudgetNs = 4'000'000;
+    static constexpr int noDrag = 5;
+
+    Ui::MainWindow* ui;
+    QActionGroup* sizeGroup;
+    QActionGroup* modeGroup;
+    QActionGroup* backgroundGroup;
+
+    int mode = Beginner;
+    GameState state = Idle;
+    int dragState = noDrag;
+    int backgroundIndex = 0;
+    bool marking = false;
+    bool hintShown = false;
+    bool particlesOn = true;
+    bool musicOn = true;
+    bool soundOn = true;
+    bool newPlayer = true;
+
+    int boardX = 0;
+    int boardY = 0;
+    int columns = 0;
+    int rows = 0;
+    QElapsedTimer clock;
+    int timeOffset = 0;
+    int faults = 0;
+    int faultX = 0;
+    int faultY = 0;
+    bool hintIsRow = false;
+    int hintLine = 0;
+    QFont infoFont;
+    QString modeText;
+    QString timeText;
+    QString faultsText;
+    QColor panelLineColor;
+    QColor panelFillColor;
+    QVector<QString> techniqueNames;
+    int pointerX = 0;
+    int pointerY = 0;
+    bool leftDown = false;
+    bool rightDown = false;
+    float scale = 1.0f;
+    int offsetX = 0;
+    int offsetY = 0;
+    int clearCountdown = 0;
+    bool needsRepaint = true;
+
+    PuzzleGrid board;
+    PuzzleGrid solution;
+    ClueSet clues;
+    PuzzleGenerator generator;
+    BoardPanel boardPanel;
+    QPixmap backgroundPixmap;
+    QPixmap mistakePixmap;
+    QTimeLine faultTimeLine;
+    QTimer* tickTimer;
+
+public slots:
+    void MenuExitGame();
+    void MenuHighScore();
+    void MenuHint();
+    void MenuMarking();
+    void MenuNewGame();
+    void MenuHelp();
+    void MenuAbout();
+    void MenuParticles();
+    void MenuMusic();
+    void MenuSound();
+    void Tick();
+    void UpdateBackground(QAction* action);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void createActionGroups();
+    void connectActions();
+    void loadBackground();
+    void createPuzzleStep();
+    void playStep();
+    void acceptPuzzle();
+    // Whether the pointer is over the cell area.
+    bool pointerOnCells() const;
+    void clearCell(int x, int y);
+    void enterCell(int x, int y, int code);
+    void eraseCell(int x, int y, int code);
+    void faultCell(int x, int y);
+
+    FramePainter framePainter;
+    QWidget* surface;
+};

@@ -1,0 +1,28 @@
+#include "ViewTransform.h"
+
+ViewTransform ViewTransform::fit(QSize sceneSize, int windowWidth, int windowHeight, int menuBarHeight)
+{
+    ViewTransform view;
+    if (sceneSize.isEmpty())
+        return view;
+
+    const int available = windowHeight - menuBarHeight;
+    const double windowRatio = double(windowWidth) / available;
+    const double sceneRatio = double(sceneSize.width()) / sceneSize.height();
+    if (windowRatio < sceneRatio) {
+        // Narrower than the scene: full width, centred vertically below the menu bar.
+        view.scale = float(windowWidth) / sceneSize.width();
+        view.offsetY = static_cast<int>((available - sceneSize.height() * view.scale) * 0.5 + menuBarHeight);
+    } else {
+        view.scale = float(available) / sceneSize.height();
+        view.offsetX = static_cast<int>((windowWidth - sceneSize.width() * view.scale) * 0.5);
+        view.offsetY = menuBarHeight;
+    }
+    return view;
+}
+
+QPoint ViewTransform::toBoard(int windowX, int windowY) const
+{
+    // A cast, not floor: a point just left of or above the scene still maps to board 0.
+    return QPoint(static_cast<int>((windowX - offsetX) / scale), static_cast<int>((windowY - offsetY) / scale));
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QPoint>
+#include <QSize>
+
+// Maps board pixels to window pixels: window = offset + board * scale.
+struct ViewTransform {
+    float scale = 1.0f;
+    int offsetX = 0;
+    int offsetY = 0;
+
+    // The largest scale at which a scene of sceneSize board pixels fits the window below its
+    // menu bar, centred across the other direction. An empty scene gives the identity.
+    static ViewTransform fit(QSize sceneSize, int windowWidth, int windowHeight, int menuBarHeight);
+
+    // The board point under a window point, each coordinate truncated toward zero.
+    QPoint toBoard(int windowX, int windowY) const;
+};
