@@ -1,6 +1,7 @@
 // The Game menu's commands that change what is played.
 #include "MainWindow.h"
 
+#include "HighScores.h"
 #include "Prompt.h"
 #include "ui_MainWindow.h"
 
@@ -55,10 +56,21 @@ void MainWindow::MenuMarking()
     needsRepaint = true;
 }
 
-void MainWindow::MenuHint() { }
-
-void MainWindow::MenuHighScore() { }
+void MainWindow::MenuHighScore()
+{
+    HighScores dialog(this);
+    dialog.setWindowModality(Qt::WindowModal);
+    const QAction* sizeEntry = sizeGroup->checkedAction();
+    const QAction* modeEntry = modeGroup->checkedAction();
+    dialog.SetSelection(std::max(0, sizeEntry ? sizeIndexFromLabel(sizeEntry->text()) : 0),
+        std::max(int(Beginner), modeEntry ? modeFromName(modeEntry->text()) : 0) - Beginner);
+    // Both boxes may already stand on the chosen entries, which updates nothing by itself.
+    dialog.UpdateHighScore();
+    dialog.exec();
+}
 
 void MainWindow::MenuHelp() { }
 
 void MainWindow::MenuAbout() { }
+
+void MainWindow::OpenHelp(const QString&) { }

@@ -2,12 +2,16 @@
 #include "MainWindow.h"
 
 #include "SceneGeometry.h"
+#include "ScoreBook.h"
+#include "SoundBank.h"
+#include "WinScreen.h"
 #include "ui_MainWindow.h"
 
 #include <cstdlib>
 
 void MainWindow::Tick()
 {
+    sounds->keepMusicGoing(musicOn);
     switch (state) {
     case Creating: createPuzzleStep(); break;
     case Playing: playStep(); break;
@@ -70,6 +74,8 @@ void MainWindow::BeginPlay()
 
 void MainWindow::playStep()
 {
+    if (particlesOn && particles.update())
+        needsRepaint = true;
     // Whole seconds; formatted as an integer so that a time of a million seconds or more
     // still reads back as a number.
     const QString time = clock.isValid() ? QString::number(clock.elapsed() / 1000 + timeOffset) : QString("0");
@@ -91,9 +97,11 @@ void MainWindow::playStep()
 void MainWindow::BeginWin()
 {
     state = Celebrating;
+    sounds->play(SoundBank::Effect::Win, soundOn);
     newPlayer = false;
     leftDown = rightDown = false;
     clearCountdown = columns * rows;
+    particles.clearAll();
 }
 
 // The solved board dissolves: one random cell per tick, then the rest at once, then the
@@ -108,20 +116,48 @@ void MainWindow::WinStep()
         for (int x = 0; x < columns; ++x)
             for (int y = 0; y < rows; ++y)
                 clearCell(x, y);
-    } else {
+    } else if (!particlesOn || !particles.anyAlive()) {
+        // Particles switched off during the dissolve are frozen, not dying: waiting for
+        // them would never end.
         FinishGame();
     }
+    if (particlesOn)
+        particles.update();
     needsRepaint = true;
     --clearCountdown;
 }
 
 void MainWindow::clearCell(int x, int y)
 {
+    // The dissolving picture bursts in the colours opposite to those of input.
+    const int code = board.cells[x][y];
+    if (particlesOn && (code == Filled || code == Crossed))
+        particles.spawnBurst(boardX + 12 + 24 * x, boardY + 12 + 24 * y, code == Filled ? Qt::black : Qt::white);
     board.cells[x][y] = Blank;
     board.changed = true;
 }
 
+// Records the win, then shows the congratulations and the choice of the next game.
 void MainWindow::FinishGame()
 {
-    StartNewGame(columns, rows, mode);
+    // The dialog's nested event loop keeps ticking; in this state the ticks do nothing.
+    state = WinScreen;
+    // "class": the game state of the same name hides the dialog type here.
+    class WinScreen dialog(this);
+    dialog.setWindowModality(Qt::WindowModal);
+    int sizeIndex = 0;
+    while (puzzleSizes[sizeIndex].columns != columns || puzzleSizes[sizeIndex].rows != rows)
+        ++sizeIndex;
+    dialog.SetSelection(sizeIndex, mode - Beginner);
+    const ScoreBook::Record record = ScoreBook::recordWin(puzzleSizes[sizeIndex].label, mode, timeText, faultsText);
+    dialog.SetScores(timeText, faultsText, record.bestTime, record.bestFaults, record.wins);
+    if (dialog.exec() == QDialog::Accepted) {
+        const PuzzleSize& next = puzzleSizes[dialog.SelectedSize()];
+        const int nextMode = dialog.SelectedMode() + Beginner;
+        sizeAction(dialog.SelectedSize())->setChecked(true);
+        modeAction(nextMode)->setChecked(true);
+        StartNewGame(next.columns, next.rows, nextMode);
+    } else {
+        close();
+    }
 }

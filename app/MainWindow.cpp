@@ -1,11 +1,13 @@
 #include "MainWindow.h"
 
 #include "Backgrounds.h"
+#include "GameSettings.h"
 #include "Prompt.h"
 #include "ViewTransform.h"
 #include "ui_MainWindow.h"
 
 #include "DrawingSurface.h"
+#include "SoundBank.h"
 
 #include <QActionGroup>
 #include <QFontDatabase>
@@ -41,6 +43,7 @@ MainWindow::MainWindow(QWidget* parent)
         Prompt::fatalError("Failed to load background file!");
     panelFillColor = Backgrounds::style(backgroundIndex).panelFill;
     panelLineColor = Backgrounds::style(backgroundIndex).panelLine;
+    sounds = std::make_unique<SoundBank>([] { Prompt::fatalError("Unable to open audio!"); });
 
     // The surface fills the central widget; painting translates back to the window's
     // origin, and pointer events it ignores reach the window in window coordinates.
@@ -56,6 +59,8 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow()
 {
+    tickTimer->stop();
+    sounds.reset();
     delete ui;
 }
 
@@ -89,22 +94,50 @@ void MainWindow::connectActions()
     connect(backgroundGroup, &QActionGroup::triggered, this, &MainWindow::UpdateBackground);
 }
 
+QAction* MainWindow::sizeAction(int index) const
+{
+    QAction* const entries[]
+        = {ui->action5x5, ui->action10x5, ui->action10x10, ui->action15x10, ui->action15x15, ui->action20x15};
+    return entries[index];
+}
+
+QAction* MainWindow::modeAction(int gameMode) const
+{
+    QAction* const entries[] = {ui->actionBeginner, ui->actionNormal, ui->actionExpert};
+    return entries[gameMode - Beginner];
+}
+
 void MainWindow::LoadSettings()
 {
-    backgroundIndex = 0;
-    particlesOn = musicOn = soundOn = newPlayer = true;
-    ui->actionWood->setChecked(true);
-    ui->action5x5->setChecked(true);
-    ui->actionBeginner->setChecked(true);
+    // Checking entries from here runs none of their commands.
+    const GameSettings settings = GameSettings::load();
+    backgroundIndex = settings.background;
+    QAction* const backgrounds[] = {ui->actionWood, ui->actionLeaves, ui->actionGrass, ui->actionWater};
+    backgrounds[backgroundIndex]->setChecked(true);
+    particlesOn = settings.particlesOn;
+    soundOn = settings.soundOn;
+    musicOn = settings.musicOn;
+    newPlayer = settings.newPlayer;
     ui->actionParticles->setChecked(particlesOn);
     ui->actionSound->setChecked(soundOn);
     ui->actionMusic->setChecked(musicOn);
+    sizeAction(std::max(0, sizeIndexFromLabel(settings.lastSize)))->setChecked(true);
+    modeAction(std::max(int(Beginner), modeFromName(settings.lastMode)))->setChecked(true);
 }
 
-void MainWindow::StartUp()
+void MainWindow::SaveSettings()
 {
-    show();
-    MenuNewGame();
+    GameSettings settings;
+    settings.background = backgroundIndex;
+    settings.particlesOn = particlesOn;
+    settings.soundOn = soundOn;
+    settings.musicOn = musicOn;
+    settings.newPlayer = newPlayer;
+    if (sizeGroup->checkedAction())
+        settings.lastSize = sizeGroup->checkedAction()->text();
+    if (modeGroup->checkedAction())
+        settings.lastMode = modeGroup->checkedAction()->text();
+    settings.save();
 }
 
 void MainWindow::UpdateBackground(QAction* action)
@@ -173,6 +206,8 @@ void MainWindow::paintFrame(QPainter& painter) const
     frame.hintShown = hintShown;
     frame.hintIsRow = hintIsRow;
     frame.hintLine = hintLine;
+    if (particlesOn)
+        frame.particles = &particles;
     framePainter.paint(painter, size(), frame);
 }
 
@@ -194,4 +229,5 @@ void MainWindow::MenuSound()
 void MainWindow::MenuMusic()
 {
     musicOn = !musicOn;
+    sounds->applyMusicSwitch(musicOn);
 }

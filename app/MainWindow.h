@@ -5,6 +5,8 @@
 #include "ClueSet.h"
 #include "FramePainter.h"
 #include "GameState.h"
+#include "LogicSolver.h"
+#include "ParticleSystem.h"
 #include "PuzzleGenerator.h"
 #include "PuzzleGrid.h"
 
@@ -15,7 +17,10 @@
 #include <QTimeLine>
 #include <QVector>
 
+#include <memory>
+
 class QActionGroup;
+class SoundBank;
 class QTimer;
 namespace Ui {
 class MainWindow;
@@ -49,6 +54,14 @@ public:
     void FinishGame();
     void FitView(int windowWidth, int windowHeight);
     void LoadSettings();
+    void SaveSettings();
+    // Writes the game in progress to "auto.sav"; false when it could not be written.
+    bool SaveGame();
+    // Resumes the game in "auto.sav"; false, changing nothing, when there is none or it is
+    // damaged.
+    bool LoadGame();
+    // Opens a help window on a page of the help folder, e.g. "Help//methods.html#Glue".
+    void OpenHelp(const QString& page);
 
     // Draws the current frame with the painter's origin at the window's top-left corner.
     void paintFrame(QPainter& painter) const;
@@ -106,11 +119,15 @@ public:
     PuzzleGrid solution;
     ClueSet clues;
     PuzzleGenerator generator;
+    LogicSolver solver;
     BoardPanel boardPanel;
     QPixmap backgroundPixmap;
     QPixmap mistakePixmap;
     QTimeLine faultTimeLine;
     QTimer* tickTimer;
+    ParticleSystem particles;
+    // Built after the settings are loaded; without an audio device it stays silent.
+    std::unique_ptr<SoundBank> sounds;
 
 public slots:
     void MenuExitGame();
@@ -132,6 +149,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createActionGroups();
@@ -146,6 +164,10 @@ private:
     void enterCell(int x, int y, int code);
     void eraseCell(int x, int y, int code);
     void faultCell(int x, int y);
+    // The hint's first step in Normal and Expert: mends the first wrong cell, if any.
+    bool mendFirstWrongCell();
+    QAction* sizeAction(int index) const;
+    QAction* modeAction(int mode) const;
 
     FramePainter framePainter;
     QWidget* surface;

@@ -4,6 +4,7 @@
 
 #include "Prompt.h"
 #include "SceneGeometry.h"
+#include "SoundBank.h"
 #include "ViewTransform.h"
 #include "ui_MainWindow.h"
 
@@ -90,8 +91,13 @@ void MainWindow::enterCell(int x, int y, int code)
 {
     board.cells[x][y] = code;
     board.changed = true;
+    if (particlesOn) {
+        const bool fill = code == Filled || code == MarkedFilled;
+        particles.spawnBurst(pointerX, pointerY, fill ? Qt::white : Qt::black);
+    }
     if (!clock.isValid())
         clock.start();
+    sounds->play(SoundBank::Effect::Draw, soundOn);
     needsRepaint = true;
 }
 
@@ -103,6 +109,7 @@ void MainWindow::eraseCell(int x, int y, int code)
     board.cells[x][y] = Blank;
     board.changed = true;
     needsRepaint = true;
+    sounds->play(SoundBank::Effect::Erase, soundOn);
 }
 
 // Beginner: a wrong move is corrected at once and counts as a fault. The rest of the drag
@@ -121,6 +128,7 @@ void MainWindow::faultCell(int x, int y)
 
 void MainWindow::ShowFault(int x, int y)
 {
+    sounds->play(SoundBank::Effect::Mistake, soundOn);
     faultX = x;
     faultY = y;
     faultTimeLine.stop();

@@ -4,6 +4,7 @@
 
 class BoardPanel;
 class ClueSet;
+class ParticleSystem;
 class PuzzleGrid;
 class QFont;
 class QPixmap;
@@ -48,4 +49,7 @@ struct Frame {
     bool hintShown = false;
     bool hintIsRow = false;
     int hintLine = 0;
+
+    // Drawn over everything else on the board; left null while particles are switched off.
+    const ParticleSystem* particles = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "BoardPanel.h"
 #include "ClueSet.h"
+#include "ParticleSystem.h"
 #include "PuzzleGrid.h"
 #include "SceneGeometry.h"
 
@@ -72,6 +73,8 @@ void FramePainter::paintBoard(QPainter& painter, QSize windowSize, const Frame& 
         paintFaultMark(painter, frame);
     if (frame.hintShown && frame.clues)
         paintHintOverlay(painter, windowSize, frame);
+    if (frame.particles)
+        frame.particles->drawAll(painter);
 }
 
 void FramePainter::paintClues(QPainter& painter, const ClueSet& clues, qreal opacity) const

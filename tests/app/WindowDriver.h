@@ -6,12 +6,33 @@
 #include "MainWindow.h"
 #include "Prompt.h"
 
+#include <QDir>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <cstdlib>
 #include <memory>
+
+// A fresh working folder holding the game's pictures, so that what a test writes
+// ("tessarin.ini", "auto.sav") never reaches another test or the real game folder.
+class ScratchGameFolder {
+public:
+    ScratchGameFolder()
+        : gameFolder_(QDir::currentPath())
+    {
+        QDir::setCurrent(folder_.path());
+        QDir().mkpath("Images");
+        for (const QString& file : QDir(gameFolder_ + "/Images").entryList(QDir::Files))
+            QFile::copy(gameFolder_ + "/Images/" + file, "Images/" + file);
+    }
+    ~ScratchGameFolder() { QDir::setCurrent(gameFolder_); }
+
+private:
+    QString gameFolder_;
+    QTemporaryDir folder_;
+};
 
 class WindowDriver {
 public:
@@ -66,7 +87,13 @@ public:
         return window->drawingSurface()->mapFrom(window.get(), inWindow);
     }
 
-    void moveTo(int x, int y) { QTest::mouseMove(window->drawingSurface(), cellPoint(x, y)); }
+    // Qt drops a move to where the pointer already is (say, where the last test left it), so
+    // every move passes a neighbouring pixel first.
+    void moveTo(int x, int y)
+    {
+        QTest::mouseMove(window->drawingSurface(), cellPoint(x, y) + QPoint(1, 1));
+        QTest::mouseMove(window->drawingSurface(), cellPoint(x, y));
+    }
     void press(Qt::MouseButton button, int x, int y)
     {
         moveTo(x, y);

@@ -1,7 +1,10 @@
 #!/bin/sh
-# Plays the real game in a real X server: starts it in a fresh folder, switches to Normal
-# through the menus, fills, crosses and erases cells with real mouse clicks, checks each on a
-# screenshot, and leaves through Game > Exit.
+# Plays the real game in a real X server with real mouse and key events, in a fresh folder:
+#   1. switches to Normal through the menus, fills, crosses and erases cells, checking each
+#      on a screenshot, and leaves through Game > Exit without saving;
+#   2. solves a 5x5 Beginner puzzle by pressing H and answering every hint box, watches the
+#      board dissolve, quits from "Congratulations!" and finds the win in "tessarin.ini";
+#   3. enters a cell, saves at close, restarts, resumes and finds the same board.
 #
 # usage: play_smoke.sh GAME_FOLDER [SCREENSHOT_FOLDER]
 set -eu
@@ -12,12 +15,16 @@ if [ "${1:-}" != "--inside" ]; then
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
     cp -r "$game"/. "$work"
+    rm -f "$work/tessarin.ini" "$work/auto.sav"
     cd "$work"
-    SHOTS="${2:-}" xvfb-run -a -s "-screen 0 1024x768x24" "$self" --inside
+    # A start number of its own keeps parallel runs from racing for the same display, and
+    # -noreset keeps the server up between the games (it resets when its last client leaves).
+    SHOTS="${2:-}" xvfb-run -a -n $(($$ % 400 + 100)) -s "-screen 0 1024x768x24 -noreset" "$self" --inside
     exit
 fi
 
-export XDG_RUNTIME_DIR="$PWD/runtime"
+# No audio device here: the dummy driver keeps "Unable to open audio!" from waiting for a click.
+export XDG_RUNTIME_DIR="$PWD/runtime" XDG_DATA_HOME="$PWD/data" SDL_AUDIODRIVER=dummy
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 game_pid=
 fail() {
@@ -26,17 +33,6 @@ fail() {
     exit 1
 }
 calc() { awk "BEGIN { printf \"%d\", $1 }"; }
-
-# Every window of the game is titled "Tessarin": the board is the 800 x 600 one, any other
-# is a question.
-windows() {
-    for id in $(xdotool search --onlyvisible --name '^Tessarin$' 2>/dev/null); do
-        echo "$id $(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: //p')"
-    done
-}
-main_window() { windows | sed -n 's/ 800x600$//p' | head -1; }
-question_open() { windows | grep -qv ' 800x600$'; }
-question_closed() { ! question_open; }
 wait_for() {
     for _ in $(seq 100); do
         "$@" && return 0
@@ -44,27 +40,47 @@ wait_for() {
     done
     return 1
 }
-answer_no() {
-    wait_for question_open || fail "$1 was not asked"
-    xdotool key Escape
-    wait_for question_closed || fail "$1 stayed open"
+
+# The board is the 800 x 600 window titled "Tessarin"; a box with that title is a question.
+windows() {
+    for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+        echo "$id $(xdotool getwindowgeometry "$id" 2>/dev/null | sed -n 's/.*Geometry: //p')"
+    done
 }
-menu_keys() { # open the Game menu, then type KEYS
+main_window() { windows '^Tessarin$' | sed -n 's/ 800x600$//p' | head -1; }
+main_window_open() { [ -n "$(main_window)" ]; }
+question_window() { windows '^Tessarin$' | grep -v ' 800x600$' | cut -d' ' -f1 | head -1; }
+question_open() { [ -n "$(question_window)" ]; }
+question_closed() { ! question_open; }
+# Without a window manager keys go to the focused window, so focus the box itself first.
+press_in() { # WINDOW KEY
+    xdotool windowfocus --sync "$1" 2>/dev/null || true
+    xdotool key "$2"
+}
+answer() { # KEY WHAT: Return takes the default (Yes, OK), Escape says No
+    wait_for question_open || fail "$2 was not asked"
+    press_in "$(question_window)" "$1"
+    wait_for question_closed || fail "$2 stayed open"
+}
+menu_keys() { # open the Game menu, then type the keys
     xdotool mousemove --window "$main" 20 9 click 1
     sleep 0.3
     xdotool key "$@"
 }
-
-./tessarin &
-game_pid=$!
-wait_for main_window >/dev/null || fail "no window"
-main=$(main_window)
-answer_no "the first-time question"
-
-menu_keys Down Down Down Right Down Return # Mode > Normal
-menu_keys Down Return                      # New Game
-answer_no "the first-time question before the new game"
-sleep 0.5
+start_game() {
+    ./tessarin &
+    game_pid=$!
+    wait_for main_window_open || fail "no window"
+    main=$(main_window)
+}
+game_ended() { ! kill -0 "$game_pid" 2>/dev/null; }
+expect_end() {
+    wait_for game_ended || fail "the game did not close"
+    status=0
+    wait "$game_pid" || status=$?
+    [ "$status" -eq 0 ] || fail "the game exited with status $status"
+    game_pid=
+}
 
 # A 5 x 5 board has four clue slots each way, so its cells start at board pixel 110; the
 # 260-pixel scene is scaled to the height below the menu bar and centred across.
@@ -75,8 +91,9 @@ cell_x() { calc "$offset_x + (122 + 24 * $1) * $scale"; }
 cell_y() { calc "$menu + (122 + 24 * $1) * $scale"; }
 
 shot=0
+# Half a second after the last click, its particles have faded.
 screenshot() {
-    sleep 0.3
+    sleep 0.8
     shot=$((shot + 1))
     import -window root screen.png
     [ -n "$SHOTS" ] && cp screen.png "$SHOTS/smoke$shot.png"
@@ -108,6 +125,13 @@ click() {
     xdotool mouseup "$1"
 }
 
+echo "1. fill, cross and erase"
+start_game
+answer Escape "the first-time question"
+menu_keys Down Down Down Right Down Return # Mode > Normal
+menu_keys Down Return                      # New Game
+answer Escape "the first-time question before the new game"
+sleep 0.5
 screenshot
 expect 0 0 blank
 expect 1 0 blank
@@ -122,14 +146,51 @@ click 1 0 0
 screenshot
 expect 0 0 blank
 expect 1 0 crossed
-
 menu_keys Up Return # Exit, the last entry
-for _ in $(seq 50); do
-    kill -0 "$game_pid" 2>/dev/null || break
-    sleep 0.1
+answer Escape "Save your game?"
+expect_end
+
+echo "2. solve with hints, win, quit"
+sed -i 's/lastMode=Normal/lastMode=Beginner/' tessarin.ini
+start_game
+answer Escape "the first-time question"
+sleep 0.5
+congratulated() { [ -n "$(windows '^Congratulations!$')" ]; }
+hints=0
+while ! congratulated; do
+    [ "$hints" -lt 30 ] || fail "30 hints did not solve a 5x5 puzzle"
+    press_in "$main" h
+    if wait_for question_open; then
+        [ "$hints" -eq 0 ] && screenshot
+        answer Return "a hint"
+    fi
+    hints=$((hints + 1))
+    sleep 0.2
 done
-kill -0 "$game_pid" 2>/dev/null && fail "the game did not close"
-status=0
-wait "$game_pid" || status=$?
-[ "$status" -eq 0 ] || fail "the game exited with status $status"
+screenshot
+press_in "$(windows '^Congratulations!$' | cut -d' ' -f1)" Escape # Quit
+expect_end
+grep -q '^5x5Wins=1$' tessarin.ini || fail "the win is not in tessarin.ini"
+grep -q '^newPlayer=false$' tessarin.ini || fail "the first win did not end the first-time question"
+
+echo "3. save at close, resume"
+start_game
+sleep 0.5
+click 1 2 2
+screenshot
+before=$(cell_look 2 2)
+[ "$before" != blank ] || fail "the click entered nothing"
+menu_keys Up Return
+answer Return "Save your game?"
+expect_end
+[ -s auto.sav ] || fail "no auto.sav"
+start_game
+answer Return "the load question"
+sleep 0.5
+screenshot
+expect 2 2 "$before"
+[ -e auto.sav ] && fail "auto.sav is offered again"
+menu_keys Up Return
+answer Escape "Save your game?"
+expect_end
 echo "smoke test passed"

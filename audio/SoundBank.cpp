@@ -1,0 +1,96 @@
+#include "SoundBank.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <cstdlib>
+
+namespace {
+
+// In the order of SoundBank::Effect.
+const char* const effectFiles[] = {"Sounds//draw.wav", "Sounds//erase.wav", "Sounds//mistake.wav", "Sounds//win.wav"};
+// Indexed by the random pick.
+const char* const trackFiles[] = {"Music//Babylon.ogg", "Music//Chill.ogg", "Music//Hypnothis.ogg"};
+
+constexpr int frequency = 22050;
+constexpr int chunkSize = 1024;
+constexpr int musicVolume = 50;
+
+} // namespace
+
+SoundBank::SoundBank(const std::function<void()>& reportNoDevice)
+{
+    // SDL would otherwise catch SIGINT and SIGTERM to post a quit event that this Qt program
+    // never reads, so the game could no longer be stopped by a signal.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // A failure here shows up again, and is reported, when the device is opened.
+    SDL_Init(SDL_INIT_AUDIO);
+    if (Mix_OpenAudio(frequency, AUDIO_S16LSB, 2, chunkSize) != 0) {
+        if (reportNoDevice)
+            reportNoDevice();
+        return;
+    }
+    open = true;
+    Mix_VolumeMusic(musicVolume);
+    for (std::size_t i = 0; i < effects.size(); ++i)
+        effects[i] = Mix_LoadWAV_RW(SDL_RWFromFile(effectFiles[i], "rb"), 1);
+}
+
+SoundBank::~SoundBank()
+{
+    if (open) {
+        releaseTrack();
+        // Freeing a chunk also stops the channels still playing it.
+        for (Mix_Chunk* chunk : effects) {
+            if (chunk)
+                Mix_FreeChunk(chunk);
+        }
+        Mix_CloseAudio();
+    }
+    SDL_Quit();
+}
+
+void SoundBank::play(Effect effect, bool soundOn)
+{
+    Mix_Chunk* chunk = effects[static_cast<std::size_t>(effect)];
+    if (open && soundOn && chunk)
+        Mix_PlayChannelTimed(-1, chunk, 0, -1);
+}
+
+void SoundBank::playRandomTrack()
+{
+    if (!open)
+        return;
+    releaseTrack();
+    musicFile = trackFiles[std::rand() % 3];
+    music = Mix_LoadMUS(musicFile);
+    if (music)
+        Mix_PlayMusic(music, 0);
+}
+
+void SoundBank::applyMusicSwitch(bool musicOn)
+{
+    if (!open)
+        return;
+    if (musicOn) {
+        playRandomTrack();
+    } else {
+        Mix_HaltMusic();
+        releaseTrack();
+    }
+}
+
+void SoundBank::keepMusicGoing(bool musicOn)
+{
+    if (open && musicOn && Mix_PlayingMusic() == 0)
+        playRandomTrack();
+}
+
+void SoundBank::releaseTrack()
+{
+    if (music) {
+        // Stops the track first if it is still playing.
+        Mix_FreeMusic(music);
+        music = nullptr;
+    }
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <array>
+#include <functional>
+
+// Declared here rather than included so that users of the bank never see the SDL headers.
+struct Mix_Chunk;
+struct _Mix_Music;
+
+// The game's audio: four sound effects kept in memory and background music streamed from
+// one of three tracks, one random track after another. Everything is read by relative path
+// from the working folder ("Sounds//draw.wav", "Music//Chill.ogg", ...).
+//
+// The sound and music switches belong to the caller (they are settings of the window); each
+// call that depends on one takes it as an argument, so there is a single copy of each.
+//
+// Without an audio device the bank reports it once at construction and from then on never
+// calls the mixer: every operation does nothing and the game runs silently.
+//
+// Only one bank may exist at a time: it starts SDL's audio and shuts SDL down again. All
+// calls come from one thread; the mixer does its mixing on its own thread.
+class SoundBank {
+public:
+    enum class Effect { Draw, Erase, Mistake, Win };
+
+    // Opens the audio device and loads the effects; starts no music. When the device cannot
+    // be opened, reportNoDevice is called once, before the constructor returns.
+    explicit SoundBank(const std::function<void()>& reportNoDevice = {});
+    ~SoundBank();
+    SoundBank(const SoundBank&) = delete;
+    SoundBank& operator=(const SoundBank&) = delete;
+
+    // Starts the effect once on a free channel, so effects overlap. Nothing happens with the
+    // sound switched off, when the effect's file did not load or when every channel is busy.
+    void play(Effect effect, bool soundOn);
+
+    // Replaces the current track (if any) by a random one played once from the start. A track
+    // that does not load leaves the music silent until the next call.
+    void playRandomTrack();
+
+    // Starts a new random track when music was switched on; halts and releases the track when
+    // it was switched off.
+    void applyMusicSwitch(bool musicOn);
+
+    // Call once per game tick: with music on and nothing playing, the next random track
+    // starts, so a finished track is followed within one tick and a track that failed to
+    // load is retried with a new pick. Never waits.
+    void keepMusicGoing(bool musicOn);
+
+    // False when no audio device could be opened.
+    bool isOpen() const { return open; }
+    // The file of the loaded track, or nullptr when no track is loaded.
+    const char* loadedTrack() const { return music ? musicFile : nullptr; }
+
+private:
+    void releaseTrack();
+
+    bool open = false;
+    std::array<Mix_Chunk*, 4> effects {};
+    _Mix_Music* music = nullptr;
+    const char* musicFile = nullptr;
+};

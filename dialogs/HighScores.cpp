@@ -1,0 +1,52 @@
+#include "HighScores.h"
+
+#include "Choices.h"
+#include "Prompt.h"
+#include "ScoreBook.h"
+#include "ScoreText.h"
+#include "ui_HighScores.h"
+
+#include <QPushButton>
+
+HighScores::HighScores(QWidget* parent)
+    : QDialog(parent)
+    , ui(new Ui::HighScores)
+{
+    ui->setupUi(this);
+    // Filled before connecting, so that filling reads no record; the caller asks for the
+    // first one once it has chosen the selection.
+    addChoices(ui->sizeComboBox, ui->modeComboBox);
+    connect(ui->modeComboBox, &QComboBox::currentIndexChanged, this, &HighScores::UpdateHighScore);
+    connect(ui->sizeComboBox, &QComboBox::currentIndexChanged, this, &HighScores::UpdateHighScore);
+    connect(ui->buttonBox, &QDialogButtonBox::clicked, this, &HighScores::ResetScores);
+}
+
+HighScores::~HighScores()
+{
+    delete ui;
+}
+
+void HighScores::SetSelection(int sizeIndex, int modeIndex)
+{
+    ui->sizeComboBox->setCurrentIndex(sizeIndex);
+    ui->modeComboBox->setCurrentIndex(modeIndex);
+}
+
+void HighScores::UpdateHighScore()
+{
+    const ScoreBook::Record record
+        = ScoreBook::lookup(ui->sizeComboBox->currentText(), ui->modeComboBox->currentIndex() + 1);
+    ui->highScoreLabel->setText("Best Time: " + ScoreText::sentence(record.bestTime, record.bestFaults));
+    ui->winsLabel->setText(ScoreText::wins(record.wins));
+}
+
+void HighScores::ResetScores(QAbstractButton* button)
+{
+    // Every button of the box arrives here, Close included.
+    if (ui->buttonBox->standardButton(button) != QDialogButtonBox::Reset)
+        return;
+    if (!Prompt::ask(this, "<p align='center'>This will clear all high scores. Proceed?</p>"))
+        return;
+    ScoreBook::clearAll();
+    UpdateHighScore();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDialog>
+
+class QAbstractButton;
+namespace Ui {
+class HighScores;
+}
+
+// Browses the stored best game and win count of each size and mode; Reset clears them all
+// after a confirmation.
+class HighScores : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit HighScores(QWidget* parent = nullptr);
+    ~HighScores() override;
+
+    /* sizeIndex 0..5 in menu order, modeIndex 0..2 (Beginner, Normal, Expert) */
+    void SetSelection(int sizeIndex, int modeIndex);
+
+    Ui::HighScores* ui;
+
+public slots:
+    void UpdateHighScore();
+    void ResetScores(QAbstractButton* button);
+};

@@ -1,0 +1,66 @@
+#include "Prompt.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+Prompt::Responder& responder()
+{
+    static Prompt::Responder instance;
+    return instance;
+}
+
+QMessageBox::StandardButton show(QWidget* parent, const QString& title, const QString& text,
+                                 QMessageBox::StandardButtons buttons, const QPoint* offset = nullptr)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, buttons, parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    box.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
+    if (parent && offset)
+        box.move(parent->pos() + *offset);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+} // namespace
+
+namespace Prompt {
+
+bool ask(QWidget* parent, const QString& question)
+{
+    if (responder())
+        return responder()(question);
+    return show(parent, "Tessarin", question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void tell(QWidget* parent, const QString& message)
+{
+    if (responder()) {
+        responder()(message);
+        return;
+    }
+    show(parent, "Tessarin", message, QMessageBox::Ok);
+}
+
+bool offerHelp(QWidget* parent, const QString& message)
+{
+    if (responder())
+        return responder()(message);
+    const QPoint offset(100, 100);
+    return show(parent, "Tessarin", message, QMessageBox::Ok | QMessageBox::Help, &offset) == QMessageBox::Help;
+}
+
+void fatalError(const QString& text)
+{
+    if (responder()) {
+        responder()(text);
+        return;
+    }
+    show(nullptr, "Fatal Error", text, QMessageBox::Ok);
+}
+
+void setResponder(Responder newResponder)
+{
+    responder() = std::move(newResponder);
+}
+
+} // namespace Prompt

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// Every question and message box the game shows goes through here, so that tests can answer
+// them without a real box. Boxes are titled "Tessarin", have no icon and are modal to the
+// window that asks, so other top-level windows (help pages) stay usable.
+namespace Prompt {
+
+// Yes and No; true on Yes.
+bool ask(QWidget* parent, const QString& question);
+
+// OK only.
+void tell(QWidget* parent, const QString& message);
+
+// OK and Help, placed 100 pixels right of and below the parent's corner so that what it
+// talks about stays in view; true when Help was chosen.
+bool offerHelp(QWidget* parent, const QString& message);
+
+// Titled "Fatal Error", OK only, without parent; the caller carries on afterwards.
+void fatalError(const QString& text);
+
+// Replaces the boxes: each gets the responder's answer (true for Yes or Help; ignored for
+// boxes with OK only). An empty responder restores the boxes.
+using Responder = std::function<bool(const QString& text)>;
+void setResponder(Responder responder);
+
+} // namespace Prompt

@@ -1,0 +1,46 @@
+#include "WinScreen.h"
+
+#include "Choices.h"
+#include "ScoreText.h"
+#include "ui_WinScreen.h"
+
+#include <QPushButton>
+
+WinScreen::WinScreen(QWidget* parent)
+    : QDialog(parent)
+    , ui(new Ui::WinScreen)
+{
+    ui->setupUi(this);
+    ui->buttonBox->addButton("New Game", QDialogButtonBox::AcceptRole);
+    ui->buttonBox->addButton("Quit", QDialogButtonBox::RejectRole);
+    addChoices(ui->sizeComboBox, ui->modeComboBox);
+}
+
+WinScreen::~WinScreen()
+{
+    delete ui;
+}
+
+void WinScreen::SetSelection(int sizeIndex, int modeIndex)
+{
+    ui->sizeComboBox->setCurrentIndex(sizeIndex);
+    ui->modeComboBox->setCurrentIndex(modeIndex);
+}
+
+int WinScreen::SelectedSize() const
+{
+    return ui->sizeComboBox->currentIndex();
+}
+
+int WinScreen::SelectedMode() const
+{
+    return ui->modeComboBox->currentIndex();
+}
+
+void WinScreen::SetScores(
+    const QString& time, const QString& faults, const QString& bestTime, const QString& bestFaults, const QString& wins)
+{
+    ui->yourScoreLabel->setText("Your Time: " + ScoreText::sentence(time, faults));
+    ui->bestScoreLabel->setText("Best Time: " + ScoreText::sentence(bestTime, bestFaults));
+    ui->winsLabel->setText(ScoreText::wins(wins));
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDialog>
+
+namespace Ui {
+class WinScreen;
+}
+
+// "Congratulations!": the time and faults of the game just won, the best game and the win
+// count of its size and mode, and the size and mode of the next game. Accepted means "New
+// Game", rejected means "Quit".
+class WinScreen : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit WinScreen(QWidget* parent = nullptr);
+    ~WinScreen() override;
+
+    /* sizeIndex 0..5 in menu order, modeIndex 0..2 (Beginner, Normal, Expert) */
+    void SetSelection(int sizeIndex, int modeIndex);
+    int SelectedSize() const;
+    int SelectedMode() const;
+    // Decimal texts: this game's time and faults, the best time and faults, the win count.
+    void SetScores(const QString& time, const QString& faults, const QString& bestTime, const QString& bestFaults,
+                   const QString& wins);
+
+    Ui::WinScreen* ui;
+};

@@ -1,0 +1,194 @@
+#include "WindowDriver.h"
+
+#include "LineNotation.h"
+#include "ScoreBook.h"
+#include "WinScreen.h"
+#include "ui_MainWindow.h"
+#include "ui_WinScreen.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+// Answers the win screen from inside its event loop: picks a size and mode, then presses
+// New Game (accept) or Quit.
+void answerWinScreen(bool newGame, int sizeIndex = -1, int modeIndex = -1, QStringList* shown = nullptr)
+{
+    QTimer::singleShot(0, [=] {
+        auto* dialog = qobject_cast<class WinScreen*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        if (shown)
+            *shown << dialog->ui->yourScoreLabel->text() << dialog->ui->bestScoreLabel->text()
+                   << dialog->ui->winsLabel->text() << dialog->ui->sizeComboBox->currentText()
+                   << dialog->ui->modeComboBox->currentText();
+        if (sizeIndex >= 0)
+            dialog->SetSelection(sizeIndex, modeIndex);
+        newGame ? dialog->accept() : dialog->reject();
+    });
+}
+
+void solve(WindowDriver& w)
+{
+    w->board.copyFrom(w->solution);
+    w->board.changed = true;
+    w.tick();
+    QCOMPARE(w->state, Celebrating);
+}
+
+} // namespace
+
+class HintAndWinTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { folder = std::make_unique<ScratchGameFolder>(); }
+    void cleanup() { folder.reset(); }
+    void normalHintMendsTheFirstWrongCell();
+    void expertHintClearsOrReassures();
+    void techniqueHintNamesItAndKeepsTheCells();
+    void hintFindingNothingCostsNothing();
+    void hKeyObeysItsConditions();
+    void winIsRecordedAndNextGameChosen();
+    void quittingTheWinScreenClosesTheWindow();
+
+private:
+    std::unique_ptr<ScratchGameFolder> folder;
+};
+
+void HintAndWinTest::normalHintMendsTheFirstWrongCell()
+{
+    WindowDriver w;
+    w.play(5, 5, Normal, 11);
+    // Wrong cells at (3, 1) and (1, 4): column 1 comes first.
+    for (const QPoint& wrong : {QPoint(3, 1), QPoint(1, 4)})
+        w.setCell(wrong.x(), wrong.y(), 3 - w->solution.cells[wrong.x()][wrong.y()]);
+    w->MenuHint();
+    QCOMPARE(w.cell(1, 4), w->solution.cells[1][4]);
+    QCOMPARE(w.cell(3, 1), 3 - w->solution.cells[3][1]);
+    QCOMPARE(w->faults, 1);
+    QCOMPARE(w->faultX, w->boardX + 24);
+    QCOMPARE(w->faultY, w->boardY + 96);
+    QVERIFY(w.asked.isEmpty());
+    QVERIFY(w->clock.isValid());
+}
+
+void HintAndWinTest::expertHintClearsOrReassures()
+{
+    WindowDriver w;
+    w.play(5, 5, Expert, 12);
+    const QPoint right = w.solutionCell(Filled);
+    w.setCell(right.x(), right.y(), Filled);
+    w->MenuHint();
+    QCOMPARE(w.asked, QStringList({"<p align='center'>All markings are currently correct.</p>"}));
+    QCOMPARE(w->faults, 0);
+    QCOMPARE(w.cell(right.x(), right.y()), int(Filled));
+
+    const QPoint wrong = w.solutionCell(Crossed);
+    w.setCell(wrong.x(), wrong.y(), Filled);
+    w->MenuHint();
+    QCOMPARE(w.cell(wrong.x(), wrong.y()), int(Blank));
+    QCOMPARE(w->faults, 1);
+    QCOMPARE(w.asked.size(), 1);
+}
+
+void HintAndWinTest::techniqueHintNamesItAndKeepsTheCells()
+{
+    // A 5 x 5 whose first column is full: Boxes fills it, shown as marks under the box.
+    WindowDriver w;
+    w.play(5, 5, Beginner, 13);
+    w->clues.columnClues[0] = {5};
+    QStringList seen;
+    Prompt::setResponder([&](const QString& text) {
+        seen << text << QString::number(w->hintShown) << digitsOf(w->board.column(0));
+        return false;
+    });
+    w->MenuHint();
+    QCOMPARE(seen,
+        QStringList({"<p align='center'>These cells are found using the <b>Boxes</b> technique.</p>", "1", "33333"}));
+    QVERIFY(!w->hintShown);
+    QCOMPARE(digitsOf(w->board.column(0)), QString("11111"));
+    QCOMPARE(w->faults, 1);
+    QVERIFY(!w->hintIsRow);
+    QCOMPARE(w->hintLine, 0);
+}
+
+void HintAndWinTest::hintFindingNothingCostsNothing()
+{
+    WindowDriver w;
+    w.play(10, 5, Normal, 14);
+    w->board.copyFrom(w->solution);
+    w->MenuHint();
+    QCOMPARE(w->faults, 0);
+    QVERIFY(w.asked.isEmpty());
+    QVERIFY(w->clock.isValid());
+}
+
+void HintAndWinTest::hKeyObeysItsConditions()
+{
+    WindowDriver w;
+    w.play(5, 5, Normal, 15);
+    w->ui->actionMarks->trigger();
+    w.key(Qt::Key_H);
+    QCOMPARE(w->faults, 0);
+    QVERIFY(!w->ui->actionHint->isEnabled());
+    w->ui->actionMarks->trigger();
+    w.key(Qt::Key_H);
+    QCOMPARE(w->faults, 1);
+}
+
+void HintAndWinTest::winIsRecordedAndNextGameChosen()
+{
+    WindowDriver w;
+    w.play(10, 10, Normal, 16);
+    w->particlesOn = false;
+    w->timeText = "143";
+    w->faults = 2;
+    w->faultsText = "2";
+    w->clock.start();
+    solve(w);
+    // The texts are frozen from the winning tick on; keep the ones set above.
+    w->timeText = "143";
+    w->faultsText = "2";
+    QStringList shown;
+    answerWinScreen(true, 5, 2, &shown);
+    w.tick(10 * 10 + 2);
+    QCOMPARE(shown,
+        QStringList({"Your Time: 143 seconds with 2 faults.", "Best Time: 143 seconds with 2 faults.",
+            "Total Wins for This Type: 1.", "10x10", "Normal"}));
+    QCOMPARE(w->state, Creating);
+    QCOMPARE(w->columns, 20);
+    QCOMPARE(w->rows, 15);
+    QCOMPARE(w->mode, int(Expert));
+    QVERIFY(w->ui->action20x15->isChecked());
+    QVERIFY(w->ui->actionExpert->isChecked());
+    QVERIFY(w.asked.isEmpty());
+    const ScoreBook::Record record = ScoreBook::lookup("10x10", Normal);
+    QCOMPARE(record.bestTime, QString("143"));
+    QCOMPARE(record.wins, QString("1"));
+}
+
+void HintAndWinTest::quittingTheWinScreenClosesTheWindow()
+{
+    WindowDriver w;
+    w.play(5, 5, Beginner, 17);
+    w->particlesOn = false;
+    solve(w);
+    answerWinScreen(false);
+    w.tick(5 * 5 + 2);
+    QVERIFY(!w->isVisible());
+    QCOMPARE(w->state, WinScreen);
+    QVERIFY2(w.asked.isEmpty(), "a won game is not offered for saving");
+    QSettings ini("tessarin.ini", QSettings::IniFormat);
+    QCOMPARE(ini.value("bestBeginner/5x5Wins").toString(), QString("1"));
+    QCOMPARE(ini.value("settings/newPlayer").toString(), QString("false"));
+}
+
+QTEST_MAIN(HintAndWinTest)
+#include "test_hint_and_win.moc"

@@ -1,0 +1,315 @@
+#include "WindowDriver.h"
+
+#include "LineNotation.h"
+#include "SavedGame.h"
+#include "StorageFolder.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cstdlib>
+
+namespace {
+
+// Big-endian 32-bit integers written by hand, independent of QDataStream.
+QByteArray bigEndian(std::initializer_list<int> values)
+{
+    QByteArray bytes;
+    for (int value : values)
+        for (int shift = 24; shift >= 0; shift -= 8)
+            bytes.append(static_cast<char>((static_cast<unsigned>(value) >> shift) & 0xff));
+    return bytes;
+}
+
+SavedGame generatedGame(unsigned seed, int columns, int rows)
+{
+    std::srand(seed);
+    PuzzleGrid board, solution;
+    ClueSet clues;
+    PuzzleGenerator generator;
+    generator.startGeneration(board, clues, columns, rows);
+    while (!generator.generationStep(board, solution, clues)) { }
+    SavedGame game;
+    game.mode = Normal;
+    game.columns = columns;
+    game.rows = rows;
+    game.time = 75;
+    game.faults = 2;
+    game.columnClues = clues.columnClues;
+    game.rowClues = clues.rowClues;
+    for (int x = 0; x < columns; ++x)
+        for (int y = 0; y < rows; ++y)
+            if ((x * 7 + y * 3) % 5 == 0)
+                game.cells.push_back({x, y, solution.cells[x][y] + ((x + y) % 4 == 0 ? 2 : 0)});
+    return game;
+}
+
+// What a loaded game must satisfy for the rest of the program to work on it.
+void verifyConsistent(const SavedGame& game)
+{
+    QVERIFY(game.mode >= Beginner && game.mode <= Expert);
+    QVERIFY(sizeIndexFromLabel(QString("%1x%2").arg(game.columns).arg(game.rows)) >= 0);
+    QCOMPARE(int(game.columnClues.size()), game.columns);
+    QCOMPARE(int(game.rowClues.size()), game.rows);
+    QVERIFY(game.time >= 0 && game.faults >= 0);
+    QVERIFY(int(game.cells.size()) <= game.columns * game.rows);
+    for (const SavedGame::Cell& cell : game.cells) {
+        QVERIFY(cell.x >= 0 && cell.x < game.columns && cell.y >= 0 && cell.y < game.rows);
+        QVERIFY(cell.code >= 1 && cell.code <= 4);
+    }
+}
+
+} // namespace
+
+class SavedGameTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { folder = std::make_unique<ScratchGameFolder>(); }
+    void cleanup() { folder.reset(); }
+    void savedBytesAreExact();
+    void roundTripResumesTheSameGame();
+    void damagedFilesAreRefusedOrConsistent();
+    void closingAsksOnlyForAStartedGame();
+    void failedSaveIsReportedAndKeepsTheOldFile();
+    void startUpOffersTheSavedGameOnce_data();
+    void startUpOffersTheSavedGameOnce();
+
+private:
+    std::unique_ptr<ScratchGameFolder> folder;
+};
+
+void SavedGameTest::savedBytesAreExact()
+{
+    WindowDriver w;
+    w.play(5, 5, Beginner, 4);
+    w->timeText = "12";
+    w->faults = 0;
+    w->board.resize(5, 5);
+    w.setCell(0, 0, Filled);
+    w.setCell(4, 2, Filled);
+    QVERIFY(w->SaveGame());
+
+    QByteArray expected = bigEndian({Beginner, 5, 5, 12, 0});
+    for (const auto* lists : {&w->clues.columnClues, &w->clues.rowClues}) {
+        for (const auto& clue : *lists) {
+            expected += bigEndian({int(clue.size())});
+            for (int value : clue)
+                expected += bigEndian({value});
+        }
+    }
+    expected += bigEndian({0, 0, 1, 4, 2, 1});
+    QFile saved("auto.sav");
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll().toHex(' '), expected.toHex(' '));
+}
+
+void SavedGameTest::roundTripResumesTheSameGame()
+{
+    QStringList cells;
+    PuzzleGrid solution;
+    {
+        WindowDriver w;
+        w.play(15, 10, Expert, 9);
+        w.drag(Qt::LeftButton, {{0, 0}, {1, 0}});
+        w.setCell(3, 4, MarkedFilled);
+        w.setCell(5, 6, MarkedCrossed);
+        w.setCell(7, 8, Crossed);
+        w->faults = 4;
+        w->timeText = "75";
+        cells = rowsOf(w->board);
+        solution.copyFrom(w->solution);
+        QVERIFY(w->SaveGame());
+    }
+    WindowDriver w;
+    QVERIFY(w->LoadGame());
+    QCOMPARE(w->state, Playing);
+    QCOMPARE(w->mode, int(Expert));
+    QCOMPARE(w->modeText, QString("Expert"));
+    QCOMPARE(w->columns, 15);
+    QCOMPARE(w->rows, 10);
+    QCOMPARE(w->faults, 4);
+    QCOMPARE(rowsOf(w->board), cells);
+    QCOMPARE(rowsOf(w->solution), rowsOf(solution));
+    QVERIFY(!w->marking);
+    QVERIFY(w->clock.isValid());
+    w.tick();
+    QCOMPARE(w->timeText, QString("75"));
+    QCOMPARE(w->boardX, 20 * w->clues.widestRowClue() + 30);
+}
+
+void SavedGameTest::damagedFilesAreRefusedOrConsistent()
+{
+    const QByteArray valid = generatedGame(5, 10, 10).encode();
+    SavedGame game;
+    QVERIFY(SavedGame::decode(valid, game));
+    verifyConsistent(game);
+
+    int loaded = 0;
+    int refused = 0;
+    auto feed = [&](const QByteArray& bytes) {
+        SavedGame read;
+        if (SavedGame::decode(bytes, read)) {
+            ++loaded;
+            verifyConsistent(read);
+        } else {
+            ++refused;
+        }
+    };
+    // Cut at every length: inside the header or the clues it is refused; within the cells,
+    // only whole cells are kept.
+    const int cellsStart = valid.size() - int(game.cells.size()) * 12;
+    for (int length = 0; length < valid.size(); ++length) {
+        SavedGame read;
+        const bool ok = SavedGame::decode(valid.left(length), read);
+        QCOMPARE(ok, length >= cellsStart);
+        if (ok)
+            QCOMPARE(int(read.cells.size()), (length - cellsStart) / 12);
+    }
+    std::srand(77);
+    for (int i = 0; i < 4000; ++i) {
+        QByteArray mutated = valid;
+        for (int flips = 1 + i % 4; flips > 0; --flips)
+            mutated[std::rand() % mutated.size()] = static_cast<char>(std::rand());
+        feed(mutated);
+    }
+    // Small plausible numbers in random places get past the cheap checks more often.
+    std::vector<QByteArray> plausible;
+    for (int i = 0; i < 4000; ++i) {
+        QByteArray mutated = valid;
+        const int at = 4 * (std::rand() % (mutated.size() / 4));
+        mutated.replace(at, 4, bigEndian({std::rand() % 23 - 2}));
+        SavedGame read;
+        if (SavedGame::decode(mutated, read))
+            plausible.push_back(mutated);
+        feed(mutated);
+    }
+    for (int i = 0; i < 2000; ++i) {
+        QByteArray noise(std::rand() % 600, Qt::Uninitialized);
+        for (char& byte : noise)
+            byte = static_cast<char>(std::rand());
+        // Half of them with a believable header, so the clue reader is exercised too.
+        if (i % 2 && noise.size() >= 20)
+            noise.replace(0, 20, bigEndian({1 + i % 3, 10, 5, i, 0}));
+        feed(noise);
+    }
+    QVERIFY(loaded > 1000);
+    QVERIFY(refused > 1000);
+
+    // The window resumes each readable one, or refuses it when its clues have no solution,
+    // and is then either Idle or playing a board of the file's size.
+    for (size_t i = 0; i < plausible.size(); i += 10) {
+        QFile file("auto.sav");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(plausible[i]);
+        file.close();
+        WindowDriver w;
+        if (w->LoadGame()) {
+            QCOMPARE(w->state, Playing);
+            QCOMPARE(w->board.width, w->columns);
+            QCOMPARE(w->solution.height, w->rows);
+        } else {
+            QCOMPARE(w->state, Idle);
+        }
+    }
+
+    // A decoded game that the solver cannot complete is refused by the window as well.
+    SavedGame ambiguous = generatedGame(5, 5, 5);
+    ambiguous.columnClues.assign(5, {1});
+    ambiguous.rowClues.assign(5, {1});
+    QFile file("auto.sav");
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(ambiguous.encode());
+    file.close();
+    WindowDriver w;
+    QVERIFY(!w->LoadGame());
+    QCOMPARE(w->state, Idle);
+}
+
+void SavedGameTest::closingAsksOnlyForAStartedGame()
+{
+    {
+        WindowDriver w;
+        w.answer = true;
+        w->newPlayer = false;
+        w->MenuNewGame();
+        QCOMPARE(w->state, Creating);
+        w->close();
+        QCOMPARE(w.asked, QStringList());
+    }
+    {
+        WindowDriver w;
+        w.answer = true;
+        w.play(5, 5, Normal);
+        w->close();
+        QCOMPARE(w.asked, QStringList());
+    }
+    QVERIFY(!QFile::exists("auto.sav"));
+    {
+        WindowDriver w;
+        w.play(5, 5, Normal);
+        w.drag(Qt::LeftButton, {{2, 2}});
+        w->close();
+        QCOMPARE(w.asked, QStringList({"Save your game?"}));
+        QCOMPARE(w->state, Closing);
+    }
+    QVERIFY(!QFile::exists("auto.sav"));
+    {
+        WindowDriver w;
+        w.answer = true;
+        w.play(5, 5, Normal);
+        w.drag(Qt::LeftButton, {{2, 2}});
+        w->close();
+    }
+    QVERIFY(QFile::exists("auto.sav"));
+    // The settings are saved on every close.
+    QVERIFY(QFile::exists("tessarin.ini"));
+}
+
+void SavedGameTest::failedSaveIsReportedAndKeepsTheOldFile()
+{
+    QVERIFY(QDir().mkdir("auto.sav"));
+    WindowDriver w;
+    w.answer = true;
+    w.play(5, 5, Normal);
+    w.drag(Qt::LeftButton, {{2, 2}});
+    QVERIFY(!w->SaveGame());
+    w->close();
+    QCOMPARE(w.asked.size(), 2);
+    QVERIFY(w.asked[1].startsWith("Your game could not be saved"));
+}
+
+void SavedGameTest::startUpOffersTheSavedGameOnce_data()
+{
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<bool>("damaged");
+    QTest::addColumn<bool>("resumed");
+    QTest::newRow("yes") << true << false << true;
+    QTest::newRow("no") << false << false << false;
+    QTest::newRow("yes to a damaged file") << true << true << false;
+}
+
+void SavedGameTest::startUpOffersTheSavedGameOnce()
+{
+    QFETCH(bool, answer);
+    QFETCH(bool, damaged);
+    QFETCH(bool, resumed);
+    QFile file("auto.sav");
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const QByteArray bytes = generatedGame(3, 10, 5).encode();
+    file.write(damaged ? bytes.left(30) : bytes);
+    file.close();
+
+    WindowDriver w;
+    w.answer = answer;
+    w->newPlayer = false;
+    w->StartUp();
+    QCOMPARE(w.asked.first(), QString("Load game in progress from previous session?"));
+    QCOMPARE(w->state, resumed ? Playing : Creating);
+    QCOMPARE(w->faults, resumed ? 2 : w->faults);
+    QVERIFY(!QFile::exists("auto.sav"));
+}
+
+QTEST_MAIN(SavedGameTest)
+#include "test_saved_game.moc"
