@@ -2,9 +2,11 @@
 
 #include "CellState.h"
 #include "ClueSet.h"
+#include "MaskTechniques.h"
 #include "PuzzleGrid.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <utility>
 
 void LogicSolver::setObserver(Observer observer)
@@ -12,38 +14,49 @@ void LogicSolver::setObserver(Observer observer)
     observer_ = std::move(observer);
 }
 
-// The sweeps below give exactly the board that running every technique on every line in
-// every sweep gives, several times faster, by skipping line runs that cannot write:
-// - a line whose cells and clue signs are as they were when techniques last ran on it and
-//   found nothing (they would find nothing again);
-// - a line with no blank left that matches its clue (on such a line every technique is
-//   silent: they only write blanks, or contradict an inconsistent line).
-// Signs are recomputed only for lines whose cells changed; the others keep theirs.
 bool LogicSolver::solve(PuzzleGrid& board, ClueSet& clues)
 {
-    const int columns = std::min(board.width, static_cast<int>(clues.columnClues.size()));
-    const int rows = std::min(board.height, static_cast<int>(clues.rowClues.size()));
+    const bool listPerLine = clues.columnClues.size() == static_cast<size_t>(board.width)
+        && clues.rowClues.size() == static_cast<size_t>(board.height);
+    // The masks hold every board the generator and the saved-game loader pass: blank, at
+    // most 20 cells a side. Marks, longer lines or a list count unlike the board's take the
+    // plain sweeps.
+    if (listPerLine && masks_.load(board))
+        return solveOnMasks(board, clues);
+    return solveCellByCell(board, clues);
+}
+
+// These sweeps give exactly the board and the signs that running every technique on every
+// line in every sweep gives, many times faster: the line runs they skip could not write.
+// - A line whose cells and clue list are as they were when techniques last ran on it and
+//   found nothing is skipped: they would find nothing again.
+// - So is a line with no blank left that matches its clue: on such a line every technique
+//   is silent (they only write blanks, or contradict an inconsistent line). This needs a
+//   board without marks: a marked fill counts as filled in the match but not in the
+//   techniques, so a full line with marks may match its clue and still be written.
+// Signs are recomputed only for lines whose cells changed, and rewritten only when the
+// line's match changed; the others would come out the same.
+bool LogicSolver::solveOnMasks(PuzzleGrid& board, ClueSet& clues)
+{
     columnFlags_.reset(board.width);
     rowFlags_.reset(board.height);
     for (;;) {
         // Signs are refreshed once per sweep, so a line completed during a sweep is crossed
         // out by Complete in the next one.
-        refreshSigns(board, clues, columns, rows);
+        refreshSigns(false, clues.columnClues);
+        refreshSigns(true, clues.rowClues);
         bool progress = false;
-        for (int x = 0; x < columns; ++x)
-            progress |= runOpenLine(board.cells[x], clues.columnClues[x], false, x);
-        for (int y = 0; y < rows; ++y) {
-            if (!rowFlags_.open[y])
-                continue;
-            copyRow(board, y);
-            if (runOpenLine(scratch_, clues.rowClues[y], true, y)) {
-                storeRow(board, y);
-                progress = true;
-            }
-        }
-        // Every productive sweep turned at least one blank into a decided cell, so this ends.
-        if (!progress)
+        for (int x = 0; x < board.width; ++x)
+            progress |= runOpenLine(false, x, clues.columnClues[x]);
+        for (int y = 0; y < board.height; ++y)
+            progress |= runOpenLine(true, y, clues.rowClues[y]);
+        // This ends, even on clues no picture fits: a productive sweep changes some cell, and
+        // a cell only ever goes from blank to filled or crossed, or from filled to crossed
+        // (Mercury on a contradiction); nothing writes over a cross.
+        if (!progress) {
+            masks_.store(board);
             return clues.allSatisfied();
+        }
     }
 }
 
@@ -51,52 +64,92 @@ void LogicSolver::LineFlags::reset(int count)
 {
     open.assign(static_cast<size_t>(count), true);
     touched.assign(static_cast<size_t>(count), true);
+    signs.assign(static_cast<size_t>(count), unknownSigns);
 }
 
-void LogicSolver::refreshSigns(const PuzzleGrid& board, ClueSet& clues, int columns, int rows)
+void LogicSolver::refreshSigns(bool isRow, std::vector<std::vector<int>>& lists)
 {
-    auto flagged = [](const std::vector<int>& clue) { return !clue.empty() && clue.front() < 0; };
-    for (int x = 0; x < columns; ++x) {
-        if (!columnFlags_.touched[x])
+    LineFlags& flags = isRow ? rowFlags_ : columnFlags_;
+    for (size_t i = 0; i < lists.size(); ++i) {
+        if (!flags.touched[i])
             continue;
-        const bool wasFlagged = flagged(clues.columnClues[x]);
-        clues.updateColumnSatisfied(board, x);
-        columnFlags_.touched[x] = false;
-        if (flagged(clues.columnClues[x]) != wasFlagged)
-            columnFlags_.open[x] = true;
-    }
-    for (int y = 0; y < rows; ++y) {
-        if (!rowFlags_.touched[y])
+        flags.touched[i] = false;
+        const bool satisfied = masks_.line(isRow, static_cast<int>(i)).matches(lists[i]);
+        const LineFlags::Signs signs = satisfied ? LineFlags::satisfiedSigns : LineFlags::unsatisfiedSigns;
+        if (flags.signs[i] == signs)
             continue;
-        const bool wasFlagged = flagged(clues.rowClues[y]);
-        clues.updateRowSatisfied(board, y);
-        rowFlags_.touched[y] = false;
-        if (flagged(clues.rowClues[y]) != wasFlagged)
-            rowFlags_.open[y] = true;
+        flags.signs[i] = signs;
+        // The same rewrite as ClueSet's. Techniques only see the signs, so a list whose
+        // signs did not change needs no new run.
+        for (int& value : lists[i]) {
+            const int flagged = satisfied ? -std::abs(value) : std::abs(value);
+            if (flagged != value) {
+                value = flagged;
+                flags.open[i] = true;
+            }
+        }
     }
 }
 
-bool LogicSolver::runOpenLine(std::vector<int>& line, const std::vector<int>& clue, bool isRow, int index)
+bool LogicSolver::runOpenLine(bool isRow, int index, const std::vector<int>& clue)
 {
     LineFlags& own = isRow ? rowFlags_ : columnFlags_;
     LineFlags& crossing = isRow ? columnFlags_ : rowFlags_;
     if (!own.open[index])
         return false;
-    const bool settled = std::find(line.begin(), line.end(), Blank) == line.end() && ClueSet::lineMatches(line, clue);
-    before_ = line;
+    LineMasks line = masks_.line(isRow, index);
+    const bool settled = line.blanks() == 0 && line.matches(clue);
     if (settled || !runAllTechniques(line, clue, isRow, index)) {
         own.open[index] = false;
         return false;
     }
     // Still open: what the techniques wrote may let them write more next sweep.
     own.touched[index] = true;
-    for (size_t i = 0; i < line.size(); ++i) {
-        if (line[i] != before_[i]) {
-            crossing.open[i] = true;
-            crossing.touched[i] = true;
-        }
+    for (std::uint64_t changed = masks_.replace(isRow, index, line); changed != 0; changed &= changed - 1) {
+        const int i = LineMasks::lowest(changed);
+        crossing.open[i] = true;
+        crossing.touched[i] = true;
     }
     return true;
+}
+
+bool LogicSolver::runAllTechniques(LineMasks& line, const std::vector<int>& clue, bool isRow, int index)
+{
+    if (!observer_)
+        return MaskTechniques::applyAll(line, clue);
+    bool wrote = false;
+    for (int technique = LineSolver::Boxes; technique <= LineSolver::Fill; ++technique) {
+        const LineMasks before = line;
+        if (MaskTechniques::apply(technique, line, clue)) {
+            wrote = true;
+            before.writeTo(traceBefore_);
+            line.writeTo(traceAfter_);
+            observer_({technique, isRow, index, clue, traceBefore_, traceAfter_});
+        }
+    }
+    return wrote;
+}
+
+bool LogicSolver::solveCellByCell(PuzzleGrid& board, ClueSet& clues)
+{
+    const int columns = std::min(board.width, static_cast<int>(clues.columnClues.size()));
+    const int rows = std::min(board.height, static_cast<int>(clues.rowClues.size()));
+    for (;;) {
+        clues.updateSatisfied(board);
+        bool progress = false;
+        for (int x = 0; x < columns; ++x) {
+            scratch_ = board.cells[x];
+            progress |= runAllTechniques(scratch_, clues.columnClues[x], false, x);
+            board.setColumn(x, scratch_);
+        }
+        for (int y = 0; y < rows; ++y) {
+            copyRow(board, y);
+            progress |= runAllTechniques(scratch_, clues.rowClues[y], true, y);
+            storeRow(board, y);
+        }
+        if (!progress)
+            return clues.allSatisfied();
+    }
 }
 
 bool LogicSolver::runAllTechniques(std::vector<int>& line, const std::vector<int>& clue, bool isRow, int index)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BoardMasks.h"
 #include "LineSolver.h"
 
 #include <functional>
@@ -46,17 +47,25 @@ public:
     void setObserver(Observer observer);
 
 private:
-    // Per line of one direction: whether techniques may write on it this sweep, and whether
-    // its cells changed since its clue signs were last computed.
+    // Per line of one direction: whether techniques may write on it this sweep, whether its
+    // cells changed since its clue signs were last computed, and which signs its list has
+    // (unknownSigns until solve has written them).
     struct LineFlags {
+        enum Signs : char { unknownSigns, unsatisfiedSigns, satisfiedSigns };
         std::vector<char> open;
         std::vector<char> touched;
+        std::vector<Signs> signs;
         void reset(int count);
     };
 
-    void refreshSigns(const PuzzleGrid& board, ClueSet& clues, int columns, int rows);
+    // The sweeps on a board loaded into masks_, skipping the line runs that cannot write.
+    bool solveOnMasks(PuzzleGrid& board, ClueSet& clues);
+    // The sweeps as defined, cell by cell, for boards the masks cannot hold.
+    bool solveCellByCell(PuzzleGrid& board, ClueSet& clues);
+    void refreshSigns(bool isRow, std::vector<std::vector<int>>& lists);
     // Runs the techniques on an open line; reopens the crossing lines whose cells it changed.
-    bool runOpenLine(std::vector<int>& line, const std::vector<int>& clue, bool isRow, int index);
+    bool runOpenLine(bool isRow, int index, const std::vector<int>& clue);
+    bool runAllTechniques(LineMasks& line, const std::vector<int>& clue, bool isRow, int index);
     bool runAllTechniques(std::vector<int>& line, const std::vector<int>& clue, bool isRow, int index);
     // The number of the first technique that marks something on scratch_, or 0.
     int firstDeduction(const std::vector<int>& clue);
@@ -64,9 +73,10 @@ private:
     void storeRow(PuzzleGrid& board, int y) const;
 
     LineSolver lines_;
+    BoardMasks masks_;
     std::vector<int> scratch_;
-    std::vector<int> before_;
     std::vector<int> traceBefore_;
+    std::vector<int> traceAfter_;
     LineFlags columnFlags_;
     LineFlags rowFlags_;
     Observer observer_;
