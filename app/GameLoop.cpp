@@ -26,19 +26,10 @@ void MainWindow::Tick()
     }
 }
 
-// One generator step takes microseconds, so a tick runs steps back to back for a few
-// milliseconds: puzzles arrive in a few ticks instead of seconds, and the event loop still
-// gets the rest of every tick. The steps and their draws from rand() are the same either way.
 void MainWindow::createPuzzleStep()
 {
-    QElapsedTimer work;
-    work.start();
-    do {
-        if (generator.generationStep(board, solution, clues)) {
-            acceptPuzzle();
-            return;
-        }
-    } while (work.nsecsElapsed() < creationBudgetNs);
+    if (generator.generateFor(board, solution, clues, PuzzleGenerator::tickBudget))
+        acceptPuzzle();
 }
 
 void MainWindow::acceptPuzzle()

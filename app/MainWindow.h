@@ -67,8 +67,6 @@ public:
     void paintFrame(QPainter& painter) const;
     QWidget* drawingSurface() const { return surface; }
 
-    // How long one tick may spend creating a puzzle before it yields to the event loop.
-    static constexpr qint64 creationBudgetNs = 4'000'000;
     static constexpr int noDrag = 5;
 
     Ui::MainWindow* ui;

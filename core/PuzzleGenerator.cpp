@@ -19,6 +19,17 @@ bool PuzzleGenerator::generationStep(PuzzleGrid& board, PuzzleGrid& solution, Cl
     return false;
 }
 
+bool PuzzleGenerator::generateFor(
+    PuzzleGrid& board, PuzzleGrid& solution, ClueSet& clues, std::chrono::nanoseconds budget)
+{
+    const auto start = std::chrono::steady_clock::now();
+    do {
+        if (generationStep(board, solution, clues))
+            return true;
+    } while (std::chrono::steady_clock::now() - start < budget);
+    return false;
+}
+
 bool PuzzleGenerator::testPicture(PuzzleGrid& board, PuzzleGrid& solution, ClueSet& clues)
 {
     clues.computeFrom(board);

@@ -4,6 +4,7 @@
 #include "PuzzleGrid.h"
 
 #include <array>
+#include <chrono>
 
 class ClueSet;
 
@@ -34,6 +35,14 @@ public:
     // One hill-climb or test step. Returns true on the step that accepts a puzzle: board is
     // then blank, solution holds the picture and clues its clue lists.
     bool generationStep(PuzzleGrid& board, PuzzleGrid& solution, ClueSet& clues);
+    // Runs whole steps back to back until one accepts a puzzle (true) or budget has been
+    // spent (false). One step takes microseconds, so the game's tick runs steps for a few
+    // milliseconds: puzzles arrive in a few ticks instead of seconds, and the draws from
+    // rand() are the same as one step at a time.
+    bool generateFor(PuzzleGrid& board, PuzzleGrid& solution, ClueSet& clues, std::chrono::nanoseconds budget);
+    // How much of a 10 ms tick the game gives to creating a puzzle.
+    static constexpr std::chrono::milliseconds tickBudget {4};
+
     // Distance from the target densities, |clue numbers / area - 0.33| + |filled / area - 0.5|.
     static float scorePuzzle(const ClueSet& clues);
 
