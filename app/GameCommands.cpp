@@ -1,6 +1,8 @@
 // The Game menu's commands that change what is played.
 #include "MainWindow.h"
 
+#include "About.h"
+#include "HelpBrowser.h"
 #include "HighScores.h"
 #include "Prompt.h"
 #include "ui_MainWindow.h"
@@ -14,8 +16,11 @@ void MainWindow::MenuNewGame()
     const QAction* modeEntry = modeGroup->checkedAction() ? modeGroup->checkedAction() : ui->actionBeginner;
     const PuzzleSize& size = puzzleSizes[std::max(0, sizeIndexFromLabel(sizeEntry->text()))];
     const int newMode = std::max(int(Beginner), modeFromName(modeEntry->text()));
-    if (newPlayer)
-        Prompt::ask(this, "It looks like this is your first time playing.\nWould you like to read about how to play?");
+    // The help window is not modal: the game goes on below it.
+    if (newPlayer
+        && Prompt::ask(
+            this, "It looks like this is your first time playing.\nWould you like to read about how to play?"))
+        OpenHelp("Help//howtoplay.html");
     StartNewGame(size.columns, size.rows, newMode);
 }
 
@@ -69,8 +74,15 @@ void MainWindow::MenuHighScore()
     dialog.exec();
 }
 
-void MainWindow::MenuHelp() { }
+void MainWindow::MenuHelp()
+{
+    OpenHelp("Help//howtoplay.html");
+}
 
-void MainWindow::MenuAbout() { }
-
-void MainWindow::OpenHelp(const QString&) { }
+void MainWindow::MenuAbout()
+{
+    // Modal to this window only, so help windows stay usable.
+    About dialog(this);
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.exec();
+}

@@ -1,6 +1,7 @@
 // The hint: mends a wrong cell, or performs one deduction and names its technique.
 #include "MainWindow.h"
 
+#include "HelpBrowser.h"
 #include "Prompt.h"
 #include "SceneGeometry.h"
 

@@ -60,8 +60,6 @@ public:
     // Resumes the game in "auto.sav"; false, changing nothing, when there is none or it is
     // damaged.
     bool LoadGame();
-    // Opens a help window on a page of the help folder, e.g. "Help//methods.html#Glue".
-    void OpenHelp(const QString& page);
 
     // Draws the current frame with the painter's origin at the window's top-left corner.
     void paintFrame(QPainter& painter) const;

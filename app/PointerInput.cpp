@@ -2,6 +2,7 @@
 // it to the board by the rules of the mode.
 #include "MainWindow.h"
 
+#include "HelpBrowser.h"
 #include "Prompt.h"
 #include "SceneGeometry.h"
 #include "SoundBank.h"
@@ -149,7 +150,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
         if (state == Playing && !marking)
             MenuHint();
         break;
-    case Qt::Key_F1: break;
+    case Qt::Key_F1: OpenHelp("Help//index.html"); break;
     case Qt::Key_F2:
         if (Prompt::ask(this, "New game?"))
             MenuNewGame();

@@ -15,7 +15,7 @@
 #include <cstdlib>
 #include <memory>
 
-// A fresh working folder holding the game's pictures, so that what a test writes
+// A fresh working folder holding the game's pictures and help, so that what a test writes
 // ("tessarin.ini", "auto.sav") never reaches another test or the real game folder.
 class ScratchGameFolder {
 public:
@@ -23,13 +23,23 @@ public:
         : gameFolder_(QDir::currentPath())
     {
         QDir::setCurrent(folder_.path());
-        QDir().mkpath("Images");
-        for (const QString& file : QDir(gameFolder_ + "/Images").entryList(QDir::Files))
-            QFile::copy(gameFolder_ + "/Images/" + file, "Images/" + file);
+        for (const char* assets : {"Images", "Help"})
+            copyFolder(gameFolder_ + "/" + assets, assets);
     }
     ~ScratchGameFolder() { QDir::setCurrent(gameFolder_); }
 
 private:
+    static void copyFolder(const QString& from, const QString& to)
+    {
+        QDir().mkpath(to);
+        for (const QFileInfo& entry : QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+            if (entry.isDir())
+                copyFolder(entry.filePath(), to + "/" + entry.fileName());
+            else
+                QFile::copy(entry.filePath(), to + "/" + entry.fileName());
+        }
+    }
+
     QString gameFolder_;
     QTemporaryDir folder_;
 };

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QDialog>
+
+namespace Ui {
+class About;
+}
+
+// The product name, a link to the game's own help and the credits. Links open in the
+// system's browser.
+class About : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit About(QWidget* parent = nullptr);
+    ~About() override;
+
+    Ui::About* ui;
+};

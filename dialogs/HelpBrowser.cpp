@@ -1,0 +1,56 @@
+#include "HelpBrowser.h"
+
+#include "ui_HelpBrowser.h"
+
+#include <QDir>
+#include <QUrl>
+
+namespace {
+
+// The text browser resolves links only against a file URL, and an anchor written into a
+// file name would be taken as part of it, so the path and the anchor are set apart. The path
+// is made absolute so that the pages stay reachable whatever the working folder becomes.
+QUrl pageUrl(const QString& page)
+{
+    const QUrl written(page);
+    QUrl url = QUrl::fromLocalFile(QDir::cleanPath(QDir::current().absoluteFilePath(written.path())));
+    url.setFragment(written.fragment());
+    return url;
+}
+
+} // namespace
+
+HelpBrowser::HelpBrowser(const QString& page, QWidget* parent)
+    : QWidget(parent)
+    , ui(new Ui::HelpBrowser)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    ui->setupUi(this);
+    connect(ui->textBrowser, &QTextBrowser::sourceChanged, this, &HelpBrowser::updateWindowTitle);
+    connect(ui->homeButton, &QPushButton::clicked, this, &HelpBrowser::goHome);
+    connect(ui->closeButton, &QPushButton::clicked, this, &QWidget::close);
+    // After the connections, so that the first page already names the window.
+    ui->textBrowser->setSource(pageUrl(page));
+}
+
+HelpBrowser::~HelpBrowser()
+{
+    delete ui;
+}
+
+void HelpBrowser::goHome()
+{
+    ui->textBrowser->setSource(QUrl("index.html"));
+}
+
+void HelpBrowser::updateWindowTitle()
+{
+    setWindowTitle(tr("Help: %1").arg(ui->textBrowser->documentTitle()));
+}
+
+HelpBrowser* OpenHelp(const QString& page)
+{
+    auto* window = new HelpBrowser(page);
+    window->show();
+    return window;
+}

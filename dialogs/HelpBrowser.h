@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+namespace Ui {
+class HelpBrowser;
+}
+
+// A small stand-alone window on one page of the game's manual, with Home (the contents page
+// of the same folder) and Close (also Escape). It deletes itself when closed. It is never
+// modal and has no parent, so the game's dialogs, which are modal to the main window only,
+// leave it usable.
+class HelpBrowser : public QWidget {
+    Q_OBJECT
+
+public:
+    // page: a path relative to the working folder, optionally with an anchor, such as
+    // "Help//methods.html#Glue".
+    explicit HelpBrowser(const QString& page, QWidget* parent = nullptr);
+    ~HelpBrowser() override;
+
+    Ui::HelpBrowser* ui;
+
+public slots:
+    void goHome();
+    void updateWindowTitle();
+};
+
+// Opens a further help window on the page and returns at once; the window owns itself.
+HelpBrowser* OpenHelp(const QString& page);

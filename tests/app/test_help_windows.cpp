@@ -1,0 +1,106 @@
+#include "WindowDriver.h"
+
+#include "HelpBrowser.h"
+#include "ui_HelpBrowser.h"
+#include "ui_MainWindow.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QtTest>
+
+namespace {
+
+QList<HelpBrowser*> helpWindows()
+{
+    QList<HelpBrowser*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* help = qobject_cast<HelpBrowser*>(widget); help && help->isVisible())
+            windows << help;
+    return windows;
+}
+
+void closeHelpWindows()
+{
+    for (HelpBrowser* help : helpWindows())
+        help->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+class HelpWindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { folder = std::make_unique<ScratchGameFolder>(); }
+    void cleanup()
+    {
+        closeHelpWindows();
+        folder.reset();
+    }
+    void eachPlaceOpensItsPage();
+    void helpStaysUsableWhileAQuestionIsOpen();
+
+private:
+    std::unique_ptr<ScratchGameFolder> folder;
+};
+
+void HelpWindowsTest::eachPlaceOpensItsPage()
+{
+    WindowDriver w;
+    w.key(Qt::Key_F1);
+    w->ui->actionHow_To_Play->trigger();
+    // The first-time question's Yes opens How to Play before the puzzle is created.
+    w.answer = true;
+    w->MenuNewGame();
+    QStringList pages;
+    for (HelpBrowser* help : helpWindows())
+        pages << help->ui->textBrowser->source().fileName();
+    pages.sort();
+    QCOMPARE(pages, QStringList({"howtoplay.html", "howtoplay.html", "index.html"}));
+    closeHelpWindows();
+
+    // The hint box's Help button lands on its technique.
+    w.play(5, 5, Beginner, 13);
+    w->clues.columnClues[0] = {5};
+    w->MenuHint();
+    QCOMPARE(helpWindows().size(), 1);
+    const QUrl source = helpWindows().first()->ui->textBrowser->source();
+    QCOMPARE(source.fileName(), QString("methods.html"));
+    QCOMPARE(source.fragment(), QString("Boxes"));
+}
+
+void HelpWindowsTest::helpStaysUsableWhileAQuestionIsOpen()
+{
+    WindowDriver w;
+    w.play(5, 5, Normal);
+    HelpBrowser* help = OpenHelp("Help//howtoplay.html");
+    QVERIFY(QTest::qWaitForWindowExposed(help));
+    const QString homeTitle = "Help: Contents";
+    QVERIFY(help->windowTitle() != homeTitle);
+
+    // Real boxes from here on; clicks go through the windows, as the player's would.
+    Prompt::setResponder({});
+    QString titleWhileAsked;
+    bool boardReached = true;
+    QTimer::singleShot(200, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        const QPoint home = help->ui->homeButton->mapTo(help, help->ui->homeButton->rect().center());
+        QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, home);
+        titleWhileAsked = help->windowTitle();
+        const QPoint cell = w->drawingSurface()->mapTo(w.operator->(), w.cellPoint(1, 1));
+        QTest::mousePress(w->windowHandle(), Qt::LeftButton, {}, cell);
+        boardReached = w->leftDown;
+        QTest::mouseRelease(w->windowHandle(), Qt::LeftButton, {}, cell);
+        box->button(QMessageBox::No)->click();
+    });
+    w.key(Qt::Key_F2);
+    QCOMPARE(titleWhileAsked, homeTitle);
+    QVERIFY2(!boardReached, "the question blocks the board");
+    QCOMPARE(w->state, Playing);
+}
+
+QTEST_MAIN(HelpWindowsTest)
+#include "test_help_windows.moc"
