@@ -10,9 +10,9 @@ void play(
 {
     for (const ScoreNote& note : notes) {
         const double velocity = std::clamp(note.velocity * (1.0 + placement.velocityJitter * rng.bipolar()), 0.05, 1.0);
-        const NoteSpec spec {midiToHz(note.midi + placement.transpose),
+        const NoteSpec tone {midiToHz(note.midi + placement.transpose),
             note.beats * piece.secondsPerBeat() * placement.legato, velocity};
-        piece.place(voice(spec), note.beat, placement.gain, placement.pan, placement.sends,
+        piece.place(voice(tone), note.beat, placement.gain, placement.pan, placement.sends,
             placement.timingJitter * rng.bipolar());
     }
 }
