@@ -1,3 +1,5 @@
+// solve() is compared step by step with a plain reference elsewhere; here it is checked
+// against the pictures themselves, and so is the hint step.
 #include "LineNotation.h"
 
 #include "CellState.h"
@@ -12,26 +14,23 @@
 
 namespace {
 
-const int sizes[][2] = {{5, 5}, {10, 5}, {10, 10}, {15, 10}, {15, 15}, {20, 15}};
+// A board from rows of digits joined by '/'.
+PuzzleGrid boardFrom(const QString& rows)
+{
+    std::vector<QByteArray> texts;
+    for (const QString& row : rows.split('/'))
+        texts.push_back(row.toLatin1());
+    std::vector<const char*> pointers;
+    for (const QByteArray& text : texts)
+        pointers.push_back(text.constData());
+    return boardOf(pointers);
+}
 
-ClueSet cluesOf(const PuzzleGrid& picture)
+ClueSet cluesOf(const QString& picture)
 {
     ClueSet clues;
-    clues.computeFrom(picture);
+    clues.computeFrom(boardFrom(picture));
     return clues;
-}
-
-PuzzleGrid blankBoard(int columns, int rows)
-{
-    PuzzleGrid board;
-    board.resize(columns, rows);
-    return board;
-}
-
-// Every line of the board as digits, columns first, for reporting.
-QString describe(const PuzzleGrid& board)
-{
-    return rowsOf(board).join('/');
 }
 
 } // namespace
@@ -40,204 +39,144 @@ class LogicSolverTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void fullBoardTakesOneProductiveSweep();
-    void ambiguousPictureIsNotSolved();
-    void emptyPictureIsCrossedOut();
-    void hintPrefersColumnsOverBetterRowTechniques();
-    void hintPrefersLowerTechniqueOnALine();
-    void hintPrefersLowerIndex();
-    void hintOnSolvedBoardFindsNothing();
-    void solveAgreesWithEveryRandomPicture();
-    void hintsAgreeWithSolutionAndFinishThePuzzle();
-};
-
-void LogicSolverTest::fullBoardTakesOneProductiveSweep()
-{
-    PuzzleGrid picture = boardOf({"11111", "11111", "11111", "11111", "11111"});
-    ClueSet clues = cluesOf(picture);
-    PuzzleGrid board = blankBoard(5, 5);
-    LogicSolver solver;
-    QStringList trace;
-    solver.setObserver([&](const LogicSolver::Deduction& d) {
-        trace << QString("%1 %2%3").arg(d.technique).arg(d.isRow ? 'r' : 'c').arg(d.lineIndex);
-    });
-    QVERIFY(solver.solve(board, clues));
-    QCOMPARE(rowsOf(board), rowsOf(picture));
-    QCOMPARE(trace, QStringList({"1 c0", "1 c1", "1 c2", "1 c3", "1 c4"}));
-    QVERIFY(clues.allSatisfied());
-}
-
-void LogicSolverTest::ambiguousPictureIsNotSolved()
-{
-    ClueSet clues = cluesOf(boardOf({"12", "21"}));
-    PuzzleGrid board = blankBoard(2, 2);
-    int deductions = 0;
-    LogicSolver solver;
-    solver.setObserver([&](const LogicSolver::Deduction&) { ++deductions; });
-    QVERIFY(!solver.solve(board, clues));
-    QCOMPARE(rowsOf(board), QStringList({"00", "00"}));
-    QCOMPARE(deductions, 0);
-}
-
-void LogicSolverTest::emptyPictureIsCrossedOut()
-{
-    ClueSet clues = cluesOf(boardOf({"222", "222"}));
-    PuzzleGrid board = blankBoard(3, 2);
-    LogicSolver solver;
-    QVERIFY(solver.solve(board, clues));
-    QCOMPARE(rowsOf(board), QStringList({"222", "222"}));
-}
-
-void LogicSolverTest::hintPrefersColumnsOverBetterRowTechniques()
-{
-    // Row 0 admits Boxes, but column 0 (empty) admits Complete and columns come first.
-    ClueSet clues = cluesOf(boardOf({"21111", "22222", "22222", "22222", "22222"}));
-    PuzzleGrid board = blankBoard(5, 5);
-    bool isRow = true;
-    int lineIndex = -1;
-    LogicSolver solver;
-    QCOMPARE(solver.findHint(board, clues, isRow, lineIndex), int(LineSolver::Complete));
-    QVERIFY(!isRow);
-    QCOMPARE(lineIndex, 0);
-    QCOMPARE(rowsOf(board), QStringList({"40000", "40000", "40000", "40000", "40000"}));
-}
-
-void LogicSolverTest::hintPrefersLowerTechniqueOnALine()
-{
-    // The column's run is in place: Complete and Gap would both cross cells; Complete wins.
-    PuzzleGrid board;
-    board.resize(1, 7);
-    board.setColumn(0, cellsOf("0211200"));
-    ClueSet clues = cluesOf(board);
-    bool isRow = true;
-    int lineIndex = -1;
-    LogicSolver solver;
-    QCOMPARE(solver.findHint(board, clues, isRow, lineIndex), int(LineSolver::Complete));
-    QVERIFY(!isRow);
-    QCOMPARE(lineIndex, 0);
-    QCOMPARE(digitsOf(board.column(0)), QString("4211244"));
-}
-
-void LogicSolverTest::hintPrefersLowerIndex()
-{
-    // Columns 0 and 1 are decided; columns 2 and 4 both admit Boxes; rows too.
-    ClueSet clues = cluesOf(boardOf({"12111", "12111", "12111"}));
-    PuzzleGrid board = boardOf({"12000", "12000", "12000"});
-    bool isRow = true;
-    int lineIndex = -1;
-    LogicSolver solver;
-    QCOMPARE(solver.findHint(board, clues, isRow, lineIndex), int(LineSolver::Boxes));
-    QVERIFY(!isRow);
-    QCOMPARE(lineIndex, 2);
-    QCOMPARE(rowsOf(board), QStringList({"12300", "12300", "12300"}));
-
-    // No column of a blank 3 x 3 with one full middle row admits anything (a lone cell may
-    // lie anywhere); row 0 admits Complete and row 1 Boxes: the lower index wins.
-    ClueSet middleRow = cluesOf(boardOf({"222", "111", "222"}));
-    PuzzleGrid blank = blankBoard(3, 3);
-    QCOMPARE(solver.findHint(blank, middleRow, isRow, lineIndex), int(LineSolver::Complete));
-    QVERIFY(isRow);
-    QCOMPARE(lineIndex, 0);
-    QCOMPARE(rowsOf(blank), QStringList({"444", "000", "000"}));
-}
-
-void LogicSolverTest::hintOnSolvedBoardFindsNothing()
-{
-    PuzzleGrid picture = boardOf({"1211", "2122", "1112"});
-    ClueSet clues = cluesOf(picture);
-    bool isRow = false;
-    int lineIndex = 42;
-    LogicSolver solver;
-    QCOMPARE(solver.findHint(picture, clues, isRow, lineIndex), 0);
-    QVERIFY(isRow);
-    QCOMPARE(lineIndex, 42);
-    QCOMPARE(rowsOf(picture), QStringList({"1211", "2122", "1112"}));
-}
-
-void LogicSolverTest::solveAgreesWithEveryRandomPicture()
-{
-    std::srand(7);
-    LogicSolver solver;
-    int solved = 0;
-    int pictures = 0;
-    for (const auto& size : sizes) {
-        for (int i = 0; i < 300; ++i, ++pictures) {
-            PuzzleGrid picture;
-            picture.resize(size[0], size[1]);
-            const int fillPercent = 30 + i % 50;
-            for (auto& column : picture.cells)
-                for (int& cell : column)
-                    cell = std::rand() % 100 < fillPercent ? Filled : Crossed;
-            ClueSet clues = cluesOf(picture);
-            PuzzleGrid board = blankBoard(size[0], size[1]);
-            solver.setObserver([&](const LogicSolver::Deduction& d) {
-                for (size_t c = 0; c < d.after.size(); ++c) {
-                    const int truth = d.isRow ? picture.cells[c][d.lineIndex] : picture.cells[d.lineIndex][c];
-                    if (d.after[c] != d.before[c] && d.after[c] != truth)
-                        QFAIL(
-                            qPrintable(QString("technique %1 contradicts %2").arg(d.technique).arg(describe(picture))));
-                }
-            });
-            if (!solver.solve(board, clues))
-                continue;
-            ++solved;
-            QCOMPARE(rowsOf(board), rowsOf(picture));
-            ClueSet found = cluesOf(board);
-            ClueSet expected = cluesOf(picture);
-            QCOMPARE(found.columnClues, expected.columnClues);
-            QCOMPARE(found.rowClues, expected.rowClues);
-        }
+    void solveExamples_data()
+    {
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<bool>("solved");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("full board") << "11111/11111/11111/11111/11111" << true << "11111/11111/11111/11111/11111";
+        QTest::newRow("empty board") << "222/222" << true << "222/222";
+        // Every line [1]: either diagonal fits, and no technique can place a cell.
+        QTest::newRow("diagonal") << "12/21" << false << "00/00";
     }
-    // Both outcomes must occur for the property to mean anything.
-    QVERIFY(solved > pictures / 10);
-    QVERIFY(solved < pictures);
-}
 
-void LogicSolverTest::hintsAgreeWithSolutionAndFinishThePuzzle()
-{
-    // Generated puzzles, partially entered correctly: every hint mark agrees with the
-    // solution, and pressing for hints again and again finishes the puzzle.
-    LogicSolver hinter;
-    int hintsChecked = 0;
-    for (const auto& size : sizes) {
-        for (unsigned seed = 1; seed <= 12; ++seed) {
-            std::srand(seed);
-            PuzzleGrid board, solution;
-            ClueSet clues;
-            PuzzleGenerator generator;
-            generator.startGeneration(board, clues, size[0], size[1]);
-            while (!generator.generationStep(board, solution, clues)) { }
-            for (int attempt = 0; attempt < 20; ++attempt) {
-                const int revealPercent = attempt * 5;
+    void solveExamples()
+    {
+        QFETCH(QString, picture);
+        QFETCH(bool, solved);
+        QFETCH(QString, after);
+        ClueSet clues = cluesOf(picture);
+        PuzzleGrid board = boardFrom(picture);
+        board.resize(board.width, board.height);
+        QCOMPARE(LogicSolver().solve(board, clues), solved);
+        QCOMPARE(rowsOf(board).join('/'), after);
+    }
+
+    // Random pictures of every size and density: every cell solve decides is the picture's,
+    // and a solved board is the picture itself.
+    void solveAgreesWithTheRandomPicture()
+    {
+        std::srand(7);
+        LogicSolver solver;
+        int solved = 0;
+        int pictures = 0;
+        for (const auto& size : {std::pair(5, 5), {10, 5}, {10, 10}, {15, 10}, {15, 15}, {20, 15}}) {
+            for (int i = 0; i < 200; ++i, ++pictures) {
+                PuzzleGrid picture;
+                picture.resize(size.first, size.second);
+                for (auto& column : picture.cells)
+                    for (int& cell : column)
+                        cell = std::rand() % 100 < 30 + i % 50 ? Filled : Crossed;
+                ClueSet clues;
+                clues.computeFrom(picture);
+                PuzzleGrid board;
+                board.resize(size.first, size.second);
+                const bool result = solver.solve(board, clues);
                 for (int x = 0; x < board.width; ++x)
                     for (int y = 0; y < board.height; ++y)
-                        board.cells[x][y] = std::rand() % 100 < revealPercent ? solution.cells[x][y] : int(Blank);
-                int hints = 0;
-                bool isRow = false;
-                int lineIndex = 0;
-                while (hinter.findHint(board, clues, isRow, lineIndex) != 0) {
-                    for (int x = 0; x < board.width; ++x) {
-                        for (int y = 0; y < board.height; ++y) {
-                            const int cell = board.cells[x][y];
-                            if ((cell == MarkedFilled && solution.cells[x][y] != Filled)
-                                || (cell == MarkedCrossed && solution.cells[x][y] != Crossed))
-                                QFAIL(qPrintable(QString("hint %1 marks (%2, %3) wrongly on %4 (solution %5)")
-                                                     .arg(hints)
-                                                     .arg(x)
-                                                     .arg(y)
-                                                     .arg(describe(board), describe(solution))));
-                        }
-                    }
-                    board.acceptMarks();
-                    ++hints;
-                    ++hintsChecked;
+                        if (board.cells[x][y] != Blank && board.cells[x][y] != picture.cells[x][y])
+                            QFAIL(qPrintable("contradicts " + rowsOf(picture).join('/')));
+                if (result) {
+                    ++solved;
+                    QCOMPARE(rowsOf(board), rowsOf(picture));
                 }
-                QCOMPARE(rowsOf(board), rowsOf(solution));
             }
         }
+        // Both outcomes must occur for the property to mean anything.
+        QVERIFY(solved > pictures / 10 && solved < pictures);
     }
-    QVERIFY(hintsChecked > 1000);
-}
+
+    void hintTakesTheFirstLineAndTechnique_data()
+    {
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("technique");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("after");
+        const auto row = [](const char* name, const char* picture, const char* before, int technique, const char* line,
+                             const char* after) {
+            QTest::newRow(name) << QString(picture) << QString(before) << technique << QString(line) << QString(after);
+        };
+        using T = LineSolver;
+
+        // Row 0 admits Boxes, but column 0 (empty) admits Complete and columns come first.
+        row("columns first", "21111/22222/22222/22222/22222", "00000/00000/00000/00000/00000", T::Complete, "c0",
+            "40000/40000/40000/40000/40000");
+        // The run is in place: Complete and Gap would both cross cells; Complete wins.
+        row("lower technique", "2/2/1/1/2/2/2", "0/2/1/1/2/0/0", T::Complete, "c0", "4/2/1/1/2/4/4");
+        // Columns 2 and 4 both admit Boxes; so do the rows.
+        row("lower column", "12111/12111/12111", "12000/12000/12000", T::Boxes, "c2", "12300/12300/12300");
+        // No column admits anything (a lone cell may lie anywhere); row 0 admits Complete and
+        // row 1 Boxes: the lower index wins over the lower technique.
+        row("lower row", "222/111/222", "000/000/000", T::Complete, "r0", "444/000/000");
+        // Nothing found: the line index is left alone.
+        row("solved", "1211/2122/1112", "1211/2122/1112", T::None, "r42", "1211/2122/1112");
+    }
+
+    void hintTakesTheFirstLineAndTechnique()
+    {
+        QFETCH(QString, picture);
+        QFETCH(QString, before);
+        QFETCH(int, technique);
+        QFETCH(QString, line);
+        QFETCH(QString, after);
+        ClueSet clues = cluesOf(picture);
+        PuzzleGrid board = boardFrom(before);
+        bool isRow = false;
+        int lineIndex = 42;
+        QCOMPARE(LogicSolver().findHint(board, clues, isRow, lineIndex), technique);
+        QCOMPARE(QString("%1%2").arg(isRow ? 'r' : 'c').arg(lineIndex), line);
+        QCOMPARE(rowsOf(board).join('/'), after);
+    }
+
+    void hintsAgreeWithSolutionAndFinishThePuzzle()
+    {
+        // Generated puzzles, partially entered correctly: every hint mark agrees with the
+        // solution, and pressing for hints again and again finishes the puzzle.
+        const int sizes[][2] = {{5, 5}, {10, 5}, {10, 10}, {15, 10}, {15, 15}, {20, 15}};
+        LogicSolver hinter;
+        int hintsChecked = 0;
+        for (const auto& size : sizes) {
+            for (unsigned seed = 1; seed <= 12; ++seed) {
+                std::srand(seed);
+                PuzzleGrid board, solution;
+                ClueSet clues;
+                PuzzleGenerator generator;
+                generator.startGeneration(board, clues, size[0], size[1]);
+                while (!generator.generationStep(board, solution, clues)) { }
+                for (int revealPercent = 0; revealPercent < 100; revealPercent += 5) {
+                    for (int x = 0; x < board.width; ++x)
+                        for (int y = 0; y < board.height; ++y)
+                            board.cells[x][y] = std::rand() % 100 < revealPercent ? solution.cells[x][y] : int(Blank);
+                    bool isRow = false;
+                    int lineIndex = 0;
+                    while (hinter.findHint(board, clues, isRow, lineIndex) != 0) {
+                        PuzzleGrid marks = board;
+                        marks.discardMarks();
+                        board.acceptMarks();
+                        for (int x = 0; x < board.width; ++x)
+                            for (int y = 0; y < board.height; ++y)
+                                if (board.cells[x][y] != marks.cells[x][y] && board.cells[x][y] != solution.cells[x][y])
+                                    QFAIL(qPrintable("a hint marks wrongly on " + rowsOf(marks).join('/')));
+                        ++hintsChecked;
+                    }
+                    QCOMPARE(rowsOf(board), rowsOf(solution));
+                }
+            }
+        }
+        QVERIFY(hintsChecked > 1000);
+    }
+};
 
 QTEST_APPLESS_MAIN(LogicSolverTest)
 #include "test_logic_solver.moc"

@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include <random>
+#include <tuple>
 
 namespace {
 
@@ -50,14 +51,10 @@ bool referenceSolve(PuzzleGrid& board, ClueSet& clues, QStringList& trace)
     return clues.allSatisfied();
 }
 
-class RandomPuzzles {
-public:
-    explicit RandomPuzzles(unsigned seed)
-        : random_(seed)
-    {
-    }
+struct RandomPuzzles {
+    std::mt19937 random;
 
-    int below(int bound) { return static_cast<int>(random_() % static_cast<unsigned>(bound)); }
+    int below(int bound) { return static_cast<int>(random() % static_cast<unsigned>(bound)); }
 
     PuzzleGrid picture(int width, int height)
     {
@@ -80,9 +77,7 @@ public:
         for (auto* lists : {&clues.columnClues, &clues.rowClues}) {
             const int length = lists == &clues.columnClues ? picture.height : picture.width;
             for (std::vector<int>& list : *lists) {
-                if (kind == 1 && below(4) == 0)
-                    list = randomList(length);
-                else if (kind == 2)
+                if (kind == 2 || (kind == 1 && below(4) == 0))
                     list = randomList(length);
                 else if (kind == 3)
                     for (int& value : list)
@@ -116,7 +111,6 @@ public:
         return board;
     }
 
-private:
     std::vector<int> randomList(int length)
     {
         std::vector<int> list(static_cast<size_t>(1 + below(length / 2 + 2)));
@@ -124,8 +118,6 @@ private:
             value = below(5) == 0 ? below(length + 2) : 1 + below(4);
         return list;
     }
-
-    std::mt19937 random_;
 };
 
 } // namespace
@@ -134,70 +126,51 @@ class SolverReferenceTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void sameAsEveryLineEverySweep_data();
-    void sameAsEveryLineEverySweep();
-};
-
-void SolverReferenceTest::sameAsEveryLineEverySweep_data()
-{
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
-    QTest::addColumn<int>("boards");
-    const int sizes[][2] = {{5, 5}, {10, 5}, {10, 10}, {15, 10}, {15, 15}, {20, 15}};
-    for (const auto& size : sizes)
-        QTest::newRow(qPrintable(QString("%1x%2").arg(size[0]).arg(size[1]))) << size[0] << size[1] << 400;
-    // 0 x 0: a random size for each board, up to the longest line the masks hold and beyond.
-    QTest::newRow("any size") << 0 << 0 << 1500;
-}
-
-void SolverReferenceTest::sameAsEveryLineEverySweep()
-{
-    QFETCH(int, width);
-    QFETCH(int, height);
-    QFETCH(int, boards);
-    RandomPuzzles random(static_cast<unsigned>(width * 100 + height));
-    // A solver that reports its deductions runs the techniques one by one; check that way
-    // too.
-    LogicSolver solver;
-    LogicSolver traced;
-    QStringList trace;
-    traced.setObserver([&trace](const LogicSolver::Deduction& d) {
-        trace << deduction(d.technique, d.isRow, d.lineIndex, d.before, d.after);
-    });
-    int solved = 0;
-    for (int i = 0; i < boards; ++i) {
-        const int columns = width > 0 ? width : 1 + random.below(i % 10 == 0 ? 40 : 32);
-        const int rows = height > 0 ? height : 1 + random.below(i % 10 == 5 ? 40 : 32);
-        const PuzzleGrid picture = random.picture(columns, rows);
-        ClueSet expectedClues = random.clues(picture);
-        PuzzleGrid expectedBoard = random.start(picture);
-        ClueSet clues = expectedClues;
-        PuzzleGrid board = expectedBoard;
-        ClueSet tracedClues = expectedClues;
-        PuzzleGrid tracedBoard = expectedBoard;
-        const QString context = QString("board %1 from %2").arg(i).arg(rowsOf(board).join('/'));
-
-        QStringList expectedTrace;
-        const bool expected = referenceSolve(expectedBoard, expectedClues, expectedTrace);
-        const bool result = solver.solve(board, clues);
-        trace.clear();
-        const bool tracedResult = traced.solve(tracedBoard, tracedClues);
-
-        QVERIFY2(result == expected, qPrintable(context));
-        QVERIFY2(rowsOf(board) == rowsOf(expectedBoard), qPrintable(context));
-        QVERIFY2(clues.columnClues == expectedClues.columnClues, qPrintable(context));
-        QVERIFY2(clues.rowClues == expectedClues.rowClues, qPrintable(context));
-        QVERIFY2(tracedResult == expected, qPrintable(context));
-        QVERIFY2(rowsOf(tracedBoard) == rowsOf(expectedBoard), qPrintable(context));
-        QVERIFY2(tracedClues.columnClues == expectedClues.columnClues, qPrintable(context));
-        QVERIFY2(tracedClues.rowClues == expectedClues.rowClues, qPrintable(context));
-        QVERIFY2(trace == expectedTrace, qPrintable(context));
-        solved += result;
+    void sameAsEveryLineEverySweep()
+    {
+        // A solver that reports its deductions runs the techniques one by one; check that way
+        // too.
+        LogicSolver solver;
+        LogicSolver traced;
+        QStringList trace;
+        traced.setObserver([&trace](const LogicSolver::Deduction& d) {
+            trace << deduction(d.technique, d.isRow, d.lineIndex, d.before, d.after);
+        });
+        // Width, height and number of boards; 0 x 0 is a random size for each board, up to the
+        // longest line the masks hold and beyond.
+        const int sizes[][3]
+            = {{5, 5, 400}, {10, 5, 400}, {10, 10, 400}, {15, 10, 400}, {15, 15, 400}, {20, 15, 400}, {0, 0, 1500}};
+        for (const auto [width, height, boards] : sizes) {
+            RandomPuzzles random {std::mt19937(static_cast<unsigned>(width * 100 + height))};
+            int solved = 0;
+            for (int i = 0; i < boards; ++i) {
+                const int columns = width > 0 ? width : 1 + random.below(i % 10 == 0 ? 40 : 32);
+                const int rows = height > 0 ? height : 1 + random.below(i % 10 == 5 ? 40 : 32);
+                const PuzzleGrid picture = random.picture(columns, rows);
+                const ClueSet clues = random.clues(picture);
+                const PuzzleGrid start = random.start(picture);
+                // The result, the board and every clue list with its signs.
+                const auto outcome = [&](LogicSolver* by, QStringList& deductions) {
+                    PuzzleGrid board = start;
+                    ClueSet signs = clues;
+                    deductions.clear();
+                    const bool result = by ? by->solve(board, signs) : referenceSolve(board, signs, deductions);
+                    return std::make_tuple(result, rowsOf(board), signs.columnClues, signs.rowClues);
+                };
+                QStringList expectedTrace, untraced;
+                const auto expected = outcome(nullptr, expectedTrace);
+                const QString context
+                    = QString("%1 x %2 board %3 from %4").arg(columns).arg(rows).arg(i).arg(rowsOf(start).join('/'));
+                QVERIFY2(outcome(&solver, untraced) == expected, qPrintable(context));
+                QVERIFY2(outcome(&traced, trace) == expected, qPrintable(context));
+                QVERIFY2(trace == expectedTrace, qPrintable(context));
+                solved += std::get<0>(expected);
+            }
+            // Both outcomes must occur for the comparison to mean much.
+            QVERIFY(solved > boards / 20 && solved < boards - boards / 20);
+        }
     }
-    // Both outcomes must occur for the comparison to mean much.
-    QVERIFY(solved > boards / 20);
-    QVERIFY(solved < boards - boards / 20);
-}
+};
 
 QTEST_APPLESS_MAIN(SolverReferenceTest)
 #include "test_solver_reference.moc"
