@@ -9,13 +9,22 @@
 
 #include <QActionGroup>
 
+int MainWindow::checkedSizeIndex() const
+{
+    const QAction* entry = sizeGroup->checkedAction();
+    return entry ? std::max(0, sizeIndexFromLabel(entry->text())) : 0;
+}
+
+int MainWindow::checkedMode() const
+{
+    const QAction* entry = modeGroup->checkedAction();
+    return entry ? std::max(int(Beginner), modeFromName(entry->text())) : int(Beginner);
+}
+
 void MainWindow::MenuNewGame()
 {
-    // An edited settings file may leave a group unchecked; the first entry stands in.
-    const QAction* sizeEntry = sizeGroup->checkedAction() ? sizeGroup->checkedAction() : ui->action5x5;
-    const QAction* modeEntry = modeGroup->checkedAction() ? modeGroup->checkedAction() : ui->actionBeginner;
-    const PuzzleSize& size = puzzleSizes[std::max(0, sizeIndexFromLabel(sizeEntry->text()))];
-    const int newMode = std::max(int(Beginner), modeFromName(modeEntry->text()));
+    const PuzzleSize& size = puzzleSizes[checkedSizeIndex()];
+    const int newMode = checkedMode();
     // The help window is not modal: the game goes on below it.
     if (newPlayer
         && Prompt::ask(
@@ -65,10 +74,7 @@ void MainWindow::MenuHighScore()
 {
     HighScores dialog(this);
     dialog.setWindowModality(Qt::WindowModal);
-    const QAction* sizeEntry = sizeGroup->checkedAction();
-    const QAction* modeEntry = modeGroup->checkedAction();
-    dialog.SetSelection(std::max(0, sizeEntry ? sizeIndexFromLabel(sizeEntry->text()) : 0),
-        std::max(int(Beginner), modeEntry ? modeFromName(modeEntry->text()) : 0) - Beginner);
+    dialog.SetSelection(checkedSizeIndex(), checkedMode() - Beginner);
     // Both boxes may already stand on the chosen entries, which updates nothing by itself.
     dialog.UpdateHighScore();
     dialog.exec();

@@ -163,6 +163,10 @@ private:
     // The hint's first step in Normal and Expert: mends the first wrong cell, if any.
     bool mendFirstWrongCell();
     QAction* sizeAction(int index) const;
+    // The chosen size (index into puzzleSizes) and mode; an edited settings file can leave
+    // a menu group unchecked, and then the first entry stands in.
+    int checkedSizeIndex() const;
+    int checkedMode() const;
     QAction* modeAction(int mode) const;
 
     FramePainter framePainter;
