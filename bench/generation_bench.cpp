@@ -40,6 +40,20 @@ T maximum(const std::vector<T>& values)
     return values.empty() ? T() : *std::max_element(values.begin(), values.end());
 }
 
+// The boards of one generator, started afresh for each seed.
+struct Generation {
+    PuzzleGrid board;
+    PuzzleGrid solution;
+    ClueSet clues;
+    PuzzleGenerator generator;
+
+    void start(int seed, const int size[2])
+    {
+        std::srand(static_cast<unsigned>(seed));
+        generator.startGeneration(board, clues, size[0], size[1]);
+    }
+};
+
 struct Puzzle {
     PuzzleGrid solution;
     ClueSet clues;
@@ -80,18 +94,14 @@ void reportWaits(const Sizes& sizes, int seeds)
     for (const auto& size : sizes) {
         std::vector<int> ticks;
         std::vector<double> waits;
-        PuzzleGrid board;
-        PuzzleGrid solution;
-        ClueSet clues;
-        PuzzleGenerator generator;
+        Generation g;
         for (int seed = 1; seed <= seeds; ++seed) {
-            std::srand(static_cast<unsigned>(seed));
-            generator.startGeneration(board, clues, size[0], size[1]);
+            g.start(seed, size);
             int tickCount = 0;
             double lastTick = 0.0;
             for (bool accepted = false; !accepted; ++tickCount) {
                 const auto start = Clock::now();
-                accepted = generator.generateFor(board, solution, clues, PuzzleGenerator::tickBudget);
+                accepted = g.generator.generateFor(g.board, g.solution, g.clues, PuzzleGenerator::tickBudget);
                 lastTick = microsecondsSince(start) / 1000.0;
             }
             ticks.push_back(tickCount);
@@ -118,19 +128,15 @@ int main(int argc, char** argv)
         std::vector<int> tests;
         std::vector<double> climbTimes;
         std::vector<double> testTimes;
-        PuzzleGrid board;
-        PuzzleGrid solution;
-        ClueSet clues;
-        PuzzleGenerator generator;
+        Generation g;
         for (int seed = 1; seed <= seeds; ++seed) {
-            std::srand(static_cast<unsigned>(seed));
-            generator.startGeneration(board, clues, size[0], size[1]);
+            g.start(seed, size);
             int stepCount = 0;
             int testCount = 0;
             for (bool accepted = false; !accepted;) {
-                const bool testing = generator.nextStepTests();
+                const bool testing = g.generator.nextStepTests();
                 const auto start = Clock::now();
-                accepted = generator.generationStep(board, solution, clues);
+                accepted = g.generator.generationStep(g.board, g.solution, g.clues);
                 (testing ? testTimes : climbTimes).push_back(microsecondsSince(start));
                 ++stepCount;
                 testCount += testing;
@@ -138,7 +144,7 @@ int main(int argc, char** argv)
             steps.push_back(stepCount);
             tests.push_back(testCount);
             if (size[0] == 20)
-                largest.push_back({solution, clues});
+                largest.push_back({g.solution, g.clues});
         }
         std::printf("%2dx%-3d | %5d %6d %7d | %4d %5d %6d | %8.1f %9.1f | %8.1f %9.1f\n", size[0], size[1],
             percentile(steps, 0.5), percentile(steps, 0.9), maximum(steps), percentile(tests, 0.5),

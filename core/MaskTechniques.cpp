@@ -91,6 +91,28 @@ bool fromBothEnds(LineMasks& line, const std::vector<int>& clues, Scan scan)
 // Crossed cells that follow a wall are passed in one step: the walk only stops at such a
 // cell when the run is 0 cells long, and the first of them already stops it then.
 
+// Mercury and Punctuate both judge the first block after the wall: from space, passes the
+// spaces of blanks too short for the run (the walk goes through them) to that block. False
+// where the walk stops first: more blanks than the run, a space of blanks exactly the run's
+// length, or a block that reaches the line end.
+template <typename Line>
+bool firstBlock(Line line, int& space, int length, int& blockStart, int& blockEnd)
+{
+    for (;;) {
+        blockStart = line.nextNotBlank(space);
+        const int blanks = blockStart - space;
+        if (blanks > length || blockStart == line.length())
+            return false;
+        if (!line.isCrossed(blockStart))
+            break;
+        if (blanks == length)
+            return false;
+        space = line.nextNotCrossed(blockStart);
+    }
+    blockEnd = line.nextNotFilled(blockStart);
+    return blockEnd != line.length();
+}
+
 // Mercury: a first block pins the run's start; the space before that point is crossed.
 template <typename Line>
 bool mercuryScan(Line line)
@@ -100,20 +122,8 @@ bool mercuryScan(Line line)
         return false;
     int length = line.runLength(run);
     bool wrote = false;
-    for (int space = 0;;) {
-        const int blockStart = line.nextNotBlank(space);
+    for (int space = 0, blockStart, blockEnd; firstBlock(line, space, length, blockStart, blockEnd);) {
         const int blanks = blockStart - space;
-        if (blanks > length || blockStart == line.length())
-            break;
-        if (line.isCrossed(blockStart)) {
-            if (blanks == length)
-                break;
-            space = line.nextNotCrossed(blockStart);
-            continue;
-        }
-        const int blockEnd = line.nextNotFilled(blockStart);
-        if (blockEnd == line.length())
-            break;
         // As in the walk, a run shorter than the block crosses part of the block too.
         wrote |= line.cross(space, blockEnd - length);
         if (blockEnd - blockStart != length || !line.hasRun(++run))
@@ -176,20 +186,8 @@ bool punctuateScan(Line line)
         return false;
     int length = line.runLength(run);
     bool wrote = false;
-    for (int space = 0;;) {
-        const int blockStart = line.nextNotBlank(space);
+    for (int space = 0, blockStart, blockEnd; firstBlock(line, space, length, blockStart, blockEnd);) {
         const int blanks = blockStart - space;
-        if (blanks > length || blockStart == line.length())
-            break;
-        if (line.isCrossed(blockStart)) {
-            if (blanks == length)
-                break;
-            space = line.nextNotCrossed(blockStart);
-            continue;
-        }
-        const int blockEnd = line.nextNotFilled(blockStart);
-        if (blockEnd == line.length())
-            break;
         const int filled = blockEnd - blockStart;
         if (!line.isCrossed(blockEnd)) {
             // A blank after the first block ends the scan, after closing a block of the
