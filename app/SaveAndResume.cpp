@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 
 #include "Prompt.h"
+#include "ResumableGame.h"
 #include "SavedGame.h"
 #include "StorageFolder.h"
 #include "ui_MainWindow.h"
@@ -71,28 +72,19 @@ bool MainWindow::LoadGame()
     QFile file(StorageFolder::path(savedGameFile));
     if (!file.open(QIODevice::ReadOnly) || file.size() > savedGameLimit)
         return false;
-    SavedGame game;
-    if (!SavedGame::decode(file.readAll(), game))
+    ResumableGame resumed;
+    if (!ResumableGame::read(file.readAll(), solver, resumed))
         return false;
 
-    // The solution is rebuilt from the clues on the side; clues no solve can complete did
-    // not come from this game, and are refused before anything is changed.
-    ClueSet loadedClues;
-    loadedClues.columnClues = game.columnClues;
-    loadedClues.rowClues = game.rowClues;
-    PuzzleGrid loadedSolution;
-    loadedSolution.resize(game.columns, game.rows);
-    if (!solver.solve(loadedSolution, loadedClues))
-        return false;
-
+    const SavedGame& game = resumed.saved;
     mode = game.mode;
     columns = game.columns;
     rows = game.rows;
     timeOffset = game.time;
     faults = game.faults;
-    clues.columnClues = std::move(loadedClues.columnClues);
-    clues.rowClues = std::move(loadedClues.rowClues);
-    solution.copyFrom(loadedSolution);
+    clues.columnClues = std::move(resumed.clues.columnClues);
+    clues.rowClues = std::move(resumed.clues.rowClues);
+    solution.copyFrom(resumed.solution);
     board.resize(columns, rows);
     for (const SavedGame::Cell& cell : game.cells)
         board.cells[cell.x][cell.y] = cell.code;

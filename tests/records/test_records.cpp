@@ -115,8 +115,11 @@ private slots:
         row("faults compare as numbers", "5x5Time=500\n5x5Faults=9", "10/10", "500/9/1");
         row("over 999 faults never count", "", "5/1000", "999/999/1");
         row("wins always count", "5x5Wins=41", "143/1000", "999/999/42");
-        // A best of 0 seconds cannot be beaten with as many faults, and the win count restarts.
-        row("words read as 0", "5x5Time=fast\n5x5Faults=2\n5x5Wins=many", "50/2", "0/2/1");
+        // Damaged values must not lock the record: they read as never won, as missing ones do.
+        row("a word for a time is no record", "5x5Time=fast\n5x5Faults=2\n5x5Wins=many", "50/2", "50/2/1");
+        row("a word for faults is no record", "5x5Time=40\n5x5Faults=few", "300/7", "300/7/1");
+        row("negative bests are no record", "5x5Time=-5\n5x5Faults=-1\n5x5Wins=-3", "300/4", "300/4/1");
+        row("a full win count stays full", "5x5Wins=2147483647", "143/1000", "999/999/2147483647");
     }
 
     void newBestRules()
