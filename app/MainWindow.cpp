@@ -125,7 +125,7 @@ void MainWindow::LoadSettings()
     modeAction(std::max(int(Beginner), modeFromName(settings.lastMode)))->setChecked(true);
 }
 
-void MainWindow::SaveSettings()
+bool MainWindow::SaveSettings()
 {
     GameSettings settings;
     settings.background = backgroundIndex;
@@ -137,7 +137,7 @@ void MainWindow::SaveSettings()
         settings.lastSize = sizeGroup->checkedAction()->text();
     if (modeGroup->checkedAction())
         settings.lastMode = modeGroup->checkedAction()->text();
-    settings.save();
+    return settings.save();
 }
 
 void MainWindow::UpdateBackground(QAction* action)

@@ -54,7 +54,8 @@ public:
     void FinishGame();
     void FitView(int windowWidth, int windowHeight);
     void LoadSettings();
-    void SaveSettings();
+    // False when "tessarin.ini" could not be written.
+    bool SaveSettings();
     // Writes the game in progress to "auto.sav"; false when it could not be written.
     bool SaveGame();
     // Resumes the game in "auto.sav"; false, changing nothing, when there is none or it is

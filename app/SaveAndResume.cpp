@@ -1,6 +1,7 @@
 // Closing the window, and the game in progress kept in "auto.sav" until the next start.
 #include "MainWindow.h"
 
+#include "HelpBrowser.h"
 #include "Prompt.h"
 #include "ResumableGame.h"
 #include "SavedGame.h"
@@ -33,7 +34,7 @@ void MainWindow::StartUp()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    SaveSettings();
+    const bool settingsSaved = SaveSettings();
     // Only a game the player has started is worth keeping; Closing stops input and the
     // clock text while the question is open.
     if (state == Playing && clock.isValid()) {
@@ -41,6 +42,13 @@ void MainWindow::closeEvent(QCloseEvent* event)
         if (Prompt::ask(this, "Save your game?") && !SaveGame())
             Prompt::tell(this, "Your game could not be saved to " + StorageFolder::path(savedGameFile) + ".");
     }
+    // Said once here rather than at every win, though the scores were lost as well.
+    if (!settingsSaved)
+        Prompt::tell(this,
+            "Your settings and scores could not be saved to " + StorageFolder::path("tessarin.ini") + ".");
+    // Help windows have no parent, so that modal questions leave them usable; they must not
+    // keep the game running once its window is gone.
+    CloseHelpWindows();
     event->accept();
 }
 

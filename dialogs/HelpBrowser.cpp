@@ -2,6 +2,7 @@
 
 #include "ui_HelpBrowser.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QUrl>
 
@@ -53,4 +54,11 @@ HelpBrowser* OpenHelp(const QString& page)
     auto* window = new HelpBrowser(page);
     window->show();
     return window;
+}
+
+void CloseHelpWindows()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (qobject_cast<HelpBrowser*>(window))
+            window->close();
 }

@@ -28,3 +28,5 @@ public slots:
 
 // Opens a further help window on the page and returns at once; the window owns itself.
 HelpBrowser* OpenHelp(const QString& page);
+// Closes every help window, as the game's own window closes.
+void CloseHelpWindows();

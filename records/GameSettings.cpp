@@ -91,9 +91,11 @@ GameSettings GameSettings::load()
     return settings;
 }
 
-void GameSettings::save() const
+bool GameSettings::save() const
 {
     QSettings file(StorageFolder::path("tessarin.ini"), QSettings::IniFormat);
     for (const Key& key : keys)
         file.setValue(pathOf(key), std::visit([this](auto field) { return stored(this->*field); }, key.field));
+    file.sync();
+    return file.status() == QSettings::NoError;
 }

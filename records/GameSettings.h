@@ -17,6 +17,7 @@ struct GameSettings {
     QString lastMode = "Beginner"; // "Beginner", "Normal" or "Expert"
 
     static GameSettings load();
-    // Writes every key; switches as the texts "true" and "false".
-    void save() const;
+    // Writes every key; switches as the texts "true" and "false". False when the file could
+    // not be written (it is a folder, say), and then scores cannot be kept either.
+    bool save() const;
 };

@@ -75,6 +75,7 @@ private slots:
     void contradictoryOrUnwinnableGamesAreRefused();
     void closingAsksOnlyForAStartedGame();
     void failedSaveIsReportedAndKeepsTheOldFile();
+    void unwritableSettingsAreToldOnceAtClose();
     void startUpOffersTheSavedGameOnce_data();
     void startUpOffersTheSavedGameOnce();
 
@@ -348,6 +349,26 @@ void SavedGameTest::failedSaveIsReportedAndKeepsTheOldFile()
     w->close();
     QCOMPARE(w.asked.size(), 2);
     QVERIFY(w.asked[1].startsWith("Your game could not be saved"));
+}
+
+void SavedGameTest::unwritableSettingsAreToldOnceAtClose()
+{
+    {
+        WindowDriver w;
+        w.play(5, 5, Normal);
+        w->close();
+        QCOMPARE(w.asked, QStringList());
+    }
+    QVERIFY(QFile::remove("tessarin.ini"));
+    QVERIFY(QDir().mkdir("tessarin.ini"));
+    WindowDriver w;
+    w.play(5, 5, Normal);
+    w.drag(Qt::LeftButton, {{1, 1}});
+    w.answer = true;
+    w->close();
+    QCOMPARE(w.asked,
+        QStringList({"Save your game?", "Your settings and scores could not be saved to tessarin.ini."}));
+    QVERIFY(QFile::exists("auto.sav"));
 }
 
 void SavedGameTest::startUpOffersTheSavedGameOnce_data()
