@@ -1,0 +1,13 @@
+#pragma once
+
+#include "Game.h"
+
+// One thing the pointer or the keys did, kept by an event handler until the next tick
+// applies it. Positions are board pixels, taken when it happened.
+struct RecordedInput {
+    enum class Kind { Press, Move, Release };
+    Kind kind;
+    Game::Button button;
+    int x;
+    int y;
+};
