@@ -7,6 +7,7 @@
 struct RecordedInput {
     enum class Kind { Press, Move, Release };
     Kind kind;
+    // Which button went down or up; a move ignores it.
     Game::Button button;
     int x;
     int y;
