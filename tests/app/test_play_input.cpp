@@ -41,7 +41,6 @@ private slots:
     void keysPlayAtTheCursor();
     void aHeldKeyDragsAlongTheLine();
     void theCursorFollowsThePointerAndStartsEachGameTopLeft();
-    void beginnerFaultsFromTheKeyboard();
     void undoAndRedoByMenuAndKeys();
     void undoReturnsToMarksMode();
     void undoIsRefusedOutsidePlay();
@@ -132,24 +131,6 @@ void PlayInputTest::theCursorFollowsThePointerAndStartsEachGameTopLeft()
     QCOMPARE(w.cell(0, 0), int(Filled));
 }
 
-void PlayInputTest::beginnerFaultsFromTheKeyboard()
-{
-    WindowDriver w;
-    w.play(10, 10, Beginner, 3);
-    const QPoint wrong = w.solutionCell(Crossed);
-    for (int x = 0; x < wrong.x(); ++x)
-        w.key(Qt::Key_Right);
-    for (int y = 0; y < wrong.y(); ++y)
-        w.key(Qt::Key_Down);
-    w.key(Qt::Key_Space);
-    w.tick();
-    QCOMPARE(w.cell(wrong.x(), wrong.y()), int(Crossed));
-    QCOMPARE(w->faults, 1);
-    // The fault mark stands above and left of the cell's centre.
-    QCOMPARE(w->faultX, w->boardX + 24 * wrong.x() + 12 - 10);
-    QCOMPARE(w->faultY, w->boardY + 24 * wrong.y() + 12 - 10);
-}
-
 void PlayInputTest::undoAndRedoByMenuAndKeys()
 {
     WindowDriver w;
@@ -212,13 +193,6 @@ void PlayInputTest::undoReturnsToMarksMode()
     QVERIFY(w->ui->actionHint->isEnabled());
     QCOMPARE(w->clues.highlightRed, 200);
     QCOMPARE(w.asked, QStringList({"Keep marks?"}));
-
-    // The hint's cells are one step; its fault stays.
-    w->MenuHint();
-    QCOMPARE(w->faults, 1);
-    w->MenuUndo();
-    QCOMPARE(digitsOf(w->board.row(0)), QString("11000"));
-    QCOMPARE(w->faults, 1);
 }
 
 void PlayInputTest::undoIsRefusedOutsidePlay()
