@@ -94,9 +94,22 @@ cell_x() { calc "$offset_x + (122 + 24 * $1) * $scale"; }
 cell_y() { calc "$menu + (122 + 24 * $1) * $scale"; }
 
 shot=0
-# Half a second after the last click, its particles have faded.
+# The cell area, as a checksum of its pixels.
+cells_now() {
+    import -window root -crop "$(calc "120 * $scale")x$(calc "120 * $scale")+$(cell_x -0.5)+$(cell_y -0.5)" rgb:- |
+        md5sum
+}
+# Bursts fade a little every tick, and ticks come late on a busy machine: the picture is
+# taken once the cells have stopped changing.
 screenshot() {
-    sleep 0.8
+    sleep 0.5
+    settled=
+    for _ in $(seq 25); do
+        now=$(cells_now)
+        [ "$now" = "$settled" ] && break
+        settled=$now
+        sleep 0.2
+    done
     shot=$((shot + 1))
     import -window root screen.png
     [ -n "$SHOTS" ] && cp screen.png "$SHOTS/smoke$shot.png"
