@@ -71,25 +71,24 @@ void MainWindow::showMarkingMode()
     clues.highlightBlue = marking ? 230 : 0;
 }
 
-// Nothing is taken back while a puzzle is made, while the solved board dissolves, or on the
-// win screen.
 void MainWindow::MenuUndo()
 {
-    applyInputNow();
-    if (state != Playing)
-        return;
-    if (!play.undo().empty())
-        needsRepaint = true;
-    showMarkingMode();
-    refreshUndoEntries();
+    takeHistoryStep(true);
 }
 
 void MainWindow::MenuRedo()
 {
+    takeHistoryStep(false);
+}
+
+// Nothing is taken back or made again while a puzzle is made, while the solved board
+// dissolves, or on the win screen.
+void MainWindow::takeHistoryStep(bool back)
+{
     applyInputNow();
     if (state != Playing)
         return;
-    if (!play.redo().empty())
+    if (!(back ? play.undo() : play.redo()).empty())
         needsRepaint = true;
     showMarkingMode();
     refreshUndoEntries();

@@ -194,6 +194,8 @@ private:
     void clearCell(int x, int y);
     // The Hint entry, the Marks check mark and the clue highlight as marks mode has them.
     void showMarkingMode();
+    // Undo (back) or redo, and the window's answer.
+    void takeHistoryStep(bool back);
     void refreshUndoEntries();
     void keyButton(QKeyEvent* event, Game::Button button, bool& down, bool pressed);
     void moveCursor(int columns, int rows);

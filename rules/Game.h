@@ -13,8 +13,9 @@ class LogicSolver;
 
 // One game in progress and the rules it is played by: what presses, drags, the hint, marks
 // mode, undo and redo do to the player's board in each mode. It knows nothing of windows,
-// clocks or sound; every operation reports the cells it changed and why, and the window
-// answers with sound, particles and the fault mark, and starts the clock.
+// clocks or sound; every operation reports the cells it changed and why (the list is reused
+// by the next operation), and the window answers with sound, particles and the fault mark,
+// and starts the clock.
 //
 // Cells are given by column and row. A pointer off the board is fine: a drag keeps to its
 // line and goes as far as the board's edge.
