@@ -20,6 +20,7 @@ void MainWindow::Tick()
     }
     if (faultTimeLine.state() == QTimeLine::Running)
         needsRepaint = true;
+    refreshUndoEntries();
     if (needsRepaint) {
         surface->repaint();
         needsRepaint = false;
@@ -52,14 +53,14 @@ void MainWindow::BeginPlay()
     board.originY = clues.originY = boardPanel.originY = boardY;
     clues.updateSatisfied(board);
     FitView(width(), height());
-    ui->actionHint->setEnabled(true);
     ui->actionMarks->setEnabled(mode != Beginner);
-    marking = false;
-    ui->actionMarks->setChecked(false);
-    clues.highlightRed = 200;
-    clues.highlightGreen = 0;
-    clues.highlightBlue = 0;
+    play.beginPlay();
+    showMarkingMode();
+    recordedInput.clear();
     state = Playing;
+    cursorColumn = cursorRow = 0;
+    showCursor();
+    refreshUndoEntries();
     needsRepaint = true;
 }
 
@@ -77,12 +78,19 @@ void MainWindow::playStep()
         needsRepaint = true;
     }
     ApplyInput();
-    if (board.changed) {
-        board.changed = false;
-        clues.updateSatisfied(board);
-        if (clues.allSatisfied())
-            BeginWin();
-    }
+    // The hint, marks and undo change the board between ticks.
+    if (state == Playing && board.changed)
+        settleBoard();
+}
+
+bool MainWindow::settleBoard()
+{
+    board.changed = false;
+    clues.updateSatisfied(board);
+    if (!clues.allSatisfied())
+        return false;
+    BeginWin();
+    return true;
 }
 
 void MainWindow::BeginWin()
@@ -90,7 +98,9 @@ void MainWindow::BeginWin()
     state = Celebrating;
     sounds->play(SoundBank::Effect::Win, soundOn);
     newPlayer = false;
-    leftDown = rightDown = false;
+    // A button still held after the win enters nothing in the next game.
+    leftDown = rightDown = spaceDown = xDown = false;
+    play.releaseAll();
     clearCountdown = columns * rows;
     particles.clearAll();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GameMode.h"
+
 #include <QString>
 
 // What the main window is doing; the tick and the input handlers act by it.
@@ -11,9 +13,6 @@ enum GameState {
     Closing = 5, // the window is closing and asks whether to save
     Celebrating = 6, // solved: the board dissolves
 };
-
-// The rules a game is played by; also the texts of the Mode menu and of the score groups.
-enum GameMode { Beginner = 1, Normal = 2, Expert = 3 };
 
 // "Beginner", "Normal" or "Expert"; empty for any other number.
 QString modeName(int mode);

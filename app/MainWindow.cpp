@@ -85,6 +85,10 @@ void MainWindow::connectActions()
     connect(ui->actionHighScore, &QAction::triggered, this, &MainWindow::MenuHighScore);
     connect(ui->actionHint, &QAction::triggered, this, &MainWindow::MenuHint);
     connect(ui->actionMarks, &QAction::triggered, this, &MainWindow::MenuMarking);
+    connect(ui->actionUndo, &QAction::triggered, this, &MainWindow::MenuUndo);
+    connect(ui->actionRedo, &QAction::triggered, this, &MainWindow::MenuRedo);
+    // Two keys, which the form cannot hold.
+    ui->actionRedo->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
     connect(ui->actionNew_Game, &QAction::triggered, this, &MainWindow::MenuNewGame);
     connect(ui->actionHow_To_Play, &QAction::triggered, this, &MainWindow::MenuHelp);
     connect(ui->actionAbout, &QAction::triggered, this, &MainWindow::MenuAbout);

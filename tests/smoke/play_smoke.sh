@@ -4,7 +4,10 @@
 #      on a screenshot, and leaves through Game > Exit without saving;
 #   2. solves a 5x5 Beginner puzzle by pressing H and answering every hint box, watches the
 #      board dissolve, quits from "Congratulations!" and finds the win in "tessarin.ini";
-#   3. enters a cell, saves at close, restarts, resumes and finds the same board.
+#   3. enters a cell, saves at close, restarts, resumes and finds the same board;
+#   4. in Normal, plays at the keyboard cursor, fills a row with a one-jump drag, takes it
+#      back and brings it again with the undo and redo keys, and fills ten cells with ten
+#      quick clicks.
 #
 # usage: play_smoke.sh GAME_FOLDER [SCREENSHOT_FOLDER]
 set -eu
@@ -91,9 +94,22 @@ cell_x() { calc "$offset_x + (122 + 24 * $1) * $scale"; }
 cell_y() { calc "$menu + (122 + 24 * $1) * $scale"; }
 
 shot=0
-# Half a second after the last click, its particles have faded.
+# The cell area, as a checksum of its pixels.
+cells_now() {
+    import -window root -crop "$(calc "120 * $scale")x$(calc "120 * $scale")+$(cell_x -0.5)+$(cell_y -0.5)" rgb:- |
+        md5sum
+}
+# Bursts fade a little every tick, and ticks come late on a busy machine: the picture is
+# taken once the cells have stopped changing.
 screenshot() {
-    sleep 0.8
+    sleep 0.5
+    settled=
+    for _ in $(seq 25); do
+        now=$(cells_now)
+        [ "$now" = "$settled" ] && break
+        settled=$now
+        sleep 0.2
+    done
     shot=$((shot + 1))
     import -window root screen.png
     [ -n "$SHOTS" ] && cp screen.png "$SHOTS/smoke$shot.png"
@@ -117,12 +133,14 @@ expect() {
     look=$(cell_look "$1" "$2")
     [ "$look" = "$3" ] || fail "cell ($1, $2) looks $look, expected $3 (screenshot $shot)"
 }
-# Input is sampled every 10 ms tick, so a click has to last longer than a tick, as a
-# player's does.
-click() {
-    xdotool mousemove --window "$main" "$(cell_x "$2")" "$(cell_y "$3")" mousedown "$1"
-    sleep 0.1
-    xdotool mouseup "$1"
+# A plain click, press and release at once, as a touchpad's tap sends it.
+click() { # BUTTON COLUMN ROW
+    xdotool mousemove --window "$main" "$(cell_x "$2")" "$(cell_y "$3")" click "$1"
+}
+expect_row() { # ROW LOOK
+    for column in 0 1 2 3 4; do
+        expect "$column" "$1" "$2"
+    done
 }
 
 echo "1. fill, cross and erase"
@@ -190,6 +208,41 @@ sleep 0.5
 screenshot
 expect 2 2 "$before"
 [ -e auto.sav ] && fail "auto.sav is offered again"
+menu_keys Up Return
+answer Escape "Save your game?"
+expect_end
+
+echo "4. keys, a fast drag, undo and redo, quick clicks"
+# Without particles nothing lingers over the cells when the screenshots are taken.
+sed -i 's/^lastMode=.*/lastMode=Normal/; s/^particlesOn=.*/particlesOn=false/' tessarin.ini
+start_game
+sleep 0.5
+# The cursor starts on the top-left cell.
+press_in "$main" space
+xdotool key Right space
+xdotool mousemove --window "$main" "$(cell_x 0)" "$(cell_y 2)" mousedown 1 \
+    mousemove --window "$main" "$(cell_x 4)" "$(cell_y 2)" mouseup 1
+screenshot
+expect 0 0 filled
+expect 1 0 filled
+expect 2 0 blank
+expect_row 2 filled
+xdotool key ctrl+z
+screenshot
+expect_row 2 blank
+xdotool key ctrl+y
+clicks=
+for row in 3 4; do
+    for column in 0 1 2 3 4; do
+        clicks="$clicks mousemove --window $main $(cell_x $column) $(cell_y $row) click 1"
+    done
+done
+# shellcheck disable=SC2086 # one word per argument
+xdotool $clicks
+screenshot
+expect_row 2 filled
+expect_row 3 filled
+expect_row 4 filled
 menu_keys Up Return
 answer Escape "Save your game?"
 expect_end
