@@ -26,7 +26,7 @@ namespace ScoreBook {
 
 Record lookup(const QString& sizeLabel, int mode)
 {
-    QSettings file(StorageFolder::path("tessarin.ini"), QSettings::IniFormat);
+    QSettings file(StorageFolder::settingsPath(), QSettings::IniFormat);
     file.beginGroup(groupOf(mode));
     return {QString::number(readNumber(file, sizeLabel + "Time", "999")),
         QString::number(readNumber(file, sizeLabel + "Faults", "999")),
@@ -35,7 +35,7 @@ Record lookup(const QString& sizeLabel, int mode)
 
 Record recordWin(const QString& sizeLabel, int mode, const QString& time, const QString& faults)
 {
-    QSettings file(StorageFolder::path("tessarin.ini"), QSettings::IniFormat);
+    QSettings file(StorageFolder::settingsPath(), QSettings::IniFormat);
     file.beginGroup(groupOf(mode));
     const int bestTime = readNumber(file, sizeLabel + "Time", "999");
     const int bestFaults = readNumber(file, sizeLabel + "Faults", "999");
@@ -56,7 +56,7 @@ Record recordWin(const QString& sizeLabel, int mode, const QString& time, const 
 
 void clearAll()
 {
-    QSettings file(StorageFolder::path("tessarin.ini"), QSettings::IniFormat);
+    QSettings file(StorageFolder::settingsPath(), QSettings::IniFormat);
     for (int mode = 1; mode <= 3; ++mode) {
         file.beginGroup(groupOf(mode));
         file.remove(""); // inside a group, the empty key means every key of the group
