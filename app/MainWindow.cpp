@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "AssetFolder.h"
 #include "Backgrounds.h"
 #include "GameSettings.h"
 #include "Prompt.h"
@@ -10,6 +11,7 @@
 #include "SoundBank.h"
 
 #include <QActionGroup>
+#include <QFile>
 #include <QFontDatabase>
 #include <QPainter>
 #include <QResizeEvent>
@@ -24,8 +26,13 @@ MainWindow::MainWindow(QWidget* parent)
     , ui(new Ui::MainWindow)
 {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
-    QFontDatabase::addApplicationFont("Fonts//Comfortaa Regular.ttf");
-    QFontDatabase::addApplicationFont("Fonts//Comfortaa Bold.ttf");
+    // Without assets the game still runs, but says so once rather than once per missing file.
+    const QString assetFolder = AssetFolder::find();
+    if (assetFolder.isEmpty())
+        Prompt::fatalError(AssetFolder::notFoundMessage());
+    // An installed game has no font folder of its own: it uses the system's Comfortaa.
+    QFontDatabase::addApplicationFont(AssetFolder::file("Fonts//Comfortaa Regular.ttf"));
+    QFontDatabase::addApplicationFont(AssetFolder::file("Fonts//Comfortaa Bold.ttf"));
     techniqueNames = {"", "Boxes", "Complete", "Mercury", "Glue", "Punctuate", "Gap", "Fill"};
 
     ui->setupUi(this);
@@ -33,17 +40,19 @@ MainWindow::MainWindow(QWidget* parent)
     connectActions();
     LoadSettings();
 
-    if (!mistakePixmap.load("Images//mistake.png"))
+    if (!mistakePixmap.load(AssetFolder::file("Images//mistake.png")) && !assetFolder.isEmpty())
         Prompt::fatalError("Failed to load mistake.png!");
     faultTimeLine.setDuration(1500);
     faultTimeLine.setFrameRange(0, 1);
     infoFont = QFont("Comfortaa", 14, QFont::Bold);
 
-    if (!backgroundPixmap.load(Backgrounds::style(backgroundIndex).textureFile))
+    if (!backgroundPixmap.load(AssetFolder::file(Backgrounds::style(backgroundIndex).textureFile))
+        && !assetFolder.isEmpty())
         Prompt::fatalError("Failed to load background file!");
     panelFillColor = Backgrounds::style(backgroundIndex).panelFill;
     panelLineColor = Backgrounds::style(backgroundIndex).panelLine;
-    sounds = std::make_unique<SoundBank>([] { Prompt::fatalError("Unable to open audio!"); });
+    sounds = std::make_unique<SoundBank>(
+        [] { Prompt::fatalError("Unable to open audio!"); }, QFile::encodeName(assetFolder).toStdString());
 
     // The surface fills the central widget; painting translates back to the window's
     // origin, and pointer events it ignores reach the window in window coordinates.
@@ -152,7 +161,7 @@ void MainWindow::UpdateBackground(QAction* action)
             backgroundIndex = index;
     const BackgroundStyle& style = Backgrounds::style(backgroundIndex);
     backgroundPixmap = QPixmap();
-    backgroundPixmap.load(style.textureFile);
+    backgroundPixmap.load(AssetFolder::file(style.textureFile));
     panelLineColor = style.panelLine;
     panelFillColor = style.panelFill;
     // Same size as before, so the view transform stands.

@@ -42,7 +42,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    // Builds the whole game, hidden and Idle. Assets are read from the working folder.
+    // Builds the whole game, hidden and Idle. Assets are read from the game's asset folder.
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 

@@ -45,7 +45,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // Said once here rather than at every win, though the scores were lost as well.
     if (!settingsSaved)
         Prompt::tell(this,
-            "Your settings and scores could not be saved to " + StorageFolder::path("tessarin.ini") + ".");
+            "Your settings and scores could not be saved to " + StorageFolder::settingsPath() + ".");
     // Help windows have no parent, so that modal questions leave them usable; they must not
     // keep the game running once its window is gone.
     CloseHelpWindows();

@@ -1,5 +1,6 @@
 #include "HelpBrowser.h"
 
+#include "AssetFolder.h"
 #include "ui_HelpBrowser.h"
 
 #include <QApplication>
@@ -14,7 +15,8 @@ namespace {
 QUrl pageUrl(const QString& page)
 {
     const QUrl written(page);
-    QUrl url = QUrl::fromLocalFile(QDir::cleanPath(QDir::current().absoluteFilePath(written.path())));
+    QUrl url
+        = QUrl::fromLocalFile(QDir::cleanPath(QDir::current().absoluteFilePath(AssetFolder::file(written.path()))));
     url.setFragment(written.fragment());
     return url;
 }

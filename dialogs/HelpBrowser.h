@@ -14,7 +14,7 @@ class HelpBrowser : public QWidget {
     Q_OBJECT
 
 public:
-    // page: a path relative to the working folder, optionally with an anchor, such as
+    // page: a path relative to the game's asset folder, optionally with an anchor, such as
     // "Help//methods.html#Glue".
     explicit HelpBrowser(const QString& page, QWidget* parent = nullptr);
     ~HelpBrowser() override;

@@ -30,7 +30,7 @@ namespace ScoreBook {
 
 Record lookup(const QString& sizeLabel, int mode)
 {
-    QSettings file(StorageFolder::path("tessarin.ini"), QSettings::IniFormat);
+    QSettings file(StorageFolder::settingsPath(), QSettings::IniFormat);
     file.beginGroup(groupOf(mode));
     return {QString::number(readCount(file, sizeLabel + "Time", 999)),
         QString::number(readCount(file, sizeLabel + "Faults", 999)),
@@ -39,7 +39,7 @@ Record lookup(const QString& sizeLabel, int mode)
 
 Record recordWin(const QString& sizeLabel, int mode, const QString& time, const QString& faults)
 {
-    QSettings file(StorageFolder::path("tessarin.ini"), QSettings::IniFormat);
+    QSettings file(StorageFolder::settingsPath(), QSettings::IniFormat);
     file.beginGroup(groupOf(mode));
     const int bestTime = readCount(file, sizeLabel + "Time", 999);
     const int bestFaults = readCount(file, sizeLabel + "Faults", 999);
@@ -62,7 +62,7 @@ Record recordWin(const QString& sizeLabel, int mode, const QString& time, const 
 
 void clearAll()
 {
-    QSettings file(StorageFolder::path("tessarin.ini"), QSettings::IniFormat);
+    QSettings file(StorageFolder::settingsPath(), QSettings::IniFormat);
     for (int mode = 1; mode <= 3; ++mode) {
         file.beginGroup(groupOf(mode));
         file.remove(""); // inside a group, the empty key means every key of the group

@@ -1,6 +1,6 @@
+#include "GameFolderMark.h"
 #include "GameSettings.h"
 #include "ScoreBook.h"
-#include "StorageFolder.h"
 
 #include <QtTest>
 
@@ -44,8 +44,9 @@ const QString defaults = "0 1 1 1 1 5x5 Beginner";
 
 } // namespace
 
-// Each test runs in a fresh empty working folder, with the user's data folder redirected to
-// another one, so no file leaks between tests or into the real home.
+// Each test runs in a fresh game folder (it holds nothing but the mark of the game's assets),
+// with the user's data folder redirected to another one, so no file leaks between tests or
+// into the real home.
 class RecordsTest : public QObject {
     Q_OBJECT
 
@@ -58,6 +59,7 @@ private slots:
     {
         qputenv("XDG_DATA_HOME", dataHome.emplace().path().toUtf8());
         QVERIFY(QDir::setCurrent(workFolder.emplace().path()));
+        markAsGameFolder();
     }
     void cleanup()
     {
@@ -74,7 +76,7 @@ private slots:
             for (int mode = 1; mode <= 3; ++mode)
                 QCOMPARE(describe(ScoreBook::lookup(size, mode)), neverWon);
         // Neither the file nor a probe of the folder may be left behind by reading.
-        QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+        QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList());
         QCOMPARE(QDir(dataHome->path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 
         // Two wins and a close give the known file.
@@ -170,31 +172,6 @@ private slots:
         QFETCH(QString, loaded);
         writeIni(ini + "\n");
         QCOMPARE(describe(GameSettings::load()), loaded);
-    }
-
-    void unwritableWorkingFolderFallsBackToDataFolder()
-    {
-        // A file in the data folder is ignored while the working folder takes files.
-        const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        QVERIFY(dataFolder.startsWith(dataHome->path()));
-        QVERIFY(QDir().mkpath(dataFolder));
-        QFile stray(dataFolder + "/tessarin.ini");
-        QVERIFY(stray.open(QIODevice::WriteOnly));
-        stray.write("[settings]\nbackground=3\n");
-        stray.close();
-        QCOMPARE(StorageFolder::path("tessarin.ini"), "tessarin.ini");
-        QCOMPARE(GameSettings::load().background, 0);
-        QVERIFY(stray.remove() && QDir(dataFolder).removeRecursively());
-
-        QVERIFY(workFolder->remove());
-        QCOMPARE(StorageFolder::path("auto.sav"), dataFolder + "/auto.sav");
-        GameSettings settings;
-        settings.background = 2;
-        settings.save();
-        ScoreBook::recordWin("5x5", 1, "30", "0");
-        QCOMPARE(GameSettings::load().background, 2);
-        QCOMPARE(describe(ScoreBook::lookup("5x5", 1)), "30/0/1");
-        QVERIFY(iniText(dataFolder + "/tessarin.ini").contains("background=2\n"));
     }
 };
 
