@@ -1,5 +1,6 @@
 #include "Prompt.h"
 
+#include <QDebug>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -51,6 +52,8 @@ bool offerHelp(QWidget* parent, const QString& message)
 
 void fatalError(const QString& text)
 {
+    // Also on the terminal, where a bug report can copy it from.
+    qWarning().noquote() << "Fatal Error:" << text;
     if (responder()) {
         responder()(text);
         return;

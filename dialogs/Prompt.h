@@ -21,7 +21,8 @@ void tell(QWidget* parent, const QString& message);
 // talks about stays in view; true when Help was chosen.
 bool offerHelp(QWidget* parent, const QString& message);
 
-// Titled "Fatal Error", OK only, without parent; the caller carries on afterwards.
+// Titled "Fatal Error", OK only, without parent; the caller carries on afterwards. The text
+// is written to standard error as well, after "Fatal Error: ".
 void fatalError(const QString& text);
 
 // Replaces the boxes: each gets the responder's answer (true for Yes or Help; ignored for

@@ -1,6 +1,7 @@
 #include "FramePainter.h"
 
 #include "AssetFolder.h"
+#include "CellStrip.h"
 #include "BoardPanel.h"
 #include "ClueSet.h"
 #include "ParticleSystem.h"
@@ -34,7 +35,7 @@ QPen linePen(const QColor& colour, qreal width)
 } // namespace
 
 FramePainter::FramePainter()
-    : cellTexture_(AssetFolder::file("Images//cell.png"))
+    : cellTexture_(CellStrip::load(AssetFolder::file("Images//cell.png")))
     , clueFont_(QStringLiteral("Comfortaa"))
 {
     clueFont_.setPixelSize(20);

@@ -13,8 +13,8 @@ class QPainter;
 // puzzle model does not carry: the cell tile strip and the clue font.
 class FramePainter {
 public:
-    // Loads the tile strip "Images//cell.png" from the game's asset folder; a missing file
-    // leaves it empty and cells are then not drawn.
+    // Loads the tile strip "Images//cell.png" from the game's asset folder; without it, cells
+    // are drawn from a plain strip of the same layout.
     FramePainter();
 
     // windowSize is the window's size; the painter's origin must be the window's top-left.

@@ -1,5 +1,6 @@
 #include "Backgrounds.h"
 #include "BoardPanel.h"
+#include "CellStrip.h"
 #include "ClueSet.h"
 #include "FramePainter.h"
 #include "PuzzleGrid.h"
@@ -198,6 +199,32 @@ private slots:
             QVERIFY(red(x, 30 + 24 * 5) && !red(x, 30 + 24 * 4) && !red(x, 30 + 24 * 10));
         for (int y = 42; y < 270; y += 24)
             QVERIFY(red(150, y) && red(270, y) && !red(126, y) && !red(174, y) && !red(390, y));
+    }
+
+    void aMissingCellStripIsDrawnPlainly()
+    {
+        const auto argb = [](const QPixmap& pixmap) { return pixmap.toImage().convertToFormat(QImage::Format_ARGB32); };
+        const QImage picture = argb(CellStrip::load("Images/cell.png"));
+        QCOMPARE(picture, argb(QPixmap("Images/cell.png")));
+
+        QTemporaryDir folder;
+        QVERIFY(QImage(24, 24, QImage::Format_ARGB32).save(folder.filePath("small.png")));
+        for (const QString& path : {folder.filePath("missing.png"), folder.filePath("small.png")}) {
+            const QImage strip = argb(CellStrip::load(path));
+            QCOMPARE(strip.size(), picture.size());
+            const auto tile = [&](int code) { return strip.copy(24 * code, 0, 24, 24); };
+            const auto opaque = [](QColor c) { return c.alpha() > 100; };
+            QCOMPARE(inkIn(tile(0), tile(0).rect(), opaque), QRect());
+            // Every code has a look of its own, visible in the middle of its tile.
+            for (int code = 1; code <= 4; ++code) {
+                QVERIFY2(opaque(tile(code).pixelColor(12, 12)), qPrintable(QString::number(code)));
+                for (int other = 1; other < code; ++other)
+                    QVERIFY(tile(code) != tile(other));
+            }
+            // A fill covers its tile, a cross only its diagonals.
+            QVERIFY(opaque(tile(1).pixelColor(12, 5)));
+            QVERIFY(!opaque(tile(2).pixelColor(12, 5)));
+        }
     }
 
     void panelInfoTextAndFaultMarkSitInTheScene()
