@@ -7,10 +7,23 @@
 #include "WinScreen.h"
 #include "ui_MainWindow.h"
 
+#include <QApplication>
+
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
+
+namespace {
+// The tick's period, and the part of it the reserve leaves free so that late timer events
+// and the next frame are never held up.
+constexpr std::chrono::milliseconds tickPeriod {10};
+constexpr std::chrono::milliseconds tickSlack {2};
+} // namespace
 
 void MainWindow::Tick()
 {
+    QElapsedTimer tickTime;
+    tickTime.start();
     sounds->keepMusicGoing(musicOn);
     switch (state) {
     case Creating: createPuzzleStep(); break;
@@ -24,12 +37,30 @@ void MainWindow::Tick()
         surface->repaint();
         needsRepaint = false;
     }
+    fillReserve(tickTime);
+}
+
+// After the frame, so the reserve never delays what the player sees.
+void MainWindow::fillReserve(const QElapsedTimer& tickTime)
+{
+    // While creating, the player waits for the generator; in a dialog the player may be
+    // choosing something else entirely.
+    if (state != Playing || QApplication::activeModalWidget())
+        return;
+    const PuzzleSize& size = puzzleSizes[checkedSizeIndex()];
+    reserve.aimAt(size.columns, size.rows);
+    const std::chrono::nanoseconds left = tickPeriod - tickSlack - std::chrono::nanoseconds(tickTime.nsecsElapsed());
+    reserve.work(std::min<std::chrono::nanoseconds>(PuzzleReserve::tickBudget, left));
 }
 
 void MainWindow::createPuzzleStep()
 {
-    if (generator.generateFor(board, solution, clues, PuzzleGenerator::tickBudget))
+    if (puzzleReady) {
+        puzzleReady = false;
         acceptPuzzle();
+    } else if (generator.generateFor(board, solution, clues, PuzzleGenerator::tickBudget)) {
+        acceptPuzzle();
+    }
 }
 
 void MainWindow::acceptPuzzle()
@@ -51,6 +82,11 @@ void MainWindow::BeginPlay()
     board.originX = clues.originX = boardPanel.originX = boardX;
     board.originY = clues.originY = boardPanel.originY = boardY;
     clues.updateSatisfied(board);
+    clues.updateSettled(board);
+    // Graded afresh for a resumed game too, so "auto.sav" need not keep it.
+    difficulty = gradePuzzle(clues);
+    difficultyText = difficulty.hardestTechnique > 0 ? "Difficulty: " + techniqueNames[difficulty.hardestTechnique]
+                                                     : QString();
     FitView(width(), height());
     ui->actionHint->setEnabled(true);
     ui->actionMarks->setEnabled(mode != Beginner);
@@ -80,6 +116,7 @@ void MainWindow::playStep()
     if (board.changed) {
         board.changed = false;
         clues.updateSatisfied(board);
+        clues.updateSettled(board);
         if (clues.allSatisfied())
             BeginWin();
     }
@@ -142,6 +179,7 @@ void MainWindow::FinishGame()
     dialog.SetSelection(sizeIndex, mode - Beginner);
     const ScoreBook::Record record = ScoreBook::recordWin(puzzleSizes[sizeIndex].label, mode, timeText, faultsText);
     dialog.SetScores(timeText, faultsText, record.bestTime, record.bestFaults, record.wins);
+    dialog.SetDifficulty(techniqueNames.value(difficulty.hardestTechnique), difficulty.deductions, difficulty.sweeps);
     if (dialog.exec() == QDialog::Accepted) {
         const PuzzleSize& next = puzzleSizes[dialog.SelectedSize()];
         const int nextMode = dialog.SelectedMode() + Beginner;

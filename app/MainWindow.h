@@ -3,12 +3,14 @@
 #include "BoardPanel.h"
 #include "CellState.h"
 #include "ClueSet.h"
+#include "Difficulty.h"
 #include "FramePainter.h"
 #include "GameState.h"
 #include "LogicSolver.h"
 #include "ParticleSystem.h"
 #include "PuzzleGenerator.h"
 #include "PuzzleGrid.h"
+#include "PuzzleReserve.h"
 
 #include <QElapsedTimer>
 #include <QFont>
@@ -98,6 +100,8 @@ public:
     QString modeText;
     QString timeText;
     QString faultsText;
+    // "Difficulty: " and the hardest technique's name, for the info box.
+    QString difficultyText;
     QColor panelLineColor;
     QColor panelFillColor;
     QVector<QString> techniqueNames;
@@ -115,6 +119,11 @@ public:
     PuzzleGrid solution;
     ClueSet clues;
     PuzzleGenerator generator;
+    // The next puzzle of the size checked in the Size menu, made in the spare time of play.
+    PuzzleReserve reserve;
+    // Set when the puzzle to play came whole from the reserve: the next tick only starts it.
+    bool puzzleReady = false;
+    Difficulty difficulty;
     LogicSolver solver;
     BoardPanel boardPanel;
     QPixmap backgroundPixmap;
@@ -153,6 +162,8 @@ private:
     void loadBackground();
     void createPuzzleStep();
     void playStep();
+    // Works on the reserve in what is left of a tick of play that began at tickTime.
+    void fillReserve(const QElapsedTimer& tickTime);
     void acceptPuzzle();
     // Whether the pointer is over the cell area.
     bool pointerOnCells() const;
