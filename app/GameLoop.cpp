@@ -85,8 +85,8 @@ void MainWindow::BeginPlay()
     clues.updateSettled(board);
     // Graded afresh for a resumed game too, so "auto.sav" need not keep it.
     difficulty = gradePuzzle(clues);
-    difficultyText = difficulty.hardestTechnique > 0 ? "Difficulty: " + techniqueNames[difficulty.hardestTechnique]
-                                                     : QString();
+    difficultyText
+        = difficulty.hardestTechnique > 0 ? "Difficulty: " + techniqueNames[difficulty.hardestTechnique] : QString();
     FitView(width(), height());
     ui->actionHint->setEnabled(true);
     ui->actionMarks->setEnabled(mode != Beginner);

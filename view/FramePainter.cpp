@@ -153,8 +153,8 @@ void FramePainter::paintInfo(QPainter& painter, const Frame& frame) const
     if (frame.infoFont)
         painter.setFont(*frame.infoFont);
     const QRect box(20, 20, clueStep * clues.widestRowClue() + 10, clueStep * clues.widestColumnClue() + 10);
-    QString text
-        = frame.modeText + QStringLiteral("\nTime: ") + frame.timeText + QStringLiteral("\nFaults: ") + frame.faultsText;
+    QString text = frame.modeText + QStringLiteral("\nTime: ") + frame.timeText + QStringLiteral("\nFaults: ")
+        + frame.faultsText;
     if (!frame.difficultyText.isEmpty())
         text += QStringLiteral("\n") + frame.difficultyText;
     painter.drawText(box, Qt::AlignCenter, text);

@@ -56,38 +56,41 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("clue");
         QTest::addColumn<QString>("settled");
+        const auto row = [](const char* name, const char* line, const char* clue, const char* settled) {
+            QTest::newRow(name) << QString(line) << QString(clue) << QString(settled);
+        };
         // Closed at the start, by the edge or crosses, with nothing blank before.
-        QTest::newRow("closed at the start") << "1120000000" << "2 3" << "x.";
-        QTest::newRow("crosses before it") << "2211200000" << "2 3" << "x.";
-        QTest::newRow("two closed at the start") << "1211120000" << "1 3 2" << "xx.";
-        QTest::newRow("closed at the end") << "0000000211" << "3 2" << ".x";
-        QTest::newRow("closed at both ends") << "1200000211" << "1 3 2" << "x.x";
+        row("closed at the start", "1120000000", "2 3", "x.");
+        row("crosses before it", "2211200000", "2 3", "x.");
+        row("two closed at the start", "1211120000", "1 3 2", "xx.");
+        row("closed at the end", "0000000211", "3 2", ".x");
+        row("closed at both ends", "1200000211", "1 3 2", "x.x");
         // Open: the run may still grow, or something may still come before it.
-        QTest::newRow("open run") << "1100000000" << "2 3" << "..";
-        QTest::newRow("blank before it") << "0211200000" << "2 3" << "..";
-        QTest::newRow("blank after it, at the end") << "0000000110" << "3 2" << "..";
+        row("open run", "1100000000", "2 3", "..");
+        row("blank before it", "0211200000", "2 3", "..");
+        row("blank after it, at the end", "0000000110", "3 2", "..");
         // Closed on both sides but with blanks on both: either number could be it.
-        QTest::newRow("either of two numbers") << "0002112000" << "2 2" << "..";
-        QTest::newRow("single of two ones") << "0021200" << "1 1" << "..";
+        row("either of two numbers", "0002112000", "2 2", "..");
+        row("single of two ones", "0021200", "1 1", "..");
         // Marks are guesses: neither a tentative cross nor a tentative fill decides.
-        QTest::newRow("closed by a marked cross") << "1140000000" << "2 3" << "..";
-        QTest::newRow("marked cross before it") << "4112000000" << "2 3" << "..";
-        QTest::newRow("marked fill before it") << "3211200000" << "2 3" << "..";
-        QTest::newRow("marked fill extends it") << "1130000000" << "3 3" << "..";
-        QTest::newRow("marks past the closing cross") << "1123400000" << "2 3" << "x.";
-        QTest::newRow("marked end") << "0000002113" << "3 2" << "..";
+        row("closed by a marked cross", "1140000000", "2 3", "..");
+        row("marked cross before it", "4112000000", "2 3", "..");
+        row("marked fill before it", "3211200000", "2 3", "..");
+        row("marked fill extends it", "1130000000", "3 3", "..");
+        row("marks past the closing cross", "1123400000", "2 3", "x.");
+        row("marked end", "0000002113", "3 2", "..");
         // Nothing open: all or nothing.
-        QTest::newRow("complete and right") << "1211" << "1 2" << "xx";
-        QTest::newRow("complete, a run short") << "1222" << "1 2" << "..";
+        row("complete and right", "1211", "1 2", "xx");
+        row("complete, a run short", "1222", "1 2", "..");
         // The identified runs contradict the clue: nothing settles.
-        QTest::newRow("run of the wrong length") << "1112000000" << "2 3" << "..";
-        QTest::newRow("second run wrong") << "1211200000" << "1 3" << "..";
-        QTest::newRow("same number claimed from both ends") << "1120000211" << "2" << ".";
-        QTest::newRow("more runs than numbers") << "1212120000" << "1 1" << "..";
-        QTest::newRow("filled cell left over") << "1200100021" << "1 1" << "..";
+        row("run of the wrong length", "1112000000", "2 3", "..");
+        row("second run wrong", "1211200000", "1 3", "..");
+        row("same number claimed from both ends", "1120000211", "2", ".");
+        row("more runs than numbers", "1212120000", "1 1", "..");
+        row("filled cell left over", "1200100021", "1 1", "..");
         // Every number placed and nothing between them.
-        QTest::newRow("both placed, blanks between") << "1200000021" << "1 1" << "xx";
-        QTest::newRow("empty line") << "2200" << "0" << ".";
+        row("both placed, blanks between", "1200000021", "1 1", "xx");
+        row("empty line", "2200", "0", ".");
     }
 
     void numbersSettleOnlyWhenTheirRunIsCertain()

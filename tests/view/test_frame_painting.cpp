@@ -169,6 +169,13 @@ private slots:
         numbers[0].colour = numbers[1].colour = white;
         numbers[6].colour = QColor(0, 0, 230, 76);
         QCOMPARE(painted(), expected(numbers));
+
+        // A settled number fades on its own in a line that does not match: the top "1" of
+        // column 0 (entry 1) and the right "1" of row 0 (entry 0); their neighbours stay.
+        clues.columnSettled = {0b10, 0, 0};
+        clues.rowSettled = {0b01, 0};
+        numbers[1].colour = numbers[4].colour = faded;
+        QCOMPARE(painted(), expected(numbers));
     }
 
     void cellsShowTheirTilesAndBlocksOfFive()
@@ -218,6 +225,14 @@ private slots:
         QVERIFY(qAbs(ink.center().x() - (50 + 85)) <= 2 && qAbs(ink.center().y() - (40 + 75)) <= 4);
         QVERIFY(ink.height() > 55);
         QCOMPARE(image.pixelColor(50 + 700, 40 + 160).alpha(), 0);
+
+        // The difficulty, when known, is one more line below the faults, still centred.
+        scene.frame.difficultyText = QStringLiteral("Difficulty: Glue");
+        const QRect fourLines
+            = inkIn(render(scene.frame), QRect(50, 60, 150, 110), [](QColor c) { return c.lightness() > 245; });
+        QVERIFY(fourLines.height() > ink.height() + 15);
+        QVERIFY(qAbs(fourLines.center().y() - (40 + 75)) <= 4);
+        scene.frame.difficultyText.clear();
 
         // The fault mark's corner stays put while it grows from 1x to 2x and fades out.
         scene.frame.faultShown = true;
