@@ -6,6 +6,7 @@
 #include "PuzzleGrid.h"
 #include "SceneGeometry.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <cstdlib>
@@ -153,11 +154,27 @@ void FramePainter::paintInfo(QPainter& painter, const Frame& frame) const
     if (frame.infoFont)
         painter.setFont(*frame.infoFont);
     const QRect box(20, 20, clueStep * clues.widestRowClue() + 10, clueStep * clues.widestColumnClue() + 10);
-    QString text = frame.modeText + QStringLiteral("\nTime: ") + frame.timeText + QStringLiteral("\nFaults: ")
+    const QString text = frame.modeText + QStringLiteral("\nTime: ") + frame.timeText + QStringLiteral("\nFaults: ")
         + frame.faultsText;
-    if (!frame.difficultyText.isEmpty())
-        text += QStringLiteral("\n") + frame.difficultyText;
-    painter.drawText(box, Qt::AlignCenter, text);
+    if (frame.difficultyText.isEmpty()) {
+        painter.drawText(box, Qt::AlignCenter, text);
+        return;
+    }
+
+    // The difficulty is a fourth line, often wider than a box of four clue slots: it alone
+    // shrinks to the box's width rather than run into the column clues beside it.
+    QFont lineFont = painter.font();
+    const qreal room = box.width() - 4;
+    const qreal width = QFontMetricsF(lineFont, painter.device()).horizontalAdvance(frame.difficultyText);
+    if (width > room)
+        lineFont.setPointSizeF(lineFont.pointSizeF() * room / width);
+    const qreal textHeight = painter.boundingRect(QRectF(box), Qt::AlignCenter, text).height();
+    const qreal lineHeight = QFontMetricsF(lineFont, painter.device()).height();
+    const qreal top = box.top() + (box.height() - textHeight - lineHeight) / 2;
+    painter.drawText(QRectF(box.left(), top, box.width(), textHeight), Qt::AlignCenter, text);
+    painter.setFont(lineFont);
+    painter.drawText(
+        QRectF(box.left(), top + textHeight, box.width(), lineHeight), Qt::AlignCenter, frame.difficultyText);
 }
 
 void FramePainter::paintFaultMark(QPainter& painter, const Frame& frame) const
