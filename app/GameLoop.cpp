@@ -69,6 +69,8 @@ void MainWindow::acceptPuzzle()
     clock.invalidate();
     timeOffset = 0;
     faults = 0;
+    // The new board is drawn at once; the texts of the game before must not come with it.
+    timeText = faultsText = QStringLiteral("0");
     BeginPlay();
 }
 

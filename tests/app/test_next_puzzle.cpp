@@ -57,6 +57,8 @@ void verifyFreshGame(WindowDriver& w, int columns, int rows)
     QCOMPARE(w->rows, rows);
     QCOMPARE(w->board.width, columns);
     QCOMPARE(w->board.height, rows);
+    QCOMPARE(w->timeText, QString("0"));
+    QCOMPARE(w->faultsText, QString("0"));
     QVERIFY(!rowsOf(w->board).join("").contains(QRegularExpression("[1-4]")));
     ClueSet fromSolution;
     fromSolution.computeFrom(w->solution);
@@ -98,6 +100,9 @@ void NextPuzzleTest::everyNewGameStartsOnTheNextTick()
     const QStringList playing = gameInProgress(w);
     QVERIFY(playUntilReserved(w, 10, 10));
     QCOMPARE(gameInProgress(w), playing);
+    // The board comes at the first tick, so nothing of the last game's texts may stay.
+    w->timeText = "57";
+    w->faultsText = "3";
     w->MenuNewGame();
     QCOMPARE(w->state, Creating);
     QVERIFY(w->puzzleReady && !w->reserve.readyFor(10, 10));
