@@ -83,44 +83,31 @@ private slots:
         QVERIFY(grades.size() >= 4);
     }
 
-    void pinnedPuzzlesKeepTheirGrade_data()
-    {
-        QTest::addColumn<QString>("picture");
-        QTest::addColumn<int>("hardest");
-        QTest::addColumn<int>("deductions");
-        QTest::addColumn<int>("sweeps");
-        // Boxes fills every column in one sweep.
-        QTest::newRow("full") << "11111/11111/11111" << int(LineSolver::Boxes) << 5 << 1;
-        // A line counts as done when its runs match, crossed or not: Boxes fills the top row,
-        // and the Complete that crosses the other two is not needed.
-        QTest::newRow("bar") << "111/222/222" << int(LineSolver::Boxes) << 3 << 1;
-        // Nothing places the lone cell until Complete crosses the empty column next to it.
-        QTest::newRow("corner") << "12/22" << int(LineSolver::Complete) << 3 << 1;
-        // The 5x5 puzzle of seed 1 (tessarin-puzzle generate 5x5 1): its run uses Gap, but Boxes
-        // and Complete alone finish it.
-        QTest::newRow("seed 1") << "22212/21112/21112/22112/22111" << int(LineSolver::Complete) << 14 << 3;
-        // Either diagonal fits: nothing is deduced and nothing solves it.
-        QTest::newRow("diagonal") << "12/21" << int(LineSolver::None) << 0 << 0;
-    }
-
     void pinnedPuzzlesKeepTheirGrade()
     {
-        QFETCH(QString, picture);
-        QFETCH(int, hardest);
-        QFETCH(int, deductions);
-        QFETCH(int, sweeps);
-        std::vector<QByteArray> rows;
-        for (const QString& row : picture.split('/'))
-            rows.push_back(row.toLatin1());
-        std::vector<const char*> pointers;
-        for (const QByteArray& row : rows)
-            pointers.push_back(row.constData());
-        ClueSet clues;
-        clues.computeFrom(boardOf(pointers));
-        const Difficulty difficulty = gradePuzzle(clues);
-        QCOMPARE(difficulty.hardestTechnique, hardest);
-        QCOMPARE(difficulty.deductions, deductions);
-        QCOMPARE(difficulty.sweeps, sweeps);
+        struct Pinned {
+            std::vector<const char*> picture;
+            int hardest, deductions, sweeps;
+        };
+        const Pinned pinned[] = {
+            // A line is done when its runs match, crossed or not: Boxes fills the top row, and
+            // the Complete that crosses the other two is not needed.
+            {{"111", "222", "222"}, LineSolver::Boxes, 3, 1},
+            // Nothing places the lone cell until Complete crosses the empty column beside it.
+            {{"12", "22"}, LineSolver::Complete, 3, 1},
+            // The 5x5 puzzle of seed 1 (tessarin-puzzle generate 5x5 1): its run uses Gap, but
+            // Boxes and Complete alone finish it.
+            {{"22212", "21112", "21112", "22112", "22111"}, LineSolver::Complete, 14, 3},
+            // Either diagonal fits: nothing is deduced and nothing solves it.
+            {{"12", "21"}, LineSolver::None, 0, 0},
+        };
+        for (const Pinned& puzzle : pinned) {
+            ClueSet clues;
+            clues.computeFrom(boardOf(puzzle.picture));
+            const Difficulty grade = gradePuzzle(clues);
+            QCOMPARE(QVector<int>({grade.hardestTechnique, grade.deductions, grade.sweeps}),
+                QVector<int>({puzzle.hardest, puzzle.deductions, puzzle.sweeps}));
+        }
     }
 };
 
