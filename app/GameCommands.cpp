@@ -41,7 +41,10 @@ void MainWindow::StartNewGame(int newColumns, int newRows, int newMode)
     modeText = modeName(mode);
     ui->actionHint->setEnabled(false);
     ui->actionMarks->setEnabled(false);
-    generator.startGeneration(board, clues, columns, rows);
+    // A puzzle made ahead in the last game's spare time starts at the next tick.
+    puzzleReady = reserve.take(columns, rows, solution, clues);
+    if (!puzzleReady)
+        generator.startGeneration(board, clues, columns, rows);
     offsetX = 0;
     offsetY = 0;
     scale = 1.0f;

@@ -7,10 +7,23 @@
 #include "WinScreen.h"
 #include "ui_MainWindow.h"
 
+#include <QApplication>
+
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
+
+namespace {
+// The tick's period, and the part of it the reserve leaves free so that late timer events
+// and the next frame are never held up.
+constexpr std::chrono::milliseconds tickPeriod {10};
+constexpr std::chrono::milliseconds tickSlack {2};
+} // namespace
 
 void MainWindow::Tick()
 {
+    QElapsedTimer tickTime;
+    tickTime.start();
     sounds->keepMusicGoing(musicOn);
     switch (state) {
     case Creating: createPuzzleStep(); break;
@@ -25,12 +38,30 @@ void MainWindow::Tick()
         surface->repaint();
         needsRepaint = false;
     }
+    fillReserve(tickTime);
+}
+
+// After the frame, so the reserve never delays what the player sees.
+void MainWindow::fillReserve(const QElapsedTimer& tickTime)
+{
+    // While creating, the player waits for the generator; in a dialog the player may be
+    // choosing something else entirely.
+    if (state != Playing || QApplication::activeModalWidget())
+        return;
+    const PuzzleSize& size = puzzleSizes[checkedSizeIndex()];
+    reserve.aimAt(size.columns, size.rows);
+    const std::chrono::nanoseconds left = tickPeriod - tickSlack - std::chrono::nanoseconds(tickTime.nsecsElapsed());
+    reserve.work(std::min<std::chrono::nanoseconds>(PuzzleReserve::tickBudget, left));
 }
 
 void MainWindow::createPuzzleStep()
 {
-    if (generator.generateFor(board, solution, clues, PuzzleGenerator::tickBudget))
+    if (puzzleReady) {
+        puzzleReady = false;
         acceptPuzzle();
+    } else if (generator.generateFor(board, solution, clues, PuzzleGenerator::tickBudget)) {
+        acceptPuzzle();
+    }
 }
 
 void MainWindow::acceptPuzzle()
@@ -39,6 +70,8 @@ void MainWindow::acceptPuzzle()
     clock.invalidate();
     timeOffset = 0;
     faults = 0;
+    // The new board is drawn at once; the texts of the game before must not come with it.
+    timeText = faultsText = QStringLiteral("0");
     BeginPlay();
 }
 
@@ -52,6 +85,11 @@ void MainWindow::BeginPlay()
     board.originX = clues.originX = boardPanel.originX = boardX;
     board.originY = clues.originY = boardPanel.originY = boardY;
     clues.updateSatisfied(board);
+    clues.updateSettled(board);
+    // Graded afresh for a resumed game too, so "auto.sav" need not keep it.
+    difficulty = gradePuzzle(clues);
+    difficultyText
+        = difficulty.hardestTechnique > 0 ? "Difficulty: " + techniqueNames[difficulty.hardestTechnique] : QString();
     FitView(width(), height());
     ui->actionMarks->setEnabled(mode != Beginner);
     play.beginPlay();
@@ -87,6 +125,7 @@ bool MainWindow::settleBoard()
 {
     board.changed = false;
     clues.updateSatisfied(board);
+    clues.updateSettled(board);
     if (!clues.allSatisfied())
         return false;
     BeginWin();
@@ -152,6 +191,7 @@ void MainWindow::FinishGame()
     dialog.SetSelection(sizeIndex, mode - Beginner);
     const ScoreBook::Record record = ScoreBook::recordWin(puzzleSizes[sizeIndex].label, mode, timeText, faultsText);
     dialog.SetScores(timeText, faultsText, record.bestTime, record.bestFaults, record.wins);
+    dialog.SetDifficulty(techniqueNames.value(difficulty.hardestTechnique), difficulty.deductions, difficulty.sweeps);
     if (dialog.exec() == QDialog::Accepted) {
         const PuzzleSize& next = puzzleSizes[dialog.SelectedSize()];
         const int nextMode = dialog.SelectedMode() + Beginner;

@@ -211,6 +211,7 @@ void MainWindow::paintFrame(QPainter& painter) const
     frame.modeText = modeText;
     frame.timeText = timeText;
     frame.faultsText = faultsText;
+    frame.difficultyText = difficultyText;
     frame.faultShown = faultTimeLine.state() == QTimeLine::Running;
     frame.faultProgress = faultTimeLine.currentValue();
     frame.faultX = faultX;

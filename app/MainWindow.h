@@ -3,6 +3,7 @@
 #include "BoardPanel.h"
 #include "CellState.h"
 #include "ClueSet.h"
+#include "Difficulty.h"
 #include "FramePainter.h"
 #include "Game.h"
 #include "GameState.h"
@@ -10,6 +11,7 @@
 #include "ParticleSystem.h"
 #include "PuzzleGenerator.h"
 #include "PuzzleGrid.h"
+#include "PuzzleReserve.h"
 #include "RecordedInput.h"
 
 #include <QElapsedTimer>
@@ -109,6 +111,8 @@ public:
     QString modeText;
     QString timeText;
     QString faultsText;
+    // "Difficulty: " and the hardest technique's name, for the info box.
+    QString difficultyText;
     QColor panelLineColor;
     QColor panelFillColor;
     QVector<QString> techniqueNames;
@@ -131,6 +135,11 @@ public:
     bool needsRepaint = true;
 
     PuzzleGenerator generator;
+    // The next puzzle of the size checked in the Size menu, made in the spare time of play.
+    PuzzleReserve reserve;
+    // Set when the puzzle to play came whole from the reserve: the next tick only starts it.
+    bool puzzleReady = false;
+    Difficulty difficulty;
     LogicSolver solver;
     BoardPanel boardPanel;
     QPixmap backgroundPixmap;
@@ -173,6 +182,8 @@ private:
     void loadBackground();
     void createPuzzleStep();
     void playStep();
+    // Works on the reserve in what is left of a tick of play that began at tickTime.
+    void fillReserve(const QElapsedTimer& tickTime);
     void acceptPuzzle();
     // Whether the pointer is over the cell area.
     bool pointerOnCells() const;

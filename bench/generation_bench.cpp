@@ -1,18 +1,24 @@
 // How long puzzle creation takes, size by size: steps to acceptance, solver tests per
 // puzzle, the cost of one hill-climb step and one test step (each must fit well inside the
-// game's 10 ms tick), the cost of one solve of an accepted 20x15 puzzle, and the player's
-// wait from New Game to a playable board when each tick runs steps for its work budget.
+// game's 10 ms tick), the cost of one solve of an accepted 20x15 puzzle, the player's wait
+// from New Game to a playable board when each tick runs steps for its work budget, and the
+// same wait when the next puzzle is made ahead in the spare time of play.
 //
 // usage: generation_bench [SEEDS]   (default 200 seeds per size)
 #include "ClueSet.h"
+#include "Difficulty.h"
 #include "LogicSolver.h"
 #include "PuzzleGenerator.h"
 #include "PuzzleGrid.h"
+#include "PuzzleReserve.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
+#include <random>
+#include <string>
 #include <vector>
 
 namespace {
@@ -22,6 +28,15 @@ using Clock = std::chrono::steady_clock;
 double microsecondsSince(Clock::time_point start)
 {
     return std::chrono::duration<double, std::micro>(Clock::now() - start).count();
+}
+
+// The processor time this thread has used: unlike the clock on the wall, it does not grow
+// while other programs have the processor.
+double threadMilliseconds()
+{
+    timespec now {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
 }
 
 template <typename T>
@@ -112,6 +127,110 @@ void reportWaits(const Sizes& sizes, int seeds)
     }
 }
 
+// Play simulated tick by tick, as the game runs it. A New Game takes the reserve when it
+// holds a puzzle of the size (the next tick starts it) and otherwise creates one as above.
+// Then the player plays for 20 to 120 s at random, and every tick of play gives the reserve
+// its budget, until the next New Game. The New Game at start-up, with no play before it, is
+// left out of the figures.
+template <typename Sizes>
+void reportReadyWaits(const Sizes& sizes, int games)
+{
+    std::printf("\nwait with a ready puzzle: New Game after 20 to 120 s of play, the reserve given %lld ms of each "
+                "10 ms tick of play;\nreserved: the New Games that found a puzzle of their size ready\n",
+        static_cast<long long>(PuzzleReserve::tickBudget.count()));
+    std::vector<std::string> costs;
+    std::mt19937 playTime(2024);
+    std::uniform_int_distribution<int> playTicks(2000, 12000);
+    for (const auto& size : sizes) {
+        std::srand(static_cast<unsigned>(size[0] * 100 + size[1]));
+        PuzzleReserve reserve;
+        reserve.aimAt(size[0], size[1]);
+        Generation g;
+        int reserved = 0;
+        std::vector<int> ticks;
+        std::vector<double> waits;
+        std::vector<int> workTicks;
+        std::vector<double> workPerGame;
+        std::vector<double> grading;
+        std::vector<double> tickWork;
+        std::vector<double> tickCpu;
+        for (int game = 0; game <= games; ++game) {
+            // New Game, then ticks until the puzzle can be played.
+            int tickCount = 0;
+            double lastTick = 0.0;
+            const auto handOver = Clock::now();
+            if (reserve.take(size[0], size[1], g.solution, g.clues)) {
+                tickCount = 1;
+                lastTick = microsecondsSince(handOver) / 1000.0;
+                reserved += game > 0;
+            } else {
+                g.generator.startGeneration(g.board, g.clues, size[0], size[1]);
+                for (bool accepted = false; !accepted; ++tickCount) {
+                    const auto start = Clock::now();
+                    accepted = g.generator.generateFor(g.board, g.solution, g.clues, PuzzleGenerator::tickBudget);
+                    lastTick = microsecondsSince(start) / 1000.0;
+                }
+            }
+            const auto gradeStart = Clock::now();
+            gradePuzzle(g.clues);
+            grading.push_back(microsecondsSince(gradeStart));
+            if (game > 0) {
+                ticks.push_back(tickCount);
+                waits.push_back((tickCount - 1) * 10.0 + lastTick);
+            }
+            if (game == games)
+                break;
+
+            // Play: the reserve works until its puzzle is ready; from then on a tick costs it
+            // nothing (measured below).
+            const auto busyBefore = reserve.busyTime();
+            int working = 0;
+            for (int tick = playTicks(playTime); tick > 0 && !reserve.readyFor(size[0], size[1]); --tick) {
+                const auto start = Clock::now();
+                const double startCpu = threadMilliseconds();
+                reserve.work(PuzzleReserve::tickBudget);
+                tickWork.push_back(microsecondsSince(start) / 1000.0);
+                tickCpu.push_back(threadMilliseconds() - startCpu);
+                ++working;
+            }
+            workTicks.push_back(working);
+            workPerGame.push_back(std::chrono::duration<double, std::milli>(reserve.busyTime() - busyBefore).count());
+        }
+        if (costs.empty())
+            std::printf(
+                "%-6s | %-8s | %-17s | %-24s\n", "size", "reserved", "ticks med/p99/max", "milliseconds med/p99/max");
+        std::printf("%2dx%-3d | %7.1f%% | %5d %5d %5d | %7.2f %7.2f %8.2f\n", size[0], size[1],
+            100.0 * reserved / games, percentile(ticks, 0.5), percentile(ticks, 0.99), maximum(ticks),
+            percentile(waits, 0.5), percentile(waits, 0.99), maximum(waits));
+        char line[200];
+        std::snprintf(line, sizeof line,
+            "%2dx%-3d | %5d %5d | %6.1f %6.1f | %5.2f %6.2f %7.2f | %5.2f %5.2f %5.2f | %5.0f\n", size[0], size[1],
+            percentile(workTicks, 0.5), maximum(workTicks), percentile(workPerGame, 0.5), maximum(workPerGame),
+            percentile(tickWork, 0.5), percentile(tickWork, 0.99), maximum(tickWork), percentile(tickCpu, 0.5),
+            percentile(tickCpu, 0.99), maximum(tickCpu), percentile(grading, 0.5));
+        costs.push_back(line);
+    }
+    std::printf("\nwhat the reserve costs while playing: ticks that worked on it and their milliseconds per game "
+                "(med/max),\nwhat it took in one such tick on the clock and in processor time (med/p99/max), and "
+                "the median cost of grading a puzzle as a game starts\n");
+    std::printf("%-6s | %-11s | %-13s | %-21s | %-17s | %s\n", "size", "ticks", "ms per game", "tick ms, clock",
+        "tick ms, cpu", "grading us");
+    for (const std::string& line : costs)
+        std::printf("%s", line.c_str());
+
+    // A tick of play once the puzzle is ready.
+    PuzzleReserve reserve;
+    reserve.aimAt(20, 15);
+    while (!reserve.readyFor(20, 15))
+        reserve.work(PuzzleReserve::tickBudget);
+    const int calls = 1000000;
+    const auto start = Clock::now();
+    for (int i = 0; i < calls; ++i)
+        reserve.work(PuzzleReserve::tickBudget);
+    std::printf(
+        "a tick of play with the puzzle ready costs the reserve %.1f ns\n", microsecondsSince(start) * 1000.0 / calls);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -154,5 +273,6 @@ int main(int argc, char** argv)
     std::printf("\nsolve of an accepted 20x15 puzzle from a blank board: median %.1f us over %zu puzzles\n",
         medianSolveMicroseconds(largest), largest.size());
     reportWaits(sizes, seeds);
+    reportReadyWaits(sizes, seeds);
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "CellState.h"
 #include "PuzzleGrid.h"
+#include "SettledRuns.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -153,4 +154,25 @@ bool ClueSet::allSatisfied() const
                 if (value >= 1)
                     return false;
     return true;
+}
+
+void ClueSet::updateSettled(const PuzzleGrid& board)
+{
+    // A line without its counterpart (lists beyond the board, or the reverse) settles nothing.
+    columnSettled.assign(columnClues.size(), 0);
+    rowSettled.assign(rowClues.size(), 0);
+    const int columns = std::min(board.width, static_cast<int>(columnClues.size()));
+    for (int x = 0; x < columns; ++x)
+        columnSettled[x] = SettledRuns::numbers(board.cells[x], columnClues[x]);
+    const int rows = std::min(board.height, static_cast<int>(rowClues.size()));
+    for (int y = 0; y < rows; ++y)
+        rowSettled[y] = SettledRuns::numbers(board.row(y), rowClues[y]);
+}
+
+bool ClueSet::numberSettled(bool isRow, int line, int k) const
+{
+    const std::vector<std::uint64_t>& settled = isRow ? rowSettled : columnSettled;
+    if (line < 0 || line >= static_cast<int>(settled.size()) || k < 0 || k >= 64)
+        return false;
+    return (settled[line] >> k) & 1;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 class PuzzleGrid;
@@ -26,6 +27,10 @@ public:
     int highlightRed = 230;
     int highlightGreen = 0;
     int highlightBlue = 0;
+    // Per line, the numbers whose runs the player has certainly finished (bit k for entry
+    // k, see SettledRuns), as of the last updateSettled.
+    std::vector<std::uint64_t> columnSettled;
+    std::vector<std::uint64_t> rowSettled;
 
     // Rebuilds every list from a board in which only Filled counts as filled.
     void computeFrom(const PuzzleGrid& board);
@@ -49,4 +54,8 @@ public:
     static bool lineMatches(const std::vector<int>& line, const std::vector<int>& clue);
     // True when no entry is positive: every line matches or is empty.
     bool allSatisfied() const;
+    // Recomputes the settled numbers of every line from the board.
+    void updateSettled(const PuzzleGrid& board);
+    // Whether entry k of a column's (row's) list was settled; false for anything not computed.
+    bool numberSettled(bool isRow, int line, int k) const;
 };

@@ -16,6 +16,7 @@ void LogicSolver::setObserver(Observer observer)
 
 bool LogicSolver::solve(PuzzleGrid& board, ClueSet& clues)
 {
+    record_ = Record();
     const bool listPerLine = clues.columnClues.size() == static_cast<size_t>(board.width)
         && clues.rowClues.size() == static_cast<size_t>(board.height);
     // The masks hold every board the generator and the saved-game loader pass: blank, at
@@ -57,6 +58,7 @@ bool LogicSolver::solveOnMasks(PuzzleGrid& board, ClueSet& clues)
             masks_.store(board);
             return clues.allSatisfied();
         }
+        ++record_.sweeps;
     }
 }
 
@@ -99,7 +101,7 @@ bool LogicSolver::runOpenLine(bool isRow, int index, const std::vector<int>& clu
         return false;
     LineMasks line = masks_.line(isRow, index);
     const bool settled = line.blanks() == 0 && line.matches(clue);
-    if (settled || !runAllTechniques(line, clue, isRow, index)) {
+    if (settled || runAllTechniques(line, clue, isRow, index) == 0) {
         own.open[index] = false;
         return false;
     }
@@ -113,21 +115,35 @@ bool LogicSolver::runOpenLine(bool isRow, int index, const std::vector<int>& clu
     return true;
 }
 
-bool LogicSolver::runAllTechniques(LineMasks& line, const std::vector<int>& clue, bool isRow, int index)
+unsigned LogicSolver::runAllTechniques(LineMasks& line, const std::vector<int>& clue, bool isRow, int index)
 {
-    if (!observer_)
-        return MaskTechniques::applyAll(line, clue);
-    bool wrote = false;
-    for (int technique = LineSolver::Boxes; technique <= LineSolver::Fill; ++technique) {
-        const LineMasks before = line;
-        if (MaskTechniques::apply(technique, line, clue)) {
-            wrote = true;
-            before.writeTo(traceBefore_);
-            line.writeTo(traceAfter_);
-            observer_({technique, isRow, index, clue, traceBefore_, traceAfter_});
+    unsigned wrote = 0;
+    if (!observer_ && techniqueLimit_ == LineSolver::Fill) {
+        wrote = MaskTechniques::applyAll(line, clue);
+    } else {
+        for (int technique = LineSolver::Boxes; technique <= techniqueLimit_; ++technique) {
+            const LineMasks before = line;
+            if (MaskTechniques::apply(technique, line, clue)) {
+                wrote |= 1u << technique;
+                if (!observer_)
+                    continue;
+                before.writeTo(traceBefore_);
+                line.writeTo(traceAfter_);
+                observer_({technique, isRow, index, clue, traceBefore_, traceAfter_});
+            }
         }
     }
+    countDeductions(wrote);
     return wrote;
+}
+
+void LogicSolver::countDeductions(unsigned techniques)
+{
+    if (techniques == 0)
+        return;
+    record_.deductions += __builtin_popcount(techniques);
+    const int highest = 31 - __builtin_clz(techniques);
+    record_.highestTechnique = std::max(record_.highestTechnique, highest);
 }
 
 bool LogicSolver::solveCellByCell(PuzzleGrid& board, ClueSet& clues)
@@ -139,31 +155,33 @@ bool LogicSolver::solveCellByCell(PuzzleGrid& board, ClueSet& clues)
         bool progress = false;
         for (int x = 0; x < columns; ++x) {
             scratch_ = board.cells[x];
-            progress |= runAllTechniques(scratch_, clues.columnClues[x], false, x);
+            progress |= runAllTechniques(scratch_, clues.columnClues[x], false, x) != 0;
             board.setColumn(x, scratch_);
         }
         for (int y = 0; y < rows; ++y) {
             copyRow(board, y);
-            progress |= runAllTechniques(scratch_, clues.rowClues[y], true, y);
+            progress |= runAllTechniques(scratch_, clues.rowClues[y], true, y) != 0;
             storeRow(board, y);
         }
         if (!progress)
             return clues.allSatisfied();
+        ++record_.sweeps;
     }
 }
 
-bool LogicSolver::runAllTechniques(std::vector<int>& line, const std::vector<int>& clue, bool isRow, int index)
+unsigned LogicSolver::runAllTechniques(std::vector<int>& line, const std::vector<int>& clue, bool isRow, int index)
 {
-    bool wrote = false;
-    for (int technique = LineSolver::Boxes; technique <= LineSolver::Fill; ++technique) {
+    unsigned wrote = 0;
+    for (int technique = LineSolver::Boxes; technique <= techniqueLimit_; ++technique) {
         if (observer_)
             traceBefore_ = line;
         if (lines_.apply(technique, line, clue, Filled, Crossed)) {
-            wrote = true;
+            wrote |= 1u << technique;
             if (observer_)
                 observer_({technique, isRow, index, clue, traceBefore_, line});
         }
     }
+    countDeductions(wrote);
     return wrote;
 }
 

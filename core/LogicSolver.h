@@ -32,10 +32,24 @@ public:
     };
     using Observer = std::function<void(const Deduction&)>;
 
+    // What one solve() did: the highest technique that deduced anything (None when nothing
+    // was), the deductions (one technique writing on one line in one sweep) and the sweeps
+    // that deduced something.
+    struct Record {
+        int highestTechnique = LineSolver::None;
+        int deductions = 0;
+        int sweeps = 0;
+    };
+
     // Sweeps every column, then every row, running all seven techniques on each line with
     // Filled/Crossed, until a sweep changes nothing; returns whether every line then matches
     // its clue (and then the board is the solution). Pass a blank board.
     bool solve(PuzzleGrid& board, ClueSet& clues);
+    const Record& lastRecord() const { return record_; }
+    // Leaves the techniques numbered above highest out of solve(), to learn what a puzzle
+    // needs; Fill, the default, runs all seven. The hint search always uses all seven.
+    /* LineSolver::Boxes <= highest <= LineSolver::Fill */
+    void setTechniqueLimit(int highest) { techniqueLimit_ = highest; }
 
     // One deduction for a hint, written as marks: the first line (columns before rows, lower
     // index first) on which a technique (lower number first) finds something. Returns the
@@ -65,8 +79,11 @@ private:
     void refreshSigns(bool isRow, std::vector<std::vector<int>>& lists);
     // Runs the techniques on an open line; reopens the crossing lines whose cells it changed.
     bool runOpenLine(bool isRow, int index, const std::vector<int>& clue);
-    bool runAllTechniques(LineMasks& line, const std::vector<int>& clue, bool isRow, int index);
-    bool runAllTechniques(std::vector<int>& line, const std::vector<int>& clue, bool isRow, int index);
+    // Both return the techniques that wrote, bit t for technique t, and count them as
+    // deductions.
+    unsigned runAllTechniques(LineMasks& line, const std::vector<int>& clue, bool isRow, int index);
+    unsigned runAllTechniques(std::vector<int>& line, const std::vector<int>& clue, bool isRow, int index);
+    void countDeductions(unsigned techniques);
     // The number of the first technique that marks something on scratch_, or 0.
     int firstDeduction(const std::vector<int>& clue);
     void copyRow(const PuzzleGrid& board, int y);
@@ -80,4 +97,6 @@ private:
     LineFlags columnFlags_;
     LineFlags rowFlags_;
     Observer observer_;
+    Record record_;
+    int techniqueLimit_ = LineSolver::Fill;
 };

@@ -23,8 +23,8 @@ bool fill(LineMasks& line, const std::vector<int>& clues);
 
 /* technique in LineSolver::Boxes..LineSolver::Fill; any other number writes nothing */
 bool apply(int technique, LineMasks& line, const std::vector<int>& clues);
-// Runs all seven in their order, each on the line the previous one left; returns whether
-// any of them wrote.
-bool applyAll(LineMasks& line, const std::vector<int>& clues);
+// Runs all seven in their order, each on the line the previous one left; returns the ones
+// that wrote, bit t for technique t (so 0 when none did).
+unsigned applyAll(LineMasks& line, const std::vector<int>& clues);
 
 } // namespace MaskTechniques

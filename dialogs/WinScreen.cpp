@@ -44,3 +44,16 @@ void WinScreen::SetScores(
     ui->bestScoreLabel->setText("Best Time: " + ScoreText::sentence(bestTime, bestFaults));
     ui->winsLabel->setText(ScoreText::wins(wins));
 }
+
+void WinScreen::SetDifficulty(const QString& technique, int deductions, int sweeps)
+{
+    if (technique.isEmpty()) {
+        ui->difficultyLabel->clear();
+        return;
+    }
+    const auto counted = [](int count, const char* one, const char* many) {
+        return QString::number(count) + ' ' + (count == 1 ? one : many);
+    };
+    ui->difficultyLabel->setText("Difficulty: " + technique + " (" + counted(deductions, "deduction", "deductions")
+        + " in " + counted(sweeps, "sweep", "sweeps") + ")");
+}

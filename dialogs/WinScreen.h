@@ -7,7 +7,8 @@ class WinScreen;
 }
 
 // "Congratulations!": the time and faults of the game just won, the best game and the win
-// count of its size and mode, and the size and mode of the next game. Accepted means "New
+// count of its size and mode, the puzzle's difficulty, and the size and mode of the next
+// game. Accepted means "New
 // Game", rejected means "Quit".
 class WinScreen : public QDialog {
     Q_OBJECT
@@ -23,6 +24,9 @@ public:
     // Decimal texts: this game's time and faults, the best time and faults, the win count.
     void SetScores(const QString& time, const QString& faults, const QString& bestTime, const QString& bestFaults,
                    const QString& wins);
+    // The puzzle's difficulty: the hardest technique's name (none leaves the line empty) and
+    // the solver's deductions and sweeps.
+    void SetDifficulty(const QString& technique, int deductions, int sweeps);
 
     Ui::WinScreen* ui;
 };

@@ -31,11 +31,12 @@ struct Frame {
     int columns = 0;
     int rows = 0;
 
-    // The information box: mode, time and faults.
+    // The information box: mode, time, faults and, when known, the puzzle's difficulty.
     const QFont* infoFont = nullptr;
     QString modeText;
     QString timeText;
     QString faultsText;
+    QString difficultyText;
 
     // The fault mark while its animation runs: progress 0 to 1 (eased), top-left corner in
     // board pixels.

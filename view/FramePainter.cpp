@@ -8,6 +8,7 @@
 #include "PuzzleGrid.h"
 #include "SceneGeometry.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <cstdlib>
@@ -17,10 +18,16 @@ namespace {
 using SceneGeometry::cellPitch;
 using SceneGeometry::clueStep;
 
-// Matched lines fade back so the eye goes to the lines still open.
-QColor clueColour(int entry, bool hovered, const ClueSet& clues, qreal opacity)
+// Matched lines and finished runs fade back so the eye goes to what is still open. A
+// number is dimmed when its entry is 0 or negative (its line matches) or its run is settled.
+bool dimmed(const ClueSet& clues, bool isRow, int line, int k, int entry)
 {
-    const float factor = entry > 0 ? float(opacity) : float(0.3 * opacity);
+    return entry <= 0 || clues.numberSettled(isRow, line, k);
+}
+
+QColor clueColour(bool dim, bool hovered, const ClueSet& clues, qreal opacity)
+{
+    const float factor = dim ? float(0.3 * opacity) : float(opacity);
     const int alpha = static_cast<int>(255 * factor);
     if (hovered)
         return QColor(clues.highlightRed, clues.highlightGreen, clues.highlightBlue, alpha);
@@ -87,7 +94,7 @@ void FramePainter::paintClues(QPainter& painter, const ClueSet& clues, qreal opa
     for (int x = 0; x < int(clues.columnClues.size()); ++x) {
         const std::vector<int>& list = clues.columnClues[x];
         for (int k = 0; k < int(list.size()); ++k) {
-            painter.setPen(clueColour(list[k], x == clues.hoverColumn, clues, opacity));
+            painter.setPen(clueColour(dimmed(clues, false, x, k, list[k]), x == clues.hoverColumn, clues, opacity));
             painter.drawText(QPoint(clues.originX + cellPitch * x + 5, clues.originY - 5 - clueStep * k),
                 QString::number(std::abs(list[k])));
         }
@@ -95,7 +102,7 @@ void FramePainter::paintClues(QPainter& painter, const ClueSet& clues, qreal opa
     for (int y = 0; y < int(clues.rowClues.size()); ++y) {
         const std::vector<int>& list = clues.rowClues[y];
         for (int k = 0; k < int(list.size()); ++k) {
-            painter.setPen(clueColour(list[k], y == clues.hoverRow, clues, opacity));
+            painter.setPen(clueColour(dimmed(clues, true, y, k, list[k]), y == clues.hoverRow, clues, opacity));
             painter.drawText(QPoint(clues.originX - clueStep - clueStep * k, clues.originY + cellPitch * y + 20),
                 QString::number(std::abs(list[k])));
         }
@@ -149,8 +156,27 @@ void FramePainter::paintInfo(QPainter& painter, const Frame& frame) const
     if (frame.infoFont)
         painter.setFont(*frame.infoFont);
     const QRect box(20, 20, clueStep * clues.widestRowClue() + 10, clueStep * clues.widestColumnClue() + 10);
-    painter.drawText(box, Qt::AlignCenter,
-        frame.modeText + QStringLiteral("\nTime: ") + frame.timeText + QStringLiteral("\nFaults: ") + frame.faultsText);
+    const QString text = frame.modeText + QStringLiteral("\nTime: ") + frame.timeText + QStringLiteral("\nFaults: ")
+        + frame.faultsText;
+    if (frame.difficultyText.isEmpty()) {
+        painter.drawText(box, Qt::AlignCenter, text);
+        return;
+    }
+
+    // The difficulty is a fourth line, often wider than a box of four clue slots: it alone
+    // shrinks to the box's width rather than run into the column clues beside it.
+    QFont lineFont = painter.font();
+    const qreal room = box.width() - 4;
+    const qreal width = QFontMetricsF(lineFont, painter.device()).horizontalAdvance(frame.difficultyText);
+    if (width > room)
+        lineFont.setPointSizeF(lineFont.pointSizeF() * room / width);
+    const qreal textHeight = painter.boundingRect(QRectF(box), Qt::AlignCenter, text).height();
+    const qreal lineHeight = QFontMetricsF(lineFont, painter.device()).height();
+    const qreal top = box.top() + (box.height() - textHeight - lineHeight) / 2;
+    painter.drawText(QRectF(box.left(), top, box.width(), textHeight), Qt::AlignCenter, text);
+    painter.setFont(lineFont);
+    painter.drawText(
+        QRectF(box.left(), top + textHeight, box.width(), lineHeight), Qt::AlignCenter, frame.difficultyText);
 }
 
 void FramePainter::paintFaultMark(QPainter& painter, const Frame& frame) const

@@ -73,9 +73,11 @@ public:
             window->Tick();
     }
 
-    // Starts a puzzle from a fixed seed and ticks until it can be played; returns the ticks taken.
+    // Starts a puzzle from a fixed seed and ticks until it can be played; returns the ticks
+    // taken. The puzzle comes from the generator, never from a reserve made earlier.
     int play(int columns, int rows, int mode, unsigned seed = 1)
     {
+        window->reserve.drop();
         std::srand(seed);
         window->newPlayer = false;
         window->StartNewGame(columns, rows, mode);

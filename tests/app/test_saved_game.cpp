@@ -112,6 +112,8 @@ void SavedGameTest::roundTripResumesTheSameGame()
 {
     QStringList cells;
     PuzzleGrid solution;
+    Difficulty difficulty;
+    QString difficultyText;
     {
         WindowDriver w;
         w.play(15, 10, Expert, 9);
@@ -123,6 +125,8 @@ void SavedGameTest::roundTripResumesTheSameGame()
         w->timeText = "75";
         cells = rowsOf(w->board);
         solution.copyFrom(w->solution);
+        difficulty = w->difficulty;
+        difficultyText = w->difficultyText;
         QVERIFY(w->SaveGame());
     }
     WindowDriver w;
@@ -135,6 +139,10 @@ void SavedGameTest::roundTripResumesTheSameGame()
     QCOMPARE(w->faults, 4);
     QCOMPARE(rowsOf(w->board), cells);
     QCOMPARE(rowsOf(w->solution), rowsOf(solution));
+    // Not in the file, graded again from the clues.
+    QVERIFY(difficulty.hardestTechnique > 0);
+    QVERIFY(w->difficulty == difficulty);
+    QCOMPARE(w->difficultyText, difficultyText);
     QVERIFY(!w->marking);
     QVERIFY(w->clock.isValid());
     w.tick();

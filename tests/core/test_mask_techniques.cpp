@@ -89,20 +89,20 @@ QString describe(const std::vector<int>& line, const std::vector<int>& clue)
 }
 
 // Runs each technique, then all seven in turn (counted as technique 8), both ways on copies
-// of the line; counts per technique whether it wrote. Returns false after reporting a
-// difference.
+// of the line; counts per technique whether it wrote. The techniques that wrote are compared
+// as a set, bit t for technique t. Returns false after reporting a difference.
 bool sameBothWays(const std::vector<int>& line, const std::vector<int>& clue, std::array<int, 9>& wrote)
 {
     LineSolver cellByCell;
     for (int technique = LineSolver::Boxes; technique <= LineSolver::Fill + 1; ++technique) {
         const bool all = technique > LineSolver::Fill;
         std::vector<int> expected = line;
-        bool expectedWrote = false;
+        unsigned expectedWrote = 0;
         for (int t = all ? LineSolver::Boxes : technique; t <= (all ? LineSolver::Fill : technique); ++t)
-            expectedWrote |= cellByCell.apply(t, expected, clue, Filled, Crossed);
+            expectedWrote |= unsigned(cellByCell.apply(t, expected, clue, Filled, Crossed)) << t;
         LineMasks masks = LineMasks::of(line);
-        const bool foundWrote
-            = all ? MaskTechniques::applyAll(masks, clue) : MaskTechniques::apply(technique, masks, clue);
+        const unsigned foundWrote = all ? MaskTechniques::applyAll(masks, clue)
+                                        : unsigned(MaskTechniques::apply(technique, masks, clue)) << technique;
         std::vector<int> found;
         masks.writeTo(found);
         if (found != expected || foundWrote != expectedWrote) {
@@ -113,7 +113,7 @@ bool sameBothWays(const std::vector<int>& line, const std::vector<int>& clue, st
                 __FILE__, __LINE__);
             return false;
         }
-        wrote[technique] += expectedWrote;
+        wrote[technique] += expectedWrote != 0;
     }
     return true;
 }

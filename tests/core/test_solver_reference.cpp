@@ -1,6 +1,6 @@
 // LogicSolver::solve against its definition written out plainly: whatever it skips, it must
-// return the same result and leave the same board, the same clue signs and the same
-// deductions as running every technique on every line in every sweep.
+// return the same result and leave the same board, the same clue signs, the same deductions
+// and the same record of its work as running every technique on every line in every sweep.
 #include "LineNotation.h"
 
 #include "CellState.h"
@@ -11,6 +11,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <random>
 #include <tuple>
 
@@ -26,10 +27,12 @@ QString deduction(int technique, bool isRow, int index, const std::vector<int>& 
 }
 
 // Every sweep: refresh all signs, then run the seven techniques in order on every column,
-// then on every row; stop after a sweep that wrote nothing.
-bool referenceSolve(PuzzleGrid& board, ClueSet& clues, QStringList& trace)
+// then on every row; stop after a sweep that wrote nothing. The record counts what it did:
+// each technique that wrote on a line, and each sweep that wrote.
+bool referenceSolve(PuzzleGrid& board, ClueSet& clues, QStringList& trace, LogicSolver::Record& record)
 {
     LineSolver techniques;
+    record = LogicSolver::Record();
     for (bool progress = true; progress;) {
         clues.updateSatisfied(board);
         progress = false;
@@ -43,10 +46,13 @@ bool referenceSolve(PuzzleGrid& board, ClueSet& clues, QStringList& trace)
                 if (techniques.apply(technique, line, clue, Filled, Crossed)) {
                     progress = true;
                     trace << deduction(technique, isRow, index, before, line);
+                    ++record.deductions;
+                    record.highestTechnique = std::max(record.highestTechnique, technique);
                 }
             }
             isRow ? board.setRow(index, line) : board.setColumn(index, line);
         }
+        record.sweeps += progress;
     }
     return clues.allSatisfied();
 }
@@ -149,13 +155,17 @@ private slots:
                 const PuzzleGrid picture = random.picture(columns, rows);
                 const ClueSet clues = random.clues(picture);
                 const PuzzleGrid start = random.start(picture);
-                // The result, the board and every clue list with its signs.
+                // The result, the board, every clue list with its signs, and the record.
                 const auto outcome = [&](LogicSolver* by, QStringList& deductions) {
                     PuzzleGrid board = start;
                     ClueSet signs = clues;
                     deductions.clear();
-                    const bool result = by ? by->solve(board, signs) : referenceSolve(board, signs, deductions);
-                    return std::make_tuple(result, rowsOf(board), signs.columnClues, signs.rowClues);
+                    LogicSolver::Record record;
+                    const bool result = by ? by->solve(board, signs) : referenceSolve(board, signs, deductions, record);
+                    if (by)
+                        record = by->lastRecord();
+                    return std::make_tuple(result, rowsOf(board), signs.columnClues, signs.rowClues,
+                        record.highestTechnique, record.deductions, record.sweeps);
                 };
                 QStringList expectedTrace, untraced;
                 const auto expected = outcome(nullptr, expectedTrace);

@@ -170,6 +170,13 @@ private slots:
         numbers[0].colour = numbers[1].colour = white;
         numbers[6].colour = QColor(0, 0, 230, 76);
         QCOMPARE(painted(), expected(numbers));
+
+        // A settled number fades on its own in a line that does not match: the top "1" of
+        // column 0 (entry 1) and the right "1" of row 0 (entry 0); their neighbours stay.
+        clues.columnSettled = {0b10, 0, 0};
+        clues.rowSettled = {0b01, 0};
+        numbers[1].colour = numbers[4].colour = faded;
+        QCOMPARE(painted(), expected(numbers));
     }
 
     void cellsShowTheirTilesAndBlocksOfFive()
@@ -245,6 +252,22 @@ private slots:
         QVERIFY(qAbs(ink.center().x() - (50 + 85)) <= 2 && qAbs(ink.center().y() - (40 + 75)) <= 4);
         QVERIFY(ink.height() > 55);
         QCOMPARE(image.pixelColor(50 + 700, 40 + 160).alpha(), 0);
+
+        // The difficulty is a fourth line, the block still centred. In a box of four slots
+        // (20, 20, 90, 90) the longest name shrinks to the box's width (text is cut at its edges
+        // otherwise); the lines above keep their size.
+        const auto white = [](QColor c) { return c.lightness() > 245; };
+        Scene narrow(20, 15, 4, 4);
+        narrow.frame.offsetX = 50;
+        narrow.frame.offsetY = 40;
+        const QRect threeLines = inkIn(render(narrow.frame), QRect(50, 60, 115, 90), white);
+        narrow.frame.difficultyText = QStringLiteral("Difficulty: Punctuate");
+        const QImage withDifficulty = render(narrow.frame);
+        const QRect fourLines = inkIn(withDifficulty, QRect(50, 60, 115, 90), white);
+        QVERIFY(fourLines.left() > 70 && fourLines.right() < 159);
+        QVERIFY(fourLines.height() > threeLines.height() + 5 && qAbs(fourLines.center().y() - (40 + 65)) <= 4);
+        QCOMPARE(inkIn(withDifficulty, QRect(50, fourLines.top(), 115, threeLines.height()), white).width(),
+            threeLines.width());
 
         // The fault mark's corner stays put while it grows from 1x to 2x and fades out.
         scene.frame.faultShown = true;

@@ -2,6 +2,7 @@
 #include "PuzzleText.h"
 
 #include "ClueSet.h"
+#include "Difficulty.h"
 #include "LogicSolver.h"
 #include "PuzzleGenerator.h"
 #include "PuzzleGrid.h"
@@ -105,7 +106,10 @@ int solve(int argc, char** argv)
             PuzzleText::cells(d.after).c_str());
     });
     const bool solved = solver.solve(board, clues);
-    std::cout << (solved ? "solved\n" : "not solvable by logic\n");
+    const Difficulty difficulty = gradePuzzle(clues);
+    std::cout << (solved ? "solved" : "not solvable by logic") << "; difficulty "
+              << (difficulty.hardestTechnique ? techniqueNames[difficulty.hardestTechnique] : "none") << ", "
+              << difficulty.deductions << " deductions in " << difficulty.sweeps << " sweeps\n";
     printBoard(board);
     return solved ? 0 : 1;
 }

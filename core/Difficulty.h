@@ -1,0 +1,26 @@
+#pragma once
+
+class ClueSet;
+
+// How hard a puzzle is for the player who solves it line by line with the seven techniques.
+struct Difficulty {
+    // The hardest technique the puzzle needs: with the techniques numbered up to it (the
+    // order of the hint search) logic solves the puzzle from a blank board, with the ones
+    // before it alone it cannot. So "Glue" means Boxes, Complete and Mercury are not enough.
+    int hardestTechnique = 0;
+    // The work of the solver's run with all seven: deductions (one technique writing on one
+    // line in one sweep) and sweeps over the board that deduced something.
+    int deductions = 0;
+    int sweeps = 0;
+
+    bool operator==(const Difficulty& other) const
+    {
+        return hardestTechnique == other.hardestTechnique && deductions == other.deductions && sweeps == other.sweeps;
+    }
+    bool operator!=(const Difficulty& other) const { return !(*this == other); }
+};
+
+// Grades the clues of a puzzle (one list per column and per row; signs do not matter) by
+// solving them from a blank board. Clues logic cannot solve get the highest technique that
+// deduced anything, as no set of techniques is enough for them.
+Difficulty gradePuzzle(const ClueSet& clues);
