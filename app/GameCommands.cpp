@@ -23,6 +23,7 @@ int MainWindow::checkedMode() const
 
 void MainWindow::MenuNewGame()
 {
+    ResumeGame();
     const PuzzleSize& size = puzzleSizes[checkedSizeIndex()];
     const int newMode = checkedMode();
     // The help window is not modal: the game goes on below it.
@@ -41,6 +42,8 @@ void MainWindow::StartNewGame(int newColumns, int newRows, int newMode)
     modeText = modeName(mode);
     ui->actionHint->setEnabled(false);
     ui->actionMarks->setEnabled(false);
+    ui->actionPause->setEnabled(false);
+    ui->actionPause->setChecked(false);
     generator.startGeneration(board, clues, columns, rows);
     offsetX = 0;
     offsetY = 0;
@@ -51,6 +54,7 @@ void MainWindow::StartNewGame(int newColumns, int newRows, int newMode)
 
 void MainWindow::MenuMarking()
 {
+    ResumeGame();
     marking = !marking;
     if (marking) {
         ui->actionHint->setEnabled(false);

@@ -54,8 +54,13 @@ void MainWindow::BeginPlay()
     FitView(width(), height());
     ui->actionHint->setEnabled(true);
     ui->actionMarks->setEnabled(mode != Beginner);
+    ui->actionPause->setEnabled(true);
+    ui->actionPause->setChecked(false);
     marking = false;
     ui->actionMarks->setChecked(false);
+    carriedMilliseconds = 0;
+    // The pointer may rest where a line of the last game was hovered.
+    clues.hoverColumn = clues.hoverRow = -1;
     clues.highlightRed = 200;
     clues.highlightGreen = 0;
     clues.highlightBlue = 0;
@@ -69,7 +74,8 @@ void MainWindow::playStep()
         needsRepaint = true;
     // Whole seconds; formatted as an integer so that a time of a million seconds or more
     // still reads back as a number.
-    const QString time = clock.isValid() ? QString::number(clock.elapsed() / 1000 + timeOffset) : QString("0");
+    const QString time
+        = clock.isValid() ? QString::number((clock.elapsed() + carriedMilliseconds) / 1000 + timeOffset) : QString("0");
     const QString faultCount = QString::number(faults);
     if (time != timeText || faultCount != faultsText) {
         timeText = time;
@@ -88,6 +94,7 @@ void MainWindow::playStep()
 void MainWindow::BeginWin()
 {
     state = Celebrating;
+    ui->actionPause->setEnabled(false);
     sounds->play(SoundBank::Effect::Win, soundOn);
     newPlayer = false;
     leftDown = rightDown = false;

@@ -10,6 +10,7 @@ enum GameState {
     WinScreen = 4, // the congratulations dialog is open
     Closing = 5, // the window is closing and asks whether to save
     Celebrating = 6, // solved: the board dissolves
+    Paused = 7, // the clock stands and the board is hidden until the player resumes
 };
 
 // The rules a game is played by; also the texts of the Mode menu and of the score groups.

@@ -9,6 +9,7 @@ using SceneGeometry::cellPitch;
 
 void MainWindow::MenuHint()
 {
+    ResumeGame();
     // Beginner never lets a wrong cell stand, so only the other modes look for one.
     if (mode != Beginner && mendFirstWrongCell()) {
     } else if (mode == Expert) {

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "Backgrounds.h"
+#include "BoardLook.h"
 #include "GameSettings.h"
 #include "Prompt.h"
 #include "ViewTransform.h"
@@ -41,8 +42,7 @@ MainWindow::MainWindow(QWidget* parent)
 
     if (!backgroundPixmap.load(Backgrounds::style(backgroundIndex).textureFile))
         Prompt::fatalError("Failed to load background file!");
-    panelFillColor = Backgrounds::style(backgroundIndex).panelFill;
-    panelLineColor = Backgrounds::style(backgroundIndex).panelLine;
+    choosePanelColours();
     sounds = std::make_unique<SoundBank>([] { Prompt::fatalError("Unable to open audio!"); });
 
     // The surface fills the central widget; painting translates back to the window's
@@ -91,6 +91,8 @@ void MainWindow::connectActions()
     connect(ui->actionParticles, &QAction::triggered, this, &MainWindow::MenuParticles);
     connect(ui->actionMusic, &QAction::triggered, this, &MainWindow::MenuMusic);
     connect(ui->actionSound, &QAction::triggered, this, &MainWindow::MenuSound);
+    connect(ui->actionPause, &QAction::triggered, this, &MainWindow::MenuPause);
+    connect(ui->actionHighContrast, &QAction::triggered, this, &MainWindow::MenuHighContrast);
     connect(backgroundGroup, &QActionGroup::triggered, this, &MainWindow::UpdateBackground);
 }
 
@@ -118,9 +120,12 @@ void MainWindow::LoadSettings()
     soundOn = settings.soundOn;
     musicOn = settings.musicOn;
     newPlayer = settings.newPlayer;
+    highContrast = settings.highContrast;
     ui->actionParticles->setChecked(particlesOn);
     ui->actionSound->setChecked(soundOn);
     ui->actionMusic->setChecked(musicOn);
+    ui->actionHighContrast->setChecked(highContrast);
+    framePainter.setLook(BoardLook::forSetting(highContrast));
     sizeAction(std::max(0, sizeIndexFromLabel(settings.lastSize)))->setChecked(true);
     modeAction(std::max(int(Beginner), modeFromName(settings.lastMode)))->setChecked(true);
 }
@@ -133,6 +138,7 @@ void MainWindow::SaveSettings()
     settings.soundOn = soundOn;
     settings.musicOn = musicOn;
     settings.newPlayer = newPlayer;
+    settings.highContrast = highContrast;
     if (sizeGroup->checkedAction())
         settings.lastSize = sizeGroup->checkedAction()->text();
     if (modeGroup->checkedAction())
@@ -146,11 +152,22 @@ void MainWindow::UpdateBackground(QAction* action)
     for (int index = 0; index < Backgrounds::count; ++index)
         if (action == byIndex[index])
             backgroundIndex = index;
-    const BackgroundStyle& style = Backgrounds::style(backgroundIndex);
     backgroundPixmap = QPixmap();
-    backgroundPixmap.load(style.textureFile);
-    panelLineColor = style.panelLine;
-    panelFillColor = style.panelFill;
+    backgroundPixmap.load(Backgrounds::style(backgroundIndex).textureFile);
+    restylePanel();
+}
+
+void MainWindow::choosePanelColours()
+{
+    const BackgroundStyle& style = Backgrounds::style(backgroundIndex);
+    const BoardLook& look = BoardLook::forSetting(highContrast);
+    panelFillColor = look.plateFill(style);
+    panelLineColor = look.plateLine(style);
+}
+
+void MainWindow::restylePanel()
+{
+    choosePanelColours();
     // Same size as before, so the view transform stands.
     boardPanel.rebuild(columns, rows, clues.widestRowClue(), clues.widestColumnClue(), panelFillColor, panelLineColor);
     needsRepaint = true;
@@ -172,6 +189,17 @@ void MainWindow::resizeEvent(QResizeEvent* event)
     needsRepaint = true;
 }
 
+// Moving off the cells clears the hovered line, and so does leaving the window, where no
+// further move arrives to do it.
+void MainWindow::leaveEvent(QEvent* event)
+{
+    QMainWindow::leaveEvent(event);
+    if (clues.hoverColumn != -1 || clues.hoverRow != -1)
+        needsRepaint = true;
+    clues.hoverColumn = -1;
+    clues.hoverRow = -1;
+}
+
 void MainWindow::paintFrame(QPainter& painter) const
 {
     painter.translate(-surface->mapTo(this, QPoint(0, 0)));
@@ -181,6 +209,7 @@ void MainWindow::paintFrame(QPainter& painter) const
     case Closing:
     case Celebrating: frame.content = Frame::Content::Board; break;
     case Creating: frame.content = Frame::Content::Creating; break;
+    case Paused: frame.content = Frame::Content::Paused; break;
     default: frame.content = Frame::Content::BackgroundOnly; break;
     }
     frame.scale = scale;
@@ -230,4 +259,11 @@ void MainWindow::MenuMusic()
 {
     musicOn = !musicOn;
     sounds->applyMusicSwitch(musicOn);
+}
+
+void MainWindow::MenuHighContrast()
+{
+    highContrast = !highContrast;
+    framePainter.setLook(BoardLook::forSetting(highContrast));
+    restylePanel();
 }

@@ -60,6 +60,10 @@ public:
     // Resumes the game in "auto.sav"; false, changing nothing, when there is none or it is
     // damaged.
     bool LoadGame();
+    // Stops the clock and hides the board; only while Playing.
+    void PauseGame();
+    // Back to Playing with the clock going on from the paused time; only while Paused.
+    void ResumeGame();
 
     // Draws the current frame with the painter's origin at the window's top-left corner.
     void paintFrame(QPainter& painter) const;
@@ -82,13 +86,17 @@ public:
     bool musicOn = true;
     bool soundOn = true;
     bool newPlayer = true;
+    bool highContrast = false;
 
     int boardX = 0;
     int boardY = 0;
     int columns = 0;
     int rows = 0;
     QElapsedTimer clock;
+    // Whole seconds played before the clock was last started (a resumed saved game, a pause),
+    // and the part of a second a pause carried beyond them.
     int timeOffset = 0;
+    int carriedMilliseconds = 0;
     int faults = 0;
     int faultX = 0;
     int faultY = 0;
@@ -136,6 +144,8 @@ public slots:
     void MenuParticles();
     void MenuMusic();
     void MenuSound();
+    void MenuPause();
+    void MenuHighContrast();
     void Tick();
     void UpdateBackground(QAction* action);
 
@@ -145,12 +155,18 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void createActionGroups();
     void connectActions();
-    void loadBackground();
+    // The board panel's colours for the chosen background and look.
+    void choosePanelColours();
+    // The same, with the panel rebuilt in them.
+    void restylePanel();
+    // Playing or Paused: a game the player can act on.
+    bool gameInPlay() const { return state == Playing || state == Paused; }
     void createPuzzleStep();
     void playStep();
     void acceptPuzzle();

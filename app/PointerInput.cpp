@@ -16,6 +16,11 @@ using SceneGeometry::cellPitch;
 
 void MainWindow::mousePressEvent(QMouseEvent* event)
 {
+    // A click on the paused board only resumes: the cells were hidden, so it aimed at none.
+    if (state == Paused) {
+        ResumeGame();
+        return;
+    }
     if (event->button() == Qt::LeftButton)
         leftDown = true;
     else if (event->button() == Qt::RightButton)
@@ -141,15 +146,16 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_M:
-        if (state == Playing && mode != Beginner) {
+        if (gameInPlay() && mode != Beginner) {
             ui->actionMarks->setChecked(!ui->actionMarks->isChecked());
             MenuMarking();
         }
         break;
     case Qt::Key_H:
-        if (state == Playing && !marking)
+        if (gameInPlay() && !marking)
             MenuHint();
         break;
+    case Qt::Key_P: MenuPause(); break;
     case Qt::Key_F1: OpenHelp("Help//index.html"); break;
     case Qt::Key_F2:
         if (Prompt::ask(this, "New game?"))
