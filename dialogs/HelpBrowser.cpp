@@ -3,6 +3,7 @@
 #include "ui_HelpBrowser.h"
 
 #include <QDir>
+#include <QShortcut>
 #include <QUrl>
 
 namespace {
@@ -29,6 +30,14 @@ HelpBrowser::HelpBrowser(const QString& page, QWidget* parent)
     connect(ui->textBrowser, &QTextBrowser::sourceChanged, this, &HelpBrowser::updateWindowTitle);
     connect(ui->homeButton, &QPushButton::clicked, this, &HelpBrowser::goHome);
     connect(ui->closeButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(ui->backButton, &QPushButton::clicked, ui->textBrowser, &QTextBrowser::backward);
+    connect(ui->textBrowser, &QTextBrowser::backwardAvailable, ui->backButton, &QWidget::setEnabled);
+    // Window-wide, so they work wherever the focus is; the page's own handling of these keys
+    // never sees them then, so a press moves one page only.
+    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Left), this), &QShortcut::activated, ui->textBrowser,
+        &QTextBrowser::backward);
+    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Right), this), &QShortcut::activated, ui->textBrowser,
+        &QTextBrowser::forward);
     // After the connections, so that the first page already names the window.
     ui->textBrowser->setSource(pageUrl(page));
 }
