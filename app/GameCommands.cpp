@@ -49,29 +49,60 @@ void MainWindow::StartNewGame(int newColumns, int newRows, int newMode)
     offsetY = 0;
     scale = 1.0f;
     state = Creating;
+    refreshUndoEntries();
     needsRepaint = true;
 }
 
 void MainWindow::MenuMarking()
 {
     ResumeGame();
-    marking = !marking;
-    if (marking) {
-        ui->actionHint->setEnabled(false);
-        clues.highlightRed = 0;
-        clues.highlightGreen = 0;
-        clues.highlightBlue = 230;
-    } else {
-        if (Prompt::ask(this, "Keep marks?"))
-            board.acceptMarks();
-        else
-            board.discardMarks();
-        ui->actionHint->setEnabled(true);
-        clues.highlightRed = 200;
-        clues.highlightGreen = 0;
-        clues.highlightBlue = 0;
-    }
+    applyInputNow();
+    if (!marking)
+        play.startMarking();
+    else
+        play.stopMarking(Prompt::ask(this, "Keep marks?"));
+    showMarkingMode();
     needsRepaint = true;
+}
+
+void MainWindow::showMarkingMode()
+{
+    // The hint needs a board without marks.
+    ui->actionHint->setEnabled(!marking);
+    ui->actionMarks->setChecked(marking);
+    clues.highlightRed = marking ? 0 : 200;
+    clues.highlightGreen = 0;
+    clues.highlightBlue = marking ? 230 : 0;
+}
+
+void MainWindow::MenuUndo()
+{
+    takeHistoryStep(true);
+}
+
+void MainWindow::MenuRedo()
+{
+    takeHistoryStep(false);
+}
+
+// Nothing is taken back or made again while a puzzle is made, while the solved board
+// dissolves, or on the win screen.
+void MainWindow::takeHistoryStep(bool back)
+{
+    ResumeGame();
+    applyInputNow();
+    if (state != Playing)
+        return;
+    if (!(back ? play.undo() : play.redo()).empty())
+        needsRepaint = true;
+    showMarkingMode();
+    refreshUndoEntries();
+}
+
+void MainWindow::refreshUndoEntries()
+{
+    ui->actionUndo->setEnabled(gameInPlay() && play.canUndo());
+    ui->actionRedo->setEnabled(gameInPlay() && play.canRedo());
 }
 
 void MainWindow::MenuHighScore()

@@ -20,6 +20,7 @@ void MainWindow::Tick()
     }
     if (faultTimeLine.state() == QTimeLine::Running)
         needsRepaint = true;
+    refreshUndoEntries();
     if (needsRepaint) {
         surface->repaint();
         needsRepaint = false;
@@ -52,19 +53,22 @@ void MainWindow::BeginPlay()
     board.originY = clues.originY = boardPanel.originY = boardY;
     clues.updateSatisfied(board);
     FitView(width(), height());
-    ui->actionHint->setEnabled(true);
     ui->actionMarks->setEnabled(mode != Beginner);
     ui->actionPause->setEnabled(true);
     ui->actionPause->setChecked(false);
-    marking = false;
-    ui->actionMarks->setChecked(false);
     carriedMilliseconds = 0;
-    // The pointer may rest where a line of the last game was hovered.
-    clues.hoverColumn = clues.hoverRow = -1;
-    clues.highlightRed = 200;
-    clues.highlightGreen = 0;
-    clues.highlightBlue = 0;
+    play.beginPlay();
+    showMarkingMode();
+    recordedInput.clear();
     state = Playing;
+    cursorColumn = cursorRow = 0;
+    // A keyboard player finds the cursor lit at once; a line the pointer hovered in the last
+    // game stays dark until the pointer moves.
+    if (cursorLeads)
+        showCursor();
+    else
+        clues.hoverColumn = clues.hoverRow = -1;
+    refreshUndoEntries();
     needsRepaint = true;
 }
 
@@ -83,12 +87,19 @@ void MainWindow::playStep()
         needsRepaint = true;
     }
     ApplyInput();
-    if (board.changed) {
-        board.changed = false;
-        clues.updateSatisfied(board);
-        if (clues.allSatisfied())
-            BeginWin();
-    }
+    // The hint, marks and undo change the board between ticks.
+    if (state == Playing && board.changed)
+        settleBoard();
+}
+
+bool MainWindow::settleBoard()
+{
+    board.changed = false;
+    clues.updateSatisfied(board);
+    if (!clues.allSatisfied())
+        return false;
+    BeginWin();
+    return true;
 }
 
 void MainWindow::BeginWin()
@@ -97,7 +108,9 @@ void MainWindow::BeginWin()
     ui->actionPause->setEnabled(false);
     sounds->play(SoundBank::Effect::Win, soundOn);
     newPlayer = false;
-    leftDown = rightDown = false;
+    // A button still held after the win enters nothing in the next game.
+    leftDown = rightDown = spaceDown = xDown = false;
+    play.releaseAll();
     clearCountdown = columns * rows;
     particles.clearAll();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GameMode.h"
+
 #include <QString>
 
 // What the main window is doing; the tick and the input handlers act by it.
@@ -12,9 +14,6 @@ enum GameState {
     Celebrating = 6, // solved: the board dissolves
     Paused = 7, // the clock stands and the board is hidden until the player resumes
 };
-
-// The rules a game is played by; also the texts of the Mode menu and of the score groups.
-enum GameMode { Beginner = 1, Normal = 2, Expert = 3 };
 
 // "Beginner", "Normal" or "Expert"; empty for any other number.
 QString modeName(int mode);

@@ -10,41 +10,33 @@ using SceneGeometry::cellPitch;
 void MainWindow::MenuHint()
 {
     ResumeGame();
-    // Beginner never lets a wrong cell stand, so only the other modes look for one.
-    if (mode != Beginner && mendFirstWrongCell()) {
-    } else if (mode == Expert) {
+    applyInputNow();
+    const Game::Hint hint = play.hint(solver);
+    switch (hint.kind) {
+    case Game::Hint::Kind::Mended:
+        ShowFault(board.originX + cellPitch * hint.x, board.originY + cellPitch * hint.y);
+        break;
+    case Game::Hint::Kind::AllCorrect:
         Prompt::tell(this, "<p align='center'>All markings are currently correct.</p>");
-    } else if (const int technique = solver.findHint(board, clues, hintIsRow, hintLine)) {
+        break;
+    case Game::Hint::Kind::Technique: {
         // The deduced cells stand on the board as marks while the box names the technique.
-        ++faults;
+        hintIsRow = hint.isRow;
+        hintLine = hint.line;
         hintShown = true;
         needsRepaint = true;
-        const QString& name = techniqueNames[technique];
+        const QString& name = techniqueNames[hint.technique];
         if (Prompt::offerHelp(
                 this, "<p align='center'>These cells are found using the <b>" + name + "</b> technique.</p>"))
             OpenHelp("Help//methods.html#" + name);
         hintShown = false;
-        board.acceptMarks();
+        play.acceptHint();
+        break;
+    }
+    case Game::Hint::Kind::Nothing: break;
     }
     if (!clock.isValid())
         clock.start();
+    refreshUndoEntries();
     needsRepaint = true;
-}
-
-bool MainWindow::mendFirstWrongCell()
-{
-    for (int x = 0; x < board.width; ++x) {
-        for (int y = 0; y < board.height; ++y) {
-            const int code = board.cells[x][y];
-            if ((code != Filled && code != Crossed) || code == solution.cells[x][y])
-                continue;
-            // Normal puts the right cell in its place; Expert, which has no crosses of its
-            // own making, only clears it.
-            board.cells[x][y] = mode == Normal ? solution.cells[x][y] : int(Blank);
-            board.changed = true;
-            ShowFault(board.originX + cellPitch * x, board.originY + cellPitch * y);
-            return true;
-        }
-    }
-    return false;
 }

@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "AssetFolder.h"
 #include "Backgrounds.h"
 #include "BoardLook.h"
 #include "GameSettings.h"
@@ -11,6 +12,7 @@
 #include "SoundBank.h"
 
 #include <QActionGroup>
+#include <QFile>
 #include <QFontDatabase>
 #include <QPainter>
 #include <QResizeEvent>
@@ -25,8 +27,13 @@ MainWindow::MainWindow(QWidget* parent)
     , ui(new Ui::MainWindow)
 {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
-    QFontDatabase::addApplicationFont("Fonts//Comfortaa Regular.ttf");
-    QFontDatabase::addApplicationFont("Fonts//Comfortaa Bold.ttf");
+    // Without assets the game still runs, but says so once rather than once per missing file.
+    const QString assetFolder = AssetFolder::find();
+    if (assetFolder.isEmpty())
+        Prompt::fatalError(AssetFolder::notFoundMessage());
+    // An installed game has no font folder of its own: it uses the system's Comfortaa.
+    QFontDatabase::addApplicationFont(AssetFolder::file("Fonts//Comfortaa Regular.ttf"));
+    QFontDatabase::addApplicationFont(AssetFolder::file("Fonts//Comfortaa Bold.ttf"));
     techniqueNames = {"", "Boxes", "Complete", "Mercury", "Glue", "Punctuate", "Gap", "Fill"};
 
     ui->setupUi(this);
@@ -34,16 +41,18 @@ MainWindow::MainWindow(QWidget* parent)
     connectActions();
     LoadSettings();
 
-    if (!mistakePixmap.load("Images//mistake.png"))
+    if (!mistakePixmap.load(AssetFolder::file("Images//mistake.png")) && !assetFolder.isEmpty())
         Prompt::fatalError("Failed to load mistake.png!");
     faultTimeLine.setDuration(1500);
     faultTimeLine.setFrameRange(0, 1);
     infoFont = QFont("Comfortaa", 14, QFont::Bold);
 
-    if (!backgroundPixmap.load(Backgrounds::style(backgroundIndex).textureFile))
+    if (!backgroundPixmap.load(AssetFolder::file(Backgrounds::style(backgroundIndex).textureFile))
+        && !assetFolder.isEmpty())
         Prompt::fatalError("Failed to load background file!");
     choosePanelColours();
-    sounds = std::make_unique<SoundBank>([] { Prompt::fatalError("Unable to open audio!"); });
+    sounds = std::make_unique<SoundBank>(
+        [] { Prompt::fatalError("Unable to open audio!"); }, QFile::encodeName(assetFolder).toStdString());
 
     // The surface fills the central widget; painting translates back to the window's
     // origin, and pointer events it ignores reach the window in window coordinates.
@@ -85,6 +94,10 @@ void MainWindow::connectActions()
     connect(ui->actionHighScore, &QAction::triggered, this, &MainWindow::MenuHighScore);
     connect(ui->actionHint, &QAction::triggered, this, &MainWindow::MenuHint);
     connect(ui->actionMarks, &QAction::triggered, this, &MainWindow::MenuMarking);
+    connect(ui->actionUndo, &QAction::triggered, this, &MainWindow::MenuUndo);
+    connect(ui->actionRedo, &QAction::triggered, this, &MainWindow::MenuRedo);
+    // Two keys, which the form cannot hold.
+    ui->actionRedo->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
     connect(ui->actionNew_Game, &QAction::triggered, this, &MainWindow::MenuNewGame);
     connect(ui->actionHow_To_Play, &QAction::triggered, this, &MainWindow::MenuHelp);
     connect(ui->actionAbout, &QAction::triggered, this, &MainWindow::MenuAbout);
@@ -130,7 +143,7 @@ void MainWindow::LoadSettings()
     modeAction(std::max(int(Beginner), modeFromName(settings.lastMode)))->setChecked(true);
 }
 
-void MainWindow::SaveSettings()
+bool MainWindow::SaveSettings()
 {
     GameSettings settings;
     settings.background = backgroundIndex;
@@ -143,7 +156,7 @@ void MainWindow::SaveSettings()
         settings.lastSize = sizeGroup->checkedAction()->text();
     if (modeGroup->checkedAction())
         settings.lastMode = modeGroup->checkedAction()->text();
-    settings.save();
+    return settings.save();
 }
 
 void MainWindow::UpdateBackground(QAction* action)
@@ -153,7 +166,7 @@ void MainWindow::UpdateBackground(QAction* action)
         if (action == byIndex[index])
             backgroundIndex = index;
     backgroundPixmap = QPixmap();
-    backgroundPixmap.load(Backgrounds::style(backgroundIndex).textureFile);
+    backgroundPixmap.load(AssetFolder::file(Backgrounds::style(backgroundIndex).textureFile));
     restylePanel();
 }
 
@@ -187,17 +200,6 @@ void MainWindow::resizeEvent(QResizeEvent* event)
     QMainWindow::resizeEvent(event);
     FitView(event->size().width(), event->size().height());
     needsRepaint = true;
-}
-
-// Moving off the cells clears the hovered line, and so does leaving the window, where no
-// further move arrives to do it.
-void MainWindow::leaveEvent(QEvent* event)
-{
-    QMainWindow::leaveEvent(event);
-    if (clues.hoverColumn != -1 || clues.hoverRow != -1)
-        needsRepaint = true;
-    clues.hoverColumn = -1;
-    clues.hoverRow = -1;
 }
 
 void MainWindow::paintFrame(QPainter& painter) const

@@ -4,11 +4,13 @@
 #include "CellState.h"
 #include "ClueSet.h"
 #include "FramePainter.h"
+#include "Game.h"
 #include "GameState.h"
 #include "LogicSolver.h"
 #include "ParticleSystem.h"
 #include "PuzzleGenerator.h"
 #include "PuzzleGrid.h"
+#include "RecordedInput.h"
 
 #include <QElapsedTimer>
 #include <QFont>
@@ -18,6 +20,7 @@
 #include <QVector>
 
 #include <memory>
+#include <vector>
 
 class QActionGroup;
 class SoundBank;
@@ -27,10 +30,11 @@ class MainWindow;
 }
 
 // The game's one window, and at the same time the board view. It owns everything that lives
-// longer than one command: the puzzle (player's board, hidden solution, clues, generator),
-// the pictures, the game state, clock and fault count, and the view transform. The 10 ms
-// tick is the only loop: event handlers record the pointer and run commands, the tick
-// creates puzzles, applies input, keeps the clock and runs the win sequence.
+// longer than one command: the game in play (player's board, hidden solution, clues and
+// the rules they are played by), the generator, the pictures, the game state and clock, and
+// the view transform. The 10 ms tick is the only loop: event handlers record the pointer and
+// keys and run commands, the tick creates puzzles, applies the recorded input, keeps the
+// clock and runs the win sequence.
 //
 // The game fields are public: the window's commands, its painting and the tests all work on
 // the same named state.
@@ -38,7 +42,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    // Builds the whole game, hidden and Idle. Assets are read from the working folder.
+    // Builds the whole game, hidden and Idle. Assets are read from the game's asset folder.
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -49,12 +53,15 @@ public:
     void BeginPlay();
     void BeginWin();
     void WinStep();
+    // Applies, in order, everything the pointer and keys did since the last call.
     void ApplyInput();
+    // The fault's sound and mark at board point (x, y); the game itself counts the fault.
     void ShowFault(int x, int y);
     void FinishGame();
     void FitView(int windowWidth, int windowHeight);
     void LoadSettings();
-    void SaveSettings();
+    // False when "tessarin.ini" could not be written.
+    bool SaveSettings();
     // Writes the game in progress to "auto.sav"; false when it could not be written.
     bool SaveGame();
     // Resumes the game in "auto.sav"; false, changing nothing, when there is none or it is
@@ -69,18 +76,23 @@ public:
     void paintFrame(QPainter& painter) const;
     QWidget* drawingSurface() const { return surface; }
 
-    static constexpr int noDrag = 5;
-
     Ui::MainWindow* ui;
     QActionGroup* sizeGroup;
     QActionGroup* modeGroup;
     QActionGroup* backgroundGroup;
 
-    int mode = Beginner;
+    // The game in play, and its state under the names the commands, the painting and the
+    // tests use.
+    Game play;
+    int& mode = play.mode;
+    PuzzleGrid& board = play.board;
+    PuzzleGrid& solution = play.solution;
+    ClueSet& clues = play.clues;
+    bool& marking = play.marking;
+    int& faults = play.faults;
+
     GameState state = Idle;
-    int dragState = noDrag;
     int backgroundIndex = 0;
-    bool marking = false;
     bool hintShown = false;
     bool particlesOn = true;
     bool musicOn = true;
@@ -97,7 +109,6 @@ public:
     // and the part of a second a pause carried beyond them.
     int timeOffset = 0;
     int carriedMilliseconds = 0;
-    int faults = 0;
     int faultX = 0;
     int faultY = 0;
     bool hintIsRow = false;
@@ -111,17 +122,25 @@ public:
     QVector<QString> techniqueNames;
     int pointerX = 0;
     int pointerY = 0;
+    // The buttons held, as the handlers saw them: mouse buttons, and Space and X.
     bool leftDown = false;
     bool rightDown = false;
+    bool spaceDown = false;
+    bool xDown = false;
+    // What the handlers recorded for the next tick, in order.
+    std::vector<RecordedInput> recordedInput;
+    // The cell the keys act on; it follows the pointer over the cells.
+    int cursorColumn = 0;
+    int cursorRow = 0;
+    // Whether the keys were used last, so that the highlight shows the cursor rather than the
+    // cell under the pointer.
+    bool cursorLeads = true;
     float scale = 1.0f;
     int offsetX = 0;
     int offsetY = 0;
     int clearCountdown = 0;
     bool needsRepaint = true;
 
-    PuzzleGrid board;
-    PuzzleGrid solution;
-    ClueSet clues;
     PuzzleGenerator generator;
     LogicSolver solver;
     BoardPanel boardPanel;
@@ -138,6 +157,8 @@ public slots:
     void MenuHighScore();
     void MenuHint();
     void MenuMarking();
+    void MenuUndo();
+    void MenuRedo();
     void MenuNewGame();
     void MenuHelp();
     void MenuAbout();
@@ -154,6 +175,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -172,12 +195,32 @@ private:
     void acceptPuzzle();
     // Whether the pointer is over the cell area.
     bool pointerOnCells() const;
+    // The cell under a board point, which may lie off the board.
+    QPoint cellAt(int boardX, int boardY) const;
+    QPoint cellCentre(int x, int y) const;
+    void trackPointer(QPointF windowPosition);
+    bool anyButtonDown() const;
+    // Records for the next tick; only a game in play takes input.
+    void record(RecordedInput::Kind kind, Game::Button button, QPoint boardPoint);
+    // Records the release of every held button and forgets them.
+    void releaseAllButtons();
+    // Commands first apply what was recorded before them, so nothing overtakes a click.
+    void applyInputNow();
+    // Sound, bursts and fault marks for what the game changed; pointer is where the input
+    // happened, in board pixels.
+    void answerChanges(const Game::Changes& changes, QPoint pointer, bool& entered, bool& erased);
+    // Re-tests the clues after a change and starts the win when all match; true if it did.
+    bool settleBoard();
     void clearCell(int x, int y);
-    void enterCell(int x, int y, int code);
-    void eraseCell(int x, int y, int code);
-    void faultCell(int x, int y);
-    // The hint's first step in Normal and Expert: mends the first wrong cell, if any.
-    bool mendFirstWrongCell();
+    // The Hint entry, the Marks check mark and the clue highlight as marks mode has them.
+    void showMarkingMode();
+    // Undo (back) or redo, and the window's answer.
+    void takeHistoryStep(bool back);
+    void refreshUndoEntries();
+    void keyButton(QKeyEvent* event, Game::Button button, bool& down, bool pressed);
+    void moveCursor(int columns, int rows);
+    // Lights the cursor's column and row clues, as the hovered cell's are.
+    void showCursor();
     QAction* sizeAction(int index) const;
     // The chosen size (index into puzzleSizes) and mode; an edited settings file can leave
     // a menu group unchecked, and then the first entry stands in.

@@ -18,6 +18,13 @@ void MainWindow::PauseGame()
 {
     if (state != Playing)
         return;
+    // What the player did before the pause counts, and a drag ends there: buttons and keys
+    // held now enter nothing when play goes on. That input, or a command just before, may
+    // have solved the puzzle, which then wins instead.
+    releaseAllButtons();
+    ApplyInput();
+    if (state != Playing || (board.changed && settleBoard()))
+        return;
     state = Paused;
     // The time so far is carried as a resumed saved game carries it, with the part of a second
     // kept too, so that pausing often costs the player nothing and gains nothing.
@@ -27,8 +34,6 @@ void MainWindow::PauseGame()
         carriedMilliseconds = static_cast<int>(played % 1000);
         timeText = QString::number(timeOffset);
     }
-    // Buttons held now must not draw when play goes on.
-    leftDown = rightDown = false;
     clues.hoverColumn = clues.hoverRow = -1;
     ui->actionPause->setChecked(true);
     needsRepaint = true;
@@ -42,5 +47,8 @@ void MainWindow::ResumeGame()
     if (clock.isValid())
         clock.start();
     ui->actionPause->setChecked(false);
+    // A keyboard player finds the cursor where it was; the pointer lights its line when it moves.
+    if (cursorLeads)
+        showCursor();
     needsRepaint = true;
 }

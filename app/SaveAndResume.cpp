@@ -1,7 +1,9 @@
 // Closing the window, and the game in progress kept in "auto.sav" until the next start.
 #include "MainWindow.h"
 
+#include "HelpBrowser.h"
 #include "Prompt.h"
+#include "ResumableGame.h"
 #include "SavedGame.h"
 #include "StorageFolder.h"
 #include "ui_MainWindow.h"
@@ -32,7 +34,7 @@ void MainWindow::StartUp()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    SaveSettings();
+    const bool settingsSaved = SaveSettings();
     // Only a game the player has started is worth keeping; Closing stops input and the
     // clock text while the question is open. A paused game is saved with the paused time.
     if (gameInPlay() && clock.isValid()) {
@@ -40,6 +42,13 @@ void MainWindow::closeEvent(QCloseEvent* event)
         if (Prompt::ask(this, "Save your game?") && !SaveGame())
             Prompt::tell(this, "Your game could not be saved to " + StorageFolder::path(savedGameFile) + ".");
     }
+    // Said once here rather than at every win, though the scores were lost as well.
+    if (!settingsSaved)
+        Prompt::tell(this,
+            "Your settings and scores could not be saved to " + StorageFolder::settingsPath() + ".");
+    // Help windows have no parent, so that modal questions leave them usable; they must not
+    // keep the game running once its window is gone.
+    CloseHelpWindows();
     event->accept();
 }
 
@@ -71,28 +80,19 @@ bool MainWindow::LoadGame()
     QFile file(StorageFolder::path(savedGameFile));
     if (!file.open(QIODevice::ReadOnly) || file.size() > savedGameLimit)
         return false;
-    SavedGame game;
-    if (!SavedGame::decode(file.readAll(), game))
+    ResumableGame resumed;
+    if (!ResumableGame::read(file.readAll(), solver, resumed))
         return false;
 
-    // The solution is rebuilt from the clues on the side; clues no solve can complete did
-    // not come from this game, and are refused before anything is changed.
-    ClueSet loadedClues;
-    loadedClues.columnClues = game.columnClues;
-    loadedClues.rowClues = game.rowClues;
-    PuzzleGrid loadedSolution;
-    loadedSolution.resize(game.columns, game.rows);
-    if (!solver.solve(loadedSolution, loadedClues))
-        return false;
-
+    const SavedGame& game = resumed.saved;
     mode = game.mode;
     columns = game.columns;
     rows = game.rows;
     timeOffset = game.time;
     faults = game.faults;
-    clues.columnClues = std::move(loadedClues.columnClues);
-    clues.rowClues = std::move(loadedClues.rowClues);
-    solution.copyFrom(loadedSolution);
+    clues.columnClues = std::move(resumed.clues.columnClues);
+    clues.rowClues = std::move(resumed.clues.rowClues);
+    solution.copyFrom(resumed.solution);
     board.resize(columns, rows);
     for (const SavedGame::Cell& cell : game.cells)
         board.cells[cell.x][cell.y] = cell.code;

@@ -18,7 +18,8 @@ constexpr int musicVolume = 50;
 
 } // namespace
 
-SoundBank::SoundBank(const std::function<void()>& reportNoDevice)
+SoundBank::SoundBank(const std::function<void()>& reportNoDevice, const std::string& folder)
+    : assetFolder(folder)
 {
     // SDL would otherwise catch SIGINT and SIGTERM to post a quit event that this Qt program
     // never reads, so the game could no longer be stopped by a signal.
@@ -33,7 +34,7 @@ SoundBank::SoundBank(const std::function<void()>& reportNoDevice)
     open = true;
     Mix_VolumeMusic(musicVolume);
     for (std::size_t i = 0; i < effects.size(); ++i)
-        effects[i] = Mix_LoadWAV_RW(SDL_RWFromFile(effectFiles[i], "rb"), 1);
+        effects[i] = Mix_LoadWAV_RW(SDL_RWFromFile(assetPath(effectFiles[i]).c_str(), "rb"), 1);
 }
 
 SoundBank::~SoundBank()
@@ -62,8 +63,8 @@ void SoundBank::playRandomTrack()
     if (!open)
         return;
     releaseTrack();
-    musicFile = trackFiles[std::rand() % 3];
-    music = Mix_LoadMUS(musicFile);
+    musicFile = assetPath(trackFiles[std::rand() % 3]);
+    music = Mix_LoadMUS(musicFile.c_str());
     if (music)
         Mix_PlayMusic(music, 0);
 }
@@ -93,4 +94,9 @@ void SoundBank::releaseTrack()
         Mix_FreeMusic(music);
         music = nullptr;
     }
+}
+
+std::string SoundBank::assetPath(const char* relative) const
+{
+    return assetFolder.empty() ? relative : assetFolder + '/' + relative;
 }

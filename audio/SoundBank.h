@@ -2,14 +2,15 @@
 
 #include <array>
 #include <functional>
+#include <string>
 
 // Declared here rather than included so that users of the bank never see the SDL headers.
 struct Mix_Chunk;
 struct _Mix_Music;
 
 // The game's audio: four sound effects kept in memory and background music streamed from
-// one of three tracks, one random track after another. Everything is read by relative path
-// from the working folder ("Sounds//draw.wav", "Music//Chill.ogg", ...).
+// one of three tracks, one random track after another. Everything is read from the game's
+// asset folder ("Sounds//draw.wav", "Music//Chill.ogg", ...).
 //
 // The sound and music switches belong to the caller (they are settings of the window); each
 // call that depends on one takes it as an argument, so there is a single copy of each.
@@ -24,8 +25,9 @@ public:
     enum class Effect { Draw, Erase, Mistake, Win };
 
     // Opens the audio device and loads the effects; starts no music. When the device cannot
-    // be opened, reportNoDevice is called once, before the constructor returns.
-    explicit SoundBank(const std::function<void()>& reportNoDevice = {});
+    // be opened, reportNoDevice is called once, before the constructor returns. Files are
+    // read from assetFolder, or by relative path from the working folder when it is empty.
+    explicit SoundBank(const std::function<void()>& reportNoDevice = {}, const std::string& assetFolder = {});
     ~SoundBank();
     SoundBank(const SoundBank&) = delete;
     SoundBank& operator=(const SoundBank&) = delete;
@@ -50,13 +52,15 @@ public:
     // False when no audio device could be opened.
     bool isOpen() const { return open; }
     // The file of the loaded track, or nullptr when no track is loaded.
-    const char* loadedTrack() const { return music ? musicFile : nullptr; }
+    const char* loadedTrack() const { return music ? musicFile.c_str() : nullptr; }
 
 private:
     void releaseTrack();
+    std::string assetPath(const char* relative) const;
 
     bool open = false;
     std::array<Mix_Chunk*, 4> effects {};
     _Mix_Music* music = nullptr;
-    const char* musicFile = nullptr;
+    std::string assetFolder;
+    std::string musicFile;
 };

@@ -1,5 +1,6 @@
 #include "About.h"
 
+#include "AssetFolder.h"
 #include "ui_About.h"
 
 #include <QDir>
@@ -9,16 +10,17 @@
 
 namespace {
 
-// The form links to the help pages by paths relative to the game folder, as the game reads
-// its assets; the system's browser is handed absolute file addresses instead. Addresses
-// with a scheme are left as they are.
+// The form links to the help pages by paths relative to the game's asset folder, as the game
+// reads its assets; the system's browser is handed absolute file addresses instead.
+// Addresses with a scheme are left as they are.
 QString withAbsoluteLinks(QString text)
 {
     static const QRegularExpression relativeLink(QStringLiteral("href=\"([^\":]+)\""));
     QRegularExpressionMatch match;
     qsizetype from = 0;
     while ((match = relativeLink.match(text, from)).hasMatch()) {
-        const QString url = QUrl::fromLocalFile(QDir::current().absoluteFilePath(match.captured(1))).toString();
+        const QString url
+            = QUrl::fromLocalFile(QDir::current().absoluteFilePath(AssetFolder::file(match.captured(1)))).toString();
         const QString link = QStringLiteral("href=\"%1\"").arg(url.toHtmlEscaped());
         text.replace(match.capturedStart(), match.capturedLength(), link);
         from = match.capturedStart() + link.size();

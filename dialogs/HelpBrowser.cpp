@@ -1,7 +1,9 @@
 #include "HelpBrowser.h"
 
+#include "AssetFolder.h"
 #include "ui_HelpBrowser.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QShortcut>
 #include <QUrl>
@@ -14,7 +16,8 @@ namespace {
 QUrl pageUrl(const QString& page)
 {
     const QUrl written(page);
-    QUrl url = QUrl::fromLocalFile(QDir::cleanPath(QDir::current().absoluteFilePath(written.path())));
+    QUrl url
+        = QUrl::fromLocalFile(QDir::cleanPath(QDir::current().absoluteFilePath(AssetFolder::file(written.path()))));
     url.setFragment(written.fragment());
     return url;
 }
@@ -62,4 +65,11 @@ HelpBrowser* OpenHelp(const QString& page)
     auto* window = new HelpBrowser(page);
     window->show();
     return window;
+}
+
+void CloseHelpWindows()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (qobject_cast<HelpBrowser*>(window))
+            window->close();
 }

@@ -16,7 +16,7 @@ class HelpBrowser : public QWidget {
     Q_OBJECT
 
 public:
-    // page: a path relative to the working folder, optionally with an anchor, such as
+    // page: a path relative to the game's asset folder, optionally with an anchor, such as
     // "Help//methods.html#Glue".
     explicit HelpBrowser(const QString& page, QWidget* parent = nullptr);
     ~HelpBrowser() override;
@@ -30,3 +30,5 @@ public slots:
 
 // Opens a further help window on the page and returns at once; the window owns itself.
 HelpBrowser* OpenHelp(const QString& page);
+// Closes every help window, as the game's own window closes.
+void CloseHelpWindows();

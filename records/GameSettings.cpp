@@ -83,7 +83,7 @@ QVariant stored(const QString& value)
 GameSettings GameSettings::load()
 {
     GameSettings settings;
-    const QSettings file(StorageFolder::path("tessarin.ini"), QSettings::IniFormat);
+    const QSettings file(StorageFolder::settingsPath(), QSettings::IniFormat);
     for (const Key& key : keys) {
         const QVariant value = file.value(pathOf(key));
         if (value.isValid())
@@ -92,9 +92,11 @@ GameSettings GameSettings::load()
     return settings;
 }
 
-void GameSettings::save() const
+bool GameSettings::save() const
 {
-    QSettings file(StorageFolder::path("tessarin.ini"), QSettings::IniFormat);
+    QSettings file(StorageFolder::settingsPath(), QSettings::IniFormat);
     for (const Key& key : keys)
         file.setValue(pathOf(key), std::visit([this](auto field) { return stored(this->*field); }, key.field));
+    file.sync();
+    return file.status() == QSettings::NoError;
 }

@@ -3,8 +3,10 @@
 #include <QString>
 
 // The switches and choices kept in "tessarin.ini" between runs, groups "settings" and
-// "lastGame". Values the file cannot supply (missing, or nothing the game knows) take the
-// key's default, so exactly one background, size and mode is always chosen.
+// "lastGame". A missing key keeps its default. A background, size or mode the game does not
+// know also keeps the default, so exactly one of each is always chosen; but a switch that is
+// present is on only for the exact text "true" ("True", "1" or anything else reads as off),
+// and newPlayer reads as Qt reads a boolean (empty, "0" and "false" are off).
 struct GameSettings {
     int background = 0; // 0 Wood, 1 Leaves, 2 Grass, 3 Water
     bool particlesOn = true;
@@ -16,6 +18,7 @@ struct GameSettings {
     QString lastMode = "Beginner"; // "Beginner", "Normal" or "Expert"
 
     static GameSettings load();
-    // Writes every key; switches as the texts "true" and "false".
-    void save() const;
+    // Writes every key; switches as the texts "true" and "false". False when the file could
+    // not be written (it is a folder, say), and then scores cannot be kept either.
+    bool save() const;
 };

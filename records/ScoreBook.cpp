@@ -4,6 +4,8 @@
 
 #include <QSettings>
 
+#include <limits>
+
 namespace {
 
 QString groupOf(int mode)
@@ -13,11 +15,13 @@ QString groupOf(int mode)
     return groups[mode - 1];
 }
 
-// Scores are kept as decimal text, but every reading goes through an integer so that text
-// the game did not write (edited by hand) reads as Qt's conversion makes it, 0 for words.
-int readNumber(const QSettings& file, const QString& key, const char* fallback)
+// Scores are kept as decimal text. Anything else (edited by hand, or damaged) reads as the
+// key's never-won value: a best of "fast" read as 0 seconds could never be beaten again.
+int readCount(const QSettings& file, const QString& key, int neverWon)
 {
-    return file.value(key, fallback).toInt();
+    bool isNumber = false;
+    const int value = file.value(key).toString().toInt(&isNumber);
+    return isNumber && value >= 0 ? value : neverWon;
 }
 
 } // namespace
@@ -26,21 +30,23 @@ namespace ScoreBook {
 
 Record lookup(const QString& sizeLabel, int mode)
 {
-    QSettings file(StorageFolder::path("tessarin.ini"), QSettings::IniFormat);
+    QSettings file(StorageFolder::settingsPath(), QSettings::IniFormat);
     file.beginGroup(groupOf(mode));
-    return {QString::number(readNumber(file, sizeLabel + "Time", "999")),
-        QString::number(readNumber(file, sizeLabel + "Faults", "999")),
-        QString::number(readNumber(file, sizeLabel + "Wins", "0"))};
+    return {QString::number(readCount(file, sizeLabel + "Time", 999)),
+        QString::number(readCount(file, sizeLabel + "Faults", 999)),
+        QString::number(readCount(file, sizeLabel + "Wins", 0))};
 }
 
 Record recordWin(const QString& sizeLabel, int mode, const QString& time, const QString& faults)
 {
-    QSettings file(StorageFolder::path("tessarin.ini"), QSettings::IniFormat);
+    QSettings file(StorageFolder::settingsPath(), QSettings::IniFormat);
     file.beginGroup(groupOf(mode));
-    const int bestTime = readNumber(file, sizeLabel + "Time", "999");
-    const int bestFaults = readNumber(file, sizeLabel + "Faults", "999");
+    const int bestTime = readCount(file, sizeLabel + "Time", 999);
+    const int bestFaults = readCount(file, sizeLabel + "Faults", 999);
+    const int wins = readCount(file, sizeLabel + "Wins", 0);
+    // A count at the largest integer stays there rather than overflow.
     Record record {QString::number(bestTime), QString::number(bestFaults),
-        QString::number(readNumber(file, sizeLabel + "Wins", "0") + 1)};
+        QString::number(wins == std::numeric_limits<int>::max() ? wins : wins + 1)};
 
     // Fewer faults beat any time; a tie keeps the older game.
     const bool newBest = faults.toInt() < bestFaults || (faults.toInt() == bestFaults && time.toInt() < bestTime);
@@ -56,7 +62,7 @@ Record recordWin(const QString& sizeLabel, int mode, const QString& time, const 
 
 void clearAll()
 {
-    QSettings file(StorageFolder::path("tessarin.ini"), QSettings::IniFormat);
+    QSettings file(StorageFolder::settingsPath(), QSettings::IniFormat);
     for (int mode = 1; mode <= 3; ++mode) {
         file.beginGroup(groupOf(mode));
         file.remove(""); // inside a group, the empty key means every key of the group

@@ -5,7 +5,7 @@
 // The best game and the win count of each size and mode, in "tessarin.ini": groups
 // "bestBeginner", "bestNormal", "bestExpert", keys such as "10x10Time", "10x10Faults",
 // "10x10Wins", all stored as decimal text. A record never won reads as 999 seconds with 999
-// faults and 0 wins.
+// faults and 0 wins; so does each value that is not a decimal count (a damaged file).
 namespace ScoreBook {
 
 struct Record {

@@ -1,5 +1,6 @@
 #include "FramePainter.h"
 
+#include "AssetFolder.h"
 #include "BoardPanel.h"
 #include "ClueSet.h"
 #include "ParticleSystem.h"
@@ -62,7 +63,7 @@ QPen linePen(const QColor& colour, qreal width)
 } // namespace
 
 FramePainter::FramePainter()
-    : cellTexture_(QStringLiteral("Images//cell.png"))
+    : cellTexture_(AssetFolder::file("Images//cell.png"))
     , clueFont_(QStringLiteral("Comfortaa"))
 {
     clueFont_.setPixelSize(20);

@@ -16,8 +16,8 @@ class QPainter;
 // puzzle model does not carry: the cell tile strip, the clue font and the look (colours).
 class FramePainter {
 public:
-    // Loads the tile strip "Images//cell.png" from the working folder; a missing file leaves
-    // it empty and cells are then not drawn.
+    // Loads the tile strip "Images//cell.png" from the game's asset folder; a missing file
+    // leaves it empty and cells are then not drawn.
     FramePainter();
 
     // windowSize is the window's size; the painter's origin must be the window's top-left.

@@ -22,8 +22,7 @@ QList<HelpBrowser*> helpWindows()
 
 void closeHelpWindows()
 {
-    for (HelpBrowser* help : helpWindows())
-        help->close();
+    CloseHelpWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -41,6 +40,7 @@ private slots:
     }
     void eachPlaceOpensItsPage();
     void helpStaysUsableWhileAQuestionIsOpen();
+    void helpClosesWithTheGame();
 
 private:
     std::unique_ptr<ScratchGameFolder> folder;
@@ -100,6 +100,21 @@ void HelpWindowsTest::helpStaysUsableWhileAQuestionIsOpen()
     QCOMPARE(titleWhileAsked, homeTitle);
     QVERIFY2(!boardReached, "the question blocks the board");
     QCOMPARE(w->state, Playing);
+}
+
+void HelpWindowsTest::helpClosesWithTheGame()
+{
+    WindowDriver w;
+    w.key(Qt::Key_F1);
+    OpenHelp("Help//methods.html");
+    QCOMPARE(helpWindows().size(), 2);
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // Gone, not merely hidden: a hidden top-level window would still be counted here.
+    int left = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        left += qobject_cast<HelpBrowser*>(widget) != nullptr;
+    QCOMPARE(left, 0);
 }
 
 QTEST_MAIN(HelpWindowsTest)

@@ -20,7 +20,7 @@ private slots:
     void expertHasNoCrosses();
     void beginnerCorrectsAWrongMoveOnce();
     void beginnerNeverErases();
-    void pressBetweenTicksDoesNothing();
+    void clicksBetweenTicksAllCount();
     void hoverFollowsThePointer();
     void clockStartsWithTheFirstEnteredCell();
     void marksAreKeptOrDiscarded_data();
@@ -188,23 +188,30 @@ void MainWindowTest::beginnerNeverErases()
     QCOMPARE(w->faults, 0);
 }
 
-void MainWindowTest::pressBetweenTicksDoesNothing()
+void MainWindowTest::clicksBetweenTicksAllCount()
 {
     WindowDriver w;
     w.play(5, 5, Normal);
     w.press(Qt::LeftButton, 2, 2);
     w.release(Qt::LeftButton, 2, 2);
     w.tick();
-    QCOMPARE(w.cell(2, 2), int(Blank));
+    QCOMPARE(w.cell(2, 2), int(Filled));
+    QVERIFY(w->clock.isValid());
 
-    // A fast drag changes only the cells under the pointer at tick times.
+    // Two quick clicks on two cells enter both.
+    w.press(Qt::LeftButton, 0, 0);
+    w.release(Qt::LeftButton, 0, 0);
+    w.press(Qt::RightButton, 4, 0);
+    w.release(Qt::RightButton, 4, 0);
+    w.tick();
+    QCOMPARE(digitsOf(w->board.row(0)), QString("10002"));
+
+    // A fast drag changes every cell on its way.
     w.press(Qt::LeftButton, 0, 4);
+    w.moveTo(3, 4);
     w.tick();
-    w.moveTo(1, 4);
-    w.moveTo(2, 4);
-    w.tick();
-    w.release(Qt::LeftButton, 2, 4);
-    QCOMPARE(digitsOf(w->board.row(4)), QString("10100"));
+    w.release(Qt::LeftButton, 3, 4);
+    QCOMPARE(digitsOf(w->board.row(4)), QString("11110"));
 }
 
 void MainWindowTest::hoverFollowsThePointer()

@@ -3,6 +3,7 @@
 #include "Backgrounds.h"
 #include "BoardLook.h"
 #include "CellState.h"
+#include "LineNotation.h"
 #include "SavedGame.h"
 #include "ui_MainWindow.h"
 
@@ -32,6 +33,8 @@ private slots:
     void pauseHoldsTheClockAndHidesTheBoard();
     void pausesKeepEveryMillisecondOfPlay();
     void commandsResumeAndClosingSavesThePausedTime();
+    void nothingPlaysWhilePausedAndUndoResumesFirst();
+    void aKeyDragEndsAtThePauseAndTheCursorComesBack();
     void highContrastRebuildsThePanelOnlyWhenSwitched();
     void leavingTheWindowOrANewGameClearsTheHover();
 
@@ -140,6 +143,58 @@ void PauseAndLookTest::commandsResumeAndClosingSavesThePausedTime()
     SavedGame saved;
     QVERIFY(file.open(QIODevice::ReadOnly) && SavedGame::decode(file.readAll(), saved));
     QCOMPARE(saved.time, 75);
+}
+
+void PauseAndLookTest::nothingPlaysWhilePausedAndUndoResumesFirst()
+{
+    WindowDriver w;
+    w.play(5, 5, Normal);
+    // A click in the same tick as P still counts: the pause comes after it.
+    w.press(Qt::LeftButton, 0, 0);
+    w.release(Qt::LeftButton, 0, 0);
+    w.key(Qt::Key_P);
+    QCOMPARE(w->state, Paused);
+    QCOMPARE(w.cell(0, 0), int(Filled));
+
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Space, Qt::Key_X})
+        w.key(key);
+    w.tick(3);
+    QCOMPARE(rowsOf(w->board), QStringList({"10000", "00000", "00000", "00000", "00000"}));
+    QCOMPARE(QPoint(w->cursorColumn, w->cursorRow), QPoint(0, 0));
+    QCOMPARE(QPoint(w->clues.hoverColumn, w->clues.hoverRow), QPoint(-1, -1));
+
+    // Undo and redo stay on offer and go on first.
+    QVERIFY(w->ui->actionUndo->isEnabled());
+    w->ui->actionUndo->trigger();
+    QVERIFY(w->state == Playing && w.cell(0, 0) == Blank);
+    w.key(Qt::Key_P);
+    w->ui->actionRedo->trigger();
+    QVERIFY(w->state == Playing && w.cell(0, 0) == Filled);
+}
+
+void PauseAndLookTest::aKeyDragEndsAtThePauseAndTheCursorComesBack()
+{
+    WindowDriver w;
+    w.play(5, 5, Normal);
+    QTest::keyPress(w.operator->(), Qt::Key_Space);
+    w.key(Qt::Key_Right);
+    w.tick();
+    w.key(Qt::Key_P);
+    // Space is still down after play goes on, but the drag ended at the pause.
+    w.key(Qt::Key_P);
+    QCOMPARE(QPoint(w->clues.hoverColumn, w->clues.hoverRow), QPoint(1, 0));
+    w.key(Qt::Key_Right);
+    w.tick();
+    QTest::keyRelease(w.operator->(), Qt::Key_Space);
+    w.tick();
+    QCOMPARE(digitsOf(w->board.row(0)), QString("11000"));
+    w->MenuUndo();
+    QCOMPARE(digitsOf(w->board.row(0)), QString("00000"));
+
+    // The pointer leaving the window takes no light from the cursor the keys act on.
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(w.operator->(), &leave);
+    QCOMPARE(QPoint(w->clues.hoverColumn, w->clues.hoverRow), QPoint(2, 0));
 }
 
 void PauseAndLookTest::highContrastRebuildsThePanelOnlyWhenSwitched()

@@ -1,6 +1,7 @@
 #include "WindowDriver.h"
 
 #include "LineNotation.h"
+#include "ResumableGame.h"
 #include "SavedGame.h"
 #include "StorageFolder.h"
 
@@ -71,8 +72,10 @@ private slots:
     void savedBytesAreExact();
     void roundTripResumesTheSameGame();
     void damagedFilesAreRefusedOrConsistent();
+    void contradictoryOrUnwinnableGamesAreRefused();
     void closingAsksOnlyForAStartedGame();
     void failedSaveIsReportedAndKeepsTheOldFile();
+    void unwritableSettingsAreToldOnceAtClose();
     void startUpOffersTheSavedGameOnce_data();
     void startUpOffersTheSavedGameOnce();
 
@@ -230,6 +233,71 @@ void SavedGameTest::damagedFilesAreRefusedOrConsistent()
     QCOMPARE(w->state, Idle);
 }
 
+void SavedGameTest::contradictoryOrUnwinnableGamesAreRefused()
+{
+    LogicSolver solver;
+    // A refusal must leave the target as it was.
+    auto readable = [&](const SavedGame& game) {
+        ResumableGame resumed;
+        resumed.saved.faults = -7;
+        const bool ok = ResumableGame::read(game.encode(), solver, resumed);
+        return ok || resumed.saved.faults != -7;
+    };
+    const SavedGame sound = generatedGame(11, 5, 5);
+    QVERIFY(readable(sound));
+
+    // Every column says full and one row says empty: solve completes the board, but the board
+    // it completes shows a clue that can never be met.
+    SavedGame contradictory = sound;
+    contradictory.columnClues.assign(5, {5});
+    contradictory.rowClues.assign(5, {5});
+    contradictory.rowClues[2] = {0};
+    ClueSet clues;
+    clues.columnClues = contradictory.columnClues;
+    clues.rowClues = contradictory.rowClues;
+    PuzzleGrid board;
+    board.resize(5, 5);
+    QVERIFY(solver.solve(board, clues));
+    QVERIFY(!readable(contradictory));
+
+    // Beginner never lets a wrong cell be taken back, and has no marks.
+    ResumableGame resumed;
+    QVERIFY(ResumableGame::read(sound.encode(), solver, resumed));
+    const PuzzleGrid& solution = resumed.solution;
+    SavedGame beginner = sound;
+    beginner.mode = Beginner;
+    beginner.cells.clear();
+    for (int x = 0; x < 5; ++x)
+        beginner.cells.push_back({x, 1, solution.cells[x][1]});
+    QVERIFY(readable(beginner));
+    SavedGame wrongCell = beginner;
+    wrongCell.cells[3].code = Filled + Crossed - wrongCell.cells[3].code;
+    QVERIFY(!readable(wrongCell));
+    SavedGame marked = beginner;
+    marked.cells[0].code += 2;
+    QVERIFY(!readable(marked));
+    // The same cells are fine in Normal, where the player can erase them.
+    wrongCell.mode = Normal;
+    QVERIFY(readable(wrongCell));
+
+    // Through the window: refused, and the game in progress stays as it was.
+    WindowDriver w;
+    w.play(5, 5, Normal, 4);
+    w.drag(Qt::LeftButton, {{0, 0}});
+    const QStringList before = rowsOf(w->board);
+    const int faultsBefore = w->faults;
+    for (const SavedGame* bad : {&contradictory, &marked}) {
+        QFile file("auto.sav");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bad->encode());
+        file.close();
+        QVERIFY(!w->LoadGame());
+        QCOMPARE(rowsOf(w->board), before);
+        QCOMPARE(w->faults, faultsBefore);
+        QCOMPARE(w->mode, int(Normal));
+    }
+}
+
 void SavedGameTest::closingAsksOnlyForAStartedGame()
 {
     {
@@ -281,6 +349,26 @@ void SavedGameTest::failedSaveIsReportedAndKeepsTheOldFile()
     w->close();
     QCOMPARE(w.asked.size(), 2);
     QVERIFY(w.asked[1].startsWith("Your game could not be saved"));
+}
+
+void SavedGameTest::unwritableSettingsAreToldOnceAtClose()
+{
+    {
+        WindowDriver w;
+        w.play(5, 5, Normal);
+        w->close();
+        QCOMPARE(w.asked, QStringList());
+    }
+    QVERIFY(QFile::remove("tessarin.ini"));
+    QVERIFY(QDir().mkdir("tessarin.ini"));
+    WindowDriver w;
+    w.play(5, 5, Normal);
+    w.drag(Qt::LeftButton, {{1, 1}});
+    w.answer = true;
+    w->close();
+    QCOMPARE(w.asked,
+        QStringList({"Save your game?", "Your settings and scores could not be saved to tessarin.ini."}));
+    QVERIFY(QFile::exists("auto.sav"));
 }
 
 void SavedGameTest::startUpOffersTheSavedGameOnce_data()

@@ -83,6 +83,22 @@ private slots:
         }
     }
 
+    // An installed game is started from anywhere: its files come from the folder it was given.
+    void filesComeFromTheAssetFolderGiven()
+    {
+        GameFolder assets(effectFiles, trackFiles);
+        QTemporaryDir elsewhere;
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
+        SoundBank bank({}, QFile::encodeName(assets.dir.path()).toStdString());
+        for (int effect = 0; effect < 4; ++effect)
+            bank.play(Effect(effect), true);
+        QCOMPARE(Mix_Playing(-1), 4);
+        bank.playRandomTrack();
+        QCOMPARE(Mix_PlayingMusic(), 1);
+        QVERIFY2(loaded(bank).startsWith(assets.dir.path() + "/Music//"), qPrintable(loaded(bank)));
+        Mix_HaltChannel(-1);
+    }
+
     // Each pick is one rand() draw over Babylon, Chill and Hypnothis. With only one of them
     // there, each tick before its first pick picks anew, quickly, in vain.
     void picksFollowRandAndMissingTracksAreRetried()

@@ -1,5 +1,6 @@
 // How the win screen's choices reach the next game, and its first sentences after a win, are
 // checked through the main window.
+#include "GameFolderMark.h"
 #include "HighScores.h"
 #include "Prompt.h"
 #include "WinScreen.h"
@@ -35,7 +36,7 @@ QString shown(const HighScores& dialog)
 
 } // namespace
 
-// Each test runs in a fresh empty working folder, where the dialogs find "tessarin.ini".
+// Each test runs in a fresh game folder, where the dialogs find "tessarin.ini".
 class DialogsTest : public QObject {
     Q_OBJECT
 
@@ -43,7 +44,11 @@ class DialogsTest : public QObject {
     const QString originalFolder = QDir::currentPath();
 
 private slots:
-    void init() { QVERIFY(QDir::setCurrent(workFolder.emplace().path())); }
+    void init()
+    {
+        QVERIFY(QDir::setCurrent(workFolder.emplace().path()));
+        markAsGameFolder();
+    }
     void cleanup()
     {
         Prompt::setResponder({});

@@ -1,5 +1,6 @@
 #include "About.h"
 #include "ClueSet.h"
+#include "GameFolderMark.h"
 #include "HelpBrowser.h"
 #include "LineSolver.h"
 #include "ui_About.h"
@@ -71,7 +72,8 @@ class HelpTest : public QObject {
     const QString originalFolder = QDir::currentPath();
 
 private slots:
-    // Each test runs in a fresh working folder holding a copy of the pages.
+    // Each test runs in a fresh game folder holding a copy of the pages, and the mark of the
+    // game's assets so that an installed game's pages are not taken instead.
     void init()
     {
         QVERIFY(QDir::setCurrent(workFolder.emplace().path()));
@@ -79,6 +81,7 @@ private slots:
             const QString to = "Help/" + source.relativeFilePath(it.next());
             QVERIFY(QDir().mkpath(QFileInfo(to).path()) && QFile::copy(it.filePath(), to));
         }
+        markAsGameFolder();
     }
 
     void cleanup()

@@ -1,6 +1,6 @@
+#include "GameFolderMark.h"
 #include "GameSettings.h"
 #include "ScoreBook.h"
-#include "StorageFolder.h"
 
 #include <QtTest>
 
@@ -45,8 +45,9 @@ const QString defaults = "0 1 1 1 1 0 5x5 Beginner";
 
 } // namespace
 
-// Each test runs in a fresh empty working folder, with the user's data folder redirected to
-// another one, so no file leaks between tests or into the real home.
+// Each test runs in a fresh game folder (it holds nothing but the mark of the game's assets),
+// with the user's data folder redirected to another one, so no file leaks between tests or
+// into the real home.
 class RecordsTest : public QObject {
     Q_OBJECT
 
@@ -59,6 +60,7 @@ private slots:
     {
         qputenv("XDG_DATA_HOME", dataHome.emplace().path().toUtf8());
         QVERIFY(QDir::setCurrent(workFolder.emplace().path()));
+        markAsGameFolder();
     }
     void cleanup()
     {
@@ -75,7 +77,7 @@ private slots:
             for (int mode = 1; mode <= 3; ++mode)
                 QCOMPARE(describe(ScoreBook::lookup(size, mode)), neverWon);
         // Neither the file nor a probe of the folder may be left behind by reading.
-        QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+        QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList());
         QCOMPARE(QDir(dataHome->path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 
         // Two wins and a close give the known file.
@@ -118,8 +120,11 @@ private slots:
         row("faults compare as numbers", "5x5Time=500\n5x5Faults=9", "10/10", "500/9/1");
         row("over 999 faults never count", "", "5/1000", "999/999/1");
         row("wins always count", "5x5Wins=41", "143/1000", "999/999/42");
-        // A best of 0 seconds cannot be beaten with as many faults, and the win count restarts.
-        row("words read as 0", "5x5Time=fast\n5x5Faults=2\n5x5Wins=many", "50/2", "0/2/1");
+        // Damaged values must not lock the record: they read as never won, as missing ones do.
+        row("a word for a time is no record", "5x5Time=fast\n5x5Faults=2\n5x5Wins=many", "50/2", "50/2/1");
+        row("a word for faults is no record", "5x5Time=40\n5x5Faults=few", "300/7", "300/7/1");
+        row("negative bests are no record", "5x5Time=-5\n5x5Faults=-1\n5x5Wins=-3", "300/4", "300/4/1");
+        row("a full win count stays full", "5x5Wins=2147483647", "143/1000", "999/999/2147483647");
     }
 
     void newBestRules()
@@ -173,31 +178,6 @@ private slots:
         QFETCH(QString, loaded);
         writeIni(ini + "\n");
         QCOMPARE(describe(GameSettings::load()), loaded);
-    }
-
-    void unwritableWorkingFolderFallsBackToDataFolder()
-    {
-        // A file in the data folder is ignored while the working folder takes files.
-        const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        QVERIFY(dataFolder.startsWith(dataHome->path()));
-        QVERIFY(QDir().mkpath(dataFolder));
-        QFile stray(dataFolder + "/tessarin.ini");
-        QVERIFY(stray.open(QIODevice::WriteOnly));
-        stray.write("[settings]\nbackground=3\n");
-        stray.close();
-        QCOMPARE(StorageFolder::path("tessarin.ini"), "tessarin.ini");
-        QCOMPARE(GameSettings::load().background, 0);
-        QVERIFY(stray.remove() && QDir(dataFolder).removeRecursively());
-
-        QVERIFY(workFolder->remove());
-        QCOMPARE(StorageFolder::path("auto.sav"), dataFolder + "/auto.sav");
-        GameSettings settings;
-        settings.background = 2;
-        settings.save();
-        ScoreBook::recordWin("5x5", 1, "30", "0");
-        QCOMPARE(GameSettings::load().background, 2);
-        QCOMPARE(describe(ScoreBook::lookup("5x5", 1)), "30/0/1");
-        QVERIFY(iniText(dataFolder + "/tessarin.ini").contains("background=2\n"));
     }
 };
 

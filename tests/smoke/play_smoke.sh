@@ -1,31 +1,45 @@
 #!/bin/sh
-# Plays the real game in a real X server with real mouse and key events, in a fresh folder:
+# Plays the real game in a real X server with real mouse and key events, with a fresh home:
 #   1. switches to Normal through the menus, fills, crosses and erases cells, checking each
 #      on a screenshot, and leaves through Game > Exit without saving;
 #   2. solves a 5x5 Beginner puzzle by pressing H and answering every hint box, watches the
 #      board dissolve, quits from "Congratulations!" and finds the win in "tessarin.ini";
-#   3. enters a cell, saves at close, restarts, resumes and finds the same board.
+#   3. enters a cell, saves at close, restarts, resumes and finds the same board;
+#   4. in Normal, plays at the keyboard cursor, fills a row with a one-jump drag, takes it
+#      back and brings it again with the undo and redo keys, and fills ten cells with ten
+#      quick clicks.
+# A "Fatal Error" box at any start fails the test.
 #
-# usage: play_smoke.sh GAME_FOLDER [SCREENSHOT_FOLDER]
+# Given a game folder, plays a copy of it from there, where the game keeps its files. Given
+# an installed program, plays it from an empty folder, as a desktop launcher starts it: its
+# files must then land in the home's data folder and nowhere else.
+#
+# usage: play_smoke.sh GAME_FOLDER|PROGRAM [SCREENSHOT_FOLDER]
 set -eu
 
 if [ "${1:-}" != "--inside" ]; then
     self=$(cd "$(dirname "$0")" && pwd)/$(basename "$0")
-    game=$(cd "$1" && pwd)
-    work=$(mktemp -d)
-    trap 'rm -rf "$work"' EXIT
-    cp -r "$game"/. "$work"
-    rm -f "$work/tessarin.ini" "$work/auto.sav"
-    cd "$work"
+    scratch=$(mktemp -d)
+    trap 'rm -rf "$scratch"' EXIT
+    mkdir "$scratch/work" "$scratch/home"
+    mkdir -m 700 "$scratch/runtime"
+    if [ -d "$1" ]; then
+        cp -r "$(cd "$1" && pwd)"/. "$scratch/work"
+        rm -f "$scratch/work/tessarin.ini" "$scratch/work/auto.sav"
+        export PROGRAM=./tessarin DATA=.
+    else
+        export PROGRAM="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")" DATA="$scratch/home/.local/share/tessarin"
+    fi
+    cd "$scratch/work"
+    unset XDG_DATA_HOME XDG_CONFIG_HOME XDG_CACHE_HOME
+    # No audio device here: the dummy driver keeps "Unable to open audio!" from waiting for a click.
+    export HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" SDL_AUDIODRIVER=dummy SHOTS="${2:-}"
     # A start number of its own keeps parallel runs from racing for the same display, and
     # -noreset keeps the server up between the games (it resets when its last client leaves).
-    SHOTS="${2:-}" xvfb-run -a -n $(($$ % 400 + 100)) -s "-screen 0 1024x768x24 -noreset" "$self" --inside
+    xvfb-run -a -n $(($$ % 400 + 100)) -s "-screen 0 1024x768x24 -noreset" "$self" --inside
     exit
 fi
 
-# No audio device here: the dummy driver keeps "Unable to open audio!" from waiting for a click.
-export XDG_RUNTIME_DIR="$PWD/runtime" XDG_DATA_HOME="$PWD/data" SDL_AUDIODRIVER=dummy
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 game_pid=
 fail() {
     echo "FAIL: $*"
@@ -67,10 +81,17 @@ menu_keys() { # open the Game menu, then type the keys
     sleep 0.3
     xdotool key "$@"
 }
+fatal_error() { windows '^Fatal Error$' | cut -d' ' -f1 | head -1; }
+started() { main_window_open || [ -n "$(fatal_error)" ]; }
 start_game() {
-    ./tessarin &
+    "$PROGRAM" &
     game_pid=$!
-    wait_for main_window_open || fail "no window"
+    wait_for started || fail "no window"
+    if [ -n "$(fatal_error)" ]; then
+        import -window "$(fatal_error)" fatal.png
+        [ -n "$SHOTS" ] && cp fatal.png "$SHOTS/fatal.png"
+        fail "a Fatal Error box at start"
+    fi
     main=$(main_window)
 }
 game_ended() { ! kill -0 "$game_pid" 2>/dev/null; }
@@ -91,9 +112,22 @@ cell_x() { calc "$offset_x + (122 + 24 * $1) * $scale"; }
 cell_y() { calc "$menu + (122 + 24 * $1) * $scale"; }
 
 shot=0
-# Half a second after the last click, its particles have faded.
+# The cell area, as a checksum of its pixels.
+cells_now() {
+    import -window root -crop "$(calc "120 * $scale")x$(calc "120 * $scale")+$(cell_x -0.5)+$(cell_y -0.5)" rgb:- |
+        md5sum
+}
+# Bursts fade a little every tick, and ticks come late on a busy machine: the picture is
+# taken once the cells have stopped changing.
 screenshot() {
-    sleep 0.8
+    sleep 0.5
+    settled=
+    for _ in $(seq 25); do
+        now=$(cells_now)
+        [ "$now" = "$settled" ] && break
+        settled=$now
+        sleep 0.2
+    done
     shot=$((shot + 1))
     import -window root screen.png
     [ -n "$SHOTS" ] && cp screen.png "$SHOTS/smoke$shot.png"
@@ -117,12 +151,14 @@ expect() {
     look=$(cell_look "$1" "$2")
     [ "$look" = "$3" ] || fail "cell ($1, $2) looks $look, expected $3 (screenshot $shot)"
 }
-# Input is sampled every 10 ms tick, so a click has to last longer than a tick, as a
-# player's does.
-click() {
-    xdotool mousemove --window "$main" "$(cell_x "$2")" "$(cell_y "$3")" mousedown "$1"
-    sleep 0.1
-    xdotool mouseup "$1"
+# A plain click, press and release at once, as a touchpad's tap sends it.
+click() { # BUTTON COLUMN ROW
+    xdotool mousemove --window "$main" "$(cell_x "$2")" "$(cell_y "$3")" click "$1"
+}
+expect_row() { # ROW LOOK
+    for column in 0 1 2 3 4; do
+        expect "$column" "$1" "$2"
+    done
 }
 
 echo "1. fill, cross and erase"
@@ -151,7 +187,7 @@ answer Escape "Save your game?"
 expect_end
 
 echo "2. solve with hints, win, quit"
-sed -i 's/lastMode=Normal/lastMode=Beginner/' tessarin.ini
+sed -i 's/lastMode=Normal/lastMode=Beginner/' "$DATA/tessarin.ini"
 start_game
 answer Escape "the first-time question"
 sleep 0.5
@@ -170,8 +206,8 @@ done
 screenshot
 press_in "$(windows '^Congratulations!$' | cut -d' ' -f1)" Escape # Quit
 expect_end
-grep -q '^5x5Wins=1$' tessarin.ini || fail "the win is not in tessarin.ini"
-grep -q '^newPlayer=false$' tessarin.ini || fail "the first win did not end the first-time question"
+grep -q '^5x5Wins=1$' "$DATA/tessarin.ini" || fail "the win is not in tessarin.ini"
+grep -q '^newPlayer=false$' "$DATA/tessarin.ini" || fail "the first win did not end the first-time question"
 
 echo "3. save at close, resume"
 start_game
@@ -183,14 +219,56 @@ before=$(cell_look 2 2)
 menu_keys Up Return
 answer Return "Save your game?"
 expect_end
-[ -s auto.sav ] || fail "no auto.sav"
+[ -s "$DATA/auto.sav" ] || fail "no auto.sav"
 start_game
 answer Return "the load question"
 sleep 0.5
 screenshot
 expect 2 2 "$before"
-[ -e auto.sav ] && fail "auto.sav is offered again"
+[ -e "$DATA/auto.sav" ] && fail "auto.sav is offered again"
 menu_keys Up Return
 answer Escape "Save your game?"
 expect_end
+
+echo "4. keys, a fast drag, undo and redo, quick clicks"
+# Without particles nothing lingers over the cells when the screenshots are taken.
+sed -i 's/^lastMode=.*/lastMode=Normal/; s/^particlesOn=.*/particlesOn=false/' "$DATA/tessarin.ini"
+start_game
+sleep 0.5
+# The cursor starts on the top-left cell.
+press_in "$main" space
+xdotool key Right space
+xdotool mousemove --window "$main" "$(cell_x 0)" "$(cell_y 2)" mousedown 1 \
+    mousemove --window "$main" "$(cell_x 4)" "$(cell_y 2)" mouseup 1
+screenshot
+expect 0 0 filled
+expect 1 0 filled
+expect 2 0 blank
+expect_row 2 filled
+xdotool key ctrl+z
+screenshot
+expect_row 2 blank
+xdotool key ctrl+y
+clicks=
+for row in 3 4; do
+    for column in 0 1 2 3 4; do
+        clicks="$clicks mousemove --window $main $(cell_x $column) $(cell_y $row) click 1"
+    done
+done
+# shellcheck disable=SC2086 # one word per argument
+xdotool $clicks
+screenshot
+expect_row 2 filled
+expect_row 3 filled
+expect_row 4 filled
+menu_keys Up Return
+answer Escape "Save your game?"
+expect_end
+if [ "$DATA" != . ]; then
+    # Only the settings stay behind (and whatever the graphics libraries cache).
+    rm -f screen.png
+    [ -z "$(ls -A)" ] || fail "files in the working folder: $(ls -A)"
+    kept=$(cd "$HOME" && find . -path ./.cache -prune -o -type f -print)
+    [ "$kept" = ./.local/share/tessarin/tessarin.ini ] || fail "files in the home: $kept"
+fi
 echo "smoke test passed"

@@ -38,7 +38,11 @@ int main(int argc, char** argv)
         {"cell.png", cellStrip},
         {"mistake.png", mistakeMark},
         {"logo.png", [] { return emblem(100); }},
-        // Sources of the multi-size icon file, which Qt cannot write itself.
+        // Sources of the multi-size icon file, which Qt cannot write itself, and the
+        // desktop's icon theme sizes.
+        {"icon-256.png", [] { return emblem(256); }},
+        {"icon-128.png", [] { return emblem(128); }},
+        {"icon-64.png", [] { return emblem(64); }},
         {"icon-48.png", [] { return emblem(48); }},
         {"icon-32.png", [] { return emblem(32); }},
         {"icon-16.png", [] { return emblem(16); }},

@@ -1,0 +1,55 @@
+#include "ResumableGame.h"
+
+#include "CellState.h"
+#include "GameState.h"
+#include "LogicSolver.h"
+
+#include <cstdlib>
+
+namespace {
+
+bool sameRuns(const std::vector<std::vector<int>>& saved, const std::vector<std::vector<int>>& computed)
+{
+    if (saved.size() != computed.size())
+        return false;
+    for (size_t line = 0; line < saved.size(); ++line) {
+        if (saved[line].size() != computed[line].size())
+            return false;
+        for (size_t i = 0; i < saved[line].size(); ++i)
+            if (std::abs(saved[line][i]) != computed[line][i])
+                return false;
+    }
+    return true;
+}
+
+// The same test Beginner applies to each move: an entered cell must be what the solution holds.
+bool agreesWithSolution(const SavedGame& game, const PuzzleGrid& solution)
+{
+    for (const SavedGame::Cell& cell : game.cells)
+        if (cell.code != solution.cells[cell.x][cell.y])
+            return false;
+    return true;
+}
+
+} // namespace
+
+bool ResumableGame::read(const QByteArray& bytes, LogicSolver& solver, ResumableGame& game)
+{
+    ResumableGame read;
+    if (!SavedGame::decode(bytes, read.saved))
+        return false;
+    read.clues.columnClues = read.saved.columnClues;
+    read.clues.rowClues = read.saved.rowClues;
+    read.solution.resize(read.saved.columns, read.saved.rows);
+    if (!solver.solve(read.solution, read.clues))
+        return false;
+
+    ClueSet given;
+    given.computeFrom(read.solution);
+    if (!sameRuns(read.saved.columnClues, given.columnClues) || !sameRuns(read.saved.rowClues, given.rowClues))
+        return false;
+    if (read.saved.mode == Beginner && !agreesWithSolution(read.saved, read.solution))
+        return false;
+    game = std::move(read);
+    return true;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ClueSet.h"
+#include "PuzzleGrid.h"
+#include "SavedGame.h"
+
+#include <QByteArray>
+
+class LogicSolver;
+
+// A game read back from "auto.sav", checked to be one this game could have written and the
+// player can still win, with the solution its clues determine.
+struct ResumableGame {
+    SavedGame saved;
+    ClueSet clues; // the saved lists, signs as solve left them
+    PuzzleGrid solution;
+
+    // Refuses (returns false, leaving game untouched) whatever SavedGame::decode refuses;
+    // clues that solve cannot complete, or whose solution gives other clues back (lists that
+    // contradict each other); and a Beginner game that holds marks or a cell that disagrees
+    // with the solution, since Beginner never lets the player take such a cell back.
+    static bool read(const QByteArray& bytes, LogicSolver& solver, ResumableGame& game);
+};

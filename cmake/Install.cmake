@@ -1,0 +1,45 @@
+# `cmake --install` lays the game out as a desktop game: the program in bin/, its assets in
+# share/tessarin/ (where it finds them as ../share/tessarin from the program), a launcher
+# entry, AppStream metainfo and the icon in the hicolor theme. The fonts are not copied: the
+# installed game uses the system's Comfortaa (Debian's fonts-comfortaa).
+#
+# `cpack -G DEB` in the build folder makes tessarin_VERSION_ARCH.deb from the same rules.
+include(GNUInstallDirs)
+
+set(TESSARIN_APP_ID org.tessarin.Tessarin)
+set(TESSARIN_HOMEPAGE "https://tessarin.org" CACHE STRING
+    "The project's web address; the metainfo's screenshot is published below it")
+
+install(TARGETS tessarin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(DIRECTORY Images Sounds Music Help
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/tessarin
+    # The technique examples as text are for the help's generator and its test.
+    PATTERN lines.txt EXCLUDE)
+
+install(FILES desktop/${TESSARIN_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+configure_file(desktop/${TESSARIN_APP_ID}.metainfo.xml.in ${TESSARIN_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/${TESSARIN_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+foreach(size 48 64 128 256)
+    install(FILES desktop/icons/${size}x${size}/${TESSARIN_APP_ID}.png
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+
+set(CPACK_PACKAGE_NAME tessarin)
+set(CPACK_PACKAGE_VENDOR "The Tessarin developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "nonogram puzzles that are solved by logic alone")
+set(CPACK_PACKAGE_DESCRIPTION "Tessarin is a paint-by-numbers puzzle game. Every puzzle is generated \
+while you wait and can be solved by logic alone, one line at a time. A hint makes one deduction \
+and names the technique it used. Six board sizes, three modes, best times and save-and-resume.")
+set(CPACK_PACKAGE_CONTACT "The Tessarin developers")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY tessarin)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# The build keeps debugging information; the package does not need it.
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TESSARIN_HOMEPAGE})
+# The Qt 6, SDL2, SDL2_mixer and OpenGL libraries come from what the program links, with the
+# versions it was built against; the font is read at run time, so it is named here.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-comfortaa")
+include(CPack)

@@ -1,0 +1,126 @@
+// Presses and drags: which cells a move enters, erases or faults, by the rules of the mode.
+#include "Game.h"
+
+#include "CellState.h"
+
+void Game::beginPlay()
+{
+    leftHeld_ = rightHeld_ = false;
+    drag_.over = true;
+    drag_.step.changes.clear();
+    marking = false;
+    hintPending_ = false;
+    history_.clear();
+}
+
+const Game::Changes& Game::press(Button button, int x, int y)
+{
+    changes_.clear();
+    if (!leftHeld_ && !rightHeld_) {
+        drag_.reachedBoard = false;
+        drag_.over = false;
+    }
+    (button == Button::Left ? leftHeld_ : rightHeld_) = true;
+    follow(x, y);
+    return changes_;
+}
+
+const Game::Changes& Game::moveTo(int x, int y)
+{
+    changes_.clear();
+    if (leftHeld_ || rightHeld_)
+        follow(x, y);
+    return changes_;
+}
+
+void Game::release(Button button)
+{
+    (button == Button::Left ? leftHeld_ : rightHeld_) = false;
+    if (!leftHeld_ && !rightHeld_)
+        endDrag();
+}
+
+void Game::releaseAll()
+{
+    leftHeld_ = rightHeld_ = false;
+    endDrag();
+}
+
+bool Game::canUndo() const
+{
+    return history_.canUndo() || !drag_.step.changes.empty();
+}
+
+bool Game::canRedo() const
+{
+    return history_.canRedo();
+}
+
+bool Game::onBoard(int x, int y) const
+{
+    return x >= 0 && x < board.width && y >= 0 && y < board.height;
+}
+
+// A press off the board starts nothing until the pointer reaches a cell with the button
+// still held; that cell is then the drag's first.
+void Game::follow(int x, int y)
+{
+    if (drag_.over)
+        return;
+    if (!drag_.reachedBoard) {
+        if (!onBoard(x, y))
+            return;
+        drag_.reachedBoard = true;
+        drag_.erases = board.cells[x][y] != Blank;
+        drag_.path.start(x, y, board.width, board.height);
+        applyMove(x, y);
+    } else {
+        for (const DragPath::Cell& cell : drag_.path.follow(x, y)) {
+            if (drag_.over)
+                break;
+            applyMove(cell.x, cell.y);
+        }
+    }
+    drag_.step.changes.insert(drag_.step.changes.end(), changes_.begin(), changes_.end());
+}
+
+void Game::applyMove(int x, int y)
+{
+    const int code = board.cells[x][y];
+    if (drag_.erases) {
+        // Nothing is ever erased in Beginner: every cell there is already right.
+        if (code != Blank && mode != Beginner)
+            change(x, y, Blank, CellChange::Reason::Erased);
+        return;
+    }
+    if (code != Blank)
+        return;
+    // Expert has no crosses.
+    const bool fill = leftHeld_;
+    if (!fill && mode == Expert)
+        return;
+    // Beginner puts a wrong move right at once and counts it; the rest of the press then
+    // does nothing, so one drag makes at most one fault.
+    if (mode == Beginner && solution.cells[x][y] != (fill ? Filled : Crossed)) {
+        change(x, y, solution.cells[x][y], CellChange::Reason::Fault);
+        ++faults;
+        drag_.over = true;
+        return;
+    }
+    const int entered = fill ? (marking ? MarkedFilled : Filled) : (marking ? MarkedCrossed : Crossed);
+    change(x, y, entered, CellChange::Reason::Entered);
+}
+
+void Game::change(int x, int y, int code, CellChange::Reason reason)
+{
+    changes_.push_back({x, y, board.cells[x][y], code, reason});
+    board.cells[x][y] = code;
+    board.changed = true;
+}
+
+void Game::endDrag()
+{
+    history_.record({std::move(drag_.step.changes), marking, marking});
+    drag_.step.changes.clear();
+    drag_.over = true;
+}

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "CellChange.h"
+#include "ClueSet.h"
+#include "DragPath.h"
+#include "GameMode.h"
+#include "MoveHistory.h"
+#include "PuzzleGrid.h"
+
+#include <vector>
+
+class LogicSolver;
+
+// One game in progress and the rules it is played by: what presses, drags, the hint, marks
+// mode, undo and redo do to the player's board in each mode. It knows nothing of windows,
+// clocks or sound; every operation reports the cells it changed and why (the list is reused
+// by the next operation), and the window answers with sound, particles and the fault mark,
+// and starts the clock.
+//
+// Cells are given by column and row. A pointer off the board is fine: a drag keeps to its
+// line and goes as far as the board's edge.
+class Game {
+public:
+    enum class Button { Left, Right };
+    using Changes = std::vector<CellChange>;
+
+    // What a hint did.
+    struct Hint {
+        enum class Kind {
+            Nothing, // no technique finds anything more
+            Mended, // a wrong cell (x, y) was put right, or cleared in Expert
+            AllCorrect, // Expert without a wrong cell: only reassurance
+            Technique, // the deduced cells of one line stand on the board as marks
+        };
+        Kind kind = Kind::Nothing;
+        int technique = 0;
+        bool isRow = false;
+        int line = 0;
+        int x = 0;
+        int y = 0;
+    };
+
+    int mode = Beginner;
+    PuzzleGrid board;
+    PuzzleGrid solution;
+    ClueSet clues;
+    bool marking = false;
+    // Only ever goes up: undo takes back cells, never faults.
+    int faults = 0;
+
+    // Play begins on the board as it stands, new or resumed: no drag, marks mode off, nothing
+    // to undo.
+    void beginPlay();
+
+    // A button goes down with the pointer over cell (x, y). The first cell a drag reaches
+    // decides the whole drag: from a blank cell it enters, from any other it erases. The left
+    // button wins while both are held.
+    const Changes& press(Button button, int x, int y);
+    // The pointer is over cell (x, y); with a button held the drag follows it along its line.
+    const Changes& moveTo(int x, int y);
+    // When no button is held any more the drag ends, and what it changed is one undo step.
+    void release(Button button);
+    void releaseAll();
+    // Whether anything can be taken back, counting the drag in progress.
+    bool canUndo() const;
+    bool canRedo() const;
+
+    // Normal and Expert first mend the first wrong cell, column by column, each top to
+    // bottom; Expert otherwise only reassures. Beginner and Normal otherwise write one
+    // deduction on the board as marks, to be made real by acceptHint(). A mended cell or a
+    // deduction costs one fault.
+    Hint hint(LogicSolver& solver);
+    // The deduced marks become cells, as one undo step.
+    const Changes& acceptHint();
+
+    void startMarking();
+    // Marks mode ends; the marks become cells or are removed, as one undo step.
+    const Changes& stopMarking(bool keepMarks);
+
+    // Takes back the last step: its cells are restored exactly and the marks mode it began in
+    // returns. A drag in progress is a step of its own and ends.
+    const Changes& undo();
+    // Makes the last undone step again, with the marks mode it ended in.
+    const Changes& redo();
+
+private:
+    struct Drag {
+        bool reachedBoard = false;
+        bool erases = false;
+        // Once over, the rest of the press changes nothing: after a Beginner fault, or when a
+        // command cut the drag short.
+        bool over = true;
+        DragPath path;
+        MoveHistory::Step step;
+    };
+
+    bool onBoard(int x, int y) const;
+    Hint mendFirstWrongCell();
+    void follow(int x, int y);
+    void applyMove(int x, int y);
+    void change(int x, int y, int code, CellChange::Reason reason);
+    // Keeps what the drag changed so far as a step; the rest of the press does nothing.
+    void endDrag();
+    // The cells that differ from the snapshot, as changes for the given reason.
+    void collectChangesSinceSnapshot(CellChange::Reason reason);
+
+    bool leftHeld_ = false;
+    bool rightHeld_ = false;
+    Drag drag_;
+    MoveHistory history_;
+    Changes changes_;
+    std::vector<std::vector<int>> snapshot_;
+    bool hintPending_ = false;
+};

@@ -1,0 +1,112 @@
+// The hint, marks mode, undo and redo: each one whole step of the history.
+#include "Game.h"
+
+#include "CellState.h"
+#include "LogicSolver.h"
+
+Game::Hint Game::hint(LogicSolver& solver)
+{
+    endDrag();
+    // Beginner never lets a wrong cell stand, so only the other modes look for one.
+    if (mode != Beginner) {
+        if (const Hint mended = mendFirstWrongCell(); mended.kind == Hint::Kind::Mended)
+            return mended;
+        if (mode == Expert)
+            return {Hint::Kind::AllCorrect};
+    }
+    Hint deduction;
+    snapshot_ = board.cells;
+    deduction.technique = solver.findHint(board, clues, deduction.isRow, deduction.line);
+    if (deduction.technique) {
+        deduction.kind = Hint::Kind::Technique;
+        ++faults;
+        hintPending_ = true;
+    }
+    return deduction;
+}
+
+Game::Hint Game::mendFirstWrongCell()
+{
+    changes_.clear();
+    for (int x = 0; x < board.width; ++x) {
+        for (int y = 0; y < board.height; ++y) {
+            const int code = board.cells[x][y];
+            if ((code != Filled && code != Crossed) || code == solution.cells[x][y])
+                continue;
+            // Normal puts the right cell in its place; Expert, which has no crosses of its
+            // own making, only clears it.
+            change(x, y, mode == Normal ? solution.cells[x][y] : int(Blank), CellChange::Reason::Mended);
+            ++faults;
+            history_.record({changes_, false, false});
+            return {Hint::Kind::Mended, 0, false, 0, x, y};
+        }
+    }
+    return {};
+}
+
+const Game::Changes& Game::acceptHint()
+{
+    changes_.clear();
+    if (!hintPending_)
+        return changes_;
+    hintPending_ = false;
+    board.acceptMarks();
+    collectChangesSinceSnapshot(CellChange::Reason::Settled);
+    history_.record({changes_, false, false});
+    return changes_;
+}
+
+void Game::startMarking()
+{
+    endDrag();
+    marking = true;
+}
+
+const Game::Changes& Game::stopMarking(bool keepMarks)
+{
+    endDrag();
+    snapshot_ = board.cells;
+    if (keepMarks)
+        board.acceptMarks();
+    else
+        board.discardMarks();
+    marking = false;
+    collectChangesSinceSnapshot(CellChange::Reason::Settled);
+    history_.record({changes_, true, false});
+    return changes_;
+}
+
+const Game::Changes& Game::undo()
+{
+    endDrag();
+    changes_.clear();
+    if (!history_.canUndo())
+        return changes_;
+    const MoveHistory::Step& step = history_.undo();
+    for (auto it = step.changes.rbegin(); it != step.changes.rend(); ++it)
+        change(it->x, it->y, it->before, CellChange::Reason::Restored);
+    marking = step.markingBefore;
+    return changes_;
+}
+
+const Game::Changes& Game::redo()
+{
+    endDrag();
+    changes_.clear();
+    if (!history_.canRedo())
+        return changes_;
+    const MoveHistory::Step& step = history_.redo();
+    for (const CellChange& done : step.changes)
+        change(done.x, done.y, done.after, CellChange::Reason::Restored);
+    marking = step.markingAfter;
+    return changes_;
+}
+
+void Game::collectChangesSinceSnapshot(CellChange::Reason reason)
+{
+    changes_.clear();
+    for (int x = 0; x < board.width; ++x)
+        for (int y = 0; y < board.height; ++y)
+            if (board.cells[x][y] != snapshot_[x][y])
+                changes_.push_back({x, y, snapshot_[x][y], board.cells[x][y], reason});
+}

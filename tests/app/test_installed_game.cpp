@@ -1,0 +1,101 @@
+#include "WindowDriver.h"
+
+#include "About.h"
+#include "AssetFolder.h"
+#include "HelpBrowser.h"
+#include "ui_HelpBrowser.h"
+#include "ui_MainWindow.h"
+
+#include <QLabel>
+#include <QTextBrowser>
+#include <QtTest>
+
+#include <optional>
+
+namespace {
+
+QList<HelpBrowser*> helpWindows()
+{
+    QList<HelpBrowser*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* help = qobject_cast<HelpBrowser*>(widget); help && help->isVisible())
+            windows << help;
+    return windows;
+}
+
+} // namespace
+
+// The game started away from its own folder, as a desktop launcher starts it: the working
+// folder is an empty home, and the assets are in a system data folder or nowhere.
+class InstalledGameTest : public QObject {
+    Q_OBJECT
+
+    const QString gameFolder = QDir::currentPath();
+    std::optional<QTemporaryDir> root;
+    QString home, installed;
+
+private slots:
+    void init()
+    {
+        root.emplace();
+        home = root->filePath("home");
+        installed = root->filePath("usr/share/tessarin");
+        QVERIFY(QDir().mkpath(home) && QDir().mkpath(installed));
+        qputenv("XDG_DATA_HOME", (home + "/.local/share").toUtf8());
+        qputenv("XDG_DATA_DIRS", root->filePath("usr/share").toUtf8());
+        QVERIFY(QDir::setCurrent(home));
+    }
+    void cleanup()
+    {
+        for (HelpBrowser* help : helpWindows())
+            delete help;
+        QDir::setCurrent(gameFolder);
+        root.reset();
+    }
+
+    void withoutAssetsOneFatalErrorNamesWhereItLooked()
+    {
+        WindowDriver w;
+        QCOMPARE(w.asked.size(), 1);
+        QCOMPARE(w.asked.front(), AssetFolder::notFoundMessage());
+        QVERIFY(w.asked.front().contains('\n' + home + '\n'));
+        // It still plays, without pictures.
+        w.play(5, 5, Beginner);
+        QCOMPARE(w->state, Playing);
+        QCOMPARE(w.asked.size(), 1);
+    }
+
+    void installedAssetsServeTheWindowTheHelpAndAbout()
+    {
+        for (const char* assets : {"Images", "Sounds", "Music", "Help"})
+            QVERIFY(QFile::link(gameFolder + '/' + assets, installed + '/' + assets));
+        WindowDriver w;
+        QCOMPARE(w.asked, QStringList());
+        QVERIFY(!w->mistakePixmap.isNull() && !w->backgroundPixmap.isNull());
+        w->ui->actionLeaves->trigger();
+        QVERIFY(!w->backgroundPixmap.isNull());
+
+        w.key(Qt::Key_F1);
+        QCOMPARE(helpWindows().size(), 1);
+        HelpBrowser* help = helpWindows().front();
+        QCOMPARE(help->windowTitle(), "Help: Contents");
+        QCOMPARE(help->ui->textBrowser->source().toLocalFile(), installed + "/Help/index.html");
+
+        About about;
+        QStringList links;
+        for (const QLabel* label : about.findChildren<QLabel*>())
+            if (label->text().contains("index.html"))
+                links << label->text();
+        QVERIFY(!links.isEmpty());
+        for (const QString& link : links)
+            QVERIFY2(link.contains(QUrl::fromLocalFile(installed + "/Help/index.html").toString()), qPrintable(link));
+
+        // What the game keeps goes to the data folder, never into the home itself.
+        w->SaveSettings();
+        QVERIFY(QFile::exists(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/tessarin.ini"));
+        QCOMPARE(QDir(home).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+};
+
+QTEST_MAIN(InstalledGameTest)
+#include "test_installed_game.moc"

@@ -1,0 +1,198 @@
+#include "PlayerRobot.h"
+
+#include "HelpBrowser.h"
+#include "MainWindow.h"
+#include "SceneGeometry.h"
+#include "Watchdog.h"
+#include "ui_MainWindow.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+using SceneGeometry::cellPitch;
+
+PlayerRobot::PlayerRobot(MainWindow& window, Watchdog& watchdog, quint32 seed)
+    : window_(window)
+    , watchdog_(watchdog)
+    , random_(seed)
+{
+    connect(&actTimer_, &QTimer::timeout, this, &PlayerRobot::act);
+    connect(&answerTimer_, &QTimer::timeout, this, &PlayerRobot::answerOpenBox);
+}
+
+void PlayerRobot::start(int stepMs)
+{
+    actTimer_.start(stepMs);
+    answerTimer_.start(stepMs);
+}
+
+void PlayerRobot::answerOpenBox()
+{
+    watchdog_.setPlaying(window_.state == Playing && window_.clock.isValid());
+    QWidget* modal = QApplication::activeModalWidget();
+    // Left open for a moment, as a player reads it; the game ticks on behind it.
+    if (!modal || chance(4) != 0)
+        return;
+    ++counts_.boxes;
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        const QList<QAbstractButton*> buttons = box->buttons();
+        buttons[chance(buttons.size())]->click();
+    } else if (modal->objectName() == "WinScreen") {
+        ++counts_.wins;
+        // Quit would end the run; a new game of any size and mode keeps it going.
+        for (const char* name : {"sizeComboBox", "modeComboBox"})
+            if (auto* combo = modal->findChild<QComboBox*>(name))
+                combo->setCurrentIndex(chance(combo->count()));
+        static_cast<QDialog*>(modal)->accept();
+        ++counts_.newGames;
+    } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        dialog->reject();
+    } else {
+        modal->close();
+    }
+}
+
+void PlayerRobot::act()
+{
+    if (QApplication::activeModalWidget())
+        return;
+    if (window_.state == Paused)
+        comeBackFromPause();
+    if (window_.state != Playing)
+        return;
+    const int roll = chance(100);
+    if (roll < 30)
+        clickCell(chance(4) ? Qt::LeftButton : Qt::RightButton, chance(window_.columns), chance(window_.rows));
+    else if (roll < 40)
+        dragAlongLine();
+    else if (roll < 68)
+        playRightCell();
+    else if (roll < 76) {
+        ++counts_.hints;
+        key(Qt::Key_H);
+    } else if (roll < 83) {
+        ++counts_.undos;
+        // Undo, or one of the two ways to redo.
+        const int which = chance(3);
+        if (which == 0)
+            key(Qt::Key_Z, Qt::ControlModifier);
+        else if (which == 1)
+            key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        else
+            key(Qt::Key_Y, Qt::ControlModifier);
+    } else if (roll < 86)
+        key(Qt::Key_M);
+    else if (roll < 87)
+        pause();
+    else if (roll < 89)
+        startNextGame();
+    else
+        toggleSomething();
+}
+
+void PlayerRobot::pause()
+{
+    ++counts_.pauses;
+    key(Qt::Key_P);
+}
+
+// The keys that play are tried on the hidden board, where they must do nothing, before the
+// player goes on by P, the menu entry or a click, which only resumes.
+void PlayerRobot::comeBackFromPause()
+{
+    const Qt::Key idleKeys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Space, Qt::Key_X};
+    switch (chance(4)) {
+    case 0: key(Qt::Key_P); break;
+    case 1: window_.ui->actionPause->trigger(); break;
+    case 2: QTest::mouseClick(window_.drawingSurface(), Qt::LeftButton, {}, cellPoint(0, 0)); break;
+    default: key(idleKeys[chance(int(std::size(idleKeys)))]); break;
+    }
+}
+
+QPoint PlayerRobot::cellPoint(int x, int y) const
+{
+    const double boardX = window_.boardX + cellPitch * x + cellPitch / 2;
+    const double boardY = window_.boardY + cellPitch * y + cellPitch / 2;
+    const QPoint inWindow(
+        window_.offsetX + qRound(boardX * window_.scale), window_.offsetY + qRound(boardY * window_.scale));
+    return window_.drawingSurface()->mapFrom(&window_, inWindow);
+}
+
+void PlayerRobot::clickCell(Qt::MouseButton button, int x, int y)
+{
+    ++counts_.clicks;
+    QWidget* surface = window_.drawingSurface();
+    QTest::mouseMove(surface, cellPoint(x, y));
+    QTest::mouseClick(surface, button, {}, cellPoint(x, y));
+}
+
+void PlayerRobot::dragAlongLine()
+{
+    ++counts_.drags;
+    QWidget* surface = window_.drawingSurface();
+    const bool alongRow = chance(2);
+    int x = chance(window_.columns), y = chance(window_.rows);
+    const Qt::MouseButton button = chance(3) ? Qt::LeftButton : Qt::RightButton;
+    QTest::mouseMove(surface, cellPoint(x, y));
+    QTest::mousePress(surface, button, {}, cellPoint(x, y));
+    for (int moves = 1 + chance(5); moves > 0; --moves) {
+        (alongRow ? x : y) = chance(alongRow ? window_.columns : window_.rows);
+        QTest::mouseMove(surface, cellPoint(x, y));
+    }
+    QTest::mouseRelease(surface, button, {}, cellPoint(x, y));
+}
+
+// Fills a missing cell of the picture or clears a wrong one, as a player who has worked it out.
+void PlayerRobot::playRightCell()
+{
+    const int start = chance(window_.columns * window_.rows);
+    for (int i = 0; i < window_.columns * window_.rows; ++i) {
+        const int cell = (start + i) % (window_.columns * window_.rows);
+        const int x = cell % window_.columns, y = cell / window_.columns;
+        const int code = window_.board.cells[x][y];
+        const bool shouldFill = window_.solution.cells[x][y] == Filled;
+        const bool looksFilled = code == Filled || code == MarkedFilled;
+        if (shouldFill != looksFilled) {
+            clickCell(Qt::LeftButton, x, y);
+            return;
+        }
+    }
+}
+
+void PlayerRobot::key(int key, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyClick(&window_, Qt::Key(key), modifiers);
+}
+
+void PlayerRobot::toggleSomething()
+{
+    ++counts_.toggles;
+    Ui::MainWindow& ui = *window_.ui;
+    QAction* const entries[] = {ui.actionWood, ui.actionLeaves, ui.actionGrass, ui.actionWater, ui.actionParticles,
+        ui.actionSound, ui.actionMusic, ui.actionHow_To_Play, ui.actionHighScore, ui.actionAbout};
+    const int pick = chance(int(std::size(entries)) + 2);
+    if (pick == int(std::size(entries)))
+        key(Qt::Key_F1);
+    else if (pick > int(std::size(entries)))
+        CloseHelpWindows();
+    else
+        entries[pick]->trigger();
+}
+
+// Every size and mode in turn, through the menus and F2.
+void PlayerRobot::startNextGame()
+{
+    ++counts_.newGames;
+    Ui::MainWindow& ui = *window_.ui;
+    QAction* const sizes[]
+        = {ui.action5x5, ui.action10x5, ui.action10x10, ui.action15x10, ui.action15x15, ui.action20x15};
+    QAction* const modes[] = {ui.actionBeginner, ui.actionNormal, ui.actionExpert};
+    sizes[nextSize_ % 6]->trigger();
+    modes[(nextSize_ / 6) % 3]->trigger();
+    ++nextSize_;
+    key(Qt::Key_F2);
+}
