@@ -23,6 +23,7 @@ int MainWindow::checkedMode() const
 
 void MainWindow::MenuNewGame()
 {
+    ResumeGame();
     const PuzzleSize& size = puzzleSizes[checkedSizeIndex()];
     const int newMode = checkedMode();
     // The help window is not modal: the game goes on below it.
@@ -41,6 +42,8 @@ void MainWindow::StartNewGame(int newColumns, int newRows, int newMode)
     modeText = modeName(mode);
     ui->actionHint->setEnabled(false);
     ui->actionMarks->setEnabled(false);
+    ui->actionPause->setEnabled(false);
+    ui->actionPause->setChecked(false);
     // A puzzle made ahead in the last game's spare time starts at the next tick.
     puzzleReady = reserve.take(columns, rows, solution, clues);
     if (!puzzleReady)
@@ -55,6 +58,7 @@ void MainWindow::StartNewGame(int newColumns, int newRows, int newMode)
 
 void MainWindow::MenuMarking()
 {
+    ResumeGame();
     applyInputNow();
     if (!marking)
         play.startMarking();
@@ -88,6 +92,7 @@ void MainWindow::MenuRedo()
 // dissolves, or on the win screen.
 void MainWindow::takeHistoryStep(bool back)
 {
+    ResumeGame();
     applyInputNow();
     if (state != Playing)
         return;
@@ -99,8 +104,8 @@ void MainWindow::takeHistoryStep(bool back)
 
 void MainWindow::refreshUndoEntries()
 {
-    ui->actionUndo->setEnabled(state == Playing && play.canUndo());
-    ui->actionRedo->setEnabled(state == Playing && play.canRedo());
+    ui->actionUndo->setEnabled(gameInPlay() && play.canUndo());
+    ui->actionRedo->setEnabled(gameInPlay() && play.canRedo());
 }
 
 void MainWindow::MenuHighScore()

@@ -92,12 +92,20 @@ void MainWindow::BeginPlay()
         = difficulty.hardestTechnique > 0 ? "Difficulty: " + techniqueNames[difficulty.hardestTechnique] : QString();
     FitView(width(), height());
     ui->actionMarks->setEnabled(mode != Beginner);
+    ui->actionPause->setEnabled(true);
+    ui->actionPause->setChecked(false);
+    carriedMilliseconds = 0;
     play.beginPlay();
     showMarkingMode();
     recordedInput.clear();
     state = Playing;
     cursorColumn = cursorRow = 0;
-    showCursor();
+    // A keyboard player finds the cursor lit at once; a line the pointer hovered in the last
+    // game stays dark until the pointer moves.
+    if (cursorLeads)
+        showCursor();
+    else
+        clues.hoverColumn = clues.hoverRow = -1;
     refreshUndoEntries();
     needsRepaint = true;
 }
@@ -108,7 +116,8 @@ void MainWindow::playStep()
         needsRepaint = true;
     // Whole seconds; formatted as an integer so that a time of a million seconds or more
     // still reads back as a number.
-    const QString time = clock.isValid() ? QString::number(clock.elapsed() / 1000 + timeOffset) : QString("0");
+    const QString time
+        = clock.isValid() ? QString::number((clock.elapsed() + carriedMilliseconds) / 1000 + timeOffset) : QString("0");
     const QString faultCount = QString::number(faults);
     if (time != timeText || faultCount != faultsText) {
         timeText = time;
@@ -135,6 +144,7 @@ bool MainWindow::settleBoard()
 void MainWindow::BeginWin()
 {
     state = Celebrating;
+    ui->actionPause->setEnabled(false);
     sounds->play(SoundBank::Effect::Win, soundOn);
     newPlayer = false;
     // A button still held after the win enters nothing in the next game.

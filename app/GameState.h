@@ -12,6 +12,7 @@ enum GameState {
     WinScreen = 4, // the congratulations dialog is open
     Closing = 5, // the window is closing and asks whether to save
     Celebrating = 6, // solved: the board dissolves
+    Paused = 7, // the clock stands and the board is hidden until the player resumes
 };
 
 // "Beginner", "Normal" or "Expert"; empty for any other number.

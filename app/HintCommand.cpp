@@ -9,6 +9,7 @@ using SceneGeometry::cellPitch;
 
 void MainWindow::MenuHint()
 {
+    ResumeGame();
     applyInputNow();
     const Game::Hint hint = play.hint(solver);
     switch (hint.kind) {

@@ -1,5 +1,6 @@
 // Keys: the commands' keys, and play from the keyboard with a cursor cell, Space as the left
-// button and X as the right. Like the pointer's, key presses are only recorded here.
+// button and X as the right. Like the pointer's, key presses are only recorded here, and
+// while the game is paused the cursor, Space and X do nothing.
 #include "MainWindow.h"
 
 #include "HelpBrowser.h"
@@ -14,15 +15,16 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_M:
-        if (state == Playing && mode != Beginner) {
+        if (gameInPlay() && mode != Beginner) {
             ui->actionMarks->setChecked(!ui->actionMarks->isChecked());
             MenuMarking();
         }
         break;
     case Qt::Key_H:
-        if (state == Playing && !marking)
+        if (gameInPlay() && !marking)
             MenuHint();
         break;
+    case Qt::Key_P: MenuPause(); break;
     case Qt::Key_F1: OpenHelp("Help//index.html"); break;
     case Qt::Key_F2:
         if (Prompt::ask(this, "New game?"))
@@ -75,6 +77,7 @@ void MainWindow::moveCursor(int columns, int rows)
 
 void MainWindow::showCursor()
 {
+    cursorLeads = true;
     if (clues.hoverColumn != cursorColumn || clues.hoverRow != cursorRow)
         needsRepaint = true;
     clues.hoverColumn = cursorColumn;

@@ -2,6 +2,7 @@
 
 #include "AssetFolder.h"
 #include "Backgrounds.h"
+#include "BoardLook.h"
 #include "GameSettings.h"
 #include "Prompt.h"
 #include "ViewTransform.h"
@@ -49,8 +50,7 @@ MainWindow::MainWindow(QWidget* parent)
     if (!backgroundPixmap.load(AssetFolder::file(Backgrounds::style(backgroundIndex).textureFile))
         && !assetFolder.isEmpty())
         Prompt::fatalError("Failed to load background file!");
-    panelFillColor = Backgrounds::style(backgroundIndex).panelFill;
-    panelLineColor = Backgrounds::style(backgroundIndex).panelLine;
+    choosePanelColours();
     sounds = std::make_unique<SoundBank>(
         [] { Prompt::fatalError("Unable to open audio!"); }, QFile::encodeName(assetFolder).toStdString());
 
@@ -104,6 +104,8 @@ void MainWindow::connectActions()
     connect(ui->actionParticles, &QAction::triggered, this, &MainWindow::MenuParticles);
     connect(ui->actionMusic, &QAction::triggered, this, &MainWindow::MenuMusic);
     connect(ui->actionSound, &QAction::triggered, this, &MainWindow::MenuSound);
+    connect(ui->actionPause, &QAction::triggered, this, &MainWindow::MenuPause);
+    connect(ui->actionHighContrast, &QAction::triggered, this, &MainWindow::MenuHighContrast);
     connect(backgroundGroup, &QActionGroup::triggered, this, &MainWindow::UpdateBackground);
 }
 
@@ -131,9 +133,12 @@ void MainWindow::LoadSettings()
     soundOn = settings.soundOn;
     musicOn = settings.musicOn;
     newPlayer = settings.newPlayer;
+    highContrast = settings.highContrast;
     ui->actionParticles->setChecked(particlesOn);
     ui->actionSound->setChecked(soundOn);
     ui->actionMusic->setChecked(musicOn);
+    ui->actionHighContrast->setChecked(highContrast);
+    framePainter.setLook(BoardLook::forSetting(highContrast));
     sizeAction(std::max(0, sizeIndexFromLabel(settings.lastSize)))->setChecked(true);
     modeAction(std::max(int(Beginner), modeFromName(settings.lastMode)))->setChecked(true);
 }
@@ -146,6 +151,7 @@ bool MainWindow::SaveSettings()
     settings.soundOn = soundOn;
     settings.musicOn = musicOn;
     settings.newPlayer = newPlayer;
+    settings.highContrast = highContrast;
     if (sizeGroup->checkedAction())
         settings.lastSize = sizeGroup->checkedAction()->text();
     if (modeGroup->checkedAction())
@@ -159,11 +165,22 @@ void MainWindow::UpdateBackground(QAction* action)
     for (int index = 0; index < Backgrounds::count; ++index)
         if (action == byIndex[index])
             backgroundIndex = index;
-    const BackgroundStyle& style = Backgrounds::style(backgroundIndex);
     backgroundPixmap = QPixmap();
-    backgroundPixmap.load(AssetFolder::file(style.textureFile));
-    panelLineColor = style.panelLine;
-    panelFillColor = style.panelFill;
+    backgroundPixmap.load(AssetFolder::file(Backgrounds::style(backgroundIndex).textureFile));
+    restylePanel();
+}
+
+void MainWindow::choosePanelColours()
+{
+    const BackgroundStyle& style = Backgrounds::style(backgroundIndex);
+    const BoardLook& look = BoardLook::forSetting(highContrast);
+    panelFillColor = look.plateFill(style);
+    panelLineColor = look.plateLine(style);
+}
+
+void MainWindow::restylePanel()
+{
+    choosePanelColours();
     // Same size as before, so the view transform stands.
     boardPanel.rebuild(columns, rows, clues.widestRowClue(), clues.widestColumnClue(), panelFillColor, panelLineColor);
     needsRepaint = true;
@@ -194,6 +211,7 @@ void MainWindow::paintFrame(QPainter& painter) const
     case Closing:
     case Celebrating: frame.content = Frame::Content::Board; break;
     case Creating: frame.content = Frame::Content::Creating; break;
+    case Paused: frame.content = Frame::Content::Paused; break;
     default: frame.content = Frame::Content::BackgroundOnly; break;
     }
     frame.scale = scale;
@@ -244,4 +262,11 @@ void MainWindow::MenuMusic()
 {
     musicOn = !musicOn;
     sounds->applyMusicSwitch(musicOn);
+}
+
+void MainWindow::MenuHighContrast()
+{
+    highContrast = !highContrast;
+    framePainter.setLook(BoardLook::forSetting(highContrast));
+    restylePanel();
 }

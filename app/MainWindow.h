@@ -69,6 +69,10 @@ public:
     // Resumes the game in "auto.sav"; false, changing nothing, when there is none or it is
     // damaged.
     bool LoadGame();
+    // Stops the clock and hides the board; only while Playing.
+    void PauseGame();
+    // Back to Playing with the clock going on from the paused time; only while Paused.
+    void ResumeGame();
 
     // Draws the current frame with the painter's origin at the window's top-left corner.
     void paintFrame(QPainter& painter) const;
@@ -96,13 +100,17 @@ public:
     bool musicOn = true;
     bool soundOn = true;
     bool newPlayer = true;
+    bool highContrast = false;
 
     int boardX = 0;
     int boardY = 0;
     int columns = 0;
     int rows = 0;
     QElapsedTimer clock;
+    // Whole seconds played before the clock was last started (a resumed saved game, a pause),
+    // and the part of a second a pause carried beyond them.
     int timeOffset = 0;
+    int carriedMilliseconds = 0;
     int faultX = 0;
     int faultY = 0;
     bool hintIsRow = false;
@@ -128,6 +136,9 @@ public:
     // The cell the keys act on; it follows the pointer over the cells.
     int cursorColumn = 0;
     int cursorRow = 0;
+    // Whether the keys were used last, so that the highlight shows the cursor rather than the
+    // cell under the pointer.
+    bool cursorLeads = true;
     float scale = 1.0f;
     int offsetX = 0;
     int offsetY = 0;
@@ -163,6 +174,8 @@ public slots:
     void MenuParticles();
     void MenuMusic();
     void MenuSound();
+    void MenuPause();
+    void MenuHighContrast();
     void Tick();
     void UpdateBackground(QAction* action);
 
@@ -174,12 +187,18 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void createActionGroups();
     void connectActions();
-    void loadBackground();
+    // The board panel's colours for the chosen background and look.
+    void choosePanelColours();
+    // The same, with the panel rebuilt in them.
+    void restylePanel();
+    // Playing or Paused: a game the player can act on.
+    bool gameInPlay() const { return state == Playing || state == Paused; }
     void createPuzzleStep();
     void playStep();
     // Works on the reserve in what is left of a tick of play that began at tickTime.

@@ -12,9 +12,12 @@ using SceneGeometry::cellPitch;
 
 void MainWindow::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton)
-        return;
+    // A click on the paused board only resumes: the cells were hidden, so it aimed at none.
+    const bool resumes = state == Paused;
+    ResumeGame();
     trackPointer(event->position());
+    if (resumes || (event->button() != Qt::LeftButton && event->button() != Qt::RightButton))
+        return;
     const bool left = event->button() == Qt::LeftButton;
     (left ? leftDown : rightDown) = true;
     record(RecordedInput::Kind::Press, left ? Game::Button::Left : Game::Button::Right, {pointerX, pointerY});
@@ -53,6 +56,7 @@ void MainWindow::trackPointer(QPointF windowPosition)
     pointerY = boardPoint.y();
     if (state != Playing)
         return;
+    cursorLeads = false;
     int column = -1;
     int row = -1;
     if (pointerOnCells()) {
@@ -64,6 +68,19 @@ void MainWindow::trackPointer(QPointF windowPosition)
         needsRepaint = true;
     clues.hoverColumn = column;
     clues.hoverRow = row;
+}
+
+// Leaving the window clears the hovered line as moving off the cells does, since no further
+// move arrives to do it. The keys' cursor stays lit: the keys act on it wherever the pointer is.
+void MainWindow::leaveEvent(QEvent* event)
+{
+    QMainWindow::leaveEvent(event);
+    if (cursorLeads)
+        return;
+    if (clues.hoverColumn != -1 || clues.hoverRow != -1)
+        needsRepaint = true;
+    clues.hoverColumn = -1;
+    clues.hoverRow = -1;
 }
 
 bool MainWindow::pointerOnCells() const

@@ -36,8 +36,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     const bool settingsSaved = SaveSettings();
     // Only a game the player has started is worth keeping; Closing stops input and the
-    // clock text while the question is open.
-    if (state == Playing && clock.isValid()) {
+    // clock text while the question is open. A paused game is saved with the paused time.
+    if (gameInPlay() && clock.isValid()) {
         state = Closing;
         if (Prompt::ask(this, "Save your game?") && !SaveGame())
             Prompt::tell(this, "Your game could not be saved to " + StorageFolder::path(savedGameFile) + ".");

@@ -35,6 +35,7 @@ About::About(QWidget* parent)
     , ui(new Ui::About)
 {
     ui->setupUi(this);
+    ui->versionLabel->setText(tr("Version %1").arg(QStringLiteral(TESSARIN_VERSION)));
     for (QLabel* label : findChildren<QLabel*>())
         label->setText(withAbsoluteLinks(label->text()));
 }

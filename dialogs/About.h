@@ -6,7 +6,7 @@ namespace Ui {
 class About;
 }
 
-// The product name, a link to the game's own help and the credits. Links open in the
+// The product name and version, a link to the game's own help and the credits. Links open in the
 // system's browser.
 class About : public QDialog {
     Q_OBJECT

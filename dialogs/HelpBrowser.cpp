@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QShortcut>
 #include <QUrl>
 
 namespace {
@@ -32,6 +33,14 @@ HelpBrowser::HelpBrowser(const QString& page, QWidget* parent)
     connect(ui->textBrowser, &QTextBrowser::sourceChanged, this, &HelpBrowser::updateWindowTitle);
     connect(ui->homeButton, &QPushButton::clicked, this, &HelpBrowser::goHome);
     connect(ui->closeButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(ui->backButton, &QPushButton::clicked, ui->textBrowser, &QTextBrowser::backward);
+    connect(ui->textBrowser, &QTextBrowser::backwardAvailable, ui->backButton, &QWidget::setEnabled);
+    // Window-wide, so they work wherever the focus is; the page's own handling of these keys
+    // never sees them then, so a press moves one page only.
+    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Left), this), &QShortcut::activated, ui->textBrowser,
+        &QTextBrowser::backward);
+    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Right), this), &QShortcut::activated, ui->textBrowser,
+        &QTextBrowser::forward);
     // After the connections, so that the first page already names the window.
     ui->textBrowser->setSource(pageUrl(page));
 }

@@ -6,8 +6,10 @@ namespace Ui {
 class HelpBrowser;
 }
 
-// A small stand-alone window on one page of the game's manual, with Home (the contents page
-// of the same folder) and Close (also Escape). It deletes itself when closed. It is never
+// A stand-alone window on one page of the game's manual, with Home (the contents page of the
+// same folder), Back (also Alt+Left; Alt+Right goes forward again) and Close (also Escape).
+// It opens at 600 x 420 and the page follows any size the player gives it. It deletes itself
+// when closed. It is never
 // modal and has no parent, so the game's dialogs, which are modal to the main window only,
 // leave it usable.
 class HelpBrowser : public QWidget {

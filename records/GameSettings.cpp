@@ -35,6 +35,7 @@ const Key keys[] = {
     {"settings", "soundOn", &GameSettings::soundOn, Reading::Switch, {}},
     {"settings", "musicOn", &GameSettings::musicOn, Reading::Switch, {}},
     {"settings", "newPlayer", &GameSettings::newPlayer, Reading::Flag, {}},
+    {"settings", "highContrast", &GameSettings::highContrast, Reading::Switch, {}},
     {"lastGame", "lastSize", &GameSettings::lastSize, Reading::Label,
         {"5x5", "10x5", "10x10", "15x10", "15x15", "20x15"}},
     {"lastGame", "lastMode", &GameSettings::lastMode, Reading::Label, {"Beginner", "Normal", "Expert"}},

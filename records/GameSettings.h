@@ -13,6 +13,7 @@ struct GameSettings {
     bool soundOn = true;
     bool musicOn = true;
     bool newPlayer = true;
+    bool highContrast = false;
     QString lastSize = "5x5";     // one of the six size labels
     QString lastMode = "Beginner"; // "Beginner", "Normal" or "Expert"
 

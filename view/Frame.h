@@ -11,9 +11,9 @@ class QPixmap;
 
 // Everything one frame shows, borrowed from the main window for the length of one paint.
 struct Frame {
-    // What the scene holds: the game board, the "Creating puzzle..." text, or nothing over
-    // the background.
-    enum class Content { BackgroundOnly, Creating, Board };
+    // What the scene holds: the game board, the "Creating puzzle..." or "Paused" text, or
+    // nothing over the background.
+    enum class Content { BackgroundOnly, Creating, Paused, Board };
     Content content = Content::BackgroundOnly;
 
     // Window position of board point (0, 0) and window pixels per board pixel.

@@ -18,6 +18,17 @@ namespace {
 using SceneGeometry::cellPitch;
 using SceneGeometry::clueStep;
 
+// How far a number may reach from its start point, so that neighbouring numbers never read
+// as one. Column numbers start 5 pixels into their cell and need only keep 2 pixels from the
+// next cell: the next number's inset adds to the gap. Row numbers start at the left edge of
+// touching slots, so a condensed one stops 5 pixels short of the next slot (or of the grid),
+// clearly more than the space between its own two digits.
+constexpr int columnClueInset = 5;
+constexpr qreal columnClueRoom = cellPitch - columnClueInset - 2;
+constexpr qreal rowClueRoom = clueStep - 5;
+// The info text keeps this far inside its box.
+constexpr int infoPadding = 3;
+
 // Matched lines and finished runs fade back so the eye goes to what is still open. A
 // number is dimmed when its entry is 0 or negative (its line matches) or its run is settled.
 bool dimmed(const ClueSet& clues, bool isRow, int line, int k, int entry)
@@ -25,13 +36,30 @@ bool dimmed(const ClueSet& clues, bool isRow, int line, int k, int entry)
     return entry <= 0 || clues.numberSettled(isRow, line, k);
 }
 
-QColor clueColour(bool dim, bool hovered, const ClueSet& clues, qreal opacity)
+QColor clueColour(bool dimmed, bool hovered, const ClueSet& clues, const BoardLook& look, qreal opacity)
 {
-    const float factor = dim ? float(0.3 * opacity) : float(opacity);
-    const int alpha = static_cast<int>(255 * factor);
-    if (hovered)
-        return QColor(clues.highlightRed, clues.highlightGreen, clues.highlightBlue, alpha);
-    return QColor(255, 255, 255, alpha);
+    QColor colour = dimmed ? look.dimmedClueText : look.clueText;
+    double share = dimmed ? look.dimmedAlpha : 1.0;
+    if (hovered) {
+        colour = QColor(clues.highlightRed, clues.highlightGreen, clues.highlightBlue);
+        share = dimmed ? look.dimmedHighlightAlpha : 1.0;
+    }
+    colour.setAlpha(static_cast<int>(colour.alpha() * float(share * opacity)));
+    return colour;
+}
+
+// The font, made smaller if need be, in which the text fits the room on that device.
+QFont fontFitting(QFont font, const QString& text, QSizeF room, QPaintDevice* device)
+{
+    for (int step = 0; step < 40; ++step) {
+        const QSizeF size = QFontMetricsF(font, device).boundingRect(QRectF(), Qt::AlignCenter, text).size();
+        if (size.width() <= room.width() && size.height() <= room.height())
+            break;
+        // Glyphs do not shrink in exact proportion, so the guess is checked again.
+        const qreal ratio = std::min(room.width() / size.width(), room.height() / size.height());
+        font.setPointSizeF(std::max(1.0, std::min(font.pointSizeF() * ratio, font.pointSizeF() - 0.25)));
+    }
+    return font;
 }
 
 QPen linePen(const QColor& colour, qreal width)
@@ -47,6 +75,15 @@ FramePainter::FramePainter()
 {
     clueFont_.setPixelSize(20);
     clueFont_.setWeight(QFont::Bold);
+    for (int value = 0; value < int(clueInkRights_.size()); ++value)
+        clueInkRights_[value] = QFontMetricsF(clueFont_).tightBoundingRect(QString::number(value)).right();
+}
+
+qreal FramePainter::clueInkRight(int value) const
+{
+    if (value >= 0 && value < int(clueInkRights_.size()))
+        return clueInkRights_[value];
+    return QFontMetricsF(clueFont_).tightBoundingRect(QString::number(value)).right();
 }
 
 void FramePainter::paint(QPainter& painter, QSize windowSize, const Frame& frame) const
@@ -62,7 +99,10 @@ void FramePainter::paint(QPainter& painter, QSize windowSize, const Frame& frame
     painter.scale(frame.scale, frame.scale);
     switch (frame.content) {
     case Frame::Content::Board: paintBoard(painter, windowSize, frame); break;
-    case Frame::Content::Creating: paintCreating(painter, windowSize, frame); break;
+    case Frame::Content::Creating:
+        paintMessage(painter, windowSize, frame, QStringLiteral("Creating puzzle..."));
+        break;
+    case Frame::Content::Paused: paintMessage(painter, windowSize, frame, QStringLiteral("Paused")); break;
     case Frame::Content::BackgroundOnly: break;
     }
     painter.restore();
@@ -94,19 +134,38 @@ void FramePainter::paintClues(QPainter& painter, const ClueSet& clues, qreal opa
     for (int x = 0; x < int(clues.columnClues.size()); ++x) {
         const std::vector<int>& list = clues.columnClues[x];
         for (int k = 0; k < int(list.size()); ++k) {
-            painter.setPen(clueColour(dimmed(clues, false, x, k, list[k]), x == clues.hoverColumn, clues, opacity));
-            painter.drawText(QPoint(clues.originX + cellPitch * x + 5, clues.originY - 5 - clueStep * k),
-                QString::number(std::abs(list[k])));
+            painter.setPen(clueColour(dimmed(clues, false, x, k, list[k]), x == clues.hoverColumn, clues, look_, opacity));
+            paintClueNumber(painter,
+                QPoint(clues.originX + cellPitch * x + columnClueInset, clues.originY - 5 - clueStep * k),
+                std::abs(list[k]), columnClueRoom);
         }
     }
     for (int y = 0; y < int(clues.rowClues.size()); ++y) {
         const std::vector<int>& list = clues.rowClues[y];
         for (int k = 0; k < int(list.size()); ++k) {
-            painter.setPen(clueColour(dimmed(clues, true, y, k, list[k]), y == clues.hoverRow, clues, opacity));
-            painter.drawText(QPoint(clues.originX - clueStep - clueStep * k, clues.originY + cellPitch * y + 20),
-                QString::number(std::abs(list[k])));
+            painter.setPen(clueColour(dimmed(clues, true, y, k, list[k]), y == clues.hoverRow, clues, look_, opacity));
+            paintClueNumber(painter,
+                QPoint(clues.originX - clueStep - clueStep * k, clues.originY + cellPitch * y + 20), std::abs(list[k]),
+                rowClueRoom);
         }
     }
+}
+
+void FramePainter::paintClueNumber(QPainter& painter, QPoint start, int value, qreal room) const
+{
+    const QString text = QString::number(value);
+    const qreal inkRight = clueInkRight(value);
+    if (inkRight <= room) {
+        painter.drawText(start, text);
+        return;
+    }
+    // Narrower, not smaller: the digits keep their height and baseline, so a condensed "12"
+    // still lines up with the "3" beside it.
+    painter.save();
+    painter.translate(start);
+    painter.scale(room / inkRight, 1);
+    painter.drawText(QPoint(0, 0), text);
+    painter.restore();
 }
 
 void FramePainter::paintCells(QPainter& painter, const PuzzleGrid& board, qreal opacity) const
@@ -122,7 +181,7 @@ void FramePainter::paintCells(QPainter& painter, const PuzzleGrid& board, qreal 
 
     // Inner lines stop a pixel short of the outline so the two do not double up where they
     // meet.
-    painter.setPen(linePen(QColor(255, 255, 255, 77), 1.5));
+    painter.setPen(linePen(look_.gridLine, 1.5));
     painter.drawRect(QRect(left, top, right - left, bottom - top));
     for (int i = 1; i < board.width; ++i)
         painter.drawLine(QPoint(left + cellPitch * i, top + 1), QPoint(left + cellPitch * i, bottom - 1));
@@ -141,7 +200,9 @@ void FramePainter::paintCells(QPainter& painter, const PuzzleGrid& board, qreal 
 
     // Blocks of five make counting along a long line easy; the outline already bounds the
     // last block, so the border gets no separator.
-    painter.setPen(linePen(QColor(178, 0, 0, static_cast<int>(180 * opacity)), 2.0));
+    QColor separator = look_.blockSeparator;
+    separator.setAlpha(static_cast<int>(separator.alpha() * opacity));
+    painter.setPen(linePen(separator, 2.0));
     for (int j = 5; j < board.height; j += 5)
         painter.drawRect(QRect(left, top + cellPitch * j - 1, right - left - 1, 2));
     for (int i = 5; i < board.width; i += 5)
@@ -152,26 +213,25 @@ void FramePainter::paintCells(QPainter& painter, const PuzzleGrid& board, qreal 
 void FramePainter::paintInfo(QPainter& painter, const Frame& frame) const
 {
     const ClueSet& clues = *frame.clues;
-    painter.setPen(Qt::white);
-    if (frame.infoFont)
-        painter.setFont(*frame.infoFont);
+    painter.setPen(look_.infoText);
     const QRect box(20, 20, clueStep * clues.widestRowClue() + 10, clueStep * clues.widestColumnClue() + 10);
     const QString text = frame.modeText + QStringLiteral("\nTime: ") + frame.timeText + QStringLiteral("\nFaults: ")
         + frame.faultsText;
+    // A long time or a small box would push the text over the box's edge; it shrinks instead.
+    const QRect room = box.adjusted(infoPadding, infoPadding, -infoPadding, -infoPadding);
+    const QFont infoFont = frame.infoFont ? *frame.infoFont : painter.font();
     if (frame.difficultyText.isEmpty()) {
+        painter.setFont(fontFitting(infoFont, text, room.size(), painter.device()));
         painter.drawText(box, Qt::AlignCenter, text);
         return;
     }
 
-    // The difficulty is a fourth line, often wider than a box of four clue slots: it alone
-    // shrinks to the box's width rather than run into the column clues beside it.
-    QFont lineFont = painter.font();
-    const qreal room = box.width() - 4;
-    const qreal width = QFontMetricsF(lineFont, painter.device()).horizontalAdvance(frame.difficultyText);
-    if (width > room)
-        lineFont.setPointSizeF(lineFont.pointSizeF() * room / width);
-    const qreal textHeight = painter.boundingRect(QRectF(box), Qt::AlignCenter, text).height();
+    // The difficulty is a fourth line, often wider than a box of four clue slots: it shrinks
+    // to the box's width on its own rather than make the three lines above it smaller.
+    const QFont lineFont = fontFitting(infoFont, frame.difficultyText, room.size(), painter.device());
     const qreal lineHeight = QFontMetricsF(lineFont, painter.device()).height();
+    painter.setFont(fontFitting(infoFont, text, QSizeF(room.width(), room.height() - lineHeight), painter.device()));
+    const qreal textHeight = painter.boundingRect(QRectF(box), Qt::AlignCenter, text).height();
     const qreal top = box.top() + (box.height() - textHeight - lineHeight) / 2;
     painter.drawText(QRectF(box.left(), top, box.width(), textHeight), Qt::AlignCenter, text);
     painter.setFont(lineFont);
@@ -229,7 +289,7 @@ void FramePainter::paintHintOverlay(QPainter& painter, QSize windowSize, const F
     painter.restore();
 }
 
-void FramePainter::paintCreating(QPainter& painter, QSize windowSize, const Frame& frame) const
+void FramePainter::paintMessage(QPainter& painter, QSize windowSize, const Frame& frame, const QString& text) const
 {
     const float s = frame.scale;
     // The whole window, in board pixels.
@@ -238,5 +298,5 @@ void FramePainter::paintCreating(QPainter& painter, QSize windowSize, const Fram
     painter.setPen(Qt::white);
     if (frame.infoFont)
         painter.setFont(*frame.infoFont);
-    painter.drawText(window, Qt::AlignCenter, QStringLiteral("Creating puzzle..."));
+    painter.drawText(window, Qt::AlignCenter, text);
 }

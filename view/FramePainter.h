@@ -1,16 +1,19 @@
 #pragma once
 
+#include "BoardLook.h"
 #include "Frame.h"
 
 #include <QFont>
 #include <QPixmap>
 #include <QSize>
 
+#include <array>
+
 class QPainter;
 
 // Draws one frame of the game. The same routine paints the window's surface and, in tests,
 // a QImage, so what a test checks is what the player sees. Owns the drawing resources the
-// puzzle model does not carry: the cell tile strip and the clue font.
+// puzzle model does not carry: the cell tile strip, the clue font and the look (colours).
 class FramePainter {
 public:
     // Loads the tile strip "Images//cell.png" from the game's asset folder; without it, cells
@@ -26,14 +29,24 @@ public:
 
     const QPixmap& cellTexture() const { return cellTexture_; }
     const QFont& clueFont() const { return clueFont_; }
+    // The board panel's colours must be chosen from the same look (BoardLook::plateFill).
+    void setLook(const BoardLook& look) { look_ = look; }
 
 private:
     void paintBoard(QPainter& painter, QSize windowSize, const Frame& frame) const;
     void paintInfo(QPainter& painter, const Frame& frame) const;
     void paintFaultMark(QPainter& painter, const Frame& frame) const;
     void paintHintOverlay(QPainter& painter, QSize windowSize, const Frame& frame) const;
-    void paintCreating(QPainter& painter, QSize windowSize, const Frame& frame) const;
+    void paintMessage(QPainter& painter, QSize windowSize, const Frame& frame, const QString& text) const;
+    // Draws the number from its start point, condensed across when it would reach further
+    // than room board pixels.
+    void paintClueNumber(QPainter& painter, QPoint start, int value, qreal room) const;
+    // Where a number drawn from a point ends, in board pixels right of that point.
+    qreal clueInkRight(int value) const;
 
     QPixmap cellTexture_;
     QFont clueFont_;
+    // clueInkRight of the numbers a board can show, measured once.
+    std::array<qreal, 21> clueInkRights_;
+    BoardLook look_ = BoardLook::standard();
 };

@@ -194,6 +194,47 @@ private slots:
         QCOMPARE(helpWindows(), QList<HelpBrowser*>({second}));
     }
 
+    void pageFollowsTheWindowSizeAndRetracesItsSteps()
+    {
+        HelpBrowser* window = OpenHelp("Help//howtoplay.html");
+        QVERIFY(onScreen(window));
+        QCOMPARE(window->size(), QSize(600, 420));
+        QTextBrowser* page = window->ui->textBrowser;
+        const QSize border = window->size() - page->size();
+        for (const QSize size : {QSize(900, 800), QSize(420, 300)}) {
+            window->resize(size);
+            QTRY_COMPARE(page->size(), size - border);
+        }
+
+        // Back (beside Close) and Alt+Left go back one page, Alt+Right forward, wherever the
+        // focus is.
+        QPushButton* back = window->ui->backButton;
+        QCOMPARE(
+            window->ui->buttonLayout->indexOf(back) + 1, window->ui->buttonLayout->indexOf(window->ui->closeButton));
+        QVERIFY(!back->isEnabled());
+        window->ui->homeButton->click();
+        page->setSource(QUrl("methods.html"));
+        back->click();
+        QCOMPARE(window->windowTitle(), "Help: Contents");
+        const auto step = [&](QWidget* focus, Qt::Key key) {
+            focus->setFocus();
+            QTest::keyClick(focus, key, Qt::AltModifier);
+            return window->windowTitle();
+        };
+        QCOMPARE(step(page, Qt::Key_Left), "Help: How to Play");
+        QVERIFY(!back->isEnabled());
+        QCOMPARE(step(back, Qt::Key_Right), "Help: Contents");
+        QCOMPARE(step(page, Qt::Key_Right), "Help: Methods");
+    }
+
+    void aboutShowsTheProjectVersion()
+    {
+        About about;
+        QCOMPARE(about.ui->versionLabel->text(), QString("Version " TESSARIN_VERSION));
+        for (const QLabel* other : {about.ui->siteLabel, about.ui->creditLabel1})
+            QVERIFY(!about.ui->versionLabel->geometry().intersects(other->geometry()));
+    }
+
     void aboutLinksOpenOutsideAndCloses()
     {
         // The system's browser gets absolute addresses: the font's home or a page of the help.

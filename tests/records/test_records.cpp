@@ -21,15 +21,16 @@ QByteArray iniText(const QString& path = "tessarin.ini")
     return file.open(QIODevice::ReadOnly) ? file.readAll() : "(no file)";
 }
 
-// background, particles, sound, music and newPlayer, last size and mode
+// background, particles, sound, music, newPlayer and highContrast, last size and mode
 QString describe(const GameSettings& s)
 {
-    return QString("%1 %2 %3 %4 %5 %6 %7")
+    return QString("%1 %2 %3 %4 %5 %6 %7 %8")
         .arg(s.background)
         .arg(s.particlesOn)
         .arg(s.soundOn)
         .arg(s.musicOn)
         .arg(s.newPlayer)
+        .arg(s.highContrast)
         .arg(s.lastSize, s.lastMode);
 }
 
@@ -40,7 +41,7 @@ QString describe(const ScoreBook::Record& r)
 }
 const QString neverWon = "999/999/0";
 
-const QString defaults = "0 1 1 1 1 5x5 Beginner";
+const QString defaults = "0 1 1 1 1 0 5x5 Beginner";
 
 } // namespace
 
@@ -87,14 +88,16 @@ private slots:
         settings.background = 1;
         settings.musicOn = false;
         settings.newPlayer = false;
+        settings.highContrast = true;
         settings.lastSize = "10x10";
         settings.lastMode = "Normal";
         settings.save();
 
         QCOMPARE(iniText(),
             "[bestNormal]\n10x10Faults=2\n10x10Time=143\n10x10Wins=2\n\n[lastGame]\nlastMode=Normal\nlastSize=10x10\n\n"
-            "[settings]\nbackground=1\nmusicOn=false\nnewPlayer=false\nparticlesOn=true\nsoundOn=true\n");
-        QCOMPARE(describe(GameSettings::load()), "1 1 1 0 0 10x10 Normal");
+            "[settings]\nbackground=1\nhighContrast=true\nmusicOn=false\nnewPlayer=false\nparticlesOn=true\nsoundOn="
+            "true\n");
+        QCOMPARE(describe(GameSettings::load()), "1 1 1 0 0 1 10x10 Normal");
     }
 
     void newBestRules_data()
@@ -150,19 +153,22 @@ private slots:
         };
         row("all valid",
             "[settings]\nbackground=3\nparticlesOn=false\nsoundOn=false\nmusicOn=false\nnewPlayer=false\n"
-            "[lastGame]\nlastSize=20x15\nlastMode=Expert",
-            "3 0 0 0 0 20x15 Expert");
-        row("background 7", "[settings]\nbackground=7\nmusicOn=false", "0 1 1 0 1 5x5 Beginner");
+            "highContrast=true\n[lastGame]\nlastSize=20x15\nlastMode=Expert",
+            "3 0 0 0 0 1 20x15 Expert");
+        row("background 7", "[settings]\nbackground=7\nmusicOn=false", "0 1 1 0 1 0 5x5 Beginner");
         row("background 4", "[settings]\nbackground=4");
         row("background -1", "[settings]\nbackground=-1");
         row("background word", "[settings]\nbackground=Leaves");
-        row("unknown size", "[lastGame]\nlastSize=12x12\nlastMode=Normal", "0 1 1 1 1 5x5 Normal");
-        row("mode in lower case", "[lastGame]\nlastSize=15x15\nlastMode=expert", "0 1 1 1 1 15x15 Beginner");
+        row("unknown size", "[lastGame]\nlastSize=12x12\nlastMode=Normal", "0 1 1 1 1 0 5x5 Normal");
+        row("mode in lower case", "[lastGame]\nlastSize=15x15\nlastMode=expert", "0 1 1 1 1 0 15x15 Beginner");
         row("switches need exactly true", "[settings]\nparticlesOn=True\nsoundOn=1\nmusicOn=yes",
-            "0 0 0 0 1 5x5 Beginner");
-        row("newPlayer 0", "[settings]\nnewPlayer=0", "0 1 1 1 0 5x5 Beginner");
-        row("newPlayer FALSE", "[settings]\nnewPlayer=FALSE", "0 1 1 1 0 5x5 Beginner");
+            "0 0 0 0 1 0 5x5 Beginner");
+        row("newPlayer 0", "[settings]\nnewPlayer=0", "0 1 1 1 0 0 5x5 Beginner");
+        row("newPlayer FALSE", "[settings]\nnewPlayer=FALSE", "0 1 1 1 0 0 5x5 Beginner");
         row("newPlayer no", "[settings]\nnewPlayer=no");
+        // Like the other switches, and an older file without the key keeps the game's own look.
+        row("highContrast needs exactly true", "[settings]\nhighContrast=True");
+        row("file from before highContrast", "[settings]\nbackground=2\nnewPlayer=false", "2 1 1 1 0 0 5x5 Beginner");
         row("keys outside their group", "[lastGame]\nbackground=2\n[settings]\nlastMode=Expert");
     }
 

@@ -58,7 +58,11 @@ void PlayerRobot::answerOpenBox()
 
 void PlayerRobot::act()
 {
-    if (window_.state != Playing || QApplication::activeModalWidget())
+    if (QApplication::activeModalWidget())
+        return;
+    if (window_.state == Paused)
+        comeBackFromPause();
+    if (window_.state != Playing)
         return;
     const int roll = chance(100);
     if (roll < 30)
@@ -83,11 +87,30 @@ void PlayerRobot::act()
     } else if (roll < 86)
         key(Qt::Key_M);
     else if (roll < 87)
-        key(Qt::Key_P);
+        pause();
     else if (roll < 89)
         startNextGame();
     else
         toggleSomething();
+}
+
+void PlayerRobot::pause()
+{
+    ++counts_.pauses;
+    key(Qt::Key_P);
+}
+
+// The keys that play are tried on the hidden board, where they must do nothing, before the
+// player goes on by P, the menu entry or a click, which only resumes.
+void PlayerRobot::comeBackFromPause()
+{
+    const Qt::Key idleKeys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Space, Qt::Key_X};
+    switch (chance(4)) {
+    case 0: key(Qt::Key_P); break;
+    case 1: window_.ui->actionPause->trigger(); break;
+    case 2: QTest::mouseClick(window_.drawingSurface(), Qt::LeftButton, {}, cellPoint(0, 0)); break;
+    default: key(idleKeys[chance(int(std::size(idleKeys)))]); break;
+    }
 }
 
 QPoint PlayerRobot::cellPoint(int x, int y) const

@@ -19,6 +19,7 @@ public:
         int drags = 0;
         int hints = 0;
         int undos = 0;
+        int pauses = 0;
         int newGames = 0;
         int wins = 0;
         int boxes = 0;
@@ -33,6 +34,8 @@ public:
 private:
     void answerOpenBox();
     void act();
+    void pause();
+    void comeBackFromPause();
     void clickCell(Qt::MouseButton button, int x, int y);
     void dragAlongLine();
     void playRightCell();

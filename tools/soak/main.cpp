@@ -103,10 +103,10 @@ int main(int argc, char** argv)
     }
 
     const auto samples = watchdog.samples();
-    std::printf("played %d s: %d clicks, %d drags, %d hints, %d undos or redos, %d new games, %d wins, %d boxes "
-                "answered, %d menu entries; longest repaint gap while playing %d ms\n",
-        options.seconds, counts.clicks, counts.drags, counts.hints, counts.undos, counts.newGames, counts.wins,
-        counts.boxes, counts.toggles, watchdog.longestPaintGapMs());
+    std::printf("played %d s: %d clicks, %d drags, %d hints, %d undos or redos, %d pauses, %d new games, %d wins, "
+                "%d boxes answered, %d menu entries; longest repaint gap while playing %d ms\n",
+        options.seconds, counts.clicks, counts.drags, counts.hints, counts.undos, counts.pauses, counts.newGames,
+        counts.wins, counts.boxes, counts.toggles, watchdog.longestPaintGapMs());
     const Watchdog::Sample* first = nullptr;
     for (const auto& sample : samples)
         if (!first && sample.second >= options.warmupSeconds)

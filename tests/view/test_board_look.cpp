@@ -1,0 +1,174 @@
+#include "BoardLook.h"
+#include "BoardPanel.h"
+#include "ClueSet.h"
+#include "FramePainter.h"
+#include "ViewTransform.h"
+
+#include <QPainter>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+// WCAG 2 relative luminance of a rendered pixel.
+double luminance(QColor c)
+{
+    const auto linear = [](int v) { return v <= 10 ? v / 255.0 / 12.92 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.red()) + 0.7152 * linear(c.green()) + 0.0722 * linear(c.blue());
+}
+
+// A 20 x 15 game on a real background: two-digit numbers side by side and beside one-digit
+// ones; row 5 and column 5 are matched, so dimmed. Rendered with and without the clues.
+struct Scene {
+    ClueSet clues;
+    BoardPanel panel;
+    QPixmap background;
+    QFont infoFont {QStringLiteral("Comfortaa"), 14, QFont::Bold};
+    Frame frame;
+    FramePainter painter;
+
+    Scene(const BoardLook& look, int backgroundIndex)
+    {
+        for (int x = 0; x < 20; ++x)
+            clues.columnClues.push_back({10 + x % 6, x % 3 + 1});
+        for (int y = 0; y < 15; ++y)
+            clues.rowClues.push_back({10 + y % 11, 10 + (y + 3) % 11, y % 9 + 1});
+        for (auto* list : {&clues.columnClues[5], &clues.rowClues[5]})
+            for (int& value : *list)
+                value = -value;
+        const BackgroundStyle& style = Backgrounds::style(backgroundIndex);
+        background = QPixmap(style.textureFile);
+        panel.rebuild(20, 15, 4, 4, look.plateFill(style), look.plateLine(style));
+        clues.originX = clues.originY = panel.originX = panel.originY = 110;
+        painter.setLook(look);
+        frame.content = Frame::Content::Board;
+        frame.background = &background;
+        frame.panel = &panel;
+        frame.infoFont = &infoFont;
+    }
+
+    // [0] with the clues (and information text), [1] without.
+    std::array<QImage, 2> render(QSize size)
+    {
+        std::array<QImage, 2> images;
+        for (int i = 0; i < 2; ++i) {
+            frame.clues = i == 0 ? &clues : nullptr;
+            images[i] = QImage(size, QImage::Format_ARGB32_Premultiplied);
+            images[i].fill(Qt::transparent);
+            QPainter p(&images[i]);
+            painter.paint(p, size, frame);
+        }
+        return images;
+    }
+};
+
+const char* const backgroundNames[] = {"Wood", "Leaves", "Grass", "Water"};
+
+} // namespace
+
+class BoardLookTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void twoDigitNumbersKeepClearOfTheNextSlot()
+    {
+        // In both looks and at several scales, no glyph pixel (a pixel whose centre lies in the
+        // last two board pixels before a slot) before each next column, row slot or the grid.
+        for (bool highContrast : {false, true}) {
+            for (float scale : {1.0f, 579.0f / 520, 2.0f}) {
+                Scene scene(BoardLook::forSetting(highContrast), 0);
+                scene.frame.scale = scale;
+                const auto [clued, bare] = scene.render(scene.panel.image.size() * scale);
+                const auto gapClear = [&](int from, int top, int bottom) {
+                    for (int x = int(from * scale); x < (from + 2) * scale; ++x) {
+                        const float centre = (x + 0.5f) / scale;
+                        for (int y = int(top * scale); centre >= from && centre < from + 2 && y < bottom * scale; ++y)
+                            if (clued.pixel(x, y) != bare.pixel(x, y))
+                                return false;
+                    }
+                    return true;
+                };
+                for (int x = 1; x <= 20; ++x)
+                    QVERIFY2(gapClear(110 + 24 * x - 2, 20, 110), qPrintable(QString::number(x)));
+                for (int k = 0; k < 3; ++k)
+                    QVERIFY2(gapClear(110 - 20 * k - 2, 110, 110 + 24 * 15), qPrintable(QString::number(k)));
+                QVERIFY(clued != bare);
+            }
+        }
+    }
+
+    void highContrastNumbersReadOnEveryBackground()
+    {
+        // A number's contrast is that of its most inked pixel against the plate beneath that
+        // pixel: at least 7:1 with High Contrast, 3:1 for dimmed numbers. The game's own look is
+        // measured for comparison.
+        for (int index = 0; index < 4; ++index) {
+            QString figures = backgroundNames[index];
+            for (bool highContrast : {false, true}) {
+                Scene scene(BoardLook::forSetting(highContrast), index);
+                const auto [clued, bare] = scene.render(scene.panel.image.size());
+                double open = 100, dimmed = 100;
+                const auto measure = [&](const QRect& slot, bool isDimmed) {
+                    double text = 0, plate = 0;
+                    for (int y = slot.top(); y <= slot.bottom(); ++y)
+                        for (int x = slot.left(); x <= slot.right(); ++x) {
+                            const double l = luminance(clued.pixelColor(x, y)),
+                                         under = luminance(bare.pixelColor(x, y));
+                            if (std::abs(l - under) > std::abs(text - plate))
+                                std::tie(text, plate) = std::make_pair(l, under);
+                        }
+                    double& worst = isDimmed ? dimmed : open;
+                    worst = std::min(worst, (std::max(text, plate) + 0.05) / (std::min(text, plate) + 0.05));
+                };
+                for (int x = 0; x < 20; ++x)
+                    for (int k = 0; k < 2; ++k)
+                        measure(QRect(110 + 24 * x, 110 - 20 * k - 23, 24, 21), x == 5);
+                for (int y = 0; y < 15; ++y)
+                    for (int k = 0; k < 3; ++k)
+                        measure(QRect(110 - 20 * (k + 1), 110 + 24 * y + 2, 20, 21), y == 5);
+                figures += QStringLiteral(", %1 %2:1 (dimmed %3:1)")
+                               .arg(highContrast ? "high contrast" : "standard")
+                               .arg(open, 0, 'f', 1)
+                               .arg(dimmed, 0, 'f', 1);
+                if (highContrast) {
+                    QVERIFY2(open >= 7 && dimmed >= 3 && dimmed < open / 2, qPrintable(figures));
+                    QCOMPARE(scene.panel.image.pixelColor(300, 60).alpha(), 255);
+                }
+            }
+            qInfo().noquote() << figures;
+        }
+    }
+
+    void infoTextFitsItsBoxAtEverySize()
+    {
+        // The smallest box (90 x 90) with the longest texts, in windows from the smallest the
+        // game allows to very large.
+        Scene scene(BoardLook::standard(), 0);
+        scene.clues.columnClues.assign(20, {});
+        scene.clues.rowClues.assign(15, {});
+        scene.frame.modeText = "Beginner";
+        scene.frame.timeText = "100000";
+        scene.frame.faultsText = "999";
+        for (QSize window : {QSize(400, 400), QSize(800, 600), QSize(3000, 700), QSize(450, 1400)}) {
+            const ViewTransform view
+                = ViewTransform::fit(scene.panel.image.size(), window.width(), window.height(), 21);
+            scene.frame.scale = view.scale;
+            scene.frame.offsetX = view.offsetX;
+            scene.frame.offsetY = view.offsetY;
+            const auto [text, bare] = scene.render(window);
+            QRect ink;
+            for (int y = 0; y < window.height(); ++y)
+                for (int x = 0; x < window.width(); ++x)
+                    if (text.pixel(x, y) != bare.pixel(x, y))
+                        ink |= QRect(x, y, 1, 1);
+            const QRectF inside(
+                view.offsetX + 21 * view.scale, view.offsetY + 21 * view.scale, 88 * view.scale, 88 * view.scale);
+            // Inside, and shrunk no more than needed: the widest line spans most of the room.
+            QVERIFY(inside.contains(QRectF(ink)) && ink.width() > 70 * view.scale);
+        }
+    }
+};
+
+QTEST_MAIN(BoardLookTest)
+#include "test_board_look.moc"
