@@ -1,0 +1,53 @@
+# Shared by the real-window tests: finding the game's windows under Xvfb without a window
+# manager, answering its boxes, and where the cells of a 5x5 board are in an 800 x 600 window.
+# Sourced; expects game_pid to name the running game, if any.
+
+fail() {
+    echo "FAIL: $*"
+    [ -n "${game_pid:-}" ] && kill "$game_pid" 2>/dev/null
+    exit 1
+}
+calc() { awk "BEGIN { printf \"%d\", $1 }"; }
+wait_for() {
+    for _ in $(seq 100); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# The board is the 800 x 600 window titled "Tessarin"; a box with that title is a question.
+windows() {
+    for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+        echo "$id $(xdotool getwindowgeometry "$id" 2>/dev/null | sed -n 's/.*Geometry: //p')"
+    done
+}
+main_window() { windows '^Tessarin$' | sed -n 's/ 800x600$//p' | head -1; }
+main_window_open() { [ -n "$(main_window)" ]; }
+question_window() { windows '^Tessarin$' | grep -v ' 800x600$' | cut -d' ' -f1 | head -1; }
+question_open() { [ -n "$(question_window)" ]; }
+question_closed() { ! question_open; }
+fatal_error() { windows '^Fatal Error$' | cut -d' ' -f1 | head -1; }
+# Without a window manager keys go to the focused window, so focus the box itself first.
+press_in() { # WINDOW KEY
+    xdotool windowfocus --sync "$1" 2>/dev/null || true
+    xdotool key "$2"
+}
+answer() { # KEY WHAT: Return takes the default (Yes, OK), Escape says No
+    wait_for question_open || fail "$2 was not asked"
+    press_in "$(question_window)" "$1"
+    wait_for question_closed || fail "$2 stayed open"
+}
+
+# A 5 x 5 board has four clue slots each way, so its cells start at board pixel 110; the
+# 260-pixel scene is scaled to the height below the menu bar and centred across.
+menu=19
+scale=$(awk "BEGIN { print (600 - $menu) / 260 }")
+offset_x=$(calc "(800 - 260 * $scale) / 2")
+cell_x() { calc "$offset_x + (122 + 24 * $1) * $scale"; }
+cell_y() { calc "$menu + (122 + 24 * $1) * $scale"; }
+# A checksum of the pixels of a square of cells: COLUMN ROW [CELLS]
+cells_now() {
+    size=$(calc "24 * ${3:-1} * $scale")
+    import -window root -crop "${size}x${size}+$(cell_x "($1 - 0.5)")+$(cell_y "($2 - 0.5)")" rgb:- | md5sum
+}
