@@ -1,6 +1,7 @@
 #include "WindowDriver.h"
 
 #include "HelpBrowser.h"
+#include "HelpWindows.h"
 #include "ui_HelpBrowser.h"
 #include "ui_MainWindow.h"
 
@@ -10,15 +11,6 @@
 #include <QtTest>
 
 namespace {
-
-QList<HelpBrowser*> helpWindows()
-{
-    QList<HelpBrowser*> windows;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* help = qobject_cast<HelpBrowser*>(widget); help && help->isVisible())
-            windows << help;
-    return windows;
-}
 
 void closeHelpWindows()
 {

@@ -3,6 +3,7 @@
 #include "About.h"
 #include "AssetFolder.h"
 #include "HelpBrowser.h"
+#include "HelpWindows.h"
 #include "ui_HelpBrowser.h"
 #include "ui_MainWindow.h"
 
@@ -11,19 +12,6 @@
 #include <QtTest>
 
 #include <optional>
-
-namespace {
-
-QList<HelpBrowser*> helpWindows()
-{
-    QList<HelpBrowser*> windows;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* help = qobject_cast<HelpBrowser*>(widget); help && help->isVisible())
-            windows << help;
-    return windows;
-}
-
-} // namespace
 
 // The game started away from its own folder, as a desktop launcher starts it: the working
 // folder is an empty home, and the assets are in a system data folder or nowhere.

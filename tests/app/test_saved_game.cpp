@@ -1,5 +1,6 @@
 #include "WindowDriver.h"
 
+#include "GeneratedPuzzle.h"
 #include "LineNotation.h"
 #include "ResumableGame.h"
 #include "SavedGame.h"
@@ -25,12 +26,9 @@ QByteArray bigEndian(std::initializer_list<int> values)
 
 SavedGame generatedGame(unsigned seed, int columns, int rows)
 {
-    std::srand(seed);
-    PuzzleGrid board, solution;
-    ClueSet clues;
-    PuzzleGenerator generator;
-    generator.startGeneration(board, clues, columns, rows);
-    while (!generator.generationStep(board, solution, clues)) { }
+    const GeneratedPuzzle puzzle(seed, columns, rows);
+    const PuzzleGrid& solution = puzzle.solution;
+    const ClueSet& clues = puzzle.clues;
     SavedGame game;
     game.mode = Normal;
     game.columns = columns;

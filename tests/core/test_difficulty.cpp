@@ -1,3 +1,4 @@
+#include "GeneratedPuzzle.h"
 #include "LineNotation.h"
 
 #include "CellState.h"
@@ -40,16 +41,6 @@ bool solvesWith(int highest, const ClueSet& puzzle)
     return clues.allSatisfied();
 }
 
-ClueSet generated(unsigned seed, int columns, int rows)
-{
-    std::srand(seed);
-    PuzzleGrid board, solution;
-    ClueSet clues;
-    PuzzleGenerator generator;
-    generator.startGeneration(board, clues, columns, rows);
-    while (!generator.generationStep(board, solution, clues)) { }
-    return clues;
-}
 
 } // namespace
 
@@ -63,7 +54,7 @@ private slots:
         QSet<int> grades;
         for (const auto& size : {std::pair(5, 5), {10, 10}, {15, 15}, {20, 15}}) {
             for (unsigned seed = 1; seed <= 15; ++seed) {
-                const ClueSet clues = generated(seed, size.first, size.second);
+                const ClueSet clues = GeneratedPuzzle(seed, size.first, size.second).clues;
                 const Difficulty difficulty = gradePuzzle(clues);
                 const int hardest = difficulty.hardestTechnique;
                 QVERIFY(hardest >= LineSolver::Boxes && hardest <= LineSolver::Fill);

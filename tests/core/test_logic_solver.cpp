@@ -1,5 +1,6 @@
 // solve() is compared step by step with a plain reference elsewhere; here it is checked
 // against the pictures themselves, and so is the hint step.
+#include "GeneratedPuzzle.h"
 #include "LineNotation.h"
 
 #include "CellState.h"
@@ -148,12 +149,11 @@ private slots:
         int hintsChecked = 0;
         for (const auto& size : sizes) {
             for (unsigned seed = 1; seed <= 12; ++seed) {
-                std::srand(seed);
-                PuzzleGrid board, solution;
-                ClueSet clues;
-                PuzzleGenerator generator;
-                generator.startGeneration(board, clues, size[0], size[1]);
-                while (!generator.generationStep(board, solution, clues)) { }
+                GeneratedPuzzle puzzle(seed, size[0], size[1]);
+                const PuzzleGrid& solution = puzzle.solution;
+                ClueSet& clues = puzzle.clues;
+                PuzzleGrid board;
+                board.resize(size[0], size[1]);
                 for (int revealPercent = 0; revealPercent < 100; revealPercent += 5) {
                     for (int x = 0; x < board.width; ++x)
                         for (int y = 0; y < board.height; ++y)

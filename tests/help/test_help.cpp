@@ -2,6 +2,7 @@
 #include "ClueSet.h"
 #include "GameFolderMark.h"
 #include "HelpBrowser.h"
+#include "HelpWindows.h"
 #include "LineSolver.h"
 #include "ui_About.h"
 #include "ui_HelpBrowser.h"
@@ -52,15 +53,6 @@ bool onScreen(QWidget* window)
     window->show();
     window->activateWindow();
     return QTest::qWaitForWindowActive(window);
-}
-
-QList<HelpBrowser*> helpWindows()
-{
-    QList<HelpBrowser*> windows;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* help = qobject_cast<HelpBrowser*>(widget); help && help->isVisible())
-            windows << help;
-    return windows;
 }
 
 } // namespace
