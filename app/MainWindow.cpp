@@ -12,10 +12,12 @@
 #include "SoundBank.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QPixmapCache>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -37,6 +39,12 @@ MainWindow::MainWindow(QWidget* parent)
     techniqueNames = {"", "Boxes", "Complete", "Mercury", "Glue", "Punctuate", "Gap", "Fill"};
 
     ui->setupUi(this);
+    // Help windows show the application's icon, so all share this one. Each icon object
+    // leaves scaled copies of its own in Qt's pixmap cache: one loaded per help window, like
+    // the standard button icons of every message box, filled the cache (10 MB) a little more
+    // each time. Icons and small style pieces are all it holds here, so 2 MB is plenty.
+    QApplication::setWindowIcon(windowIcon());
+    QPixmapCache::setCacheLimit(2 * 1024);
     createActionGroups();
     connectActions();
     LoadSettings();

@@ -11,6 +11,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -24,8 +25,8 @@ using SceneGeometry::clueStep;
 // touching slots, so a condensed one stops 5 pixels short of the next slot (or of the grid),
 // clearly more than the space between its own two digits.
 constexpr int columnClueInset = 5;
-constexpr qreal columnClueRoom = cellPitch - columnClueInset - 2;
-constexpr qreal rowClueRoom = clueStep - 5;
+constexpr qreal columnClueReach = cellPitch - columnClueInset - 2;
+constexpr qreal rowClueReach = clueStep - 5;
 // The info text keeps this far inside its box.
 constexpr int infoPadding = 3;
 
@@ -77,6 +78,18 @@ FramePainter::FramePainter()
     clueFont_.setWeight(QFont::Bold);
     for (int value = 0; value < int(clueInkRights_.size()); ++value)
         clueInkRights_[value] = QFontMetricsF(clueFont_).tightBoundingRect(QString::number(value)).right();
+    columnRoom_ = roomFor(columnClueReach);
+    rowRoom_ = roomFor(rowClueReach);
+}
+
+// Every number too wide for the room is condensed by the same factor, the one the widest
+// needs. Text drawn under a new transform gets glyph caches of its own, and the GL engine
+// keeps only four per font: a factor per number made every frame of a board with several
+// two-digit clues upload its glyphs afresh, and the GL driver's memory grew with it.
+FramePainter::ClueRoom FramePainter::roomFor(qreal reach) const
+{
+    const qreal widest = *std::max_element(clueInkRights_.begin(), clueInkRights_.end());
+    return {reach, std::min(1.0, reach / widest)};
 }
 
 qreal FramePainter::clueInkRight(int value) const
@@ -137,7 +150,7 @@ void FramePainter::paintClues(QPainter& painter, const ClueSet& clues, qreal opa
             painter.setPen(clueColour(dimmed(clues, false, x, k, list[k]), x == clues.hoverColumn, clues, look_, opacity));
             paintClueNumber(painter,
                 QPoint(clues.originX + cellPitch * x + columnClueInset, clues.originY - 5 - clueStep * k),
-                std::abs(list[k]), columnClueRoom);
+                std::abs(list[k]), columnRoom_);
         }
     }
     for (int y = 0; y < int(clues.rowClues.size()); ++y) {
@@ -146,16 +159,15 @@ void FramePainter::paintClues(QPainter& painter, const ClueSet& clues, qreal opa
             painter.setPen(clueColour(dimmed(clues, true, y, k, list[k]), y == clues.hoverRow, clues, look_, opacity));
             paintClueNumber(painter,
                 QPoint(clues.originX - clueStep - clueStep * k, clues.originY + cellPitch * y + 20), std::abs(list[k]),
-                rowClueRoom);
+                rowRoom_);
         }
     }
 }
 
-void FramePainter::paintClueNumber(QPainter& painter, QPoint start, int value, qreal room) const
+void FramePainter::paintClueNumber(QPainter& painter, QPoint start, int value, const ClueRoom& room) const
 {
     const QString text = QString::number(value);
-    const qreal inkRight = clueInkRight(value);
-    if (inkRight <= room) {
+    if (clueInkRight(value) <= room.reach) {
         painter.drawText(start, text);
         return;
     }
@@ -163,7 +175,7 @@ void FramePainter::paintClueNumber(QPainter& painter, QPoint start, int value, q
     // still lines up with the "3" beside it.
     painter.save();
     painter.translate(start);
-    painter.scale(room / inkRight, 1);
+    painter.scale(room.squeeze, 1);
     painter.drawText(QPoint(0, 0), text);
     painter.restore();
 }

@@ -38,9 +38,14 @@ private:
     void paintFaultMark(QPainter& painter, const Frame& frame) const;
     void paintHintOverlay(QPainter& painter, QSize windowSize, const Frame& frame) const;
     void paintMessage(QPainter& painter, QSize windowSize, const Frame& frame, const QString& text) const;
-    // Draws the number from its start point, condensed across when it would reach further
-    // than room board pixels.
-    void paintClueNumber(QPainter& painter, QPoint start, int value, qreal room) const;
+    // How far a clue number may reach from its start, in board pixels, and how much a number
+    // that would reach further is condensed across.
+    struct ClueRoom {
+        qreal reach;
+        qreal squeeze;
+    };
+    ClueRoom roomFor(qreal reach) const;
+    void paintClueNumber(QPainter& painter, QPoint start, int value, const ClueRoom& room) const;
     // Where a number drawn from a point ends, in board pixels right of that point.
     qreal clueInkRight(int value) const;
 
@@ -48,5 +53,7 @@ private:
     QFont clueFont_;
     // clueInkRight of the numbers a board can show, measured once.
     std::array<qreal, 21> clueInkRights_;
+    ClueRoom columnRoom_;
+    ClueRoom rowRoom_;
     BoardLook look_ = BoardLook::standard();
 };

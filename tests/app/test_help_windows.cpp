@@ -47,8 +47,12 @@ void HelpWindowsTest::eachPlaceOpensItsPage()
     w.answer = true;
     w->MenuNewGame();
     QStringList pages;
-    for (HelpBrowser* help : helpWindows())
+    for (HelpBrowser* help : helpWindows()) {
         pages << help->ui->textBrowser->source().fileName();
+        // The game's one icon, not a copy loaded per window that Qt would cache anew each time.
+        QVERIFY(!help->windowIcon().isNull());
+        QCOMPARE(help->windowIcon().cacheKey(), w->windowIcon().cacheKey());
+    }
     pages.sort();
     QCOMPARE(pages, QStringList({"howtoplay.html", "howtoplay.html", "index.html"}));
     closeHelpWindows();

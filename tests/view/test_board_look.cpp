@@ -4,6 +4,7 @@
 #include "FramePainter.h"
 #include "ViewTransform.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <QtTest>
 
@@ -65,6 +66,44 @@ struct Scene {
 
 const char* const backgroundNames[] = {"Wood", "Leaves", "Grass", "Water"};
 
+// A device that draws nothing and notes the transform of each text drawn on it, as a GL
+// surface's engine sees it when choosing a glyph cache.
+class TextTransforms : public QPaintDevice, public QPaintEngine {
+public:
+    TextTransforms()
+        : QPaintEngine(AllFeatures)
+    {
+    }
+    QList<QTransform> seen;
+
+    QPaintEngine* paintEngine() const override { return const_cast<TextTransforms*>(this); }
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return 96;
+        case PdmDepth: return 32;
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return int(devicePixelRatioFScale());
+        default: return 1000;
+        }
+    }
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPath(const QPainterPath&) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawTextItem(const QPointF&, const QTextItem&) override
+    {
+        // Where a text goes does not matter to its glyphs, only how it is scaled or turned.
+        const QTransform& t = painter()->transform();
+        const QTransform shape(t.m11(), t.m12(), t.m21(), t.m22(), 0, 0);
+        if (!seen.contains(shape))
+            seen.append(shape);
+    }
+    Type type() const override { return User; }
+};
+
 } // namespace
 
 class BoardLookTest : public QObject {
@@ -96,6 +135,18 @@ private slots:
                 QVERIFY(clued != bare);
             }
         }
+    }
+
+    void condensedNumbersShareOneWidthPerRoom()
+    {
+        // Every glyph cache the GL engine keeps for a font serves one transform, and it keeps
+        // four: the clues of a board must need no more, or every frame uploads its glyphs anew.
+        // Here: plain numbers, and one width each for the two-digit column and row numbers.
+        Scene scene(BoardLook::standard(), 0);
+        TextTransforms device;
+        QPainter painter(&device);
+        scene.painter.paintClues(painter, scene.clues, 1.0);
+        QCOMPARE(device.seen.size(), 3);
     }
 
     void highContrastNumbersReadOnEveryBackground()
