@@ -16,8 +16,8 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QPainter>
-#include <QResizeEvent>
 #include <QPixmapCache>
+#include <QResizeEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 
