@@ -4,28 +4,11 @@
 #include "About.h"
 #include "HelpBrowser.h"
 #include "HighScores.h"
+#include "ProcessMemory.h"
 #include "Prompt.h"
 #include "ui_MainWindow.h"
 
 #include <QActionGroup>
-
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-
-namespace {
-
-// Boards, boxes and help pages of every size come and go over hours of play and leave holes
-// in the heap, and freed pages inside it stay resident until handed back. A new game is a
-// pause the player expects, so the few milliseconds that takes are spent there.
-void handBackFreedMemory()
-{
-#ifdef __GLIBC__
-    malloc_trim(0);
-#endif
-}
-
-} // namespace
 
 int MainWindow::checkedSizeIndex() const
 {
@@ -54,6 +37,7 @@ void MainWindow::MenuNewGame()
 
 void MainWindow::StartNewGame(int newColumns, int newRows, int newMode)
 {
+    // The player expects a new game to take a moment.
     handBackFreedMemory();
     columns = newColumns;
     rows = newRows;

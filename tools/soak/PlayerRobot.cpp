@@ -22,20 +22,31 @@ PlayerRobot::PlayerRobot(MainWindow& window, Watchdog& watchdog, quint32 seed)
 {
     connect(&actTimer_, &QTimer::timeout, this, &PlayerRobot::act);
     connect(&answerTimer_, &QTimer::timeout, this, &PlayerRobot::answerOpenBox);
+    connect(&sampleTimer_, &QTimer::timeout, this, [this] {
+        if (rest_ == Rest::None)
+            rest_ = Rest::Closing;
+    });
 }
 
-void PlayerRobot::start(int stepMs)
+void PlayerRobot::start(int stepMs, int sampleSeconds)
 {
     actTimer_.start(stepMs);
     answerTimer_.start(stepMs);
+    sampleTimer_.start(sampleSeconds * 1000);
+}
+
+void PlayerRobot::finish()
+{
+    finishing_ = true;
 }
 
 void PlayerRobot::answerOpenBox()
 {
     watchdog_.setPlaying(window_.state == Playing && window_.clock.isValid());
     QWidget* modal = QApplication::activeModalWidget();
-    // Left open for a moment, as a player reads it; the game ticks on behind it.
-    if (!modal || chance(4) != 0)
+    // Left open for a moment, as a player reads it; the game ticks on behind it. A player
+    // about to rest or leave closes it at once.
+    if (!modal || (rest_ == Rest::None && !finishing_ && chance(4) != 0))
         return;
     ++counts_.boxes;
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
@@ -60,6 +71,19 @@ void PlayerRobot::act()
 {
     if (QApplication::activeModalWidget())
         return;
+    // Closed only from here, with no box open: a window closed under a box's own event loop
+    // leaves that box as the last window, and hiding it does not end the application.
+    if (finishing_) {
+        actTimer_.stop();
+        sampleTimer_.stop();
+        window_.close();
+        QApplication::quit();
+        return;
+    }
+    if (rest_ != Rest::None) {
+        rest();
+        return;
+    }
     if (window_.state == Paused)
         comeBackFromPause();
     if (window_.state != Playing)
@@ -92,6 +116,40 @@ void PlayerRobot::act()
         startNextGame();
     else
         toggleSomething();
+}
+
+// The memory a game holds at a random moment says more about what happens to be open than
+// about growth: every box and help window maps an X image of its own, and each board size
+// holds a different amount. So a sample is taken at rest: nothing open but the window, a
+// fresh 10x10 Normal game, and a second of ticks behind it.
+void PlayerRobot::rest()
+{
+    switch (rest_) {
+    case Rest::Closing:
+        CloseHelpWindows();
+        if (window_.state == Paused)
+            key(Qt::Key_P);
+        if (window_.state != Playing)
+            return; // a win, a dissolve or a puzzle in the making ends first
+        window_.ui->action10x10->trigger();
+        window_.ui->actionNormal->trigger();
+        window_.ui->actionNew_Game->trigger();
+        rest_ = Rest::Starting;
+        return;
+    case Rest::Starting:
+        if (window_.state == Playing) {
+            settling_.start();
+            rest_ = Rest::Settling;
+        }
+        return;
+    case Rest::Settling:
+        if (settling_.elapsed() >= 1000) {
+            watchdog_.sample();
+            rest_ = Rest::None;
+        }
+        return;
+    case Rest::None: return;
+    }
 }
 
 void PlayerRobot::pause()

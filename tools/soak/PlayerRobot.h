@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QRandomGenerator>
 #include <QTimer>
@@ -10,6 +11,7 @@ class Watchdog;
 // A restless player: every few milliseconds it does one thing a player can do to the real
 // window through real Qt events (clicks, drags, keys, menu entries), answers whatever box is
 // open, and now and then plays the right cell so that puzzles of every size and mode get won.
+// At a fixed interval it rests and has the watchdog take the resident size.
 class PlayerRobot : public QObject {
     Q_OBJECT
 
@@ -28,12 +30,15 @@ public:
 
     PlayerRobot(MainWindow& window, Watchdog& watchdog, quint32 seed);
 
-    void start(int stepMs);
+    void start(int stepMs, int sampleSeconds);
+    // Closes the window as soon as nothing is open over it, and ends the application.
+    void finish();
     const Counts& counts() const { return counts_; }
 
 private:
     void answerOpenBox();
     void act();
+    void rest();
     void pause();
     void comeBackFromPause();
     void clickCell(Qt::MouseButton button, int x, int y);
@@ -52,6 +57,11 @@ private:
     // opens a box waits inside the box's event loop until the other timer answers it.
     QTimer actTimer_;
     QTimer answerTimer_;
+    QTimer sampleTimer_;
+    // Where a rest has got to; None while playing.
+    enum class Rest { None, Closing, Starting, Settling } rest_ = Rest::None;
+    bool finishing_ = false;
+    QElapsedTimer settling_;
     Counts counts_;
     int nextSize_ = 0;
 };

@@ -1,14 +1,13 @@
 #include "Watchdog.h"
 
+#include "ProcessMemory.h"
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <unistd.h>
 
-Watchdog::Watchdog(int sampleSeconds, int hangLimitMs)
-    : sampleSeconds_(sampleSeconds)
-    , hangLimitMs_(hangLimitMs)
+Watchdog::Watchdog(int hangLimitMs)
+    : hangLimitMs_(hangLimitMs)
     , startMs_(nowMs())
     , lastPaintMs_(nowMs())
     , thread_([this] { run(); })
@@ -41,6 +40,20 @@ void Watchdog::setPlaying(bool playing)
     playing_ = playing;
 }
 
+void Watchdog::sample()
+{
+    const int second = int((nowMs() - startMs_) / 1000);
+    const long resident = residentKb();
+    handBackFreedMemory();
+    const Sample taken {second, resident, residentKb()};
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        samples_.push_back(taken);
+    }
+    std::printf("%6d s  %8ld kB resident, %8ld kB held\n", taken.second, taken.residentKb, taken.heldKb);
+    std::fflush(stdout);
+}
+
 std::vector<Watchdog::Sample> Watchdog::samples() const
 {
     std::lock_guard<std::mutex> lock(mutex_);
@@ -52,14 +65,6 @@ int Watchdog::longestPaintGapMs() const
     return longestGapMs_;
 }
 
-long Watchdog::residentKb()
-{
-    long pages = 0, resident = 0;
-    std::ifstream statm("/proc/self/statm");
-    statm >> pages >> resident;
-    return resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
-
 long Watchdog::nowMs()
 {
     using namespace std::chrono;
@@ -69,15 +74,8 @@ long Watchdog::nowMs()
 void Watchdog::run()
 {
     std::unique_lock<std::mutex> lock(mutex_);
-    long nextSampleMs = startMs_;
     while (!stopping_) {
         const long now = nowMs();
-        if (now >= nextSampleMs) {
-            samples_.push_back({int((now - startMs_) / 1000), residentKb()});
-            std::printf("%6d s  %8ld kB resident\n", samples_.back().second, samples_.back().residentKb);
-            std::fflush(stdout);
-            nextSampleMs += 1000L * sampleSeconds_;
-        }
         const long gap = now - lastPaintMs_;
         if (playing_ && gap > hangLimitMs_) {
             // The game's thread is stuck; nothing it owns can be trusted, so leave at once.

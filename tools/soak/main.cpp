@@ -80,15 +80,16 @@ int main(int argc, char** argv)
 {
     Options options;
     if (!parse(argc, argv, options)) {
-        std::fprintf(stderr, "usage: tessarin-soak [--seconds N] [--sample-seconds N] [--warmup-seconds N] "
-                             "[--max-growth-kb N] [--seed N]\n");
+        std::fprintf(stderr,
+            "usage: tessarin-soak [--seconds N] [--sample-seconds N] [--warmup-seconds N] "
+            "[--max-growth-kb N] [--seed N]\n");
         return 2;
     }
     for (int signal : {SIGSEGV, SIGABRT, SIGBUS, SIGFPE, SIGILL})
         std::signal(signal, reportCrash);
 
     QApplication application(argc, argv);
-    Watchdog watchdog(options.sampleSeconds, 5000);
+    Watchdog watchdog(5000);
     int result = 0;
     PlayerRobot::Counts counts;
     {
@@ -96,8 +97,8 @@ int main(int argc, char** argv)
         PaintCounter paintCounter(watchdog);
         window.drawingSurface()->installEventFilter(&paintCounter);
         PlayerRobot robot(window, watchdog, options.seed);
-        robot.start(15);
-        QTimer::singleShot(options.seconds * 1000, &window, [&window] { window.close(); });
+        robot.start(15, options.sampleSeconds);
+        QTimer::singleShot(options.seconds * 1000, &robot, &PlayerRobot::finish);
         window.StartUp();
         application.exec();
         counts = robot.counts();
@@ -108,13 +109,14 @@ int main(int argc, char** argv)
                 "%d boxes answered, %d menu entries; longest repaint gap while playing %d ms\n",
         options.seconds, counts.clicks, counts.drags, counts.hints, counts.undos, counts.pauses, counts.newGames,
         counts.wins, counts.boxes, counts.toggles, watchdog.longestPaintGapMs());
-    // A single sample may catch a help window or a box open; the median of a few shows where
-    // memory settles. Growth is judged between the first and the last few after warm-up.
+    // Growth is judged on what the game holds at rest, between the first and the last few
+    // samples after warm-up; the median of a few stands for where memory stays, as the
+    // game's own data still differs a little from one rest to the next.
     std::vector<long> settled;
     for (const auto& sample : samples)
         if (sample.second >= options.warmupSeconds)
-            settled.push_back(sample.residentKb);
-    const std::size_t few = std::min<std::size_t>(5, settled.size() / 2);
+            settled.push_back(sample.heldKb);
+    const std::size_t few = std::min<std::size_t>(10, settled.size() / 2);
     if (few > 0) {
         const auto median = [](std::vector<long> values) {
             std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
@@ -122,8 +124,8 @@ int main(int argc, char** argv)
         };
         const long before = median({settled.begin(), settled.begin() + few});
         const long after = median({settled.end() - few, settled.end()});
-        std::printf("resident after warm-up (median of %zu samples): %ld kB at first, %ld kB at last: %+ld kB\n",
-            few, before, after, after - before);
+        std::printf("held after warm-up (median of %zu samples): %ld kB at first, %ld kB at last: %+ld kB\n", few,
+            before, after, after - before);
         if (options.maxGrowthKb >= 0 && after - before > options.maxGrowthKb) {
             std::printf("MEMORY: grew %ld kB after warm-up, more than %ld kB\n", after - before, options.maxGrowthKb);
             result = 1;
