@@ -6,16 +6,6 @@
 #include <cstring>
 #include <vector>
 
-namespace {
-
-// Keeps the compiler from leaving out a block that is written and freed but never read.
-void keep(char* block)
-{
-    asm volatile("" : : "g"(block) : "memory");
-}
-
-} // namespace
-
 class TestProcessMemory : public QObject {
     Q_OBJECT
 
@@ -28,6 +18,8 @@ void TestProcessMemory::freedPagesInsideTheHeapLeaveTheProcess()
 #if !defined(__GLIBC__) || defined(__SANITIZE_ADDRESS__)
     QSKIP("only glibc's own heap hands pages back");
 #else
+    // Keeps the compiler from leaving out a block that is written and freed but never read.
+    const auto keep = [](char* block) { asm volatile("" : : "g"(block) : "memory"); };
     const long empty = residentKb();
     QVERIFY(empty > 0);
     // 32 MB of small blocks, freed under one still in use: free() alone cannot shrink the
