@@ -120,8 +120,8 @@ void PlayerRobot::act()
 
 // The memory a game holds at a random moment says more about what happens to be open than
 // about growth: every box and help window maps an X image of its own, and each board size
-// holds a different amount. So a sample is taken at rest: nothing open but the window, a
-// fresh 10x10 Normal game, and a second of ticks behind it.
+// holds a different amount. So a sample is taken at rest: nothing open but the window, the
+// wood background, no music, a fresh 10x10 Normal game, and a second of ticks behind it.
 void PlayerRobot::rest()
 {
     switch (rest_) {
@@ -131,6 +131,10 @@ void PlayerRobot::rest()
             key(Qt::Key_P);
         if (window_.state != Playing)
             return; // a win, a dissolve or a puzzle in the making ends first
+        // Each background is a picture of its own size, and a playing track holds its decoder.
+        window_.ui->actionWood->trigger();
+        if (window_.ui->actionMusic->isChecked())
+            window_.ui->actionMusic->trigger();
         window_.ui->action10x10->trigger();
         window_.ui->actionNormal->trigger();
         window_.ui->actionNew_Game->trigger();
