@@ -5,6 +5,7 @@
 #include "LineNotation.h"
 #include "ui_MainWindow.h"
 
+#include <QPixmapCache>
 #include <QtTest>
 
 class MainWindowTest : public QObject {
@@ -29,6 +30,7 @@ private slots:
     void boardFinishedWithMarksWins();
     void dissolveTakesOneTickPerCellAndTwoMore();
     void firstTimeQuestionStopsAfterAWin();
+    void newGameDropsCachedPixmaps();
 
 private:
     std::unique_ptr<ScratchGameFolder> folder;
@@ -362,6 +364,19 @@ void MainWindowTest::firstTimeQuestionStopsAfterAWin()
     QVERIFY(!w->newPlayer);
     w->MenuNewGame();
     QCOMPARE(w.asked.size(), 2);
+}
+
+void MainWindowTest::newGameDropsCachedPixmaps()
+{
+    WindowDriver w;
+    w.play(5, 5, Normal);
+    // What a closed box's buttons leave behind: Qt keeps them until the cache is full.
+    QPixmap icon(16, 16);
+    icon.fill(Qt::red);
+    const QPixmapCache::Key left = QPixmapCache::insert(icon);
+    QVERIFY(QPixmapCache::find(left, &icon));
+    w->MenuNewGame();
+    QVERIFY(!QPixmapCache::find(left, &icon));
 }
 
 QTEST_MAIN(MainWindowTest)
