@@ -93,8 +93,7 @@ play_one_click() { # AUDIO_DRIVER
 # Closes through Game > Exit, saying Yes to "Save your game?"; sets told to the number of
 # boxes after it (a failed save or unsaved settings are told in one box each).
 close_and_save() {
-    xdotool mousemove --window "$main" 20 9 click 1
-    sleep 0.3
+    open_game_menu
     xdotool key Up Return
     wait_for question_open || fail "$case_name: not asked to save"
     answered=$(question_window)

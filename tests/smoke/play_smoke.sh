@@ -43,8 +43,7 @@ fi
 . "$(dirname "$0")/real_window.sh"
 game_pid=
 menu_keys() { # open the Game menu, then type the keys
-    xdotool mousemove --window "$main" 20 9 click 1
-    sleep 0.3
+    open_game_menu
     xdotool key "$@"
 }
 started() { main_window_open || [ -n "$(fatal_error)" ]; }

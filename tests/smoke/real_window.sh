@@ -28,6 +28,18 @@ question_window() { windows '^Tessarin$' | grep -v ' 800x600$' | cut -d' ' -f1 |
 question_open() { [ -n "$(question_window)" ]; }
 question_closed() { ! question_open; }
 fatal_error() { windows '^Fatal Error$' | cut -d' ' -f1 | head -1; }
+# An open menu is a window of the game's with no title of its own, only the program's name.
+menu_open() {
+    for id in $(xdotool search --onlyvisible --classname '^tessarin$' 2>/dev/null); do
+        [ "$(xdotool getwindowname "$id" 2>/dev/null)" = tessarin ] && return 0
+    done
+    return 1
+}
+# Keys typed before the menu is up would go to the board, however long a fixed pause.
+open_game_menu() {
+    xdotool mousemove --window "$main" 20 9 click 1
+    wait_for menu_open || fail "the Game menu did not open"
+}
 # Without a window manager keys go to the focused window, so focus the box itself first.
 press_in() { # WINDOW KEY
     xdotool windowfocus --sync "$1" 2>/dev/null || true
