@@ -9,7 +9,6 @@
 #include "ui_MainWindow.h"
 
 #include <QActionGroup>
-#include <QPixmapCache>
 
 int MainWindow::checkedSizeIndex() const
 {
@@ -38,10 +37,7 @@ void MainWindow::MenuNewGame()
 
 void MainWindow::StartNewGame(int newColumns, int newRows, int newMode)
 {
-    // The player expects a new game to take a moment. Every box of the last game left its
-    // buttons' icons in Qt's pixmap cache, under the keys of icon objects now gone, where
-    // they sat until the cache was full; dropped first, their pages are handed back too.
-    QPixmapCache::clear();
+    // The player expects a new game to take a moment.
     handBackFreedMemory();
     columns = newColumns;
     rows = newRows;

@@ -5,6 +5,7 @@
 #include "BoardLook.h"
 #include "GameSettings.h"
 #include "Prompt.h"
+#include "SharedIconStyle.h"
 #include "ViewTransform.h"
 #include "ui_MainWindow.h"
 
@@ -39,11 +40,14 @@ MainWindow::MainWindow(QWidget* parent)
     techniqueNames = {"", "Boxes", "Complete", "Mercury", "Glue", "Punctuate", "Gap", "Fill"};
 
     ui->setupUi(this);
-    // Help windows show the application's icon, so all share this one. Each icon object
-    // leaves scaled copies of its own in Qt's pixmap cache: one loaded per help window, like
-    // the standard button icons of every message box, filled the cache (10 MB) a little more
-    // each time. Icons and small style pieces are all it holds here, so 2 MB is plenty.
+    // Help windows show the application's icon, so all share this one, and every box shares
+    // its buttons' icons with the boxes before it. Each icon object leaves scaled copies of its
+    // own in Qt's pixmap cache: one loaded per help window, like the button icons of every
+    // box, filled the cache (10 MB) a little more each time. Icons and small style pieces are
+    // all it holds here, so 2 MB is plenty.
     QApplication::setWindowIcon(windowIcon());
+    if (!dynamic_cast<SharedIconStyle*>(QApplication::style()))
+        QApplication::setStyle(new SharedIconStyle);
     QPixmapCache::setCacheLimit(2 * 1024);
     createActionGroups();
     connectActions();

@@ -3,6 +3,7 @@
 #include "GameFolderMark.h"
 #include "HighScores.h"
 #include "Prompt.h"
+#include "SharedIconStyle.h"
 #include "WinScreen.h"
 #include "ui_HighScores.h"
 #include "ui_WinScreen.h"
@@ -149,6 +150,28 @@ private slots:
             iniBytes(), "[lastGame]\nlastMode=Normal\nlastSize=10x10\n\n[settings]\nbackground=2\nmusicOn=false\n");
         QCOMPARE(shown(dialog), "Best Time: 999 seconds with 999 faults. Total Wins for This Type: 0.");
         QVERIFY(dialog.isVisible());
+    }
+
+    void standardIconsAreLoadedOncePerDirection()
+    {
+        // Every box asks for its buttons' icons; the same object each time keeps Qt's pixmap
+        // cache from filling with keys of icons long gone.
+        SharedIconStyle style;
+        const QIcon ok = style.standardIcon(QStyle::SP_DialogOkButton);
+        QVERIFY(!ok.isNull());
+        QCOMPARE(style.standardIcon(QStyle::SP_DialogOkButton).cacheKey(), ok.cacheKey());
+        QWidget box;
+        QCOMPARE(style.standardIcon(QStyle::SP_DialogOkButton, nullptr, &box).cacheKey(), ok.cacheKey());
+        QVERIFY(style.standardIcon(QStyle::SP_DialogCancelButton).cacheKey() != ok.cacheKey());
+
+        // A right-to-left window gets its own arrows, not the left-to-right ones kept first.
+        const QIcon back = style.standardIcon(QStyle::SP_ArrowBack);
+        QWidget rightToLeft;
+        rightToLeft.setLayoutDirection(Qt::RightToLeft);
+        const QIcon backRtl = style.standardIcon(QStyle::SP_ArrowBack, nullptr, &rightToLeft);
+        QVERIFY(backRtl.cacheKey() != back.cacheKey());
+        QCOMPARE(style.standardIcon(QStyle::SP_ArrowBack, nullptr, &rightToLeft).cacheKey(), backRtl.cacheKey());
+        QCOMPARE(style.standardIcon(QStyle::SP_ArrowBack).cacheKey(), back.cacheKey());
     }
 };
 
