@@ -39,6 +39,9 @@ void MainWindow::StartNewGame(int newColumns, int newRows, int newMode)
 {
     // The player expects a new game to take a moment.
     handBackFreedMemory();
+    // The player chose another game: a resumed game's file is done with.
+    savedGame.release();
+    ++gameNumber;
     columns = newColumns;
     rows = newRows;
     mode = newMode;
@@ -47,6 +50,8 @@ void MainWindow::StartNewGame(int newColumns, int newRows, int newMode)
     ui->actionMarks->setEnabled(false);
     ui->actionPause->setEnabled(false);
     ui->actionPause->setChecked(false);
+    sizeGroup->setEnabled(true);
+    modeGroup->setEnabled(true);
     // A puzzle made ahead in the last game's spare time starts at the next tick.
     puzzleReady = reserve.take(columns, rows, solution, clues);
     if (!puzzleReady)
@@ -61,12 +66,20 @@ void MainWindow::StartNewGame(int newColumns, int newRows, int newMode)
 
 void MainWindow::MenuMarking()
 {
+    if (!gameInPlay() || mode == Beginner)
+        return;
     ResumeGame();
     applyInputNow();
-    if (!marking)
+    if (!marking) {
         play.startMarking();
-    else
-        play.stopMarking(Prompt::ask(this, "Keep marks?"));
+    } else {
+        const int askedIn = gameNumber;
+        const bool keep = Prompt::ask(this, "Keep marks?");
+        // The answer belongs to the game that asked.
+        if (gameNumber != askedIn)
+            return;
+        play.stopMarking(keep);
+    }
     showMarkingMode();
     needsRepaint = true;
 }
@@ -113,7 +126,7 @@ void MainWindow::refreshUndoEntries()
 
 void MainWindow::MenuHighScore()
 {
-    HighScores dialog(this);
+    HighScores dialog(settingsStore, this);
     dialog.setWindowModality(Qt::WindowModal);
     dialog.SetSelection(checkedSizeIndex(), checkedMode() - Beginner);
     // Both boxes may already stand on the chosen entries, which updates nothing by itself.

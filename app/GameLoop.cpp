@@ -7,11 +7,13 @@
 #include "WinScreen.h"
 #include "ui_MainWindow.h"
 
+#include <QActionGroup>
 #include <QApplication>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 // The tick's period, and the part of it the reserve leaves free so that late timer events
@@ -115,9 +117,9 @@ void MainWindow::playStep()
     if (particlesOn && particles.update())
         needsRepaint = true;
     // Whole seconds; formatted as an integer so that a time of a million seconds or more
-    // still reads back as a number.
-    const QString time
-        = clock.isValid() ? QString::number((clock.elapsed() + carriedMilliseconds) / 1000 + timeOffset) : QString("0");
+    // still reads back as a number. The clock stops at the largest count "auto.sav" holds.
+    const qint64 seconds = clock.isValid() ? (clock.elapsed() + carriedMilliseconds) / 1000 + timeOffset : 0;
+    const QString time = QString::number(std::min<qint64>(seconds, std::numeric_limits<int>::max()));
     const QString faultCount = QString::number(faults);
     if (time != timeText || faultCount != faultsText) {
         timeText = time;
@@ -144,7 +146,15 @@ bool MainWindow::settleBoard()
 void MainWindow::BeginWin()
 {
     state = Celebrating;
-    ui->actionPause->setEnabled(false);
+    // Nothing may act on a game that is over.
+    for (QAction* command : {ui->actionHint, ui->actionMarks, ui->actionPause})
+        command->setEnabled(false);
+    sizeGroup->setEnabled(false);
+    modeGroup->setEnabled(false);
+    // Kept at once: the dissolve takes seconds, and the player may close the window or start
+    // another game meanwhile. A resumed game's file is done with.
+    winRecord = ScoreBook::recordWin(settingsStore, puzzleSizes[sizeIndexOf(columns, rows)].label, mode, timeText, faultsText);
+    savedGame.release();
     sounds->play(SoundBank::Effect::Win, soundOn);
     newPlayer = false;
     // A button still held after the win enters nothing in the next game.
@@ -187,7 +197,7 @@ void MainWindow::clearCell(int x, int y)
     board.changed = true;
 }
 
-// Records the win, then shows the congratulations and the choice of the next game.
+// Shows the congratulations, with the win as it was recorded, and the choice of the next game.
 void MainWindow::FinishGame()
 {
     // The dialog's nested event loop keeps ticking; in this state the ticks do nothing.
@@ -195,12 +205,8 @@ void MainWindow::FinishGame()
     // "class": the game state of the same name hides the dialog type here.
     class WinScreen dialog(this);
     dialog.setWindowModality(Qt::WindowModal);
-    int sizeIndex = 0;
-    while (puzzleSizes[sizeIndex].columns != columns || puzzleSizes[sizeIndex].rows != rows)
-        ++sizeIndex;
-    dialog.SetSelection(sizeIndex, mode - Beginner);
-    const ScoreBook::Record record = ScoreBook::recordWin(puzzleSizes[sizeIndex].label, mode, timeText, faultsText);
-    dialog.SetScores(timeText, faultsText, record.bestTime, record.bestFaults, record.wins);
+    dialog.SetSelection(sizeIndexOf(columns, rows), mode - Beginner);
+    dialog.SetScores(timeText, faultsText, winRecord.bestTime, winRecord.bestFaults, winRecord.wins);
     dialog.SetDifficulty(techniqueNames.value(difficulty.hardestTechnique), difficulty.deductions, difficulty.sweeps);
     if (dialog.exec() == QDialog::Accepted) {
         const PuzzleSize& next = puzzleSizes[dialog.SelectedSize()];

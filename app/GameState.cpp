@@ -26,3 +26,11 @@ int sizeIndexFromLabel(const QString& label)
             return i;
     return -1;
 }
+
+int sizeIndexOf(int columns, int rows)
+{
+    int index = 0;
+    while (puzzleSizes[index].columns != columns || puzzleSizes[index].rows != rows)
+        ++index;
+    return index;
+}

@@ -30,3 +30,5 @@ constexpr PuzzleSize puzzleSizes[]
     = {{5, 5, "5x5"}, {10, 5, "10x5"}, {10, 10, "10x10"}, {15, 10, "15x10"}, {15, 15, "15x15"}, {20, 15, "20x15"}};
 // The index in puzzleSizes of the size with that label, or -1.
 int sizeIndexFromLabel(const QString& label);
+// The index in puzzleSizes of a board of that size, which must be one of them.
+int sizeIndexOf(int columns, int rows);

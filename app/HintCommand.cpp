@@ -9,6 +9,8 @@ using SceneGeometry::cellPitch;
 
 void MainWindow::MenuHint()
 {
+    if (!gameInPlay() || marking)
+        return;
     ResumeGame();
     applyInputNow();
     const Game::Hint hint = play.hint(solver);
@@ -26,10 +28,15 @@ void MainWindow::MenuHint()
         hintShown = true;
         needsRepaint = true;
         const QString& name = techniqueNames[hint.technique];
-        if (Prompt::offerHelp(
-                this, "<p align='center'>These cells are found using the <b>" + name + "</b> technique.</p>"))
+        const int askedIn = gameNumber;
+        const bool help = Prompt::offerHelp(
+            this, "<p align='center'>These cells are found using the <b>" + name + "</b> technique.</p>");
+        if (help)
             OpenHelp("Help//methods.html#" + name);
         hintShown = false;
+        // The box's answer belongs to the game that asked; that game may be gone by now.
+        if (gameNumber != askedIn)
+            return;
         play.acceptHint();
         break;
     }

@@ -28,6 +28,9 @@
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
+    , storage(StorageFolder::choose())
+    , settingsStore(storage.filePath("tessarin.ini"))
+    , savedGame(storage.filePath("auto.sav"))
 {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     // Without assets the game still runs, but says so once rather than once per missing file.
@@ -137,7 +140,7 @@ QAction* MainWindow::modeAction(int gameMode) const
 void MainWindow::LoadSettings()
 {
     // Checking entries from here runs none of their commands.
-    const GameSettings settings = GameSettings::load();
+    const GameSettings settings = GameSettings::load(settingsStore);
     backgroundIndex = settings.background;
     QAction* const backgrounds[] = {ui->actionWood, ui->actionLeaves, ui->actionGrass, ui->actionWater};
     backgrounds[backgroundIndex]->setChecked(true);
@@ -168,7 +171,7 @@ bool MainWindow::SaveSettings()
         settings.lastSize = sizeGroup->checkedAction()->text();
     if (modeGroup->checkedAction())
         settings.lastMode = modeGroup->checkedAction()->text();
-    return settings.save();
+    return settings.save(settingsStore);
 }
 
 void MainWindow::UpdateBackground(QAction* action)

@@ -11,8 +11,13 @@
 #include "ParticleSystem.h"
 #include "PuzzleGenerator.h"
 #include "PuzzleGrid.h"
+#include "Prompt.h"
 #include "PuzzleReserve.h"
 #include "RecordedInput.h"
+#include "SavedGameFile.h"
+#include "ScoreBook.h"
+#include "SettingsStore.h"
+#include "StorageFolder.h"
 
 #include <QElapsedTimer>
 #include <QFont>
@@ -62,13 +67,18 @@ public:
     void FinishGame();
     void FitView(int windowWidth, int windowHeight);
     void LoadSettings();
-    // False when "tessarin.ini" could not be written.
+    // False when "tessarin.ini" could not be written; settingsStore says why.
     bool SaveSettings();
-    // Writes the game in progress to "auto.sav"; false when it could not be written.
-    bool SaveGame();
-    // Resumes the game in "auto.sav"; false, changing nothing, when there is none or it is
-    // damaged.
-    bool LoadGame();
+    // Writes the game in progress to "auto.sav"; false, with why, when it could not be written.
+    bool SaveGame(QString* why = nullptr);
+    // Resumes the game in "auto.sav"; false, changing nothing, with why, when there is none or
+    // it is damaged (and then removed).
+    bool LoadGame(QString* why = nullptr);
+    // Keeps the game in progress and the settings without a box: the session is ending, or
+    // the game was told to stop, and nobody may be there to answer.
+    void SaveWithoutAsking();
+    // The same, then nothing more is written and the game quits, whatever box is open.
+    void Leave();
     // Stops the clock and hides the board; only while Playing.
     void PauseGame();
     // Back to Playing with the clock going on from the paused time; only while Paused.
@@ -79,6 +89,12 @@ public:
     QWidget* drawingSurface() const { return surface; }
 
     Ui::MainWindow* ui;
+    // Where this run keeps its files, chosen once, and the files themselves.
+    StorageFolder storage;
+    SettingsStore settingsStore;
+    SavedGameFile savedGame;
+    // Set once the window has closed or left: the files are final.
+    bool filesSealed = false;
     QActionGroup* sizeGroup;
     QActionGroup* modeGroup;
     QActionGroup* backgroundGroup;
@@ -94,6 +110,11 @@ public:
     int& faults = play.faults;
 
     GameState state = Idle;
+    // Counts the games begun, so that a box's answer reaches only the game that asked.
+    int gameNumber = 0;
+    // The record of this size and mode as the last win left it, kept from the moment the
+    // board was solved for the win screen.
+    ScoreBook::Record winRecord;
     int backgroundIndex = 0;
     bool hintShown = false;
     bool particlesOn = true;
@@ -199,6 +220,12 @@ private:
     void restylePanel();
     // Playing or Paused: a game the player can act on.
     bool gameInPlay() const { return state == Playing || state == Paused; }
+    // A game in play (or asking whether to save) that the player has begun.
+    bool gameStarted() const;
+    // Saves or lets go of the game as the answer to "Save your game?" says; false when the
+    // window must stay open (cancelled, or the save failed and the player was told).
+    bool keepOrLetGo(Prompt::Answer answer);
+    void sealFiles();
     void createPuzzleStep();
     void playStep();
     // Works on the reserve in what is left of a tick of play that began at tickTime.

@@ -4,6 +4,9 @@
 
 #include "ui_MainWindow.h"
 
+#include <algorithm>
+#include <limits>
+
 void MainWindow::MenuPause()
 {
     if (state == Paused)
@@ -30,7 +33,7 @@ void MainWindow::PauseGame()
     // kept too, so that pausing often costs the player nothing and gains nothing.
     if (clock.isValid()) {
         const qint64 played = clock.elapsed() + carriedMilliseconds;
-        timeOffset += static_cast<int>(played / 1000);
+        timeOffset = static_cast<int>(std::min<qint64>(timeOffset + played / 1000, std::numeric_limits<int>::max()));
         carriedMilliseconds = static_cast<int>(played % 1000);
         timeText = QString::number(timeOffset);
     }

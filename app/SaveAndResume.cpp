@@ -1,58 +1,118 @@
-// Closing the window, and the game in progress kept in "auto.sav" until the next start.
+// Closing the window, leaving with nobody there to answer, and the game in progress kept in
+// "auto.sav" until the next start.
 #include "MainWindow.h"
 
 #include "HelpBrowser.h"
 #include "Prompt.h"
 #include "ResumableGame.h"
 #include "SavedGame.h"
-#include "StorageFolder.h"
 #include "ui_MainWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
-#include <QSaveFile>
-
-namespace {
-const char* const savedGameFile = "auto.sav";
-// Far larger than any game this program writes; a bigger file is not read at all.
-const qint64 savedGameLimit = 1 << 20;
-} // namespace
+#include <QDebug>
 
 void MainWindow::StartUp()
 {
     show();
-    const QString saved = StorageFolder::path(savedGameFile);
-    if (!QFile::exists(saved)) {
+    const DurableFile::Reading offered = savedGame.read();
+    if (offered.status != DurableFile::Reading::Status::Read) {
         MenuNewGame();
         return;
     }
-    if (!Prompt::ask(this, "Load game in progress from previous session?") || !LoadGame())
+    // Offered once: declined, it goes, unless another copy of the game saved over it while
+    // the question was open.
+    if (!Prompt::ask(this, "Load game in progress from previous session?")) {
+        savedGame.discard(offered.bytes);
         MenuNewGame();
-    // Offered once, whatever the answer.
-    QFile::remove(saved);
+        return;
+    }
+    QString why;
+    if (!LoadGame(&why)) {
+        Prompt::tell(this, "Your saved game could not be loaded from " + savedGame.path() + ": " + why + ".");
+        MenuNewGame();
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    const bool settingsSaved = SaveSettings();
     // Only a game the player has started is worth keeping; Closing stops input and the
     // clock text while the question is open. A paused game is saved with the paused time.
-    if (gameInPlay() && clock.isValid()) {
+    if (!filesSealed && gameStarted()) {
+        const GameState before = state;
         state = Closing;
-        if (Prompt::ask(this, "Save your game?") && !SaveGame())
-            Prompt::tell(this, "Your game could not be saved to " + StorageFolder::path(savedGameFile) + ".");
+        const Prompt::Answer answer = Prompt::askOrCancel(this, "Save your game?");
+        // Left under the question (the session ended): what that kept stands.
+        if (!filesSealed && !keepOrLetGo(answer)) {
+            state = before;
+            event->ignore();
+            return;
+        }
     }
-    // Said once here rather than at every win, though the scores were lost as well.
-    if (!settingsSaved)
+    // Said once here rather than at every win, though the scores could not be kept either:
+    // they stayed in memory and were tried again with each write since.
+    if (!filesSealed && !SaveSettings())
         Prompt::tell(this,
-            "Your settings and scores could not be saved to " + StorageFolder::settingsPath() + ".");
+            "Your settings and scores could not be saved to " + settingsStore.path() + ": " + settingsStore.failure()
+                + ".");
+    sealFiles();
     // Help windows have no parent, so that modal questions leave them usable; they must not
     // keep the game running once its window is gone.
     CloseHelpWindows();
     event->accept();
 }
 
-bool MainWindow::SaveGame()
+bool MainWindow::keepOrLetGo(Prompt::Answer answer)
+{
+    switch (answer) {
+    case Prompt::Answer::Cancel: return false;
+    case Prompt::Answer::No: savedGame.release(); return true;
+    case Prompt::Answer::Yes: break;
+    }
+    QString why;
+    if (SaveGame(&why))
+        return true;
+    Prompt::tell(this,
+        "Your game could not be saved to " + savedGame.path() + ": " + why
+            + ".\nThe game stays open, so that nothing is lost.");
+    return false;
+}
+
+void MainWindow::SaveWithoutAsking()
+{
+    if (filesSealed)
+        return;
+    // Nobody may be there to read a box: the terminal, if any, is told.
+    QString why;
+    if (gameStarted() && !SaveGame(&why))
+        qWarning().noquote() << "Tessarin: your game could not be saved to" << savedGame.path() + ":" << why;
+    if (!SaveSettings())
+        qWarning().noquote() << "Tessarin: your settings and scores could not be saved to"
+                             << settingsStore.path() + ":" << settingsStore.failure();
+}
+
+void MainWindow::Leave()
+{
+    SaveWithoutAsking();
+    sealFiles();
+    CloseHelpWindows();
+    // Every box still open returns, and nothing it answers can touch the files any more.
+    QApplication::quit();
+}
+
+void MainWindow::sealFiles()
+{
+    filesSealed = true;
+    settingsStore.seal();
+    savedGame.seal();
+}
+
+bool MainWindow::gameStarted() const
+{
+    return (gameInPlay() || state == Closing) && clock.isValid();
+}
+
+bool MainWindow::SaveGame(QString* why)
 {
     SavedGame game;
     game.mode = mode;
@@ -62,29 +122,39 @@ bool MainWindow::SaveGame()
     game.faults = faults;
     game.columnClues = clues.columnClues;
     game.rowClues = clues.rowClues;
-    for (int x = 0; x < board.width; ++x)
-        for (int y = 0; y < board.height; ++y)
-            if (board.cells[x][y] != Blank)
-                game.cells.push_back({x, y, board.cells[x][y]});
-    // Written beside the old file and swapped in only when complete, so a failed save
-    // never destroys a good one.
-    QSaveFile file(StorageFolder::path(savedGameFile));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(game.encode());
-    return file.commit();
+    for (int x = 0; x < board.width; ++x) {
+        for (int y = 0; y < board.height; ++y) {
+            int code = board.cells[x][y];
+            // A hint's cells wait as marks for the player to read its box; the hint is paid
+            // for, so they are kept as cells.
+            if (hintShown && (code == MarkedFilled || code == MarkedCrossed))
+                code -= MarkedFilled - Filled;
+            if (code != Blank)
+                game.cells.push_back({x, y, code});
+        }
+    }
+    return savedGame.write(game.encode(), why);
 }
 
-bool MainWindow::LoadGame()
+bool MainWindow::LoadGame(QString* why)
 {
-    QFile file(StorageFolder::path(savedGameFile));
-    if (!file.open(QIODevice::ReadOnly) || file.size() > savedGameLimit)
+    const DurableFile::Reading file = savedGame.read();
+    if (file.status != DurableFile::Reading::Status::Read) {
+        if (why)
+            *why = file.status == DurableFile::Reading::Status::Missing ? "it is no longer there" : file.error;
         return false;
+    }
     ResumableGame resumed;
-    if (!ResumableGame::read(file.readAll(), solver, resumed))
+    if (!ResumableGame::read(file.bytes, solver, resumed)) {
+        if (why)
+            *why = "it is damaged, and was removed";
+        savedGame.discard(file.bytes);
         return false;
+    }
+    savedGame.adopt(file.bytes);
 
     const SavedGame& game = resumed.saved;
+    ++gameNumber;
     mode = game.mode;
     columns = game.columns;
     rows = game.rows;

@@ -1,6 +1,8 @@
 #include "MainWindow.h"
+#include "StopSignals.h"
 
 #include <QApplication>
+#include <QSessionManager>
 
 int main(int argc, char* argv[])
 {
@@ -10,6 +12,13 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName("tessarin");
     QApplication::setDesktopFileName("org.tessarin.Tessarin");
     MainWindow window;
+    // Whenever the game must end with nobody there to answer, the game in progress is kept
+    // without asking. A logout may yet be cancelled, so then the game only saves and goes on.
+    StopSignals stopSignals;
+    QObject::connect(&stopSignals, &StopSignals::received, &window, &MainWindow::Leave);
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
+        [&window](QSessionManager&) { window.SaveWithoutAsking(); });
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, &window, &MainWindow::Leave);
     window.StartUp();
     return application.exec();
 }

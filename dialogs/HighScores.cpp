@@ -8,9 +8,10 @@
 
 #include <QPushButton>
 
-HighScores::HighScores(QWidget* parent)
+HighScores::HighScores(SettingsStore& scores, QWidget* parent)
     : QDialog(parent)
     , ui(new Ui::HighScores)
+    , scores_(scores)
 {
     ui->setupUi(this);
     // Filled before connecting, so that filling reads no record; the caller asks for the
@@ -35,7 +36,7 @@ void HighScores::SetSelection(int sizeIndex, int modeIndex)
 void HighScores::UpdateHighScore()
 {
     const ScoreBook::Record record
-        = ScoreBook::lookup(ui->sizeComboBox->currentText(), ui->modeComboBox->currentIndex() + 1);
+        = ScoreBook::lookup(scores_, ui->sizeComboBox->currentText(), ui->modeComboBox->currentIndex() + 1);
     ui->highScoreLabel->setText("Best Time: " + ScoreText::sentence(record.bestTime, record.bestFaults));
     ui->winsLabel->setText(ScoreText::wins(record.wins));
 }
@@ -47,6 +48,6 @@ void HighScores::ResetScores(QAbstractButton* button)
         return;
     if (!Prompt::ask(this, "<p align='center'>This will clear all high scores. Proceed?</p>"))
         return;
-    ScoreBook::clearAll();
+    ScoreBook::clearAll(scores_);
     UpdateHighScore();
 }

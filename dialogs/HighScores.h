@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QAbstractButton;
+class SettingsStore;
 namespace Ui {
 class HighScores;
 }
@@ -13,13 +14,17 @@ class HighScores : public QDialog {
     Q_OBJECT
 
 public:
-    explicit HighScores(QWidget* parent = nullptr);
+    // The records are read from, and cleared in, scores.
+    explicit HighScores(SettingsStore& scores, QWidget* parent = nullptr);
     ~HighScores() override;
 
     /* sizeIndex 0..5 in menu order, modeIndex 0..2 (Beginner, Normal, Expert) */
     void SetSelection(int sizeIndex, int modeIndex);
 
     Ui::HighScores* ui;
+
+private:
+    SettingsStore& scores_;
 
 public slots:
     void UpdateHighScore();

@@ -29,8 +29,19 @@ namespace Prompt {
 bool ask(QWidget* parent, const QString& question)
 {
     if (responder())
-        return responder()(question);
+        return responder()(question) == Answer::Yes;
     return show(parent, "Tessarin", question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+Answer askOrCancel(QWidget* parent, const QString& question)
+{
+    if (responder())
+        return responder()(question);
+    switch (show(parent, "Tessarin", question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+    }
 }
 
 void tell(QWidget* parent, const QString& message)
@@ -45,7 +56,7 @@ void tell(QWidget* parent, const QString& message)
 bool offerHelp(QWidget* parent, const QString& message)
 {
     if (responder())
-        return responder()(message);
+        return responder()(message) == Answer::Yes;
     const QPoint offset(100, 100);
     return show(parent, "Tessarin", message, QMessageBox::Ok | QMessageBox::Help, &offset) == QMessageBox::Help;
 }

@@ -11,8 +11,13 @@ class QWidget;
 // window that asks, so other top-level windows (help pages) stay usable.
 namespace Prompt {
 
+enum class Answer { No, Yes, Cancel };
+
 // Yes and No; true on Yes.
 bool ask(QWidget* parent, const QString& question);
+
+// Yes, No and Cancel; Escape and the title bar's close cancel.
+Answer askOrCancel(QWidget* parent, const QString& question);
 
 // OK only.
 void tell(QWidget* parent, const QString& message);
@@ -25,9 +30,9 @@ bool offerHelp(QWidget* parent, const QString& message);
 // is written to standard error as well, after "Fatal Error: ".
 void fatalError(const QString& text);
 
-// Replaces the boxes: each gets the responder's answer (true for Yes or Help; ignored for
-// boxes with OK only). An empty responder restores the boxes.
-using Responder = std::function<bool(const QString& text)>;
+// Replaces the boxes: each gets the responder's answer (Yes for Help; Cancel is No where
+// there is no Cancel; ignored for boxes with OK only). An empty responder restores the boxes.
+using Responder = std::function<Answer(const QString& text)>;
 void setResponder(Responder responder);
 
 } // namespace Prompt

@@ -1,8 +1,7 @@
 #include "GameSettings.h"
 
-#include "StorageFolder.h"
+#include "SettingsStore.h"
 
-#include <QSettings>
 #include <QStringList>
 
 #include <variant>
@@ -41,62 +40,65 @@ const Key keys[] = {
     {"lastGame", "lastMode", &GameSettings::lastMode, Reading::Label, {"Beginner", "Normal", "Expert"}},
 };
 
-QString pathOf(const Key& key)
+// As Qt reads a boolean from text.
+bool flag(const QString& stored)
 {
-    return QString(key.group) + '/' + key.name;
+    const QString text = stored.trimmed().toLower();
+    return !text.isEmpty() && text != "0" && text != "false";
 }
 
-void read(const Key& key, const QVariant& stored, GameSettings& into)
+void read(const Key& key, const QString& stored, GameSettings& into)
 {
     switch (key.reading) {
     case Reading::Index: {
-        const int index = stored.toInt();
-        if (index >= 0 && index < key.choices.size())
+        bool isNumber = false;
+        const int index = stored.toInt(&isNumber);
+        if (isNumber && index >= 0 && index < key.choices.size())
             into.*std::get<int GameSettings::*>(key.field) = index;
         break;
     }
-    case Reading::Switch: into.*std::get<bool GameSettings::*>(key.field) = stored.toString() == "true"; break;
-    case Reading::Flag: into.*std::get<bool GameSettings::*>(key.field) = stored.toBool(); break;
+    case Reading::Switch: into.*std::get<bool GameSettings::*>(key.field) = stored == "true"; break;
+    case Reading::Flag: into.*std::get<bool GameSettings::*>(key.field) = flag(stored); break;
     case Reading::Label:
-        if (key.choices.contains(stored.toString()))
-            into.*std::get<QString GameSettings::*>(key.field) = stored.toString();
+        if (key.choices.contains(stored))
+            into.*std::get<QString GameSettings::*>(key.field) = stored;
         break;
     }
 }
 
-// Switches go to the file as words rather than INI booleans, as the game always kept them.
-QVariant stored(int value)
+// Switches go to the file as words, as the game always kept them.
+QString stored(int value)
 {
-    return value;
+    return QString::number(value);
 }
-QVariant stored(bool value)
+QString stored(bool value)
 {
-    return QString(value ? "true" : "false");
+    return value ? "true" : "false";
 }
-QVariant stored(const QString& value)
+QString stored(const QString& value)
 {
     return value;
 }
 
 } // namespace
 
-GameSettings GameSettings::load()
+GameSettings GameSettings::load(const SettingsStore& store)
 {
     GameSettings settings;
-    const QSettings file(StorageFolder::settingsPath(), QSettings::IniFormat);
+    const IniDocument file = store.read();
     for (const Key& key : keys) {
-        const QVariant value = file.value(pathOf(key));
-        if (value.isValid())
+        const QString value = file.value(key.group, key.name);
+        if (!value.isNull())
             read(key, value, settings);
     }
     return settings;
 }
 
-bool GameSettings::save() const
+bool GameSettings::save(SettingsStore& store) const
 {
-    QSettings file(StorageFolder::settingsPath(), QSettings::IniFormat);
-    for (const Key& key : keys)
-        file.setValue(pathOf(key), std::visit([this](auto field) { return stored(this->*field); }, key.field));
-    file.sync();
-    return file.status() == QSettings::NoError;
+    const GameSettings values = *this;
+    return store.change([values](IniDocument& file) {
+        for (const Key& key : keys)
+            file.setValue(key.group, key.name, std::visit([&](auto field) { return stored(values.*field); }, key.field));
+    });
 }

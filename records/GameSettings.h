@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class SettingsStore;
+
 // The switches and choices kept in "tessarin.ini" between runs, groups "settings" and
 // "lastGame". A missing key keeps its default. A background, size or mode the game does not
 // know also keeps the default, so exactly one of each is always chosen; but a switch that is
@@ -17,8 +19,8 @@ struct GameSettings {
     QString lastSize = "5x5";     // one of the six size labels
     QString lastMode = "Beginner"; // "Beginner", "Normal" or "Expert"
 
-    static GameSettings load();
+    static GameSettings load(const SettingsStore& store);
     // Writes every key; switches as the texts "true" and "false". False when the file could
-    // not be written (it is a folder, say), and then scores cannot be kept either.
-    bool save() const;
+    // not be written (the store says why), and then scores cannot be kept either.
+    bool save(SettingsStore& store) const;
 };

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class SettingsStore;
+
 // The best game and the win count of each size and mode, in "tessarin.ini": groups
 // "bestBeginner", "bestNormal", "bestExpert", keys such as "10x10Time", "10x10Faults",
 // "10x10Wins", all stored as decimal text. A record never won reads as 999 seconds with 999
@@ -15,14 +17,15 @@ struct Record {
 };
 
 // sizeLabel is "5x5" ... "20x15"; mode is 1 Beginner, 2 Normal, 3 Expert.
-Record lookup(const QString& sizeLabel, int mode);
+Record lookup(const SettingsStore& store, const QString& sizeLabel, int mode);
 
 // Counts a win of time and faults (decimal texts, as the board shows them) and keeps it as
 // the best when it has fewer faults, or as many faults in less time. Returns the record as
-// it now stands.
-Record recordWin(const QString& sizeLabel, int mode, const QString& time, const QString& faults);
+// it now stands, even when the file could not be written (the store then keeps the win and
+// says why).
+Record recordWin(SettingsStore& store, const QString& sizeLabel, int mode, const QString& time, const QString& faults);
 
 // Forgets every record of every size and mode; settings stay.
-void clearAll();
+void clearAll(SettingsStore& store);
 
 } // namespace ScoreBook

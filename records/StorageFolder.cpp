@@ -1,6 +1,7 @@
 #include "StorageFolder.h"
 
 #include "AssetFolder.h"
+#include "DurableFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 namespace {
 
 const char* const settingsFile = "tessarin.ini";
+constexpr qint64 settingsLimit = 1 << 20;
 
 // Permission bits say nothing when running as root, and a deleted working folder or a
 // read-only mount still looks fine from outside, so the only reliable answer is a real write.
@@ -19,11 +21,6 @@ bool workingFolderTakesFiles()
     return probe.open();
 }
 
-bool inWorkingFolder()
-{
-    return AssetFolder::holdsAssets(QDir::currentPath()) && workingFolderTakesFiles();
-}
-
 // The user's data folder, made if missing; empty when there is none to be had.
 QString dataFolder()
 {
@@ -31,30 +28,38 @@ QString dataFolder()
     return !folder.isEmpty() && QDir().mkpath(folder) ? folder : QString();
 }
 
+void adoptGameFolderSettings(const QString& folder)
+{
+    const QString settings = QDir(folder).filePath(settingsFile);
+    const QString gameFolder = AssetFolder::find();
+    if (gameFolder.isEmpty() || QFileInfo::exists(settings))
+        return;
+    const DurableFile::Reading lent = DurableFile::read(QDir(gameFolder).filePath(settingsFile), settingsLimit);
+    if (lent.status == DurableFile::Reading::Status::Read)
+        DurableFile::write(settings, lent.bytes);
+}
+
 } // namespace
 
-namespace StorageFolder {
-
-QString path(const QString& fileName)
+StorageFolder::StorageFolder(QString folder)
+    : folder_(std::move(folder))
 {
-    if (inWorkingFolder())
-        return fileName;
-    const QString folder = dataFolder();
-    if (folder.isEmpty())
-        return fileName; // nowhere better: reads give defaults and writes fail quietly
-    return QDir(folder).filePath(fileName);
 }
 
-QString settingsPath()
+StorageFolder StorageFolder::choose()
 {
-    const QString settings = path(settingsFile);
-    if (settings == settingsFile || QFile::exists(settings))
-        return settings;
-    const QString gameFolder = AssetFolder::find();
-    // The copy takes the original's permissions, and a read-only copy would refuse changes.
-    if (!gameFolder.isEmpty() && QFile::copy(QDir(gameFolder).filePath(settingsFile), settings))
-        QFile::setPermissions(settings, QFile::ReadOwner | QFile::WriteOwner);
-    return settings;
+    const QString working = QDir::currentPath();
+    if (AssetFolder::holdsAssets(working) && workingFolderTakesFiles())
+        return StorageFolder(working);
+    const QString data = dataFolder();
+    // Nowhere better: reads give defaults and writes fail, and say where.
+    if (data.isEmpty())
+        return StorageFolder(working);
+    adoptGameFolderSettings(data);
+    return StorageFolder(data);
 }
 
-} // namespace StorageFolder
+QString StorageFolder::filePath(const QString& fileName) const
+{
+    return QDir(folder_).filePath(fileName);
+}

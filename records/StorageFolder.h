@@ -2,20 +2,22 @@
 
 #include <QString>
 
-// Where the game keeps "tessarin.ini" and "auto.sav". A game started from its own folder (the
-// working folder holds the game's assets, as the build's folder does) keeps them there, as
-// long as files can be written there. Any other start, such as one from a desktop launcher
-// with the home folder as working folder, keeps them in the user's data folder, which is
-// created when first needed. The choice is made afresh for each access, so reading and
-// writing always agree.
-namespace StorageFolder {
+// Where the game keeps "tessarin.ini" and "auto.sav", chosen once per run so that every read
+// and write of the run agrees. A game started from its own folder (the working folder holds
+// the game's assets, as the build's folder does) keeps them there, if files can be written
+// there. Any other start, such as one from a desktop launcher with the home folder as working
+// folder, keeps them in the user's data folder, which is created for it and first takes over
+// the game folder's "tessarin.ini", if there is one: a game folder that cannot be written
+// still lends its settings and scores.
+class StorageFolder {
+public:
+    static StorageFolder choose();
 
-// The path to use for a file of the game's own, e.g. path("auto.sav").
-QString path(const QString& fileName);
+    // The absolute path of one of the game's own files, e.g. filePath("auto.sav").
+    QString filePath(const QString& fileName) const;
 
-// The path of "tessarin.ini". When it lives in the data folder and that has none yet, the
-// one in the game folder (if any) is copied there first: a game folder that cannot be
-// written still gives its settings and scores, and every change goes to the data folder.
-QString settingsPath();
+private:
+    explicit StorageFolder(QString folder);
 
-} // namespace StorageFolder
+    QString folder_;
+};

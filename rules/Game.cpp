@@ -3,6 +3,8 @@
 
 #include "CellState.h"
 
+#include <limits>
+
 void Game::beginPlay()
 {
     leftHeld_ = rightHeld_ = false;
@@ -103,12 +105,18 @@ void Game::applyMove(int x, int y)
     // does nothing, so one drag makes at most one fault.
     if (mode == Beginner && solution.cells[x][y] != (fill ? Filled : Crossed)) {
         change(x, y, solution.cells[x][y], CellChange::Reason::Fault);
-        ++faults;
+        countFault();
         drag_.over = true;
         return;
     }
     const int entered = fill ? (marking ? MarkedFilled : Filled) : (marking ? MarkedCrossed : Crossed);
     change(x, y, entered, CellChange::Reason::Entered);
+}
+
+void Game::countFault()
+{
+    if (faults < std::numeric_limits<int>::max())
+        ++faults;
 }
 
 void Game::change(int x, int y, int code, CellChange::Reason reason)

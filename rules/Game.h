@@ -45,7 +45,7 @@ public:
     PuzzleGrid solution;
     ClueSet clues;
     bool marking = false;
-    // Only ever goes up: undo takes back cells, never faults.
+    // Only ever goes up, and stops at the largest int: undo takes back cells, never faults.
     int faults = 0;
 
     // Play begins on the board as it stands, new or resumed: no drag, marks mode off, nothing
@@ -95,6 +95,7 @@ private:
     };
 
     bool onBoard(int x, int y) const;
+    void countFault();
     Hint mendFirstWrongCell();
     void follow(int x, int y);
     void applyMove(int x, int y);

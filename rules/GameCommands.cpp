@@ -19,7 +19,7 @@ Game::Hint Game::hint(LogicSolver& solver)
     deduction.technique = solver.findHint(board, clues, deduction.isRow, deduction.line);
     if (deduction.technique) {
         deduction.kind = Hint::Kind::Technique;
-        ++faults;
+        countFault();
         hintPending_ = true;
     }
     return deduction;
@@ -36,7 +36,7 @@ Game::Hint Game::mendFirstWrongCell()
             // Normal puts the right cell in its place; Expert, which has no crosses of its
             // own making, only clears it.
             change(x, y, mode == Normal ? solution.cells[x][y] : int(Blank), CellChange::Reason::Mended);
-            ++faults;
+            countFault();
             history_.record({changes_, false, false});
             return {Hint::Kind::Mended, 0, false, 0, x, y};
         }

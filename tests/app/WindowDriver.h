@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
 
 // A fresh working folder holding the game's pictures and help, so that what a test writes
@@ -46,15 +47,20 @@ private:
 
 class WindowDriver {
 public:
-    // Questions asked, in order, and the answer given to every one of them.
+    // Questions asked, in order, and the answer given to every one of them; whileAsked, if
+    // set, runs while a box is open, before it is answered.
     QStringList asked;
     bool answer = false;
+    bool cancel = false;
+    std::function<void(const QString& text)> whileAsked;
 
     WindowDriver()
     {
         Prompt::setResponder([this](const QString& text) {
             asked << text;
-            return answer;
+            if (whileAsked)
+                whileAsked(text);
+            return cancel ? Prompt::Answer::Cancel : answer ? Prompt::Answer::Yes : Prompt::Answer::No;
         });
         window = std::make_unique<MainWindow>();
         window->tickTimer->stop();

@@ -11,6 +11,9 @@
 #include <QtTest>
 
 #include <cstdlib>
+#include <limits>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -44,6 +47,19 @@ SavedGame generatedGame(unsigned seed, int columns, int rows)
     return game;
 }
 
+void writeSavedGame(const QByteArray& bytes)
+{
+    QFile file("auto.sav");
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray savedBytes()
+{
+    QFile file("auto.sav");
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
+}
+
 // What a loaded game must satisfy for the rest of the program to work on it.
 void verifyConsistent(const SavedGame& game)
 {
@@ -72,10 +88,15 @@ private slots:
     void damagedFilesAreRefusedOrConsistent();
     void contradictoryOrUnwinnableGamesAreRefused();
     void closingAsksOnlyForAStartedGame();
-    void failedSaveIsReportedAndKeepsTheOldFile();
+    void failedSaveKeepsTheGameOpen();
     void unwritableSettingsAreToldOnceAtClose();
-    void startUpOffersTheSavedGameOnce_data();
-    void startUpOffersTheSavedGameOnce();
+    void startUpOffersTheSavedGame_data();
+    void startUpOffersTheSavedGame();
+    void aResumedGameKeepsItsFileUntilItEnds();
+    void anotherCopysSaveOutlivesTheQuestion();
+    void leavingKeepsTheGameWithoutAsking();
+    void hostileFilesNeitherHangNorHarm();
+    void countsStopAtTheLargestInt();
 
 private:
     std::unique_ptr<ScratchGameFolder> folder;
@@ -101,9 +122,7 @@ void SavedGameTest::savedBytesAreExact()
         }
     }
     expected += bigEndian({0, 0, 1, 4, 2, 1});
-    QFile saved("auto.sav");
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(saved.readAll().toHex(' '), expected.toHex(' '));
+    QCOMPARE(savedBytes().toHex(' '), expected.toHex(' '));
 }
 
 void SavedGameTest::roundTripResumesTheSameGame()
@@ -210,10 +229,7 @@ void SavedGameTest::damagedFilesAreRefusedOrConsistent()
     // and then changes nothing.
     WindowDriver loader;
     for (size_t i = 0; i < plausible.size(); i += 5) {
-        QFile file("auto.sav");
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(plausible[i]);
-        file.close();
+        writeSavedGame(plausible[i]);
         const GameState stateBefore = loader->state;
         const QStringList boardBefore = rowsOf(loader->board);
         if (loader->LoadGame()) {
@@ -230,10 +246,7 @@ void SavedGameTest::damagedFilesAreRefusedOrConsistent()
     SavedGame ambiguous = generatedGame(5, 5, 5);
     ambiguous.columnClues.assign(5, {1});
     ambiguous.rowClues.assign(5, {1});
-    QFile file("auto.sav");
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(ambiguous.encode());
-    file.close();
+    writeSavedGame(ambiguous.encode());
     WindowDriver w;
     QVERIFY(!w->LoadGame());
     QCOMPARE(w->state, Idle);
@@ -293,10 +306,7 @@ void SavedGameTest::contradictoryOrUnwinnableGamesAreRefused()
     const QStringList before = rowsOf(w->board);
     const int faultsBefore = w->faults;
     for (const SavedGame* bad : {&contradictory, &marked}) {
-        QFile file("auto.sav");
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bad->encode());
-        file.close();
+        writeSavedGame(bad->encode());
         QVERIFY(!w->LoadGame());
         QCOMPARE(rowsOf(w->board), before);
         QCOMPARE(w->faults, faultsBefore);
@@ -344,28 +354,34 @@ void SavedGameTest::closingAsksOnlyForAStartedGame()
     QVERIFY(QFile::exists("tessarin.ini"));
 }
 
-void SavedGameTest::failedSaveIsReportedAndKeepsTheOldFile()
+void SavedGameTest::failedSaveKeepsTheGameOpen()
 {
     QVERIFY(QDir().mkdir("auto.sav"));
     WindowDriver w;
     w.answer = true;
     w.play(5, 5, Normal);
     w.drag(Qt::LeftButton, {{2, 2}});
-    QVERIFY(!w->SaveGame());
     w->close();
-    QCOMPARE(w.asked.size(), 2);
-    QVERIFY(w.asked[1].startsWith("Your game could not be saved"));
+    QCOMPARE(w.asked,
+        QStringList({"Save your game?",
+            "Your game could not be saved to " + QDir::current().filePath("auto.sav")
+                + ": it is not a regular file.\nThe game stays open, so that nothing is lost."}));
+    QVERIFY(w->isVisible());
+    QCOMPARE(w->state, Playing);
+
+    // Escape, or the box's title bar, keeps playing too.
+    QVERIFY(QDir().rmdir("auto.sav"));
+    w.asked.clear();
+    w.cancel = true;
+    w->close();
+    QCOMPARE(w.asked, QStringList({"Save your game?"}));
+    QVERIFY(w->isVisible());
+    QCOMPARE(w->state, Playing);
+    QVERIFY(!QFile::exists("auto.sav"));
 }
 
 void SavedGameTest::unwritableSettingsAreToldOnceAtClose()
 {
-    {
-        WindowDriver w;
-        w.play(5, 5, Normal);
-        w->close();
-        QCOMPARE(w.asked, QStringList());
-    }
-    QVERIFY(QFile::remove("tessarin.ini"));
     QVERIFY(QDir().mkdir("tessarin.ini"));
     WindowDriver w;
     w.play(5, 5, Normal);
@@ -373,11 +389,13 @@ void SavedGameTest::unwritableSettingsAreToldOnceAtClose()
     w.answer = true;
     w->close();
     QCOMPARE(w.asked,
-        QStringList({"Save your game?", "Your settings and scores could not be saved to tessarin.ini."}));
+        QStringList({"Save your game?",
+            "Your settings and scores could not be saved to " + QDir::current().filePath("tessarin.ini")
+                + ": it is not a regular file."}));
     QVERIFY(QFile::exists("auto.sav"));
 }
 
-void SavedGameTest::startUpOffersTheSavedGameOnce_data()
+void SavedGameTest::startUpOffersTheSavedGame_data()
 {
     QTest::addColumn<bool>("answer");
     QTest::addColumn<bool>("damaged");
@@ -387,16 +405,13 @@ void SavedGameTest::startUpOffersTheSavedGameOnce_data()
     QTest::newRow("yes to a damaged file") << true << true << false;
 }
 
-void SavedGameTest::startUpOffersTheSavedGameOnce()
+void SavedGameTest::startUpOffersTheSavedGame()
 {
     QFETCH(bool, answer);
     QFETCH(bool, damaged);
     QFETCH(bool, resumed);
-    QFile file("auto.sav");
-    QVERIFY(file.open(QIODevice::WriteOnly));
     const QByteArray bytes = generatedGame(3, 10, 5).encode();
-    file.write(damaged ? bytes.left(30) : bytes);
-    file.close();
+    writeSavedGame(damaged ? bytes.left(30) : bytes);
 
     WindowDriver w;
     w.answer = answer;
@@ -405,7 +420,142 @@ void SavedGameTest::startUpOffersTheSavedGameOnce()
     QCOMPARE(w.asked.first(), QString("Load game in progress from previous session?"));
     QCOMPARE(w->state, resumed ? Playing : Creating);
     QCOMPARE(w->faults, resumed ? 2 : w->faults);
-    QVERIFY(!QFile::exists("auto.sav"));
+    if (damaged)
+        QCOMPARE(w.asked.last(),
+            "Your saved game could not be loaded from " + QDir::current().filePath("auto.sav")
+                + ": it is damaged, and was removed.");
+    // A resumed game keeps its file while it is played, so that a crash loses nothing.
+    QCOMPARE(QFile::exists("auto.sav"), resumed);
+}
+
+void SavedGameTest::aResumedGameKeepsItsFileUntilItEnds()
+{
+    const QByteArray bytes = generatedGame(3, 10, 5).encode();
+    // Given up for a new game, left unsaved at the player's word, and won.
+    for (int ending = 0; ending < 3; ++ending) {
+        writeSavedGame(bytes);
+        WindowDriver w;
+        QVERIFY(w->LoadGame());
+        w->particlesOn = false;
+        if (ending == 0) {
+            w->MenuNewGame();
+        } else if (ending == 1) {
+            w->close();
+            QCOMPARE(w.asked, QStringList({"Save your game?"}));
+        } else {
+            w->board.copyFrom(w->solution);
+            w->board.changed = true;
+            w.tick();
+            QCOMPARE(w->state, Celebrating);
+        }
+        QVERIFY2(!QFile::exists("auto.sav"), qPrintable(QString::number(ending)));
+    }
+}
+
+void SavedGameTest::anotherCopysSaveOutlivesTheQuestion()
+{
+    const QByteArray first = generatedGame(3, 10, 5).encode();
+    const QByteArray second = generatedGame(4, 10, 10).encode();
+    writeSavedGame(first);
+    {
+        WindowDriver w;
+        w->newPlayer = false;
+        w.whileAsked = [&](const QString&) { writeSavedGame(second); };
+        w->StartUp();
+        QCOMPARE(w->state, Creating);
+        QCOMPARE(savedBytes(), second);
+    }
+    // Gone by the time the player says Yes: said so, and a new game starts.
+    WindowDriver w;
+    w->newPlayer = false;
+    w.answer = true;
+    w.whileAsked = [&](const QString& text) {
+        if (text.startsWith("Load"))
+            QVERIFY(QFile::remove("auto.sav"));
+    };
+    w->StartUp();
+    QCOMPARE(w.asked.last(),
+        "Your saved game could not be loaded from " + QDir::current().filePath("auto.sav")
+            + ": it is no longer there.");
+    QCOMPARE(w->state, Creating);
+}
+
+void SavedGameTest::leavingKeepsTheGameWithoutAsking()
+{
+    WindowDriver w;
+    w.play(5, 5, Beginner, 13);
+    w.drag(Qt::LeftButton, {{4, 4}});
+    // A Beginner hint's cells wait under its box as marks, which a Beginner game cannot
+    // hold: they are kept as the cells they will be.
+    QByteArray savedUnderTheBox;
+    w.whileAsked = [&](const QString&) {
+        w->SaveWithoutAsking();
+        savedUnderTheBox = savedBytes();
+    };
+    w->MenuHint();
+    w.whileAsked = nullptr;
+    QCOMPARE(w.asked.size(), 1);
+    LogicSolver solver;
+    ResumableGame resumed;
+    QVERIFY(ResumableGame::read(savedUnderTheBox, solver, resumed));
+    PuzzleGrid board;
+    board.resize(5, 5);
+    for (const SavedGame::Cell& cell : resumed.saved.cells)
+        board.cells[cell.x][cell.y] = cell.code;
+    QCOMPARE(rowsOf(board), rowsOf(w->board));
+    QCOMPARE(resumed.saved.faults, w->faults);
+
+    // Once left, the files are final: a new game neither removes the save nor asks at close.
+    w->Leave();
+    w->MenuNewGame();
+    w->close();
+    QCOMPARE(w.asked.size(), 1);
+    QVERIFY(QFile::exists("auto.sav"));
+}
+
+void SavedGameTest::hostileFilesNeitherHangNorHarm()
+{
+    // A pipe or a device as "auto.sav" is not offered, and never opened.
+    for (const char* device : {"", "/dev/zero"}) {
+        QFile::remove("auto.sav");
+        QVERIFY(*device ? QFile::link(device, "auto.sav") : ::mkfifo("auto.sav", 0644) == 0);
+        WindowDriver w;
+        w->newPlayer = false;
+        w->StartUp();
+        QCOMPARE(w.asked, QStringList());
+        QCOMPARE(w->state, Creating);
+    }
+    QVERIFY(QFile::remove("auto.sav"));
+    // Settings are not written through a link to a device, and the link stays.
+    QVERIFY(QFile::link("/dev/null", "tessarin.ini"));
+    WindowDriver w;
+    w->close();
+    QCOMPARE(w.asked.size(), 1);
+    QVERIFY(w.asked[0].endsWith("tessarin.ini: it is not a regular file."));
+    QCOMPARE(QFileInfo("tessarin.ini").symLinkTarget(), "/dev/null");
+}
+
+void SavedGameTest::countsStopAtTheLargestInt()
+{
+    const int largest = std::numeric_limits<int>::max();
+    SavedGame game = generatedGame(3, 10, 5);
+    game.faults = largest;
+    game.time = largest - 2;
+    writeSavedGame(game.encode());
+    WindowDriver w;
+    QVERIFY(w->LoadGame());
+    // A wrong cell, for the hint to mend at a fault's cost.
+    const QPoint filled = w.solutionCell(Filled);
+    w.setCell(filled.x(), filled.y(), Crossed);
+    w->MenuHint();
+    w->carriedMilliseconds = 5000;
+    w.tick();
+    QCOMPARE(w->timeText, QString::number(largest));
+    QVERIFY(w->SaveGame());
+    SavedGame saved;
+    QVERIFY(SavedGame::decode(savedBytes(), saved));
+    QCOMPARE(saved.faults, largest);
+    QCOMPARE(saved.time, largest);
 }
 
 QTEST_MAIN(SavedGameTest)

@@ -1,8 +1,8 @@
 // How the win screen's choices reach the next game, and its first sentences after a win, are
 // checked through the main window.
-#include "GameFolderMark.h"
 #include "HighScores.h"
 #include "Prompt.h"
+#include "SettingsStore.h"
 #include "SharedIconStyle.h"
 #include "WinScreen.h"
 #include "ui_HighScores.h"
@@ -37,7 +37,7 @@ QString shown(const HighScores& dialog)
 
 } // namespace
 
-// Each test runs in a fresh game folder, where the dialogs find "tessarin.ini".
+// Each test runs in a fresh working folder, which holds the "tessarin.ini" the dialogs read.
 class DialogsTest : public QObject {
     Q_OBJECT
 
@@ -48,7 +48,6 @@ private slots:
     void init()
     {
         QVERIFY(QDir::setCurrent(workFolder.emplace().path()));
-        markAsGameFolder();
     }
     void cleanup()
     {
@@ -87,7 +86,8 @@ private slots:
     {
         writeIni("[bestNormal]\n10x10Time=143\n10x10Faults=2\n10x10Wins=2\n"
                  "[bestExpert]\n5x5Time=1\n5x5Faults=1\n5x5Wins=1\n");
-        HighScores dialog;
+        SettingsStore store("tessarin.ini");
+        HighScores dialog(store);
         // Filling the boxes reads no record; the caller asks once the selection is made.
         dialog.SetSelection(0, 0);
         QCOMPARE(shown(dialog), " ");
@@ -110,7 +110,8 @@ private slots:
               "[bestNormal]\n10x10Time=143\n10x10Faults=2\n10x10Wins=2\n"
               "[lastGame]\nlastMode=Normal\nlastSize=10x10\n[settings]\nbackground=2\nmusicOn=false\n";
         writeIni(before);
-        HighScores dialog;
+        SettingsStore store("tessarin.ini");
+        HighScores dialog(store);
         dialog.SetSelection(2, 1);
         dialog.show();
         // A real question box, answered No once it is up.
@@ -137,7 +138,7 @@ private slots:
 
         // Close asks nothing.
         QStringList questions;
-        Prompt::setResponder([&](const QString& text) { return questions << text, true; });
+        Prompt::setResponder([&](const QString& text) { return questions << text, Prompt::Answer::Yes; });
         dialog.ui->buttonBox->button(QDialogButtonBox::Close)->click();
         QVERIFY(!dialog.isVisible());
         QCOMPARE(questions.size(), 0);

@@ -3,8 +3,8 @@
 // of any file must follow the scoring rules.
 #include "GameSettings.h"
 #include "ScoreBook.h"
+#include "SettingsStore.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -34,8 +34,6 @@ int count(const QString& text)
     return value;
 }
 
-// The game's own folder (it holds "Images/cell.png"), so its "tessarin.ini" is the one read;
-// the user's data folder is redirected beside it, so nothing reaches the real home.
 QTemporaryDir* workFolder;
 
 } // namespace
@@ -43,11 +41,7 @@ QTemporaryDir* workFolder;
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     workFolder = new QTemporaryDir;
-    QFile cellStrip("Images/cell.png");
-    require(workFolder->isValid() && QDir::setCurrent(workFolder->path()) && QDir().mkdir("Images")
-            && cellStrip.open(QIODevice::WriteOnly),
-        "no work folder");
-    qputenv("XDG_DATA_HOME", (workFolder->path() + "/data").toUtf8());
+    require(workFolder->isValid() && QDir::setCurrent(workFolder->path()), "no work folder");
     std::atexit([] { delete workFolder; });
     return 0;
 }
@@ -58,12 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         QFile ini("tessarin.ini");
         require(ini.open(QIODevice::WriteOnly | QIODevice::Truncate), "cannot write tessarin.ini");
         ini.write(reinterpret_cast<const char*>(data), qint64(size));
-        // Settings files are cached by size and time; a time of their own makes each input read afresh.
-        static qint64 second = 1000000000;
-        ini.setFileTime(QDateTime::fromSecsSinceEpoch(++second), QFileDevice::FileModificationTime);
     }
 
-    const GameSettings settings = GameSettings::load();
+    SettingsStore store("tessarin.ini");
+    const GameSettings settings = GameSettings::load(store);
     require(settings.background >= 0 && settings.background <= 3, "an unknown background");
     bool knownSize = false;
     for (const char* label : sizeLabels)
@@ -73,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         "an unknown mode");
     // Every lookup parses the same file by the same rule, so one size an input is enough.
     for (int mode = 1; mode <= 3; ++mode) {
-        const ScoreBook::Record record = ScoreBook::lookup(sizeLabels[size % 6], mode);
+        const ScoreBook::Record record = ScoreBook::lookup(store, sizeLabels[size % 6], mode);
         count(record.bestTime);
         count(record.bestFaults);
         count(record.wins);
@@ -83,8 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // one input in sixteen is also written to.
     if (size % 16 != 0)
         return 0;
-    const ScoreBook::Record before = ScoreBook::lookup("10x10", 2);
-    const ScoreBook::Record after = ScoreBook::recordWin("10x10", 2, "100", "3");
+    const ScoreBook::Record before = ScoreBook::lookup(store, "10x10", 2);
+    const ScoreBook::Record after = ScoreBook::recordWin(store, "10x10", 2, "100", "3");
     const int wins = count(before.wins);
     require(count(after.wins) == (wins == std::numeric_limits<int>::max() ? wins : wins + 1), "a win not counted");
     const int bestFaults = count(before.bestFaults);

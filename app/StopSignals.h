@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+// SIGTERM, SIGHUP and SIGINT (a shutdown, a closed terminal, Ctrl+C) arrive as the signal
+// received() in the event loop, where the game can keep what the player would lose. The
+// handler only writes a byte to a socket, which is all a signal handler may safely do.
+// One per process.
+class StopSignals : public QObject {
+    Q_OBJECT
+
+public:
+    explicit StopSignals(QObject* parent = nullptr);
+    ~StopSignals() override;
+
+signals:
+    void received();
+
+private:
+    QSocketNotifier* notifier_;
+};
