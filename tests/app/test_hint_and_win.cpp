@@ -39,14 +39,6 @@ QString stored(WindowDriver& w, const char* group, const char* key)
     return SettingsStore(w->settingsStore.path()).read().value(group, key);
 }
 
-void solve(WindowDriver& w)
-{
-    w->board.copyFrom(w->solution);
-    w->board.changed = true;
-    w.tick();
-    QCOMPARE(w->state, Celebrating);
-}
-
 } // namespace
 
 class HintAndWinTest : public QObject {
@@ -158,7 +150,7 @@ void HintAndWinTest::winIsRecordedAndNextGameChosen()
     w->timeOffset = 143;
     w->faults = 2;
     w->clock.start();
-    solve(w);
+    w.solve();
     // Kept the moment the board is solved, while it has yet to dissolve, and nothing acts on
     // the solved game any more.
     QCOMPARE(stored(w, "bestNormal", "10x10Wins"), QString("1"));
@@ -192,7 +184,7 @@ void HintAndWinTest::aWinOutlivesTheDissolve()
     {
         WindowDriver w;
         w.play(5, 5, Beginner, 17);
-        solve(w);
+        w.solve();
         w->close();
         QVERIFY2(w.asked.isEmpty(), "a won game is not offered for saving");
         QVERIFY(!w->isVisible());
@@ -201,7 +193,7 @@ void HintAndWinTest::aWinOutlivesTheDissolve()
     QCOMPARE(stored(w, "bestBeginner", "5x5Wins"), QString("1"));
     QCOMPARE(stored(w, "settings", "newPlayer"), QString("false"));
     w.play(5, 5, Beginner, 17);
-    solve(w);
+    w.solve();
     w.answer = true;
     w.key(Qt::Key_F2);
     QCOMPARE(w->state, Creating);
@@ -233,7 +225,7 @@ void HintAndWinTest::quittingTheWinScreenClosesTheWindow()
     WindowDriver w;
     w.play(5, 5, Beginner, 17);
     w->particlesOn = false;
-    solve(w);
+    w.solve();
     answerWinScreen(false);
     w.tick(5 * 5 + 2);
     QVERIFY(!w->isVisible());
