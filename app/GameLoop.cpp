@@ -153,7 +153,8 @@ void MainWindow::BeginWin()
     modeGroup->setEnabled(false);
     // Kept at once: the dissolve takes seconds, and the player may close the window or start
     // another game meanwhile. A resumed game's file is done with.
-    winRecord = ScoreBook::recordWin(settingsStore, puzzleSizes[sizeIndexOf(columns, rows)].label, mode, timeText, faultsText);
+    winRecord = ScoreBook::recordWin(
+        settingsStore, puzzleSizes[sizeIndexOf(columns, rows)].label, mode, timeText, faultsText);
     savedGame.release();
     sounds->play(SoundBank::Effect::Win, soundOn);
     newPlayer = false;

@@ -87,8 +87,8 @@ void MainWindow::SaveWithoutAsking()
     if (gameStarted() && !SaveGame(&why))
         qWarning().noquote() << "Tessarin: your game could not be saved to" << savedGame.path() + ":" << why;
     if (!SaveSettings())
-        qWarning().noquote() << "Tessarin: your settings and scores could not be saved to"
-                             << settingsStore.path() + ":" << settingsStore.failure();
+        qWarning().noquote() << "Tessarin: your settings and scores could not be saved to" << settingsStore.path() + ":"
+                             << settingsStore.failure();
 }
 
 void MainWindow::Leave()

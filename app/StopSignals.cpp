@@ -20,7 +20,7 @@ extern "C" void onStopSignal(int)
 
 void handle(void (*handler)(int))
 {
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = handler;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
@@ -37,8 +37,7 @@ StopSignals::StopSignals(QObject* parent)
     notifier_ = new QSocketNotifier(sockets[1], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, [this] {
         char bytes[16];
-        while (::read(sockets[1], bytes, sizeof bytes) > 0) {
-        }
+        while (::read(sockets[1], bytes, sizeof bytes) > 0) { }
         emit received();
     });
     handle(onStopSignal);

@@ -3,14 +3,13 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-namespace DurableFile {
 
 namespace {
 
@@ -79,69 +78,49 @@ QString writeTarget(const QString& path)
 
 } // namespace
 
+namespace DurableFile {
+
 Reading read(const QString& path, qint64 limit)
 {
-    Reading reading;
+    const Reading notAFile {Reading::Status::NotAFile, {}, "it is not a regular file"};
+    const auto failed = [](int code) {
+        return code == ENOENT || code == ENOTDIR ? Reading() : Reading {Reading::Status::Failed, {}, systemError(code)};
+    };
     const QByteArray name = QFile::encodeName(path);
-    struct stat status {};
-    // Looked at before opening, since merely opening some devices does something.
-    if (::stat(name.constData(), &status) != 0) {
-        if (errno != ENOENT && errno != ENOTDIR) {
-            reading.status = Reading::Status::Failed;
-            reading.error = systemError(errno);
-        }
-        return reading;
-    }
-    if (!S_ISREG(status.st_mode)) {
-        reading.status = Reading::Status::NotAFile;
-        reading.error = "it is not a regular file";
-        return reading;
-    }
-    // Non-blocking, in case a pipe took the file's place since.
+    struct stat status { };
+    // Looked at before opening, since merely opening some devices does something, and again
+    // once open, in case a pipe took the file's place meanwhile (the open does not wait for it).
+    if (::stat(name.constData(), &status) != 0)
+        return failed(errno);
+    if (!S_ISREG(status.st_mode))
+        return notAFile;
     Descriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (file.get() < 0 || ::fstat(file.get(), &status) != 0) {
-        reading.status = errno == ENOENT ? Reading::Status::Missing : Reading::Status::Failed;
-        reading.error = systemError(errno);
-        return reading;
-    }
-    if (!S_ISREG(status.st_mode)) {
-        reading.status = Reading::Status::NotAFile;
-        reading.error = "it is not a regular file";
-        return reading;
-    }
+    if (file.get() < 0 || ::fstat(file.get(), &status) != 0)
+        return failed(errno);
+    if (!S_ISREG(status.st_mode))
+        return notAFile;
     // The size the file reports is only a hint: what counts is what is read.
     constexpr qint64 chunk = 64 * 1024;
-    while (reading.bytes.size() <= limit) {
-        const qint64 before = reading.bytes.size();
-        reading.bytes.resize(before + chunk);
-        const ssize_t got = ::read(file.get(), reading.bytes.data() + before, chunk);
-        if (got < 0 && errno == EINTR) {
-            reading.bytes.resize(before);
-            continue;
-        }
-        if (got < 0) {
-            reading.status = Reading::Status::Failed;
-            reading.error = systemError(errno);
-            reading.bytes.clear();
-            return reading;
-        }
-        reading.bytes.resize(before + got);
-        if (got == 0) {
-            reading.status = Reading::Status::Read;
-            return reading;
-        }
+    QByteArray bytes;
+    while (bytes.size() <= limit) {
+        const qint64 before = bytes.size();
+        bytes.resize(before + chunk);
+        const ssize_t got = ::read(file.get(), bytes.data() + before, chunk);
+        const int code = errno;
+        bytes.resize(before + std::max<ssize_t>(got, 0));
+        if (got < 0 && code != EINTR)
+            return failed(code);
+        if (got == 0)
+            return {Reading::Status::Read, bytes, {}};
     }
-    reading.status = Reading::Status::TooLarge;
-    reading.error = "it is too large to be the game's";
-    reading.bytes.clear();
-    return reading;
+    return {Reading::Status::TooLarge, {}, "it is too large to be the game's"};
 }
 
 bool write(const QString& path, const QByteArray& bytes, QString* error)
 {
     const QString target = writeTarget(path);
     const QByteArray targetName = QFile::encodeName(target);
-    struct stat status {};
+    struct stat status { };
     const bool exists = ::stat(targetName.constData(), &status) == 0;
     if (exists && !S_ISREG(status.st_mode))
         return fail(error, "it is not a regular file");
@@ -161,7 +140,7 @@ bool write(const QString& path, const QByteArray& bytes, QString* error)
         ::unlink(temporaryName.constData());
         return fail(error, systemError(code));
     };
-    struct stat written {};
+    struct stat written { };
     if (::fchmod(file.get(), mode) != 0 || !writeAll(file.get(), bytes.constData(), bytes.size())
         || ::fsync(file.get()) != 0 || ::fstat(file.get(), &written) != 0)
         return abandon(errno);

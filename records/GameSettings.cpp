@@ -99,6 +99,7 @@ bool GameSettings::save(SettingsStore& store) const
     const GameSettings values = *this;
     return store.change([values](IniDocument& file) {
         for (const Key& key : keys)
-            file.setValue(key.group, key.name, std::visit([&](auto field) { return stored(values.*field); }, key.field));
+            file.setValue(
+                key.group, key.name, std::visit([&](auto field) { return stored(values.*field); }, key.field));
     });
 }

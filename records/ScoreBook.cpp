@@ -50,7 +50,8 @@ Record recordWin(SettingsStore& store, const QString& sizeLabel, int mode, const
             file.setValue(group, sizeLabel + "Faults", faults);
         }
         // A count at the largest integer stays there rather than overflow.
-        file.setValue(group, sizeLabel + "Wins", QString::number(wins == std::numeric_limits<int>::max() ? wins : wins + 1));
+        file.setValue(
+            group, sizeLabel + "Wins", QString::number(wins == std::numeric_limits<int>::max() ? wins : wins + 1));
     });
     return lookup(store, sizeLabel, mode);
 }

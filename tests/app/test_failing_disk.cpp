@@ -2,6 +2,7 @@
 // running game. Mounting needs root; elsewhere the test says so and skips.
 #include "WindowDriver.h"
 
+#include "FileBytes.h"
 #include "SavedGame.h"
 #include "SettingsStore.h"
 
@@ -15,12 +16,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray bytesOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
-}
 
 // A 64 KiB tmpfs as the working folder, made a game folder by links to the real assets.
 class SmallDisk {
@@ -130,8 +125,8 @@ private slots:
             SavedGame saved;
             QVERIFY(SavedGame::decode(bytesOf("auto.sav"), saved));
             QCOMPARE(saved.columns, 20);
-            QCOMPARE(SettingsStore("tessarin.ini").read().value("bestNormal", "5x5Wins"),
-                QString::number(blocksLeft + 1));
+            QCOMPARE(
+                SettingsStore("tessarin.ini").read().value("bestNormal", "5x5Wins"), QString::number(blocksLeft + 1));
             oldSave = bytesOf("auto.sav");
             oldSettings = bytesOf("tessarin.ini");
         }

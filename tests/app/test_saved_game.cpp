@@ -1,5 +1,7 @@
 #include "WindowDriver.h"
 
+#include "FileBytes.h"
+
 #include "GeneratedPuzzle.h"
 #include "LineNotation.h"
 #include "ResumableGame.h"
@@ -45,19 +47,6 @@ SavedGame generatedGame(unsigned seed, int columns, int rows)
             if ((x * 7 + y * 3) % 5 == 0)
                 game.cells.push_back({x, y, solution.cells[x][y] + ((x + y) % 4 == 0 ? 2 : 0)});
     return game;
-}
-
-void writeSavedGame(const QByteArray& bytes)
-{
-    QFile file("auto.sav");
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray savedBytes()
-{
-    QFile file("auto.sav");
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
 }
 
 // What a loaded game must satisfy for the rest of the program to work on it.
@@ -122,7 +111,7 @@ void SavedGameTest::savedBytesAreExact()
         }
     }
     expected += bigEndian({0, 0, 1, 4, 2, 1});
-    QCOMPARE(savedBytes().toHex(' '), expected.toHex(' '));
+    QCOMPARE(bytesOf("auto.sav").toHex(' '), expected.toHex(' '));
 }
 
 void SavedGameTest::roundTripResumesTheSameGame()
@@ -229,7 +218,7 @@ void SavedGameTest::damagedFilesAreRefusedOrConsistent()
     // and then changes nothing.
     WindowDriver loader;
     for (size_t i = 0; i < plausible.size(); i += 5) {
-        writeSavedGame(plausible[i]);
+        writeBytes("auto.sav", plausible[i]);
         const GameState stateBefore = loader->state;
         const QStringList boardBefore = rowsOf(loader->board);
         if (loader->LoadGame()) {
@@ -246,7 +235,7 @@ void SavedGameTest::damagedFilesAreRefusedOrConsistent()
     SavedGame ambiguous = generatedGame(5, 5, 5);
     ambiguous.columnClues.assign(5, {1});
     ambiguous.rowClues.assign(5, {1});
-    writeSavedGame(ambiguous.encode());
+    writeBytes("auto.sav", ambiguous.encode());
     WindowDriver w;
     QVERIFY(!w->LoadGame());
     QCOMPARE(w->state, Idle);
@@ -306,7 +295,7 @@ void SavedGameTest::contradictoryOrUnwinnableGamesAreRefused()
     const QStringList before = rowsOf(w->board);
     const int faultsBefore = w->faults;
     for (const SavedGame* bad : {&contradictory, &marked}) {
-        writeSavedGame(bad->encode());
+        writeBytes("auto.sav", bad->encode());
         QVERIFY(!w->LoadGame());
         QCOMPARE(rowsOf(w->board), before);
         QCOMPARE(w->faults, faultsBefore);
@@ -411,7 +400,7 @@ void SavedGameTest::startUpOffersTheSavedGame()
     QFETCH(bool, damaged);
     QFETCH(bool, resumed);
     const QByteArray bytes = generatedGame(3, 10, 5).encode();
-    writeSavedGame(damaged ? bytes.left(30) : bytes);
+    writeBytes("auto.sav", damaged ? bytes.left(30) : bytes);
 
     WindowDriver w;
     w.answer = answer;
@@ -433,7 +422,7 @@ void SavedGameTest::aResumedGameKeepsItsFileUntilItEnds()
     const QByteArray bytes = generatedGame(3, 10, 5).encode();
     // Given up for a new game, left unsaved at the player's word, and won.
     for (int ending = 0; ending < 3; ++ending) {
-        writeSavedGame(bytes);
+        writeBytes("auto.sav", bytes);
         WindowDriver w;
         QVERIFY(w->LoadGame());
         w->particlesOn = false;
@@ -453,14 +442,14 @@ void SavedGameTest::anotherCopysSaveOutlivesTheQuestion()
 {
     const QByteArray first = generatedGame(3, 10, 5).encode();
     const QByteArray second = generatedGame(4, 10, 10).encode();
-    writeSavedGame(first);
+    writeBytes("auto.sav", first);
     {
         WindowDriver w;
         w->newPlayer = false;
-        w.whileAsked = [&](const QString&) { writeSavedGame(second); };
+        w.whileAsked = [&](const QString&) { writeBytes("auto.sav", second); };
         w->StartUp();
         QCOMPARE(w->state, Creating);
-        QCOMPARE(savedBytes(), second);
+        QCOMPARE(bytesOf("auto.sav"), second);
     }
     // Gone by the time the player says Yes: said so, and a new game starts.
     WindowDriver w;
@@ -487,7 +476,7 @@ void SavedGameTest::leavingKeepsTheGameWithoutAsking()
     QByteArray savedUnderTheBox;
     w.whileAsked = [&](const QString&) {
         w->SaveWithoutAsking();
-        savedUnderTheBox = savedBytes();
+        savedUnderTheBox = bytesOf("auto.sav");
     };
     w->MenuHint();
     w.whileAsked = nullptr;
@@ -538,7 +527,7 @@ void SavedGameTest::countsStopAtTheLargestInt()
     SavedGame game = generatedGame(3, 10, 5);
     game.faults = largest;
     game.time = largest - 2;
-    writeSavedGame(game.encode());
+    writeBytes("auto.sav", game.encode());
     WindowDriver w;
     QVERIFY(w->LoadGame());
     // A wrong cell, for the hint to mend at a fault's cost.
@@ -550,7 +539,7 @@ void SavedGameTest::countsStopAtTheLargestInt()
     QCOMPARE(w->timeText, QString::number(largest));
     QVERIFY(w->SaveGame());
     SavedGame saved;
-    QVERIFY(SavedGame::decode(savedBytes(), saved));
+    QVERIFY(SavedGame::decode(bytesOf("auto.sav"), saved));
     QCOMPARE(saved.faults, largest);
     QCOMPARE(saved.time, largest);
 }

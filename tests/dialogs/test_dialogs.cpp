@@ -1,5 +1,6 @@
 // How the win screen's choices reach the next game, and its first sentences after a win, are
 // checked through the main window.
+#include "FileBytes.h"
 #include "HighScores.h"
 #include "Prompt.h"
 #include "SettingsStore.h"
@@ -16,19 +17,6 @@
 #include <optional>
 
 namespace {
-
-void writeIni(const QByteArray& text)
-{
-    QFile file("tessarin.ini");
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text);
-}
-
-QByteArray iniBytes()
-{
-    QFile file("tessarin.ini");
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
-}
 
 QString shown(const HighScores& dialog)
 {
@@ -84,7 +72,7 @@ private slots:
 
     void highScoresShowsTheSelectedRecord()
     {
-        writeIni("[bestNormal]\n10x10Time=143\n10x10Faults=2\n10x10Wins=2\n"
+        writeBytes("tessarin.ini", "[bestNormal]\n10x10Time=143\n10x10Faults=2\n10x10Wins=2\n"
                  "[bestExpert]\n5x5Time=1\n5x5Faults=1\n5x5Wins=1\n");
         SettingsStore store("tessarin.ini");
         HighScores dialog(store);
@@ -109,7 +97,7 @@ private slots:
             = "[bestBeginner]\n5x5Time=10\n20x15Wins=4\n[bestExpert]\n15x15Faults=0\n"
               "[bestNormal]\n10x10Time=143\n10x10Faults=2\n10x10Wins=2\n"
               "[lastGame]\nlastMode=Normal\nlastSize=10x10\n[settings]\nbackground=2\nmusicOn=false\n";
-        writeIni(before);
+        writeBytes("tessarin.ini", before);
         SettingsStore store("tessarin.ini");
         HighScores dialog(store);
         dialog.SetSelection(2, 1);
@@ -132,7 +120,7 @@ private slots:
         reset->click();
         QCOMPARE(seen,
             "Tessarin | <p align='center'>This will clear all high scores. Proceed?</p> | icon 0 | parent HighScores");
-        QCOMPARE(iniBytes(), before);
+        QCOMPARE(bytesOf("tessarin.ini"), before);
         QCOMPARE(shown(dialog), "Best Time: 143 seconds with 2 faults. Total Wins for This Type: 2.");
         QVERIFY(dialog.isVisible());
 
@@ -142,13 +130,13 @@ private slots:
         dialog.ui->buttonBox->button(QDialogButtonBox::Close)->click();
         QVERIFY(!dialog.isVisible());
         QCOMPARE(questions.size(), 0);
-        QCOMPARE(iniBytes(), before);
+        QCOMPARE(bytesOf("tessarin.ini"), before);
 
         dialog.show();
         reset->click();
         QCOMPARE(questions.size(), 1);
         QCOMPARE(
-            iniBytes(), "[lastGame]\nlastMode=Normal\nlastSize=10x10\n\n[settings]\nbackground=2\nmusicOn=false\n");
+            bytesOf("tessarin.ini"), "[lastGame]\nlastMode=Normal\nlastSize=10x10\n\n[settings]\nbackground=2\nmusicOn=false\n");
         QCOMPARE(shown(dialog), "Best Time: 999 seconds with 999 faults. Total Wins for This Type: 0.");
         QVERIFY(dialog.isVisible());
     }

@@ -1,4 +1,5 @@
 #include "AssetFolder.h"
+#include "FileBytes.h"
 #include "GameFolderMark.h"
 #include "GameSettings.h"
 #include "ScoreBook.h"
@@ -15,19 +16,6 @@
 #include <optional>
 
 namespace {
-
-void writeFile(const QString& path, const QByteArray& text)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text);
-}
-
-QByteArray fileText(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : "(no file)";
-}
 
 bool takesFiles(const QString& folder)
 {
@@ -152,7 +140,7 @@ private slots:
         QVERIFY(QDir().mkpath(work + "/Images"));
         const QString installed = systemB + "/tessarin";
         markAsGameFolder(installed);
-        writeFile(installed + "/tessarin.ini", "[settings]\nbackground=3\n");
+        writeBytes(installed + "/tessarin.ini", "[settings]\nbackground=3\n");
         const StorageFolder storage = StorageFolder::choose();
         QCOMPARE(storage.filePath("auto.sav"), dataFolder() + "/auto.sav");
 
@@ -161,8 +149,8 @@ private slots:
         GameSettings settings;
         settings.background = 1;
         QVERIFY(settings.save(store));
-        QVERIFY(fileText(dataFolder() + "/tessarin.ini").contains("background=1\n"));
-        QCOMPARE(fileText(installed + "/tessarin.ini"), "[settings]\nbackground=3\n");
+        QVERIFY(bytesOf(dataFolder() + "/tessarin.ini").contains("background=1\n"));
+        QCOMPARE(bytesOf(installed + "/tessarin.ini"), "[settings]\nbackground=3\n");
         QCOMPARE(QDir(work).entryList(QDir::Files | QDir::Hidden), QStringList());
         // Lent once: the data folder's own file is read from then on.
         QCOMPARE(GameSettings::load(SettingsStore(StorageFolder::choose().filePath("tessarin.ini"))).background, 1);
@@ -173,7 +161,7 @@ private slots:
         markAsGameFolder(work);
         const QByteArray kept = "[bestNormal]\n10x10Faults=2\n10x10Time=143\n10x10Wins=4\n\n"
                                 "[settings]\nbackground=3\nmusicOn=false\n";
-        writeFile(work + "/tessarin.ini", kept);
+        writeBytes(work + "/tessarin.ini", kept);
         ReadOnlyFolder readOnly(work);
         if (!readOnly.holds())
             QSKIP("this file system cannot refuse files to this user");
@@ -181,8 +169,8 @@ private slots:
         SettingsStore store(StorageFolder::choose().filePath("tessarin.ini"));
         QCOMPARE(store.path(), dataFolder() + "/tessarin.ini");
         QCOMPARE(ScoreBook::recordWin(store, "10x10", 2, "150", "1").wins, "5");
-        QVERIFY(fileText(dataFolder() + "/tessarin.ini").contains("10x10Wins=5\n"));
-        QCOMPARE(fileText(work + "/tessarin.ini"), kept);
+        QVERIFY(bytesOf(dataFolder() + "/tessarin.ini").contains("10x10Wins=5\n"));
+        QCOMPARE(bytesOf(work + "/tessarin.ini"), kept);
     }
 };
 

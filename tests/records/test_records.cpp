@@ -1,4 +1,5 @@
 #include "DurableFile.h"
+#include "FileBytes.h"
 #include "GameSettings.h"
 #include "ScoreBook.h"
 #include "SettingsStore.h"
@@ -10,19 +11,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-void writeIni(const QString& text)
-{
-    QFile file("tessarin.ini");
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Text));
-    file.write(text.toUtf8());
-}
-
-QByteArray iniText(const QString& path = "tessarin.ini")
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : "(no file)";
-}
 
 // background, particles, sound, music, newPlayer and highContrast, last size and mode
 QString describe(const GameSettings& s)
@@ -91,7 +79,7 @@ private slots:
         settings.lastMode = "Normal";
         QVERIFY(settings.save(*store));
 
-        QCOMPARE(iniText(),
+        QCOMPARE(bytesOf("tessarin.ini"),
             "[bestNormal]\n10x10Faults=2\n10x10Time=143\n10x10Wins=2\n\n[lastGame]\nlastMode=Normal\nlastSize=10x10\n\n"
             "[settings]\nbackground=1\nhighContrast=true\nmusicOn=false\nnewPlayer=false\nparticlesOn=true\nsoundOn="
             "true\n");
@@ -132,12 +120,12 @@ private slots:
         QFETCH(QString, after);
         QFETCH(QString, keptLine);
         if (!stored.isEmpty())
-            writeIni("[bestExpert]\n" + stored + "\n");
+            writeBytes("tessarin.ini", ("[bestExpert]\n" + stored + "\n").toUtf8());
 
         QCOMPARE(describe(ScoreBook::recordWin(*store, "5x5", 3, win.section('/', 0, 0), win.section('/', 1))), after);
         QCOMPARE(describe(ScoreBook::lookup(*store, "5x5", 3)), after);
         if (!keptLine.isEmpty())
-            QVERIFY(iniText().contains(keptLine.toUtf8() + '\n'));
+            QVERIFY(bytesOf("tessarin.ini").contains(keptLine.toUtf8() + '\n'));
         // The same size in the other modes is a different record.
         QCOMPARE(describe(ScoreBook::lookup(*store, "5x5", 2)), neverWon);
     }
@@ -174,7 +162,7 @@ private slots:
     {
         QFETCH(QString, ini);
         QFETCH(QString, loaded);
-        writeIni(ini + "\n");
+        writeBytes("tessarin.ini", (ini + "\n").toUtf8());
         QCOMPARE(describe(GameSettings::load(*store)), loaded);
     }
 
@@ -189,7 +177,7 @@ private slots:
 
         // Meanwhile another copy of the game counted four wins; both counts are kept.
         QVERIFY(QDir().mkdir("later"));
-        writeIni("[bestBeginner]\n5x5Wins=4\n");
+        writeBytes("tessarin.ini", "[bestBeginner]\n5x5Wins=4\n");
         QVERIFY(QFile::rename("tessarin.ini", "later/tessarin.ini"));
         GameSettings settings;
         settings.background = 3;
@@ -220,7 +208,7 @@ private slots:
         SettingsStore linked("linked.ini");
         QVERIFY(GameSettings().save(linked));
         QVERIFY(QFileInfo("linked.ini").isSymLink());
-        QVERIFY(iniText("elsewhere/real.ini").contains("background=0\n"));
+        QVERIFY(bytesOf("elsewhere/real.ini").contains("background=0\n"));
 
         QFile hundred("hundred");
         QVERIFY(hundred.open(QIODevice::WriteOnly) && hundred.write(QByteArray(100, 'x')) == 100);
@@ -238,7 +226,8 @@ private slots:
         QCOMPARE(GameSettings::load(*store).background, 2);
         QVERIFY(GameSettings::load(*store).save(*store));
         QCOMPARE(GameSettings::load(*store).background, 2);
-        QVERIFY(iniText().contains("\n[settings]\nbackground=2\n") && !iniText().contains("junk"));
+        QVERIFY(bytesOf("tessarin.ini").contains("\n[settings]\nbackground=2\n")
+            && !bytesOf("tessarin.ini").contains("junk"));
 
         // Far too large to be the game's own: read as no file, and replaced.
         QVERIFY(junk.open(QIODevice::WriteOnly));
@@ -246,7 +235,7 @@ private slots:
         junk.close();
         QCOMPARE(describe(GameSettings::load(*store)), defaults);
         QVERIFY(GameSettings().save(*store));
-        QVERIFY(iniText().startsWith("[lastGame]\n"));
+        QVERIFY(bytesOf("tessarin.ini").startsWith("[lastGame]\n"));
     }
 };
 

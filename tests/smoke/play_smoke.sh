@@ -1,13 +1,19 @@
 #!/bin/sh
 # Plays the real game in a real X server with real mouse and key events, with a fresh home:
 #   1. switches to Normal through the menus, fills, crosses and erases cells, checking each
-#      on a screenshot, and leaves through Game > Exit without saving;
+#      on a screenshot, cancels Game > Exit at "Save your game?" with Escape and plays on,
+#      then leaves without saving;
 #   2. solves a 5x5 Beginner puzzle by pressing H and answering every hint box, watches the
 #      board dissolve, quits from "Congratulations!" and finds the win in "tessarin.ini";
-#   3. enters a cell, saves at close, restarts, resumes and finds the same board;
+#   3. enters a cell, saves at close, restarts, resumes and finds the same board, with its
+#      file kept until the player leaves it unsaved;
 #   4. in Normal, plays at the keyboard cursor, fills a row with a one-jump drag, takes it
 #      back and brings it again with the undo and redo keys, and fills ten cells with ten
-#      quick clicks.
+#      quick clicks;
+#   5. told to stop with nobody there to answer: SIGTERM during play, then SIGHUP during the
+#      resumed game, each leave an "auto.sav" that the next start resumes as it was (the same
+#      cells and marks on screen and in the file, the same faults, the time going on), and a
+#      resumed game killed outright (SIGKILL) is offered again.
 # A "Fatal Error" box at any start fails the test.
 #
 # Given a game folder, plays a copy of it from there, where the game keeps its files. Given
@@ -134,6 +140,13 @@ expect 0 0 blank
 expect 1 0 crossed
 menu_keys Up Return # Exit, the last entry
 answer Escape "Save your game?"
+sleep 0.5
+main_window_open || fail "Escape at \"Save your game?\" closed the game"
+click 1 4 4
+screenshot
+expect 4 4 filled
+menu_keys Up Return
+answer n "Save your game?"
 expect_end
 
 echo "2. solve with hints, win, quit"
@@ -175,10 +188,11 @@ answer Return "the load question"
 sleep 0.5
 screenshot
 expect 2 2 "$before"
-[ -e "$DATA/auto.sav" ] && fail "auto.sav is offered again"
+[ -s "$DATA/auto.sav" ] || fail "the resumed game's file is gone while it is played"
 menu_keys Up Return
-answer Escape "Save your game?"
+answer n "Save your game?"
 expect_end
+[ -e "$DATA/auto.sav" ] && fail "auto.sav is kept after the player said No"
 
 echo "4. keys, a fast drag, undo and redo, quick clicks"
 # Without particles nothing lingers over the cells when the screenshots are taken.
@@ -212,8 +226,71 @@ expect_row 2 filled
 expect_row 3 filled
 expect_row 4 filled
 menu_keys Up Return
-answer Escape "Save your game?"
+answer n "Save your game?"
 expect_end
+
+echo "5. SIGTERM, SIGHUP and SIGKILL"
+saved="$DATA/auto.sav"
+stop_game() { # SIGNAL: the game must end by itself, as a program told to stop does
+    kill "-$1" "$game_pid"
+    wait_for game_ended || fail "SIG$1 did not end the game"
+    status=0
+    wait "$game_pid" || status=$?
+    game_pid=
+    [ "$1" = KILL ] || [ "$status" -eq 0 ] || fail "the game exited with status $status on SIG$1"
+}
+# Field N (from 1) of a saved game's header: mode, columns, rows, time, faults.
+field() { od -An -tu4 --endian=big -j $((4 * ($1 - 1))) -N4 "${2:-$saved}" | tr -d ' '; }
+# The cells as drawn, once the pointer is off the board.
+board_now() {
+    xdotool mousemove --window "$main" 5 300
+    screenshot
+    cells_now 0 0 5
+}
+start_game
+sleep 0.5
+click 1 0 0
+click 3 1 0
+# A hint costs a fault: it mends a wrong cell, or names a technique in a box.
+press_in "$main" h
+sleep 1
+if question_open; then
+    answer Return "the hint"
+fi
+press_in "$main" m
+click 1 3 3
+sleep 2
+board=$(board_now)
+stop_game TERM
+[ -s "$saved" ] || fail "SIGTERM left no auto.sav"
+cp "$saved" ../first.sav
+[ "$(field 5)" -ge 1 ] || fail "the hint's fault was not kept"
+[ "$(field 4)" -ge 2 ] || fail "the time was not kept: $(field 4) s"
+# A mark (code 3) among the cells, at column 3, row 3.
+od -An -tu4 --endian=big -j 20 "$saved" | tr -s ' \n' ' ' | grep -q ' 3 3 3 ' || fail "the mark was not kept"
+
+start_game
+answer Return "the load question"
+[ "$(board_now)" = "$board" ] || fail "the resumed board does not look as it was left (screenshot $shot)"
+sleep 2
+stop_game HUP
+cmp -s -i 20 ../first.sav "$saved" || fail "SIGHUP saved other cells or clues than were resumed"
+[ "$(field 5)" -eq "$(field 5 ../first.sav)" ] || fail "the faults changed"
+[ "$(field 4)" -gt "$(field 4 ../first.sav)" ] || fail "the time did not go on"
+cp "$saved" ../second.sav
+
+start_game
+answer Return "the load question"
+sleep 1
+stop_game KILL
+cmp -s ../second.sav "$saved" || fail "SIGKILL of a resumed game lost or changed its file"
+start_game
+answer n "the load question after SIGKILL"
+sleep 0.5
+[ -e "$saved" ] && fail "auto.sav declined but kept"
+menu_keys Up Return
+expect_end
+rm ../first.sav ../second.sav
 if [ "$DATA" != . ]; then
     # Only the settings stay behind (and whatever the graphics libraries cache).
     rm -f screen.png

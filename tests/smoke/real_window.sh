@@ -45,7 +45,7 @@ press_in() { # WINDOW KEY
     xdotool windowfocus --sync "$1" 2>/dev/null || true
     xdotool key "$2"
 }
-answer() { # KEY WHAT: Return takes the default (Yes, OK), Escape says No
+answer() { # KEY WHAT: Return takes the default (Yes, OK), n says No, Escape says No or cancels
     wait_for question_open || fail "$2 was not asked"
     press_in "$(question_window)" "$1"
     wait_for question_closed || fail "$2 stayed open"
