@@ -218,6 +218,17 @@ void HintAndWinTest::aBoxAnswersOnlyTheGameThatAsked()
     QCOMPARE(w->faults, 0);
     QVERIFY(!w->hintShown);
     QVERIFY(!w->clock.isValid());
+
+    // "Keep marks?" likewise: Yes must not make the next game's marks real.
+    w->MenuMarking();
+    w.answer = true;
+    w.whileAsked = [&](const QString&) {
+        w.whileAsked = nullptr;
+        w.play(10, 5, Normal, 3);
+        w.setCell(0, 0, MarkedFilled);
+    };
+    w->MenuMarking();
+    QCOMPARE(w.cell(0, 0), int(MarkedFilled));
 }
 
 void HintAndWinTest::quittingTheWinScreenClosesTheWindow()
