@@ -1,24 +1,19 @@
 #include "MainWindow.h"
 
 #include "AssetFolder.h"
-#include "Backgrounds.h"
-#include "BoardLook.h"
-#include "GameSettings.h"
-#include "Prompt.h"
-#include "SharedIconStyle.h"
-#include "ViewTransform.h"
-#include "ui_MainWindow.h"
-
 #include "DrawingSurface.h"
+#include "HelpBrowser.h"
+#include "SharedIconStyle.h"
 #include "SoundBank.h"
+#include "ui_MainWindow.h"
 
 #include <QActionGroup>
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPixmapCache>
-#include <QResizeEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -27,10 +22,7 @@
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
-    , ui(new Ui::MainWindow)
-    , storage(StorageFolder::choose())
-    , settingsStore(storage.filePath("tessarin.ini"))
-    , savedGame(storage.filePath("auto.sav"))
+    , ui_(new Ui::MainWindow)
 {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     // Without assets the game still runs, but says so once rather than once per missing file.
@@ -40,9 +32,9 @@ MainWindow::MainWindow(QWidget* parent)
     // An installed game has no font folder of its own: it uses the system's Comfortaa.
     QFontDatabase::addApplicationFont(AssetFolder::file("Fonts//Comfortaa Regular.ttf"));
     QFontDatabase::addApplicationFont(AssetFolder::file("Fonts//Comfortaa Bold.ttf"));
-    techniqueNames = {"", "Boxes", "Complete", "Mercury", "Glue", "Punctuate", "Gap", "Fill"};
 
-    ui->setupUi(this);
+    ui_->setupUi(this);
+    installEventFilter(&input_);
     // Help windows show the application's icon, so all share this one, and every box shares
     // its buttons' icons with the boxes before it. Each icon object leaves scaled copies of its
     // own in Qt's pixmap cache: one loaded per help window, like the button icons of every
@@ -52,236 +44,98 @@ MainWindow::MainWindow(QWidget* parent)
     if (!dynamic_cast<SharedIconStyle*>(QApplication::style()))
         QApplication::setStyle(new SharedIconStyle);
     QPixmapCache::setCacheLimit(2 * 1024);
-    createActionGroups();
-    connectActions();
-    LoadSettings();
+    menus_ = std::make_unique<GameMenus>(*ui_, this);
+    settings_ = GameSettings::load(keeper_.files().settings());
+    menus_->show(settings_);
+    connectCommands();
 
-    if (!mistakePixmap.load(AssetFolder::file("Images//mistake.png")) && !assetFolder.isEmpty())
+    if (!scene_.mistakeLoaded() && !assetFolder.isEmpty())
         Prompt::fatalError("Failed to load mistake.png!");
-    faultTimeLine.setDuration(1500);
-    faultTimeLine.setFrameRange(0, 1);
-    infoFont = QFont("Comfortaa", 14, QFont::Bold);
-
-    if (!backgroundPixmap.load(AssetFolder::file(Backgrounds::style(backgroundIndex).textureFile))
-        && !assetFolder.isEmpty())
+    if (!scene_.setBackground(settings_.background) && !assetFolder.isEmpty())
         Prompt::fatalError("Failed to load background file!");
-    choosePanelColours();
-    sounds = std::make_unique<SoundBank>(
+    applySwitches();
+    sounds_ = std::make_unique<SoundBank>(
         [] { Prompt::fatalError("Unable to open audio!"); }, QFile::encodeName(assetFolder).toStdString());
 
     // The surface fills the central widget; painting translates back to the window's
     // origin, and pointer events it ignores reach the window in window coordinates.
-    surface = DrawingSurface::create(ui->centralWidget, [this](QPainter& painter) { paintFrame(painter); });
-    auto* layout = new QVBoxLayout(ui->centralWidget);
+    surface_ = DrawingSurface::create(ui_->centralWidget, [this](QPainter& painter) {
+        painter.translate(-surface_->mapTo(this, QPoint(0, 0)));
+        scene_.paint(painter, size(), session_);
+    });
+    auto* layout = new QVBoxLayout(ui_->centralWidget);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(surface);
+    layout->addWidget(surface_);
 
-    tickTimer = new QTimer(this);
-    connect(tickTimer, &QTimer::timeout, this, &MainWindow::Tick);
-    tickTimer->start(10);
+    tickTimer_ = new QTimer(this);
+    connect(tickTimer_, &QTimer::timeout, this, &MainWindow::Tick);
+    tickTimer_->start(10);
+    showCommands();
 }
 
 MainWindow::~MainWindow()
 {
-    tickTimer->stop();
-    sounds.reset();
-    delete ui;
+    tickTimer_->stop();
+    sounds_.reset();
+    delete ui_;
 }
 
-void MainWindow::createActionGroups()
+// Size and mode entries only move their check mark; the next new game reads it.
+void MainWindow::connectCommands()
 {
-    sizeGroup = new QActionGroup(this);
-    for (QAction* action :
-        {ui->action5x5, ui->action10x5, ui->action10x10, ui->action15x10, ui->action15x15, ui->action20x15})
-        sizeGroup->addAction(action);
-    modeGroup = new QActionGroup(this);
-    for (QAction* action : {ui->actionBeginner, ui->actionNormal, ui->actionExpert})
-        modeGroup->addAction(action);
-    backgroundGroup = new QActionGroup(this);
-    for (QAction* action : {ui->actionGrass, ui->actionLeaves, ui->actionWater, ui->actionWood})
-        backgroundGroup->addAction(action);
+    connect(ui_->actionExit, &QAction::triggered, this, &QWidget::close);
+    connect(ui_->actionHighScore, &QAction::triggered, this, &MainWindow::showHighScores);
+    connect(ui_->actionHint, &QAction::triggered, this, &MainWindow::MenuHint);
+    connect(ui_->actionMarks, &QAction::triggered, this, &MainWindow::MenuMarking);
+    connect(ui_->actionUndo, &QAction::triggered, this, [this] { answer(session_.undo()); showCommands(); });
+    connect(ui_->actionRedo, &QAction::triggered, this, [this] { answer(session_.redo()); showCommands(); });
+    connect(ui_->actionNew_Game, &QAction::triggered, this, &MainWindow::MenuNewGame);
+    connect(ui_->actionHow_To_Play, &QAction::triggered, this, [] { OpenHelp("Help//howtoplay.html"); });
+    connect(ui_->actionAbout, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(ui_->actionPause, &QAction::triggered, this, &MainWindow::MenuPause);
+    for (QAction* entry : {ui_->actionParticles, ui_->actionHighContrast})
+        connect(entry, &QAction::triggered, this, &MainWindow::applySwitches);
+    connect(ui_->actionMusic, &QAction::triggered, this, [this] { sounds_->applyMusicSwitch(menus_->musicOn()); });
+    connect(menus_->backgrounds(), &QActionGroup::triggered, this,
+        [this](QAction* entry) { scene_.setBackground(menus_->backgroundOf(entry)); });
 }
 
-void MainWindow::connectActions()
+void MainWindow::applySwitches()
 {
-    // Size and mode entries only move their check mark; the next new game reads it.
-    connect(ui->actionExit, &QAction::triggered, this, &MainWindow::MenuExitGame);
-    connect(ui->actionHighScore, &QAction::triggered, this, &MainWindow::MenuHighScore);
-    connect(ui->actionHint, &QAction::triggered, this, &MainWindow::MenuHint);
-    connect(ui->actionMarks, &QAction::triggered, this, &MainWindow::MenuMarking);
-    connect(ui->actionUndo, &QAction::triggered, this, &MainWindow::MenuUndo);
-    connect(ui->actionRedo, &QAction::triggered, this, &MainWindow::MenuRedo);
-    // Two keys, which the form cannot hold.
-    ui->actionRedo->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
-    connect(ui->actionNew_Game, &QAction::triggered, this, &MainWindow::MenuNewGame);
-    connect(ui->actionHow_To_Play, &QAction::triggered, this, &MainWindow::MenuHelp);
-    connect(ui->actionAbout, &QAction::triggered, this, &MainWindow::MenuAbout);
-    connect(ui->actionParticles, &QAction::triggered, this, &MainWindow::MenuParticles);
-    connect(ui->actionMusic, &QAction::triggered, this, &MainWindow::MenuMusic);
-    connect(ui->actionSound, &QAction::triggered, this, &MainWindow::MenuSound);
-    connect(ui->actionPause, &QAction::triggered, this, &MainWindow::MenuPause);
-    connect(ui->actionHighContrast, &QAction::triggered, this, &MainWindow::MenuHighContrast);
-    connect(backgroundGroup, &QActionGroup::triggered, this, &MainWindow::UpdateBackground);
-}
-
-QAction* MainWindow::sizeAction(int index) const
-{
-    QAction* const entries[]
-        = {ui->action5x5, ui->action10x5, ui->action10x10, ui->action15x10, ui->action15x15, ui->action20x15};
-    return entries[index];
-}
-
-QAction* MainWindow::modeAction(int gameMode) const
-{
-    QAction* const entries[] = {ui->actionBeginner, ui->actionNormal, ui->actionExpert};
-    return entries[gameMode - Beginner];
-}
-
-void MainWindow::LoadSettings()
-{
-    // Checking entries from here runs none of their commands.
-    const GameSettings settings = GameSettings::load(settingsStore);
-    backgroundIndex = settings.background;
-    QAction* const backgrounds[] = {ui->actionWood, ui->actionLeaves, ui->actionGrass, ui->actionWater};
-    backgrounds[backgroundIndex]->setChecked(true);
-    particlesOn = settings.particlesOn;
-    soundOn = settings.soundOn;
-    musicOn = settings.musicOn;
-    newPlayer = settings.newPlayer;
-    highContrast = settings.highContrast;
-    ui->actionParticles->setChecked(particlesOn);
-    ui->actionSound->setChecked(soundOn);
-    ui->actionMusic->setChecked(musicOn);
-    ui->actionHighContrast->setChecked(highContrast);
-    framePainter.setLook(BoardLook::forSetting(highContrast));
-    sizeAction(std::max(0, sizeIndexFromLabel(settings.lastSize)))->setChecked(true);
-    modeAction(std::max(int(Beginner), modeFromName(settings.lastMode)))->setChecked(true);
+    scene_.setParticlesOn(menus_->particlesOn());
+    scene_.setHighContrast(menus_->highContrast());
 }
 
 bool MainWindow::SaveSettings()
 {
-    GameSettings settings;
-    settings.background = backgroundIndex;
-    settings.particlesOn = particlesOn;
-    settings.soundOn = soundOn;
-    settings.musicOn = musicOn;
-    settings.newPlayer = newPlayer;
-    settings.highContrast = highContrast;
-    if (sizeGroup->checkedAction())
-        settings.lastSize = sizeGroup->checkedAction()->text();
-    if (modeGroup->checkedAction())
-        settings.lastMode = modeGroup->checkedAction()->text();
-    return settings.save(settingsStore);
-}
-
-void MainWindow::UpdateBackground(QAction* action)
-{
-    const QAction* const byIndex[] = {ui->actionWood, ui->actionLeaves, ui->actionGrass, ui->actionWater};
-    for (int index = 0; index < Backgrounds::count; ++index)
-        if (action == byIndex[index])
-            backgroundIndex = index;
-    backgroundPixmap = QPixmap();
-    backgroundPixmap.load(AssetFolder::file(Backgrounds::style(backgroundIndex).textureFile));
-    restylePanel();
-}
-
-void MainWindow::choosePanelColours()
-{
-    const BackgroundStyle& style = Backgrounds::style(backgroundIndex);
-    const BoardLook& look = BoardLook::forSetting(highContrast);
-    panelFillColor = look.plateFill(style);
-    panelLineColor = look.plateLine(style);
-}
-
-void MainWindow::restylePanel()
-{
-    choosePanelColours();
-    // Same size as before, so the view transform stands.
-    boardPanel.rebuild(columns, rows, clues.widestRowClue(), clues.widestColumnClue(), panelFillColor, panelLineColor);
-    needsRepaint = true;
-}
-
-void MainWindow::FitView(int windowWidth, int windowHeight)
-{
-    const ViewTransform fit
-        = ViewTransform::fit(boardPanel.image.size(), windowWidth, windowHeight, menuBar()->height());
-    scale = fit.scale;
-    offsetX = fit.offsetX;
-    offsetY = fit.offsetY;
+    settings_ = menus_->chosen(settings_);
+    return settings_.save(keeper_.files().settings());
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    FitView(event->size().width(), event->size().height());
-    needsRepaint = true;
+    scene_.fit(size(), menuBar()->height());
 }
 
-void MainWindow::paintFrame(QPainter& painter) const
+void MainWindow::keyPressEvent(QKeyEvent* event)
 {
-    painter.translate(-surface->mapTo(this, QPoint(0, 0)));
-    Frame frame;
-    switch (state) {
-    case Playing:
-    case Closing:
-    case Celebrating: frame.content = Frame::Content::Board; break;
-    case Creating: frame.content = Frame::Content::Creating; break;
-    case Paused: frame.content = Frame::Content::Paused; break;
-    default: frame.content = Frame::Content::BackgroundOnly; break;
+    switch (event->key()) {
+    case Qt::Key_M:
+        if (ui_->actionMarks->isEnabled())
+            MenuMarking();
+        break;
+    case Qt::Key_H:
+        if (ui_->actionHint->isEnabled())
+            MenuHint();
+        break;
+    case Qt::Key_P: MenuPause(); break;
+    case Qt::Key_F1: OpenHelp("Help//index.html"); break;
+    case Qt::Key_F2:
+        if (Prompt::ask(this, "New game?"))
+            MenuNewGame();
+        break;
+    default: event->ignore(); break;
     }
-    frame.scale = scale;
-    frame.offsetX = offsetX;
-    frame.offsetY = offsetY;
-    frame.background = &backgroundPixmap;
-    frame.panel = &boardPanel;
-    frame.clues = &clues;
-    frame.board = &board;
-    frame.boardX = boardX;
-    frame.boardY = boardY;
-    frame.columns = columns;
-    frame.rows = rows;
-    frame.infoFont = &infoFont;
-    frame.modeText = modeText;
-    frame.timeText = timeText;
-    frame.faultsText = faultsText;
-    frame.difficultyText = difficultyText;
-    frame.faultShown = faultTimeLine.state() == QTimeLine::Running;
-    frame.faultProgress = faultTimeLine.currentValue();
-    frame.faultX = faultX;
-    frame.faultY = faultY;
-    frame.mistake = &mistakePixmap;
-    frame.hintShown = hintShown;
-    frame.hintIsRow = hintIsRow;
-    frame.hintLine = hintLine;
-    if (particlesOn)
-        frame.particles = &particles;
-    framePainter.paint(painter, size(), frame);
 }
 
-void MainWindow::MenuExitGame()
-{
-    close();
-}
-
-void MainWindow::MenuParticles()
-{
-    particlesOn = !particlesOn;
-}
-
-void MainWindow::MenuSound()
-{
-    soundOn = !soundOn;
-}
-
-void MainWindow::MenuMusic()
-{
-    musicOn = !musicOn;
-    sounds->applyMusicSwitch(musicOn);
-}
-
-void MainWindow::MenuHighContrast()
-{
-    highContrast = !highContrast;
-    framePainter.setLook(BoardLook::forSetting(highContrast));
-    restylePanel();
-}

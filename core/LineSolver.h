@@ -18,7 +18,6 @@
 class LineSolver {
 public:
     enum Technique { None = 0, Boxes = 1, Complete, Mercury, Glue, Punctuate, Gap, Fill };
-    static constexpr int techniqueCount = 7;
 
     // The first-fit and the last-fit placement of a run overlap: the overlap is filled.
     bool boxes(std::vector<int>& line, const std::vector<int>& clues, int fillCode, int crossCode);

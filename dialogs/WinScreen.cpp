@@ -1,7 +1,10 @@
 #include "WinScreen.h"
 
 #include "Choices.h"
+#include "PuzzleSizes.h"
 #include "ScoreText.h"
+#include "Session.h"
+#include "TechniqueNames.h"
 #include "ui_WinScreen.h"
 
 #include <QPushButton>
@@ -56,4 +59,14 @@ void WinScreen::SetDifficulty(const QString& technique, int deductions, int swee
     };
     ui->difficultyLabel->setText("Difficulty: " + technique + " (" + counted(deductions, "deduction", "deductions")
         + " in " + counted(sweeps, "sweep", "sweeps") + ")");
+}
+
+void WinScreen::ShowWin(const Session& session, const ScoreBook::Record& record)
+{
+    const Game& game = session.game();
+    SetSelection(sizeIndexOf(session.columns(), session.rows()), game.mode() - Beginner);
+    SetScores(QString::number(session.seconds()), QString::number(game.faults()), record.bestTime, record.bestFaults,
+        record.wins);
+    const Difficulty& difficulty = session.difficulty();
+    SetDifficulty(techniqueName(difficulty.hardestTechnique), difficulty.deductions, difficulty.sweeps);
 }

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "ScoreBook.h"
+
 #include <QDialog>
+
+class Session;
 
 namespace Ui {
 class WinScreen;
@@ -27,6 +31,9 @@ public:
     // The puzzle's difficulty: the hardest technique's name (none leaves the line empty) and
     // the solver's deductions and sweeps.
     void SetDifficulty(const QString& technique, int deductions, int sweeps);
+    // All three for the session's game just won, with its record as the win left it; the
+    // next game's size and mode start as this one's.
+    void ShowWin(const Session& session, const ScoreBook::Record& record);
 
     Ui::WinScreen* ui;
 };

@@ -1,5 +1,6 @@
 #include "GameSettings.h"
 
+#include "PuzzleSizes.h"
 #include "SettingsStore.h"
 
 #include <QStringList>
@@ -26,6 +27,22 @@ struct Key {
     QStringList choices; // Index and Label only
 };
 
+QStringList sizeLabels()
+{
+    QStringList labels;
+    for (const PuzzleSize& size : puzzleSizes)
+        labels << size.label;
+    return labels;
+}
+
+QStringList modeLabels()
+{
+    QStringList labels;
+    for (const char* name : modeNames)
+        labels << name;
+    return labels;
+}
+
 // Every key, in the order it is written. A key that is missing or holds nothing usable
 // keeps the default of a fresh GameSettings.
 const Key keys[] = {
@@ -35,9 +52,8 @@ const Key keys[] = {
     {"settings", "musicOn", &GameSettings::musicOn, Reading::Switch, {}},
     {"settings", "newPlayer", &GameSettings::newPlayer, Reading::Flag, {}},
     {"settings", "highContrast", &GameSettings::highContrast, Reading::Switch, {}},
-    {"lastGame", "lastSize", &GameSettings::lastSize, Reading::Label,
-        {"5x5", "10x5", "10x10", "15x10", "15x15", "20x15"}},
-    {"lastGame", "lastMode", &GameSettings::lastMode, Reading::Label, {"Beginner", "Normal", "Expert"}},
+    {"lastGame", "lastSize", &GameSettings::lastSize, Reading::Label, sizeLabels()},
+    {"lastGame", "lastMode", &GameSettings::lastMode, Reading::Label, modeLabels()},
 };
 
 // As Qt reads a boolean from text.

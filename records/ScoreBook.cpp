@@ -1,17 +1,16 @@
 #include "ScoreBook.h"
 
+#include "PuzzleSizes.h"
 #include "SettingsStore.h"
 
 #include <limits>
 
 namespace {
 
-const char* const groups[] = {"bestBeginner", "bestNormal", "bestExpert"};
-
 QString groupOf(int mode)
 {
-    Q_ASSERT(mode >= 1 && mode <= 3);
-    return groups[mode - 1];
+    Q_ASSERT(mode >= Beginner && mode <= Expert);
+    return QString("best") + modeName(mode);
 }
 
 // Scores are kept as decimal text. Anything else (edited by hand, or damaged) reads as the
@@ -59,8 +58,8 @@ Record recordWin(SettingsStore& store, const QString& sizeLabel, int mode, const
 void clearAll(SettingsStore& store)
 {
     store.change([](IniDocument& file) {
-        for (const char* group : groups)
-            file.removeGroup(group);
+        for (int mode = Beginner; mode <= Expert; ++mode)
+            file.removeGroup(groupOf(mode));
     });
 }
 

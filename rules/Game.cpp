@@ -5,12 +5,23 @@
 
 #include <limits>
 
+void Game::setUp(int mode, const PuzzleGrid& board, const PuzzleGrid& solution, const ClueSet& clues, int faults)
+{
+    mode_ = mode;
+    board_.copyFrom(board);
+    solution_.copyFrom(solution);
+    clues_.columnClues = clues.columnClues;
+    clues_.rowClues = clues.rowClues;
+    faults_ = faults;
+    beginPlay();
+}
+
 void Game::beginPlay()
 {
     leftHeld_ = rightHeld_ = false;
     drag_.over = true;
     drag_.step.changes.clear();
-    marking = false;
+    marking_ = false;
     hintPending_ = false;
     history_.clear();
 }
@@ -60,7 +71,7 @@ bool Game::canRedo() const
 
 bool Game::onBoard(int x, int y) const
 {
-    return x >= 0 && x < board.width && y >= 0 && y < board.height;
+    return x >= 0 && x < board_.width && y >= 0 && y < board_.height;
 }
 
 // A press off the board starts nothing until the pointer reaches a cell with the button
@@ -73,8 +84,8 @@ void Game::follow(int x, int y)
         if (!onBoard(x, y))
             return;
         drag_.reachedBoard = true;
-        drag_.erases = board.cells[x][y] != Blank;
-        drag_.path.start(x, y, board.width, board.height);
+        drag_.erases = board_.cells[x][y] != Blank;
+        drag_.path.start(x, y, board_.width, board_.height);
         applyMove(x, y);
     } else {
         for (const DragPath::Cell& cell : drag_.path.follow(x, y)) {
@@ -88,10 +99,10 @@ void Game::follow(int x, int y)
 
 void Game::applyMove(int x, int y)
 {
-    const int code = board.cells[x][y];
+    const int code = board_.cells[x][y];
     if (drag_.erases) {
         // Nothing is ever erased in Beginner: every cell there is already right.
-        if (code != Blank && mode != Beginner)
+        if (code != Blank && mode_ != Beginner)
             change(x, y, Blank, CellChange::Reason::Erased);
         return;
     }
@@ -99,36 +110,36 @@ void Game::applyMove(int x, int y)
         return;
     // Expert has no crosses.
     const bool fill = leftHeld_;
-    if (!fill && mode == Expert)
+    if (!fill && mode_ == Expert)
         return;
     // Beginner puts a wrong move right at once and counts it; the rest of the press then
     // does nothing, so one drag makes at most one fault.
-    if (mode == Beginner && solution.cells[x][y] != (fill ? Filled : Crossed)) {
-        change(x, y, solution.cells[x][y], CellChange::Reason::Fault);
+    if (mode_ == Beginner && solution_.cells[x][y] != (fill ? Filled : Crossed)) {
+        change(x, y, solution_.cells[x][y], CellChange::Reason::Fault);
         countFault();
         drag_.over = true;
         return;
     }
-    const int entered = fill ? (marking ? MarkedFilled : Filled) : (marking ? MarkedCrossed : Crossed);
+    const int entered = fill ? (marking_ ? MarkedFilled : Filled) : (marking_ ? MarkedCrossed : Crossed);
     change(x, y, entered, CellChange::Reason::Entered);
 }
 
 void Game::countFault()
 {
-    if (faults < std::numeric_limits<int>::max())
-        ++faults;
+    if (faults_ < std::numeric_limits<int>::max())
+        ++faults_;
 }
 
 void Game::change(int x, int y, int code, CellChange::Reason reason)
 {
-    changes_.push_back({x, y, board.cells[x][y], code, reason});
-    board.cells[x][y] = code;
-    board.changed = true;
+    changes_.push_back({x, y, board_.cells[x][y], code, reason});
+    board_.cells[x][y] = code;
+    board_.changed = true;
 }
 
 void Game::endDrag()
 {
-    history_.record({std::move(drag_.step.changes), marking, marking});
+    history_.record({std::move(drag_.step.changes), marking_, marking_});
     drag_.step.changes.clear();
     drag_.over = true;
 }

@@ -40,13 +40,17 @@ public:
         int y = 0;
     };
 
-    int mode = Beginner;
-    PuzzleGrid board;
-    PuzzleGrid solution;
-    ClueSet clues;
-    bool marking = false;
+    int mode() const { return mode_; }
+    const PuzzleGrid& board() const { return board_; }
+    const PuzzleGrid& solution() const { return solution_; }
+    // Their satisfied and settled marks follow the board as the session last re-tested it.
+    const ClueSet& clues() const { return clues_; }
+    bool marking() const { return marking_; }
     // Only ever goes up, and stops at the largest int: undo takes back cells, never faults.
-    int faults = 0;
+    int faults() const { return faults_; }
+
+    // A puzzle to play from this board on, with faults already counted; play begins too.
+    void setUp(int mode, const PuzzleGrid& board, const PuzzleGrid& solution, const ClueSet& clues, int faults);
 
     // Play begins on the board as it stands, new or resumed: no drag, marks mode off, nothing
     // to undo.
@@ -84,6 +88,9 @@ public:
     const Changes& redo();
 
 private:
+    // The session makes the puzzles into this game's board, and dissolves the solved one.
+    friend class Session;
+
     struct Drag {
         bool reachedBoard = false;
         bool erases = false;
@@ -105,6 +112,12 @@ private:
     // The cells that differ from the snapshot, as changes for the given reason.
     void collectChangesSinceSnapshot(CellChange::Reason reason);
 
+    int mode_ = Beginner;
+    PuzzleGrid board_;
+    PuzzleGrid solution_;
+    ClueSet clues_;
+    bool marking_ = false;
+    int faults_ = 0;
     bool leftHeld_ = false;
     bool rightHeld_ = false;
     Drag drag_;

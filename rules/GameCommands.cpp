@@ -8,15 +8,15 @@ Game::Hint Game::hint(LogicSolver& solver)
 {
     endDrag();
     // Beginner never lets a wrong cell stand, so only the other modes look for one.
-    if (mode != Beginner) {
+    if (mode_ != Beginner) {
         if (const Hint mended = mendFirstWrongCell(); mended.kind == Hint::Kind::Mended)
             return mended;
-        if (mode == Expert)
+        if (mode_ == Expert)
             return {Hint::Kind::AllCorrect};
     }
     Hint deduction;
-    snapshot_ = board.cells;
-    deduction.technique = solver.findHint(board, clues, deduction.isRow, deduction.line);
+    snapshot_ = board_.cells;
+    deduction.technique = solver.findHint(board_, clues_, deduction.isRow, deduction.line);
     if (deduction.technique) {
         deduction.kind = Hint::Kind::Technique;
         countFault();
@@ -28,14 +28,14 @@ Game::Hint Game::hint(LogicSolver& solver)
 Game::Hint Game::mendFirstWrongCell()
 {
     changes_.clear();
-    for (int x = 0; x < board.width; ++x) {
-        for (int y = 0; y < board.height; ++y) {
-            const int code = board.cells[x][y];
-            if ((code != Filled && code != Crossed) || code == solution.cells[x][y])
+    for (int x = 0; x < board_.width; ++x) {
+        for (int y = 0; y < board_.height; ++y) {
+            const int code = board_.cells[x][y];
+            if ((code != Filled && code != Crossed) || code == solution_.cells[x][y])
                 continue;
             // Normal puts the right cell in its place; Expert, which has no crosses of its
             // own making, only clears it.
-            change(x, y, mode == Normal ? solution.cells[x][y] : int(Blank), CellChange::Reason::Mended);
+            change(x, y, mode_ == Normal ? solution_.cells[x][y] : int(Blank), CellChange::Reason::Mended);
             countFault();
             history_.record({changes_, false, false});
             return {Hint::Kind::Mended, 0, false, 0, x, y};
@@ -50,7 +50,7 @@ const Game::Changes& Game::acceptHint()
     if (!hintPending_)
         return changes_;
     hintPending_ = false;
-    board.acceptMarks();
+    board_.acceptMarks();
     collectChangesSinceSnapshot(CellChange::Reason::Settled);
     history_.record({changes_, false, false});
     return changes_;
@@ -59,18 +59,18 @@ const Game::Changes& Game::acceptHint()
 void Game::startMarking()
 {
     endDrag();
-    marking = true;
+    marking_ = true;
 }
 
 const Game::Changes& Game::stopMarking(bool keepMarks)
 {
     endDrag();
-    snapshot_ = board.cells;
+    snapshot_ = board_.cells;
     if (keepMarks)
-        board.acceptMarks();
+        board_.acceptMarks();
     else
-        board.discardMarks();
-    marking = false;
+        board_.discardMarks();
+    marking_ = false;
     collectChangesSinceSnapshot(CellChange::Reason::Settled);
     history_.record({changes_, true, false});
     return changes_;
@@ -85,7 +85,7 @@ const Game::Changes& Game::undo()
     const MoveHistory::Step& step = history_.undo();
     for (auto it = step.changes.rbegin(); it != step.changes.rend(); ++it)
         change(it->x, it->y, it->before, CellChange::Reason::Restored);
-    marking = step.markingBefore;
+    marking_ = step.markingBefore;
     return changes_;
 }
 
@@ -98,15 +98,15 @@ const Game::Changes& Game::redo()
     const MoveHistory::Step& step = history_.redo();
     for (const CellChange& done : step.changes)
         change(done.x, done.y, done.after, CellChange::Reason::Restored);
-    marking = step.markingAfter;
+    marking_ = step.markingAfter;
     return changes_;
 }
 
 void Game::collectChangesSinceSnapshot(CellChange::Reason reason)
 {
     changes_.clear();
-    for (int x = 0; x < board.width; ++x)
-        for (int y = 0; y < board.height; ++y)
-            if (board.cells[x][y] != snapshot_[x][y])
-                changes_.push_back({x, y, snapshot_[x][y], board.cells[x][y], reason});
+    for (int x = 0; x < board_.width; ++x)
+        for (int y = 0; y < board_.height; ++y)
+            if (board_.cells[x][y] != snapshot_[x][y])
+                changes_.push_back({x, y, snapshot_[x][y], board_.cells[x][y], reason});
 }

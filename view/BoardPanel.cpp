@@ -41,8 +41,6 @@ void BoardPanel::rebuild(
     this->rows = rows;
     this->rowClueSlots = rowClueSlots;
     this->columnClueSlots = columnClueSlots;
-    fillColor = fill;
-    lineColor = line;
 
     const int w = SceneGeometry::sceneExtent(rowClueSlots, columns);
     const int h = SceneGeometry::sceneExtent(columnClueSlots, rows);
@@ -85,7 +83,6 @@ void BoardPanel::draw(QPainter& painter, qreal opacity) const
 {
     painter.save();
     painter.setOpacity(opacity);
-    painter.drawImage(
-        QPoint(originX - clueStep * rowClueSlots - margin, originY - clueStep * columnClueSlots - margin), image);
+    painter.drawImage(QPoint(0, 0), image);
     painter.restore();
 }

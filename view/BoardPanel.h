@@ -10,9 +10,6 @@ class QPainter;
 // layout or background change, then only copied by each frame.
 class BoardPanel {
 public:
-    // Board origin, written by the layout.
-    int originX = 0;
-    int originY = 0;
     // What the image was built for.
     int rowClueSlots = 0;
     int columnClueSlots = 0;
@@ -20,8 +17,6 @@ public:
     int rows = 0;
     // Empty until the first rebuild; (20 rs + 24 columns + 60) x (20 cs + 24 rows + 60), ARGB32.
     QImage image;
-    QColor fillColor;
-    QColor lineColor;
 
     void rebuild(int columns, int rows, int rowClueSlots, int columnClueSlots, const QColor& fill, const QColor& line);
     // Draws the image with its top-left corner at board point (0, 0) of the laid-out scene.

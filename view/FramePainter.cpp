@@ -3,10 +3,14 @@
 #include "AssetFolder.h"
 #include "CellStrip.h"
 #include "BoardPanel.h"
+#include "BoardScene.h"
 #include "ClueSet.h"
 #include "ParticleSystem.h"
 #include "PuzzleGrid.h"
+#include "PuzzleSizes.h"
 #include "SceneGeometry.h"
+#include "Session.h"
+#include "TechniqueNames.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -37,12 +41,12 @@ bool dimmed(const ClueSet& clues, bool isRow, int line, int k, int entry)
     return entry <= 0 || clues.numberSettled(isRow, line, k);
 }
 
-QColor clueColour(bool dimmed, bool hovered, const ClueSet& clues, const BoardLook& look, qreal opacity)
+QColor clueColour(bool dimmed, bool hovered, const ClueHover& hover, const BoardLook& look, qreal opacity)
 {
     QColor colour = dimmed ? look.dimmedClueText : look.clueText;
     double share = dimmed ? look.dimmedAlpha : 1.0;
     if (hovered) {
-        colour = QColor(clues.highlightRed, clues.highlightGreen, clues.highlightBlue);
+        colour = hover.colour;
         share = dimmed ? look.dimmedHighlightAlpha : 1.0;
     }
     colour.setAlpha(static_cast<int>(colour.alpha() * float(share * opacity)));
@@ -99,47 +103,47 @@ qreal FramePainter::clueInkRight(int value) const
     return QFontMetricsF(clueFont_).tightBoundingRect(QString::number(value)).right();
 }
 
-void FramePainter::paint(QPainter& painter, QSize windowSize, const Frame& frame) const
+void FramePainter::paint(QPainter& painter, QSize windowSize, const Session& session, const BoardScene& scene) const
 {
     painter.save();
     // The scene is scaled to the window: filtering keeps the tiles' thin strokes and the
     // growing fault mark from breaking into uneven steps.
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (frame.background && !frame.background->isNull())
-        painter.drawTiledPixmap(QRect(QPoint(0, 0), windowSize), *frame.background, QPoint(0, 0));
+    if (!scene.background().isNull())
+        painter.drawTiledPixmap(QRect(QPoint(0, 0), windowSize), scene.background(), QPoint(0, 0));
 
-    painter.translate(frame.offsetX, frame.offsetY);
-    painter.scale(frame.scale, frame.scale);
-    switch (frame.content) {
-    case Frame::Content::Board: paintBoard(painter, windowSize, frame); break;
-    case Frame::Content::Creating:
-        paintMessage(painter, windowSize, frame, QStringLiteral("Creating puzzle..."));
-        break;
-    case Frame::Content::Paused: paintMessage(painter, windowSize, frame, QStringLiteral("Paused")); break;
-    case Frame::Content::BackgroundOnly: break;
+    const ViewTransform& transform = scene.layout().transform();
+    painter.translate(transform.offsetX, transform.offsetY);
+    painter.scale(transform.scale, transform.scale);
+    switch (session.phase()) {
+    case Session::Phase::Playing:
+    case Session::Phase::Celebrating: paintBoard(painter, windowSize, session, scene); break;
+    case Session::Phase::Creating: paintMessage(painter, windowSize, scene, QStringLiteral("Creating puzzle...")); break;
+    case Session::Phase::Paused: paintMessage(painter, windowSize, scene, QStringLiteral("Paused")); break;
+    default: break;
     }
     painter.restore();
 }
 
-void FramePainter::paintBoard(QPainter& painter, QSize windowSize, const Frame& frame) const
+void FramePainter::paintBoard(QPainter& painter, QSize windowSize, const Session& session, const BoardScene& scene) const
 {
-    if (frame.panel && !frame.panel->image.isNull())
-        frame.panel->draw(painter, 1.0);
-    if (frame.clues)
-        paintClues(painter, *frame.clues, 1.0);
-    if (frame.board)
-        paintCells(painter, *frame.board, 1.0);
-    if (frame.clues)
-        paintInfo(painter, frame);
-    if (frame.faultShown && frame.mistake)
-        paintFaultMark(painter, frame);
-    if (frame.hintShown && frame.clues)
-        paintHintOverlay(painter, windowSize, frame);
-    if (frame.particles)
-        frame.particles->drawAll(painter);
+    if (!scene.panel().image.isNull())
+        scene.panel().draw(painter, 1.0);
+    const QPoint origin = scene.layout().origin();
+    const ViewState& view = scene.view();
+    paintClues(painter, session.game().clues(), origin, view.hover, 1.0);
+    paintCells(painter, session.game().board(), origin, 1.0);
+    paintInfo(painter, session, scene.infoFont());
+    if (view.faultMark.state() == QTimeLine::Running && !scene.mistake().isNull())
+        paintFaultMark(painter, view, scene.mistake());
+    if (view.hintShown)
+        paintHintOverlay(painter, windowSize, session, scene);
+    if (scene.particlesOn())
+        scene.particles().drawAll(painter);
 }
 
-void FramePainter::paintClues(QPainter& painter, const ClueSet& clues, qreal opacity) const
+void FramePainter::paintClues(
+    QPainter& painter, const ClueSet& clues, QPoint origin, const ClueHover& hover, qreal opacity) const
 {
     painter.setFont(clueFont_);
     // Entry 0 is the run at the far end of the line, so it sits nearest the cells and each
@@ -147,19 +151,17 @@ void FramePainter::paintClues(QPainter& painter, const ClueSet& clues, qreal opa
     for (int x = 0; x < int(clues.columnClues.size()); ++x) {
         const std::vector<int>& list = clues.columnClues[x];
         for (int k = 0; k < int(list.size()); ++k) {
-            painter.setPen(clueColour(dimmed(clues, false, x, k, list[k]), x == clues.hoverColumn, clues, look_, opacity));
-            paintClueNumber(painter,
-                QPoint(clues.originX + cellPitch * x + columnClueInset, clues.originY - 5 - clueStep * k),
+            painter.setPen(clueColour(dimmed(clues, false, x, k, list[k]), x == hover.column, hover, look_, opacity));
+            paintClueNumber(painter, QPoint(origin.x() + cellPitch * x + columnClueInset, origin.y() - 5 - clueStep * k),
                 std::abs(list[k]), columnRoom_);
         }
     }
     for (int y = 0; y < int(clues.rowClues.size()); ++y) {
         const std::vector<int>& list = clues.rowClues[y];
         for (int k = 0; k < int(list.size()); ++k) {
-            painter.setPen(clueColour(dimmed(clues, true, y, k, list[k]), y == clues.hoverRow, clues, look_, opacity));
-            paintClueNumber(painter,
-                QPoint(clues.originX - clueStep - clueStep * k, clues.originY + cellPitch * y + 20), std::abs(list[k]),
-                rowRoom_);
+            painter.setPen(clueColour(dimmed(clues, true, y, k, list[k]), y == hover.row, hover, look_, opacity));
+            paintClueNumber(painter, QPoint(origin.x() - clueStep - clueStep * k, origin.y() + cellPitch * y + 20),
+                std::abs(list[k]), rowRoom_);
         }
     }
 }
@@ -180,14 +182,14 @@ void FramePainter::paintClueNumber(QPainter& painter, QPoint start, int value, c
     painter.restore();
 }
 
-void FramePainter::paintCells(QPainter& painter, const PuzzleGrid& board, qreal opacity) const
+void FramePainter::paintCells(QPainter& painter, const PuzzleGrid& board, QPoint origin, qreal opacity) const
 {
     painter.save();
     painter.setOpacity(opacity);
     painter.setBrush(Qt::NoBrush);
 
-    const int left = board.originX;
-    const int top = board.originY;
+    const int left = origin.x();
+    const int top = origin.y();
     const int right = left + cellPitch * board.width;
     const int bottom = top + cellPitch * board.height;
 
@@ -222,17 +224,19 @@ void FramePainter::paintCells(QPainter& painter, const PuzzleGrid& board, qreal 
     painter.restore();
 }
 
-void FramePainter::paintInfo(QPainter& painter, const Frame& frame) const
+void FramePainter::paintInfo(QPainter& painter, const Session& session, const QFont& infoFont) const
 {
-    const ClueSet& clues = *frame.clues;
+    const ClueSet& clues = session.game().clues();
     painter.setPen(look_.infoText);
     const QRect box(20, 20, clueStep * clues.widestRowClue() + 10, clueStep * clues.widestColumnClue() + 10);
-    const QString text = frame.modeText + QStringLiteral("\nTime: ") + frame.timeText + QStringLiteral("\nFaults: ")
-        + frame.faultsText;
+    const QString text = QString::fromStdString(modeName(session.game().mode())) + QStringLiteral("\nTime: ")
+        + QString::number(session.seconds()) + QStringLiteral("\nFaults: ") + QString::number(session.game().faults());
+    const int hardest = session.difficulty().hardestTechnique;
+    const QString difficultyText
+        = hardest > 0 ? QStringLiteral("Difficulty: ") + QString::fromUtf8(techniqueName(hardest)) : QString();
     // A long time or a small box would push the text over the box's edge; it shrinks instead.
     const QRect room = box.adjusted(infoPadding, infoPadding, -infoPadding, -infoPadding);
-    const QFont infoFont = frame.infoFont ? *frame.infoFont : painter.font();
-    if (frame.difficultyText.isEmpty()) {
+    if (difficultyText.isEmpty()) {
         painter.setFont(fontFitting(infoFont, text, room.size(), painter.device()));
         painter.drawText(box, Qt::AlignCenter, text);
         return;
@@ -240,7 +244,7 @@ void FramePainter::paintInfo(QPainter& painter, const Frame& frame) const
 
     // The difficulty is a fourth line, often wider than a box of four clue slots: it shrinks
     // to the box's width on its own rather than make the three lines above it smaller.
-    const QFont lineFont = fontFitting(infoFont, frame.difficultyText, room.size(), painter.device());
+    const QFont lineFont = fontFitting(infoFont, difficultyText, room.size(), painter.device());
     const qreal lineHeight = QFontMetricsF(lineFont, painter.device()).height();
     painter.setFont(fontFitting(infoFont, text, QSizeF(room.width(), room.height() - lineHeight), painter.device()));
     const qreal textHeight = painter.boundingRect(QRectF(box), Qt::AlignCenter, text).height();
@@ -248,43 +252,47 @@ void FramePainter::paintInfo(QPainter& painter, const Frame& frame) const
     painter.drawText(QRectF(box.left(), top, box.width(), textHeight), Qt::AlignCenter, text);
     painter.setFont(lineFont);
     painter.drawText(
-        QRectF(box.left(), top + textHeight, box.width(), lineHeight), Qt::AlignCenter, frame.difficultyText);
+        QRectF(box.left(), top + textHeight, box.width(), lineHeight), Qt::AlignCenter, difficultyText);
 }
 
-void FramePainter::paintFaultMark(QPainter& painter, const Frame& frame) const
+void FramePainter::paintFaultMark(QPainter& painter, const ViewState& view, const QPixmap& mark) const
 {
     // The mark grows from its top-left corner to twice its size while it fades out.
-    const qreal t = frame.faultProgress;
+    const qreal t = view.faultMark.currentValue();
     const qreal k = 1 + t;
     painter.save();
     painter.setOpacity(1 - t);
     painter.scale(k, k);
-    painter.drawPixmap(QPoint(static_cast<int>(frame.faultX / k), static_cast<int>(frame.faultY / k)), *frame.mistake);
+    painter.drawPixmap(QPoint(static_cast<int>(view.faultCorner.x() / k), static_cast<int>(view.faultCorner.y() / k)), mark);
     painter.restore();
 }
 
-void FramePainter::paintHintOverlay(QPainter& painter, QSize windowSize, const Frame& frame) const
+void FramePainter::paintHintOverlay(
+    QPainter& painter, QSize windowSize, const Session& session, const BoardScene& scene) const
 {
-    const ClueSet& clues = *frame.clues;
-    const int i = frame.hintLine;
+    const ClueSet& clues = session.game().clues();
+    const ViewState& view = scene.view();
+    const QPoint origin = scene.layout().origin();
+    const int i = view.hintLine;
     int left, right, top, bottom; // the band kept clear, half-open
-    if (frame.hintIsRow) {
-        left = frame.boardX - clueStep * clues.widestRowClue();
-        right = frame.boardX + cellPitch * frame.columns;
-        top = frame.boardY + cellPitch * i;
+    if (view.hintIsRow) {
+        left = origin.x() - clueStep * clues.widestRowClue();
+        right = origin.x() + cellPitch * session.columns();
+        top = origin.y() + cellPitch * i;
         bottom = top + cellPitch - 1;
     } else {
-        left = frame.boardX + cellPitch * i;
+        left = origin.x() + cellPitch * i;
         right = left + cellPitch - 1;
-        top = frame.boardY - clueStep * clues.widestColumnClue();
-        bottom = frame.boardY + cellPitch * frame.rows;
+        top = origin.y() - clueStep * clues.widestColumnClue();
+        bottom = origin.y() + cellPitch * session.rows();
     }
 
     // Four rectangles around the band, in board pixels, each reaching a pixel past the
     // window's edge. They only touch, so the shade is an even 50% everywhere.
-    const float s = frame.scale;
-    const float ox = float(frame.offsetX);
-    const float oy = float(frame.offsetY);
+    const ViewTransform& transform = scene.layout().transform();
+    const float s = transform.scale;
+    const float ox = float(transform.offsetX);
+    const float oy = float(transform.offsetY);
     const float w = float(windowSize.width());
     const float h = float(windowSize.height());
     const int windowTop = static_cast<int>(-oy / s - 1);
@@ -301,14 +309,15 @@ void FramePainter::paintHintOverlay(QPainter& painter, QSize windowSize, const F
     painter.restore();
 }
 
-void FramePainter::paintMessage(QPainter& painter, QSize windowSize, const Frame& frame, const QString& text) const
+void FramePainter::paintMessage(
+    QPainter& painter, QSize windowSize, const BoardScene& scene, const QString& text) const
 {
-    const float s = frame.scale;
+    const ViewTransform& transform = scene.layout().transform();
+    const float s = transform.scale;
     // The whole window, in board pixels.
-    const QRect window(static_cast<int>(-frame.offsetX / s), static_cast<int>(-frame.offsetY / s),
+    const QRect window(static_cast<int>(-transform.offsetX / s), static_cast<int>(-transform.offsetY / s),
         static_cast<int>(windowSize.width() / s), static_cast<int>(windowSize.height() / s));
     painter.setPen(Qt::white);
-    if (frame.infoFont)
-        painter.setFont(*frame.infoFont);
+    painter.setFont(scene.infoFont());
     painter.drawText(window, Qt::AlignCenter, text);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "BoardLook.h"
-#include "Frame.h"
+#include "ViewState.h"
 
 #include <QFont>
 #include <QPixmap>
@@ -9,7 +9,11 @@
 
 #include <array>
 
+class BoardScene;
+class ClueSet;
+class PuzzleGrid;
 class QPainter;
+class Session;
 
 // Draws one frame of the game. The same routine paints the window's surface and, in tests,
 // a QImage, so what a test checks is what the player sees. Owns the drawing resources the
@@ -20,12 +24,14 @@ public:
     // are drawn from a plain strip of the same layout.
     FramePainter();
 
-    // windowSize is the window's size; the painter's origin must be the window's top-left.
-    void paint(QPainter& painter, QSize windowSize, const Frame& frame) const;
+    // The session as the scene shows it: the board, "Creating puzzle..." or "Paused" over the
+    // background. windowSize is the window's size; the painter's origin must be its top-left.
+    void paint(QPainter& painter, QSize windowSize, const Session& session, const BoardScene& scene) const;
 
-    // The parts of a frame, each drawn in board coordinates (after the view transform).
-    void paintClues(QPainter& painter, const ClueSet& clues, qreal opacity) const;
-    void paintCells(QPainter& painter, const PuzzleGrid& board, qreal opacity) const;
+    // The parts of a frame, each drawn in board coordinates (after the view transform), with
+    // the cell area's top-left corner at origin; the hovered column's and row's clues are lit.
+    void paintClues(QPainter& painter, const ClueSet& clues, QPoint origin, const ClueHover& hover, qreal opacity) const;
+    void paintCells(QPainter& painter, const PuzzleGrid& board, QPoint origin, qreal opacity) const;
 
     const QPixmap& cellTexture() const { return cellTexture_; }
     const QFont& clueFont() const { return clueFont_; }
@@ -33,11 +39,11 @@ public:
     void setLook(const BoardLook& look) { look_ = look; }
 
 private:
-    void paintBoard(QPainter& painter, QSize windowSize, const Frame& frame) const;
-    void paintInfo(QPainter& painter, const Frame& frame) const;
-    void paintFaultMark(QPainter& painter, const Frame& frame) const;
-    void paintHintOverlay(QPainter& painter, QSize windowSize, const Frame& frame) const;
-    void paintMessage(QPainter& painter, QSize windowSize, const Frame& frame, const QString& text) const;
+    void paintBoard(QPainter& painter, QSize windowSize, const Session& session, const BoardScene& scene) const;
+    void paintInfo(QPainter& painter, const Session& session, const QFont& font) const;
+    void paintFaultMark(QPainter& painter, const ViewState& view, const QPixmap& mark) const;
+    void paintHintOverlay(QPainter& painter, QSize windowSize, const Session& session, const BoardScene& scene) const;
+    void paintMessage(QPainter& painter, QSize windowSize, const BoardScene& scene, const QString& text) const;
     // How far a clue number may reach from its start, in board pixels, and how much a number
     // that would reach further is condensed across.
     struct ClueRoom {

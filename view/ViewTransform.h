@@ -15,4 +15,9 @@ struct ViewTransform {
 
     // The board point under a window point, each coordinate truncated toward zero.
     QPoint toBoard(int windowX, int windowY) const;
+    // The window point of a board point, rounded to the nearest pixel.
+    QPoint toWindow(QPoint boardPoint) const
+    {
+        return {offsetX + qRound(boardPoint.x() * scale), offsetY + qRound(boardPoint.y() * scale)};
+    }
 };

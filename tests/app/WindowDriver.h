@@ -3,8 +3,10 @@
 // Drives a real MainWindow from a test: ticks by hand instead of by timer, pointer and keys
 // through real events, and questions answered by a script instead of message boxes.
 
+#include "CellState.h"
 #include "MainWindow.h"
 #include "Prompt.h"
+#include "ui_MainWindow.h"
 
 #include <QDir>
 #include <QStringList>
@@ -26,6 +28,10 @@ public:
         QDir::setCurrent(folder_.path());
         for (const char* assets : {"Images", "Help"})
             copyFolder(gameFolder_ + "/" + assets, assets);
+        // A player who has played before: no offer to read the help at the first game.
+        QFile settings("tessarin.ini");
+        if (settings.open(QIODevice::WriteOnly))
+            settings.write("[settings]\nnewPlayer=false\n");
     }
     ~ScratchGameFolder() { QDir::setCurrent(gameFolder_); }
 
@@ -63,7 +69,7 @@ public:
             return cancel ? Prompt::Answer::Cancel : answer ? Prompt::Answer::Yes : Prompt::Answer::No;
         });
         window = std::make_unique<MainWindow>();
-        window->tickTimer->stop();
+        window->tickTimer()->stop();
         window->resize(800, 600);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -72,6 +78,8 @@ public:
 
     MainWindow& operator*() { return *window; }
     MainWindow* operator->() { return window.get(); }
+    const Session& session() const { return window->session(); }
+    Ui::MainWindow& form() const { return *window->form(); }
 
     void tick(int count = 1)
     {
@@ -79,30 +87,19 @@ public:
             window->Tick();
     }
 
-    // Starts a puzzle from a fixed seed and ticks until it can be played; returns the ticks
-    // taken. The puzzle comes from the generator, never from a reserve made earlier.
-    int play(int columns, int rows, int mode, unsigned seed = 1)
+    // Starts a puzzle and ticks until it can be played.
+    void play(int columns, int rows, int mode)
     {
-        window->reserve.drop();
-        std::srand(seed);
-        window->newPlayer = false;
         window->StartNewGame(columns, rows, mode);
-        int ticks = 0;
-        while (window->state == Creating && ticks < 1000) {
+        for (int ticks = 0; session().phase() == Session::Phase::Creating && ticks < 1000; ++ticks)
             tick();
-            ++ticks;
-        }
-        return ticks;
+        QCOMPARE(session().phase(), Session::Phase::Playing);
     }
 
     // The centre of cell (x, y) in the drawing surface's coordinates.
     QPoint cellPoint(int x, int y) const
     {
-        const double boardX = window->boardX + 24 * x + 12;
-        const double boardY = window->boardY + 24 * y + 12;
-        const QPoint inWindow(
-            window->offsetX + qRound(boardX * window->scale), window->offsetY + qRound(boardY * window->scale));
-        return window->drawingSurface()->mapFrom(window.get(), inWindow);
+        return window->drawingSurface()->mapFrom(window.get(), window->scene().layout().cellCentreInWindow(x, y));
     }
 
     // Qt drops a move to where the pointer already is (say, where the last test left it), so
@@ -133,24 +130,35 @@ public:
         tick();
     }
     void key(Qt::Key key) { QTest::keyClick(window.get(), key); }
-    // Solves the board at once; the next tick begins the win.
+    // Clicks every filled cell of the solution still blank; the last click wins.
     void solve()
     {
-        window->board.copyFrom(window->solution);
-        window->board.changed = true;
+        for (int x = 0; x < session().columns(); ++x)
+            for (int y = 0; y < session().rows(); ++y)
+                if (session().game().solution().cells[x][y] == Filled && cell(x, y) == Blank)
+                    drag(Qt::LeftButton, {{x, y}});
+        QCOMPARE(session().phase(), Session::Phase::Celebrating);
+    }
+    // Ticks through the dissolve until its last bursts have faded and the win screen is due,
+    // to open once events are processed.
+    void dissolve()
+    {
+        const auto dissolving
+            = [&] { return session().phase() != Session::Phase::Finished || window->scene().particlesAlive(); };
+        for (int ticks = 0; ticks < 2000 && dissolving(); ++ticks)
+            tick();
+        QVERIFY(!dissolving());
         tick();
-        QCOMPARE(window->state, Celebrating);
     }
 
-    int cell(int x, int y) const { return window->board.cells[x][y]; }
-    void setCell(int x, int y, int code) { window->board.cells[x][y] = code; }
+    int cell(int x, int y) const { return session().game().board().cells[x][y]; }
 
     // Some cell of the solution with the given code.
     QPoint solutionCell(int code, int skip = 0) const
     {
-        for (int x = 0; x < window->columns; ++x)
-            for (int y = 0; y < window->rows; ++y)
-                if (window->solution.cells[x][y] == code && skip-- == 0)
+        for (int x = 0; x < session().columns(); ++x)
+            for (int y = 0; y < session().rows(); ++y)
+                if (session().game().solution().cells[x][y] == code && skip-- == 0)
                     return {x, y};
         return {-1, -1};
     }

@@ -84,7 +84,7 @@ private slots:
         {
             WindowDriver w;
             w.answer = true;
-            w.play(5, 5, Normal, 1);
+            w.play(5, 5, Normal);
             w.drag(Qt::LeftButton, {{0, 0}});
             w->close();
             QVERIFY(!w->isVisible());
@@ -99,14 +99,12 @@ private slots:
             disk.fill(blocksLeft);
             WindowDriver w;
             w.answer = true;
-            w.play(5, 5, Normal, 2 + blocksLeft);
+            w.play(5, 5, Normal);
             w.solve();
             QCOMPARE(bytesOf("tessarin.ini"), oldSettings);
-            w.play(20, 15, Normal, 4 + blocksLeft);
-            for (int x = 1; x < 20; ++x)
-                for (int y = 0; y < 15; ++y)
-                    w.setCell(x, y, Crossed);
-            w.drag(Qt::LeftButton, {{0, 0}, {0, 14}});
+            w.play(20, 15, Normal);
+            for (int y = 0; y < 15; ++y)
+                w.drag(Qt::RightButton, {{0, y}, {19, y}});
             w->close();
             QCOMPARE(w.asked,
                 QStringList({"Save your game?",
@@ -138,7 +136,7 @@ private slots:
         if (!disk.mounted())
             QSKIP("a tmpfs cannot be mounted here (it takes root): the read-only test did not run");
         WindowDriver w;
-        w.play(5, 5, Normal, 1);
+        w.play(5, 5, Normal);
         disk.setReadOnly(true);
         w.solve();
         w->close();

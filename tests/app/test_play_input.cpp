@@ -1,254 +1,134 @@
-// Playing from the keyboard, undo and redo, and input latched until the tick, through the
-// real window.
 #include "WindowDriver.h"
 
-#include "CellState.h"
-#include "LineNotation.h"
-#include "ui_MainWindow.h"
-
-#include <QKeyEvent>
 #include <QtTest>
 
-namespace {
-
-// What a held key sends while it repeats.
-void sendAutoRepeat(QWidget* window, Qt::Key key)
-{
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(), true);
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
-    QApplication::sendEvent(window, &release);
-    QApplication::sendEvent(window, &press);
-}
-
-bool canUndo(WindowDriver& w)
-{
-    return w->ui->actionUndo->isEnabled();
-}
-
-bool canRedo(WindowDriver& w)
-{
-    return w->ui->actionRedo->isEnabled();
-}
-
-} // namespace
-
+// What the pointer and the keys do reaches the right cells through real events; the rules
+// of each move are the session's and are tested there.
 class PlayInputTest : public QObject {
     Q_OBJECT
+
+    std::unique_ptr<ScratchGameFolder> folder;
+
+    static QPoint hover(WindowDriver& w)
+    {
+        const ClueHover& hover = w->scene().view().hover;
+        return {hover.column, hover.row};
+    }
 
 private slots:
     void init() { folder = std::make_unique<ScratchGameFolder>(); }
     void cleanup() { folder.reset(); }
-    void keysPlayAtTheCursor();
-    void aHeldKeyDragsAlongTheLine();
-    void theCursorFollowsThePointerAndStartsEachGameTopLeft();
-    void undoAndRedoByMenuAndKeys();
-    void undoReturnsToMarksMode();
-    void undoIsRefusedOutsidePlay();
-    void aResumedGameHasNothingToUndo();
-    void inputAfterTheWinningMoveIsDropped();
 
-private:
-    std::unique_ptr<ScratchGameFolder> folder;
+    void theMouseEntersCellsWhereItPoints()
+    {
+        WindowDriver w;
+        w.play(10, 10, Normal);
+        // A drag fills its line, cells a fast move jumps over too; the right button crosses.
+        w.press(Qt::LeftButton, 0, 0);
+        w.moveTo(4, 0);
+        w.release(Qt::LeftButton, 4, 0);
+        w.tick();
+        for (int x = 0; x < 5; ++x)
+            QCOMPARE(w.cell(x, 0), int(Filled));
+        QCOMPARE(w.cell(5, 0), int(Blank));
+        w.drag(Qt::RightButton, {{2, 3}});
+        QCOMPARE(w.cell(2, 3), int(Crossed));
+        // Clicks between two ticks all count, in order.
+        for (int y = 5; y < 8; ++y) {
+            w.press(Qt::LeftButton, 9, y);
+            w.release(Qt::LeftButton, 9, y);
+        }
+        w.tick();
+        for (int y = 5; y < 8; ++y)
+            QCOMPARE(w.cell(9, y), int(Filled));
+        // The hovered cell lights its lines; leaving the window darkens them.
+        w.moveTo(6, 2);
+        QCOMPARE(hover(w), QPoint(6, 2));
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(w.operator->(), &leave);
+        QCOMPARE(hover(w), QPoint(-1, -1));
+    }
+
+    void keysPlayAtTheCursor()
+    {
+        WindowDriver w;
+        w.play(10, 10, Normal);
+        // Each game starts with the cursor lit top left.
+        QCOMPARE(hover(w), QPoint(0, 0));
+        w.key(Qt::Key_Right);
+        w.key(Qt::Key_Down);
+        w.key(Qt::Key_Space);
+        w.key(Qt::Key_Right);
+        w.key(Qt::Key_X);
+        w.tick();
+        QCOMPARE(w.cell(1, 1), int(Filled));
+        QCOMPARE(w.cell(2, 1), int(Crossed));
+        // A held Space drags along the line; its repeats count once; the edge stops it.
+        QTest::keyPress(w.operator->(), Qt::Key_Space);
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QString(), true);
+        QCoreApplication::sendEvent(w.operator->(), &repeat);
+        for (int step = 0; step < 3; ++step)
+            w.key(Qt::Key_Down);
+        QTest::keyRelease(w.operator->(), Qt::Key_Space);
+        w.tick();
+        for (int y = 2; y < 5; ++y)
+            QCOMPARE(w.cell(2, y), int(Blank)); // the drag began on a cross, so it erases
+        QCOMPARE(w.cell(2, 1), int(Blank));
+        for (int step = 0; step < 12; ++step)
+            w.key(Qt::Key_Up);
+        QCOMPARE(hover(w), QPoint(2, 0));
+        // The pointer moves the cursor with it.
+        w.moveTo(7, 8);
+        w.key(Qt::Key_Space);
+        w.tick();
+        QCOMPARE(w.cell(7, 8), int(Filled));
+    }
+
+    void aHeldButtonEndsAtThePauseAndAClickThereOnlyResumes()
+    {
+        WindowDriver w;
+        w.play(10, 10, Normal);
+        w.press(Qt::LeftButton, 0, 0);
+        w.tick();
+        w.key(Qt::Key_P);
+        QCOMPARE(w.session().phase(), Session::Phase::Paused);
+        QCOMPARE(hover(w), QPoint(-1, -1));
+        // The button comes up while paused: on resuming, the move enters nothing.
+        w.release(Qt::LeftButton, 0, 0);
+        w.press(Qt::LeftButton, 3, 3);
+        QCOMPARE(w.session().phase(), Session::Phase::Playing);
+        w.moveTo(3, 4);
+        w.release(Qt::LeftButton, 3, 4);
+        w.tick();
+        QCOMPARE(w.cell(3, 3), int(Blank));
+        QCOMPARE(w.cell(3, 4), int(Blank));
+        QCOMPARE(w.cell(0, 0), int(Filled));
+    }
+
+    void commandKeysObeyTheirPhase()
+    {
+        WindowDriver w;
+        w.play(5, 5, Beginner);
+        // No marks in Beginner; F2 asks first and a No keeps the game.
+        w.key(Qt::Key_M);
+        QVERIFY(!w.session().game().marking());
+        w.key(Qt::Key_F2);
+        QCOMPARE(w.asked, QStringList({"New game?"}));
+        QCOMPARE(w.session().phase(), Session::Phase::Playing);
+        w.play(5, 5, Normal);
+        w.key(Qt::Key_M);
+        QVERIFY(w.session().game().marking() && w.form().actionMarks->isChecked());
+        w.drag(Qt::LeftButton, {{1, 1}});
+        QCOMPARE(w.cell(1, 1), int(MarkedFilled));
+        // Keep marks? Yes: they become cells, and undo takes them back to marks mode.
+        w.answer = true;
+        w.key(Qt::Key_M);
+        QCOMPARE(w.cell(1, 1), int(Filled));
+        w.form().actionUndo->trigger();
+        QCOMPARE(w.cell(1, 1), int(MarkedFilled));
+        QVERIFY(w.session().game().marking());
+    }
 };
-
-void PlayInputTest::keysPlayAtTheCursor()
-{
-    WindowDriver w;
-    w.play(5, 5, Normal);
-    QCOMPARE(QPoint(w->clues.hoverColumn, w->clues.hoverRow), QPoint(0, 0));
-    w.key(Qt::Key_Space);
-    w.tick();
-    QCOMPARE(w.cell(0, 0), int(Filled));
-    QVERIFY(w->clock.isValid());
-    w.key(Qt::Key_Right);
-    QCOMPARE(QPoint(w->clues.hoverColumn, w->clues.hoverRow), QPoint(1, 0));
-    QVERIFY(w->needsRepaint);
-    w.key(Qt::Key_Space);
-    w.key(Qt::Key_Down);
-    w.key(Qt::Key_X);
-    w.tick();
-    QCOMPARE(rowsOf(w->board).mid(0, 2), QStringList({"11000", "02000"}));
-    // X on a cell that is not blank erases it, as the right button does.
-    w.key(Qt::Key_Up);
-    w.key(Qt::Key_X);
-    w.tick();
-    QCOMPARE(digitsOf(w->board.row(0)), QString("10000"));
-
-    // The cursor stays on the board.
-    for (int i = 0; i < 6; ++i)
-        w.key(Qt::Key_Left);
-    w.key(Qt::Key_Up);
-    QCOMPARE(QPoint(w->clues.hoverColumn, w->clues.hoverRow), QPoint(0, 0));
-}
-
-void PlayInputTest::aHeldKeyDragsAlongTheLine()
-{
-    WindowDriver w;
-    w.play(5, 5, Normal);
-    w.key(Qt::Key_Down);
-    QTest::keyPress(w.operator->(), Qt::Key_Space);
-    w.key(Qt::Key_Right);
-    // A held key repeats; the drag goes on until its real release.
-    sendAutoRepeat(w.operator->(), Qt::Key_Space);
-    w.key(Qt::Key_Right);
-    w.tick();
-    // Locked to row 1: moving down leaves the line alone.
-    w.key(Qt::Key_Down);
-    w.key(Qt::Key_Right);
-    QTest::keyRelease(w.operator->(), Qt::Key_Space);
-    w.key(Qt::Key_Right);
-    w.tick();
-    QCOMPARE(rowsOf(w->board).mid(0, 3), QStringList({"00000", "11110", "00000"}));
-    // The whole drag is one step.
-    w->MenuUndo();
-    QCOMPARE(digitsOf(w->board.row(1)), QString("00000"));
-}
-
-void PlayInputTest::theCursorFollowsThePointerAndStartsEachGameTopLeft()
-{
-    WindowDriver w;
-    w.play(10, 10, Normal);
-    w.moveTo(6, 3);
-    w.key(Qt::Key_Space);
-    w.key(Qt::Key_Down);
-    w.key(Qt::Key_Space);
-    w.tick();
-    QCOMPARE(w.cell(6, 3), int(Filled));
-    QCOMPARE(w.cell(6, 4), int(Filled));
-
-    // Off the cells the clues go dark, but the keys still act on the cursor, and show it.
-    QTest::mouseMove(w->drawingSurface(), QPoint(2, 2));
-    QCOMPARE(w->clues.hoverColumn, -1);
-    w.key(Qt::Key_X);
-    QCOMPARE(QPoint(w->clues.hoverColumn, w->clues.hoverRow), QPoint(6, 4));
-    w.tick();
-    QCOMPARE(w.cell(6, 4), int(Blank));
-
-    w.play(5, 5, Normal);
-    QCOMPARE(QPoint(w->clues.hoverColumn, w->clues.hoverRow), QPoint(0, 0));
-    w.key(Qt::Key_Space);
-    w.tick();
-    QCOMPARE(w.cell(0, 0), int(Filled));
-}
-
-void PlayInputTest::undoAndRedoByMenuAndKeys()
-{
-    WindowDriver w;
-    w->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(w.operator->()));
-    w.play(5, 5, Normal);
-    QVERIFY(!canUndo(w) && !canRedo(w));
-    w.drag(Qt::LeftButton, {{0, 2}, {4, 2}});
-    w.drag(Qt::RightButton, {{0, 3}});
-    QVERIFY(canUndo(w) && !canRedo(w));
-    const qint64 started = w->clock.msecsSinceReference();
-
-    const auto ctrl = [&](Qt::Key key, Qt::KeyboardModifiers more = {}) {
-        QTest::keyClick(w.operator->(), key, Qt::ControlModifier | more);
-    };
-    ctrl(Qt::Key_Z);
-    QCOMPARE(rowsOf(w->board).mid(2, 2), QStringList({"11111", "00000"}));
-    QVERIFY(canUndo(w) && canRedo(w));
-    w->ui->actionUndo->trigger();
-    QCOMPARE(rowsOf(w->board).mid(2, 2), QStringList({"00000", "00000"}));
-    QVERIFY(!canUndo(w) && canRedo(w));
-    ctrl(Qt::Key_Y);
-    QCOMPARE(rowsOf(w->board).mid(2, 2), QStringList({"11111", "00000"}));
-    ctrl(Qt::Key_Z, Qt::ShiftModifier);
-    QCOMPARE(rowsOf(w->board).mid(2, 2), QStringList({"11111", "20000"}));
-    QVERIFY(canUndo(w) && !canRedo(w));
-    // The clock does not go back.
-    QCOMPARE(w->clock.msecsSinceReference(), started);
-
-    // A new move drops what was left to redo; the ticks keep the entries in step.
-    ctrl(Qt::Key_Z);
-    w.drag(Qt::LeftButton, {{0, 0}});
-    QVERIFY(!canRedo(w));
-    // An undo right after a click, before any tick, takes back that click.
-    w.press(Qt::LeftButton, 4, 4);
-    w.release(Qt::LeftButton, 4, 4);
-    ctrl(Qt::Key_Z);
-    QCOMPARE(w.cell(4, 4), int(Blank));
-    QCOMPARE(w.cell(0, 0), int(Filled));
-}
-
-void PlayInputTest::undoReturnsToMarksMode()
-{
-    WindowDriver w;
-    w.play(5, 5, Normal);
-    w.key(Qt::Key_M);
-    w.drag(Qt::LeftButton, {{0, 0}, {1, 0}});
-    w.answer = true;
-    w.key(Qt::Key_M);
-    QCOMPARE(digitsOf(w->board.row(0)), QString("11000"));
-    w->MenuUndo();
-    QCOMPARE(digitsOf(w->board.row(0)), QString("33000"));
-    QVERIFY(w->marking);
-    QVERIFY(w->ui->actionMarks->isChecked());
-    QVERIFY(!w->ui->actionHint->isEnabled());
-    QCOMPARE(w->clues.highlightBlue, 230);
-    w->MenuRedo();
-    QVERIFY(!w->marking);
-    QVERIFY(!w->ui->actionMarks->isChecked());
-    QVERIFY(w->ui->actionHint->isEnabled());
-    QCOMPARE(w->clues.highlightRed, 200);
-    QCOMPARE(w.asked, QStringList({"Keep marks?"}));
-}
-
-void PlayInputTest::undoIsRefusedOutsidePlay()
-{
-    WindowDriver w;
-    w.play(5, 5, Normal);
-    w.drag(Qt::LeftButton, {{0, 0}});
-    w->StartNewGame(5, 5, Normal);
-    QVERIFY(!canUndo(w));
-    w->MenuUndo();
-    QCOMPARE(w->state, Creating);
-    w.tick(50);
-    QCOMPARE(w->state, Playing);
-    QVERIFY2(!canUndo(w), "a new game starts with nothing to undo");
-
-    // Solved: the dissolve and the win screen take nothing back.
-    w->particlesOn = false;
-    w.drag(Qt::LeftButton, {{0, 0}});
-    w->board.copyFrom(w->solution);
-    w->board.changed = true;
-    w.tick();
-    QCOMPARE(w->state, Celebrating);
-    QVERIFY(!canUndo(w));
-    w->MenuUndo();
-    QCOMPARE(w->board.cells, w->solution.cells);
-}
-
-void PlayInputTest::aResumedGameHasNothingToUndo()
-{
-    WindowDriver w;
-    w.play(5, 5, Normal);
-    w.drag(Qt::LeftButton, {{0, 0}, {2, 0}});
-    w->MenuUndo();
-    QVERIFY(w->SaveGame());
-    QVERIFY(w->LoadGame());
-    w.tick();
-    QVERIFY(!canUndo(w) && !canRedo(w));
-    QCOMPARE(digitsOf(w->board.row(0)), QString("00000"));
-}
-
-void PlayInputTest::inputAfterTheWinningMoveIsDropped()
-{
-    WindowDriver w;
-    w.play(5, 5, Normal);
-    const QPoint last = w.solutionCell(Filled);
-    const QPoint crossed = w.solutionCell(Crossed);
-    w->board.copyFrom(w->solution);
-    w.setCell(last.x(), last.y(), Blank);
-    w.press(Qt::LeftButton, last.x(), last.y());
-    w.release(Qt::LeftButton, last.x(), last.y());
-    w.press(Qt::LeftButton, crossed.x(), crossed.y());
-    w.release(Qt::LeftButton, crossed.x(), crossed.y());
-    w.tick();
-    QCOMPARE(w->state, Celebrating);
-    QCOMPARE(w.cell(crossed.x(), crossed.y()), int(Crossed));
-}
 
 QTEST_MAIN(PlayInputTest)
 #include "test_play_input.moc"

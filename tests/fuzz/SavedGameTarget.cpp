@@ -2,7 +2,7 @@
 // it accepts must be a game the window can lay out and the player can still win, and what it
 // refuses must leave the target as it was.
 #include "CellState.h"
-#include "GameState.h"
+#include "PuzzleSizes.h"
 #include "LogicSolver.h"
 #include "ResumableGame.h"
 
@@ -37,7 +37,7 @@ void requireConsistent(const ResumableGame& game)
 {
     const SavedGame& saved = game.saved;
     require(saved.mode >= Beginner && saved.mode <= Expert, "unknown mode");
-    require(sizeIndexFromLabel(QString("%1x%2").arg(saved.columns).arg(saved.rows)) >= 0, "unknown size");
+    require(sizeIndexOf(saved.columns, saved.rows) >= 0, "unknown size");
     require(saved.time >= 0 && saved.faults >= 0, "negative time or faults");
     require(int(saved.columnClues.size()) == saved.columns && int(saved.rowClues.size()) == saved.rows,
         "a clue list too many or too few");

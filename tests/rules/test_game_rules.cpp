@@ -18,15 +18,14 @@ using Reason = CellChange::Reason;
 // starts blank when not given.
 Game gameOf(int mode, const std::vector<const char*>& solutionRows, const std::vector<const char*>& boardRows = {})
 {
-    Game game;
-    game.mode = mode;
-    game.solution = boardOf(solutionRows);
+    const PuzzleGrid solution = boardOf(solutionRows);
+    PuzzleGrid board = boardOf(boardRows.empty() ? solutionRows : boardRows);
     if (boardRows.empty())
-        game.board.resize(game.solution.width, game.solution.height);
-    else
-        game.board = boardOf(boardRows);
-    game.clues.computeFrom(game.solution);
-    game.beginPlay();
+        board.resize(solution.width, solution.height);
+    ClueSet clues;
+    clues.computeFrom(solution);
+    Game game;
+    game.setUp(mode, board, solution, clues, 0);
     return game;
 }
 
@@ -160,9 +159,9 @@ void GameRulesTest::aDragAlongARowFollowsTheModeRules()
     if (marking)
         game.startMarking();
     drag(game, button, {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}});
-    QCOMPARE(digitsOf(game.board.row(0)), after);
-    QCOMPARE(game.faults, faults);
-    QCOMPARE(game.board.changed, after != before);
+    QCOMPARE(digitsOf(game.board().row(0)), after);
+    QCOMPARE(game.faults(), faults);
+    QCOMPARE(game.board().changed, after != before);
 }
 
 void GameRulesTest::theDragPathKeepsToItsLine()
@@ -197,12 +196,12 @@ void GameRulesTest::aOneJumpDragFillsEveryCellOnTheWay()
     game.press(Button::Left, 0, 0);
     QCOMPARE(game.moveTo(9, 1).size(), size_t(9));
     game.release(Button::Left);
-    QCOMPARE(rowsOf(game.board), QStringList({"1111111111", "0000000000"}));
+    QCOMPARE(rowsOf(game.board()), QStringList({"1111111111", "0000000000"}));
 
     // A column drag does not turn into a row one later on.
     Game tall = gameOf(Normal, {"111", "111", "111"});
     drag(tall, Button::Right, {{1, 0}, {1, 1}, {2, 2}, {0, 2}});
-    QCOMPARE(rowsOf(tall.board), QStringList({"020", "020", "020"}));
+    QCOMPARE(rowsOf(tall.board()), QStringList({"020", "020", "020"}));
 }
 
 void GameRulesTest::aPressOffTheBoardStartsAtTheFirstCellReached()
@@ -214,12 +213,12 @@ void GameRulesTest::aPressOffTheBoardStartsAtTheFirstCellReached()
     game.moveTo(2, 0);
     game.moveTo(4, 0);
     game.release(Button::Left);
-    QCOMPARE(digitsOf(game.board.row(0)), QString("00000"));
+    QCOMPARE(digitsOf(game.board().row(0)), QString("00000"));
 
     // A release ends the drag wherever it happens: the next press starts afresh.
     game.press(Button::Left, 1, 0);
     game.release(Button::Left);
-    QCOMPARE(digitsOf(game.board.row(0)), QString("01000"));
+    QCOMPARE(digitsOf(game.board().row(0)), QString("01000"));
     QVERIFY2(game.moveTo(2, 0).empty(), "no button is held");
 }
 
@@ -232,7 +231,7 @@ void GameRulesTest::theLeftButtonWinsWhileBothAreHeld()
     game.release(Button::Left);
     game.moveTo(2, 0);
     game.release(Button::Right);
-    QCOMPARE(digitsOf(game.board.row(0)), QString("21200"));
+    QCOMPARE(digitsOf(game.board().row(0)), QString("21200"));
 }
 
 void GameRulesTest::beginnerCountsOneFaultPerDrag()
@@ -240,16 +239,16 @@ void GameRulesTest::beginnerCountsOneFaultPerDrag()
     // Every cell is crossed in the solution: each fill is a fault.
     Game game = gameOf(Beginner, {"22222", "22222"});
     drag(game, Button::Left, {{0, 0}, {1, 0}, {2, 0}, {2, 1}});
-    QCOMPARE(rowsOf(game.board), QStringList({"20000", "00000"}));
-    QCOMPARE(game.faults, 1);
+    QCOMPARE(rowsOf(game.board()), QStringList({"20000", "00000"}));
+    QCOMPARE(game.faults(), 1);
     // Faults are counted per press, not per game.
     drag(game, Button::Left, {{1, 1}, {2, 1}});
-    QCOMPARE(rowsOf(game.board), QStringList({"20000", "02000"}));
-    QCOMPARE(game.faults, 2);
+    QCOMPARE(rowsOf(game.board()), QStringList({"20000", "02000"}));
+    QCOMPARE(game.faults(), 2);
     // A press and release with no move counts too.
     game.press(Button::Left, 4, 1);
     game.release(Button::Left);
-    QCOMPARE(game.faults, 3);
+    QCOMPARE(game.faults(), 3);
 }
 
 void GameRulesTest::changesReportWhatHappenedAndWhy()
@@ -271,25 +270,25 @@ void GameRulesTest::undoAndRedoTakeWholeDrags()
     QVERIFY(!game.canUndo() && !game.canRedo());
     drag(game, Button::Left, {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}});
     drag(game, Button::Right, {{0, 1}, {2, 1}});
-    QCOMPARE(rowsOf(game.board), QStringList({"11141", "00000"}));
+    QCOMPARE(rowsOf(game.board()), QStringList({"11141", "00000"}));
     QVERIFY(game.canUndo() && !game.canRedo());
 
     game.undo();
-    QCOMPARE(rowsOf(game.board), QStringList({"11141", "12000"}));
+    QCOMPARE(rowsOf(game.board()), QStringList({"11141", "12000"}));
     game.undo();
-    QCOMPARE(rowsOf(game.board), QStringList({"00040", "12000"}));
+    QCOMPARE(rowsOf(game.board()), QStringList({"00040", "12000"}));
     QVERIFY(!game.canUndo() && game.canRedo());
     QVERIFY(game.undo().empty());
 
     game.redo();
-    QCOMPARE(rowsOf(game.board), QStringList({"11141", "12000"}));
+    QCOMPARE(rowsOf(game.board()), QStringList({"11141", "12000"}));
     // A new move drops what was left to redo.
     drag(game, Button::Right, {{4, 1}});
     QVERIFY(!game.canRedo());
     QVERIFY(game.redo().empty());
     game.undo();
     game.undo();
-    QCOMPARE(rowsOf(game.board), QStringList({"00040", "12000"}));
+    QCOMPARE(rowsOf(game.board()), QStringList({"00040", "12000"}));
 
     // A press that changed nothing is no step: the redo steps stay.
     game.press(Button::Left, -1, 0);
@@ -302,13 +301,13 @@ void GameRulesTest::undoNeverLowersTheFaults()
 {
     Game game = gameOf(Beginner, {"21111"});
     drag(game, Button::Left, {{0, 0}, {1, 0}});
-    QCOMPARE(digitsOf(game.board.row(0)), QString("20000"));
+    QCOMPARE(digitsOf(game.board().row(0)), QString("20000"));
     game.undo();
-    QCOMPARE(digitsOf(game.board.row(0)), QString("00000"));
-    QCOMPARE(game.faults, 1);
+    QCOMPARE(digitsOf(game.board().row(0)), QString("00000"));
+    QCOMPARE(game.faults(), 1);
     game.redo();
-    QCOMPARE(digitsOf(game.board.row(0)), QString("20000"));
-    QCOMPARE(game.faults, 1);
+    QCOMPARE(digitsOf(game.board().row(0)), QString("20000"));
+    QCOMPARE(game.faults(), 1);
 }
 
 void GameRulesTest::hintsAreStepsOfTheirOwn()
@@ -319,17 +318,17 @@ void GameRulesTest::hintsAreStepsOfTheirOwn()
     const Game::Hint mended = normal.hint(solver);
     QCOMPARE(int(mended.kind), int(Game::Hint::Kind::Mended));
     QCOMPARE(QPoint(mended.x, mended.y), QPoint(0, 0));
-    QCOMPARE(rowsOf(normal.board), QStringList({"11", "00"}));
+    QCOMPARE(rowsOf(normal.board()), QStringList({"11", "00"}));
     normal.undo();
-    QCOMPARE(rowsOf(normal.board), QStringList({"21", "00"}));
-    QCOMPARE(normal.faults, 1);
+    QCOMPARE(rowsOf(normal.board()), QStringList({"21", "00"}));
+    QCOMPARE(normal.faults(), 1);
 
     // Expert clears a wrong cell, and only reassures on a right board.
     Game expert = gameOf(Expert, {"11", "22"}, {"21", "00"});
     QCOMPARE(int(expert.hint(solver).kind), int(Game::Hint::Kind::Mended));
-    QCOMPARE(rowsOf(expert.board), QStringList({"01", "00"}));
+    QCOMPARE(rowsOf(expert.board()), QStringList({"01", "00"}));
     QCOMPARE(int(expert.hint(solver).kind), int(Game::Hint::Kind::AllCorrect));
-    QCOMPARE(expert.faults, 1);
+    QCOMPARE(expert.faults(), 1);
 
     // A deduction stands as marks until accepted, then is one step.
     Game beginner = gameOf(Beginner, {"12", "12", "12"});
@@ -338,18 +337,18 @@ void GameRulesTest::hintsAreStepsOfTheirOwn()
     QCOMPARE(int(deduced.kind), int(Game::Hint::Kind::Technique));
     QVERIFY(!deduced.isRow);
     QCOMPARE(deduced.line, 0);
-    QCOMPARE(digitsOf(beginner.board.column(0)), QString("333"));
-    QCOMPARE(beginner.faults, 1);
+    QCOMPARE(digitsOf(beginner.board().column(0)), QString("333"));
+    QCOMPARE(beginner.faults(), 1);
     QCOMPARE(beginner.acceptHint().size(), size_t(3));
-    QCOMPARE(rowsOf(beginner.board), QStringList({"12", "10", "10"}));
+    QCOMPARE(rowsOf(beginner.board()), QStringList({"12", "10", "10"}));
     beginner.undo();
-    QCOMPARE(rowsOf(beginner.board), QStringList({"02", "00", "00"}));
+    QCOMPARE(rowsOf(beginner.board()), QStringList({"02", "00", "00"}));
     beginner.undo();
-    QCOMPARE(rowsOf(beginner.board), QStringList({"00", "00", "00"}));
+    QCOMPARE(rowsOf(beginner.board()), QStringList({"00", "00", "00"}));
     beginner.redo();
     beginner.redo();
-    QCOMPARE(rowsOf(beginner.board), QStringList({"12", "10", "10"}));
-    QCOMPARE(beginner.faults, 1);
+    QCOMPARE(rowsOf(beginner.board()), QStringList({"12", "10", "10"}));
+    QCOMPARE(beginner.faults(), 1);
 }
 
 void GameRulesTest::marksStepsReturnToTheirMarksMode()
@@ -360,14 +359,14 @@ void GameRulesTest::marksStepsReturnToTheirMarksMode()
         drag(game, Button::Left, {{0, 0}});
         drag(game, Button::Right, {{1, 0}});
         game.stopMarking(keep);
-        QCOMPARE(digitsOf(game.board.row(0)), QString(keep ? "12000" : "00000"));
-        QVERIFY(!game.marking);
+        QCOMPARE(digitsOf(game.board().row(0)), QString(keep ? "12000" : "00000"));
+        QVERIFY(!game.marking());
         game.undo();
-        QCOMPARE(digitsOf(game.board.row(0)), QString("34000"));
-        QVERIFY(game.marking);
+        QCOMPARE(digitsOf(game.board().row(0)), QString("34000"));
+        QVERIFY(game.marking());
         game.redo();
-        QCOMPARE(digitsOf(game.board.row(0)), QString(keep ? "12000" : "00000"));
-        QVERIFY(!game.marking);
+        QCOMPARE(digitsOf(game.board().row(0)), QString(keep ? "12000" : "00000"));
+        QVERIFY(!game.marking());
     }
 
     // Marks erased while marking leave nothing to keep; taking the erasing back returns to
@@ -377,10 +376,10 @@ void GameRulesTest::marksStepsReturnToTheirMarksMode()
     drag(game, Button::Left, {{0, 0}, {1, 0}});
     drag(game, Button::Left, {{0, 0}, {1, 0}});
     game.stopMarking(true);
-    QVERIFY(!game.marking);
+    QVERIFY(!game.marking());
     game.undo();
-    QCOMPARE(digitsOf(game.board.row(0)), QString("33000"));
-    QVERIFY(game.marking);
+    QCOMPARE(digitsOf(game.board().row(0)), QString("33000"));
+    QVERIFY(game.marking());
 }
 
 void GameRulesTest::aDragInProgressIsAStepOfItsOwn()
@@ -390,20 +389,20 @@ void GameRulesTest::aDragInProgressIsAStepOfItsOwn()
     game.moveTo(1, 0);
     QVERIFY(game.canUndo());
     game.undo();
-    QCOMPARE(digitsOf(game.board.row(0)), QString("00000"));
+    QCOMPARE(digitsOf(game.board().row(0)), QString("00000"));
     // The rest of that press does nothing; the next one works again.
     QVERIFY(game.moveTo(3, 0).empty());
     game.release(Button::Left);
     QVERIFY(game.canRedo());
     drag(game, Button::Left, {{4, 0}});
-    QCOMPARE(digitsOf(game.board.row(0)), QString("00001"));
+    QCOMPARE(digitsOf(game.board().row(0)), QString("00001"));
 
     // Switching marks mode on cuts a drag short too.
     game.press(Button::Left, 2, 0);
     game.startMarking();
     QVERIFY(game.moveTo(3, 0).empty());
     game.release(Button::Left);
-    QCOMPARE(digitsOf(game.board.row(0)), QString("00101"));
+    QCOMPARE(digitsOf(game.board().row(0)), QString("00101"));
 }
 
 void GameRulesTest::beginPlayForgetsTheHistory()
@@ -416,7 +415,7 @@ void GameRulesTest::beginPlayForgetsTheHistory()
     game.press(Button::Left, 4, 0);
     game.beginPlay();
     QVERIFY(!game.canUndo() && !game.canRedo());
-    QVERIFY(!game.marking);
+    QVERIFY(!game.marking());
     QVERIFY2(game.moveTo(0, 0).empty(), "the held button belonged to the game before");
 }
 

@@ -1,9 +1,11 @@
 #include "Backgrounds.h"
 #include "BoardPanel.h"
 #include "CellStrip.h"
+#include "CellState.h"
 #include "ClueSet.h"
 #include "FramePainter.h"
 #include "PuzzleGrid.h"
+#include "BoardScene.h"
 #include "SceneGeometry.h"
 #include "ViewTransform.h"
 
@@ -16,45 +18,6 @@
 namespace {
 
 const QSize window(800, 600);
-
-// A laid-out game on the Wood panel: an empty board whose first row and column have rs and
-// cs clue entries, every other line [0].
-struct Scene {
-    PuzzleGrid board;
-    ClueSet clues;
-    BoardPanel panel;
-    QFont infoFont {QStringLiteral("Comfortaa"), 14, QFont::Bold};
-    Frame frame;
-
-    Scene(int columns, int rows, int rs, int cs)
-    {
-        board.resize(columns, rows);
-        clues.columnClues.assign(columns, {0});
-        clues.rowClues.assign(rows, {0});
-        clues.columnClues[0].assign(cs, 1);
-        clues.rowClues[0].assign(rs, 1);
-        panel.rebuild(columns, rows, rs, cs, Backgrounds::style(0).panelFill, Backgrounds::style(0).panelLine);
-        board.originX = clues.originX = panel.originX = frame.boardX = SceneGeometry::boardOrigin(rs);
-        board.originY = clues.originY = panel.originY = frame.boardY = SceneGeometry::boardOrigin(cs);
-        frame.content = Frame::Content::Board;
-        frame.panel = &panel;
-        frame.clues = &clues;
-        frame.board = &board;
-        frame.columns = columns;
-        frame.rows = rows;
-        frame.infoFont = &infoFont;
-        frame.modeText = frame.timeText = frame.faultsText = QStringLiteral("0");
-    }
-
-    // As the opening window shows it: 800 x 600 under a 21-pixel menu bar.
-    void fitIntoWindow()
-    {
-        const ViewTransform view = ViewTransform::fit(panel.image.size(), window.width(), window.height(), 21);
-        frame.scale = view.scale;
-        frame.offsetX = view.offsetX;
-        frame.offsetY = view.offsetY;
-    }
-};
 
 QImage render(const std::function<void(QPainter&)>& paint, QSize size = window)
 {
@@ -81,6 +44,35 @@ QRect inkIn(const QImage& image, QRect area, const std::function<bool(QColor)>& 
                 ink |= QRect(x, y, 1, 1);
     return ink;
 }
+
+// A session in play on an empty board whose first row and column have rs and cs clue entries,
+// every other line [0], shown on the Wood panel at scale 1 with the scene's corner at (50, 40)
+// of an image just large enough.
+struct Scene {
+    Session session;
+    BoardScene scene;
+    QSize window;
+
+    Scene(int columns, int rows, int rs, int cs)
+    {
+        PuzzleGrid board;
+        board.resize(columns, rows);
+        ClueSet clues;
+        clues.columnClues.assign(columns, {0});
+        clues.rowClues.assign(rows, {0});
+        clues.columnClues[0].assign(cs, 1);
+        clues.rowClues[0].assign(rs, 1);
+        session.resume(Beginner, board, clues, board, 0, 0);
+        scene.setBackground(0);
+        window = QSize(SceneGeometry::sceneExtent(rs, columns) + 100, SceneGeometry::sceneExtent(cs, rows) + 40);
+        scene.showBoard(session, window, 40);
+    }
+
+    QImage render() const
+    {
+        return ::render([&](QPainter& p) { scene.paint(p, window, session); }, window);
+    }
+};
 
 } // namespace
 
@@ -137,7 +129,7 @@ private slots:
         // lists run left from it, the far-end run nearest the cells. Matched lines and [0] fade;
         // the hovered line takes the highlight colour.
         ClueSet clues;
-        clues.originX = clues.originY = 110;
+        ClueHover hover;
         clues.columnClues = {{2, 1}, {-3}, {0}};
         clues.rowClues = {{1, 2}, {-4}};
         struct Number {
@@ -154,19 +146,16 @@ private slots:
                 }
             });
         };
-        const auto painted = [&] { return ::render([&](QPainter& p) { painter_.paintClues(p, clues, 1.0); }); };
+        const auto painted
+            = [&] { return ::render([&](QPainter& p) { painter_.paintClues(p, clues, QPoint(110, 110), hover, 1.0); }); };
         const QColor white(255, 255, 255), faded(255, 255, 255, 76), red(200, 0, 0);
         std::vector<Number> numbers = {{{115, 105}, "2", red}, {{115, 85}, "1", red}, {{139, 105}, "3", faded},
             {{163, 105}, "0", faded}, {{90, 130}, "1", white}, {{70, 130}, "2", white}, {{90, 154}, "4", faded}};
-        clues.hoverColumn = 0;
-        clues.highlightRed = 200;
+        hover.column = 0;
         QCOMPARE(painted(), expected(numbers));
 
         // While marking, the hovered row takes the pencil blue, still faded when matched.
-        clues.hoverColumn = -1;
-        clues.hoverRow = 1;
-        clues.highlightRed = 0;
-        clues.highlightBlue = 230;
+        hover = {-1, 1, QColor(0, 0, 230)};
         numbers[0].colour = numbers[1].colour = white;
         numbers[6].colour = QColor(0, 0, 230, 76);
         QCOMPARE(painted(), expected(numbers));
@@ -183,11 +172,10 @@ private slots:
     {
         PuzzleGrid board;
         board.resize(15, 10);
-        board.originX = board.originY = 30;
         board.cells[0][0] = 3;
         board.cells[1][0] = 4;
         board.cells[2][0] = 7;
-        const QImage image = ::render([&](QPainter& p) { painter_.paintCells(p, board, 1.0); });
+        const QImage image = ::render([&](QPainter& p) { painter_.paintCells(p, board, QPoint(30, 30), 1.0); });
         QImage strip = painter_.cellTexture().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
         const QRect inside(3, 3, 18, 18); // clear of the grid lines
         QVERIFY(strip.copy(inside.translated(72, 0)) != strip.copy(inside.translated(96, 0)));
@@ -237,76 +225,68 @@ private slots:
     void panelInfoTextAndFaultMarkSitInTheScene()
     {
         Scene scene(20, 15, 6, 5);
-        scene.frame.offsetX = 50;
-        scene.frame.offsetY = 40;
-        QPixmap mistake(20, 20);
-        mistake.fill(Qt::red);
-        scene.frame.mistake = &mistake;
-        scene.frame.faultX = 690; // right of the panel
-        scene.frame.faultY = 150;
-        const QImage image = render(scene.frame);
-        QVERIFY(near(image.pixelColor(50 + 300, 40 + 60), Backgrounds::style(0).panelFill, 1));
-        QCOMPARE(image.pixelColor(50 + 5, 40 + 5).alpha(), 0);
-        // Three white lines centred in the information box (20, 20, 130, 110).
-        const QRect ink = inkIn(image, QRect(70, 60, 130, 110), [](QColor c) { return c.lightness() > 245; });
-        QVERIFY(qAbs(ink.center().x() - (50 + 85)) <= 2 && qAbs(ink.center().y() - (40 + 75)) <= 4);
-        QVERIFY(ink.height() > 55);
-        QCOMPARE(image.pixelColor(50 + 700, 40 + 160).alpha(), 0);
-
-        // The difficulty is a fourth line, the block still centred. In a box of four slots
-        // (20, 20, 90, 90) the longest name shrinks to the box's width (text is cut at its edges
-        // otherwise); the lines above keep their size.
+        const QImage image = scene.render();
+        // Mode, time, faults and the difficulty, centred in the information box (20, 20, 130,
+        // 110). In a box of four slots (20, 20, 90, 90) the difficulty line keeps to the box's
+        // width.
+        QVERIFY(scene.session.difficulty().hardestTechnique > 0);
         const auto white = [](QColor c) { return c.lightness() > 245; };
-        Scene narrow(20, 15, 4, 4);
-        narrow.frame.offsetX = 50;
-        narrow.frame.offsetY = 40;
-        const QRect threeLines = inkIn(render(narrow.frame), QRect(50, 60, 115, 90), white);
-        narrow.frame.difficultyText = QStringLiteral("Difficulty: Punctuate");
-        const QImage withDifficulty = render(narrow.frame);
-        const QRect fourLines = inkIn(withDifficulty, QRect(50, 60, 115, 90), white);
-        QVERIFY(fourLines.left() > 70 && fourLines.right() < 159);
-        QVERIFY(fourLines.height() > threeLines.height() + 5 && qAbs(fourLines.center().y() - (40 + 65)) <= 4);
-        QCOMPARE(inkIn(withDifficulty, QRect(50, fourLines.top(), 115, threeLines.height()), white).width(),
-            threeLines.width());
+        const QRect ink = inkIn(image, QRect(70, 60, 130, 110), white);
+        QVERIFY(qAbs(ink.center().x() - (50 + 85)) <= 2 && qAbs(ink.center().y() - (40 + 75)) <= 4);
+        QVERIFY(ink.height() > 70);
+        const QRect narrow = inkIn(Scene(20, 15, 4, 4).render(), QRect(50, 60, 115, 90), white);
+        QVERIFY(narrow.left() > 70 && narrow.right() < 159 && narrow.height() > 60);
+        QVERIFY(qAbs(narrow.center().y() - (40 + 65)) <= 4);
 
-        // The fault mark's corner stays put while it grows from 1x to 2x and fades out.
-        scene.frame.faultShown = true;
-        for (qreal t : {0.5, 0.25}) {
-            scene.frame.faultProgress = t;
-            const QImage image = render(scene.frame);
-            const int extent = int(20 * (1 + t));
-            for (QPoint inside : {QPoint(740, 190), QPoint(739 + extent, 189 + extent)})
-                QVERIFY(near(image.pixelColor(inside), QColor(255, 0, 0, int(255 * (1 - t))), 1));
-            for (QPoint outside : {QPoint(739, 190), QPoint(740 + extent, 205), QPoint(755, 190 + extent)})
-                QCOMPARE(image.pixelColor(outside).alpha(), 0);
+        // The fault mark's corner stays put while it grows and fades out.
+        const QImage plain = scene.render();
+        Session::Event fault {Session::Event::Kind::Fault};
+        fault.underPoint = true;
+        fault.pointX = 560;
+        fault.pointY = 160;
+        scene.scene.answer(fault);
+        QTimeLine& mark = scene.scene.view().faultMark;
+        mark.setEasingCurve(QEasingCurve::Linear);
+        QRect grown[2];
+        for (int i = 0; i < 2; ++i) {
+            mark.setCurrentTime(i == 0 ? 375 : 750);
+            const QImage marked = scene.render();
+            QRect changed;
+            for (int y = 180; y < 300; ++y)
+                for (int x = 590; x < 710; ++x)
+                    if (marked.pixel(x, y) != plain.pixel(x, y))
+                        changed |= QRect(x, y, 1, 1);
+            grown[i] = changed;
         }
+        for (const QRect& mark : grown)
+            QVERIFY((mark.topLeft() - QPoint(50 + 550, 40 + 150)).manhattanLength() <= 1);
+        QVERIFY(grown[1].width() > grown[0].width() + 2);
     }
 
     void hintDarkensAllButOneLine()
     {
         Scene scene(20, 15, 6, 5); // cells from (150, 130)
-        QPixmap background(64, 64);
-        background.fill(QColor(90, 160, 220));
-        scene.frame.background = &background;
-        // Row 2 unscaled, and column 3 fitted into the window, where the seams between the
-        // shading rectangles fall between window pixels. Bands in board pixels: the line and
-        // its clues, 23 pixels across.
+        // Row 2 unscaled, and column 3 fitted into an 800 x 600 window, where the seams
+        // between the shading rectangles fall between window pixels. Bands in board pixels: the
+        // line and its clues, 23 pixels across.
         for (const QRectF band : {QRectF(30, 178, 600, 23), QRectF(222, 30, 23, 460)}) {
-            scene.frame.hintIsRow = band.width() > band.height();
-            scene.frame.hintLine = scene.frame.hintIsRow ? 2 : 3;
-            if (!scene.frame.hintIsRow)
-                scene.fitIntoWindow();
-            scene.frame.hintShown = false;
-            const QImage plain = render(scene.frame);
-            scene.frame.hintShown = true;
-            const QImage hinted = render(scene.frame);
+            const bool isRow = band.width() > band.height();
+            if (!isRow) {
+                scene.window = window;
+                scene.scene.fit(window, 21);
+            }
+            scene.scene.hideHint();
+            const QImage plain = scene.render();
+            scene.scene.showHint(isRow, isRow ? 2 : 3);
+            const QImage hinted = scene.render();
 
             // A pixel is kept when its centre lies in the band, otherwise shaded once by 50%
             // black: never twice, never missed.
-            const QPointF offset(scene.frame.offsetX, scene.frame.offsetY);
-            for (int i = 0; i < window.width() * window.height(); ++i) {
-                const QPoint p(i % window.width(), i / window.width());
-                const QPointF centre = (QPointF(p) + QPointF(0.5, 0.5) - offset) / scene.frame.scale;
+            const ViewTransform& view = scene.scene.layout().transform();
+            const QPointF offset(view.offsetX, view.offsetY);
+            for (int i = 0; i < scene.window.width() * scene.window.height(); ++i) {
+                const QPoint p(i % scene.window.width(), i / scene.window.width());
+                const QPointF centre = (QPointF(p) + QPointF(0.5, 0.5) - offset) / view.scale;
                 const QRgb before = plain.pixel(p);
                 const bool isKept = hinted.pixel(p) == before;
                 QVERIFY2(isKept == band.contains(centre), qPrintable(QStringLiteral("%1, %2").arg(p.x()).arg(p.y())));
@@ -314,45 +294,58 @@ private slots:
                     || near(hinted.pixelColor(p), QColor(qRed(before) / 2, qGreen(before) / 2, qBlue(before) / 2)));
             }
         }
+        // The dissolve's bursts show over the shade.
+        Session::Event burst {Session::Event::Kind::Dissolved, 0, 0, Filled, true, 60, 60};
+        const QPoint at = scene.scene.layout().transform().toWindow({60, 60});
+        const QColor shaded = scene.render().pixelColor(at);
+        scene.scene.answer(burst);
+        QVERIFY(scene.render().pixelColor(at).lightness() < shaded.lightness() - 10);
+    }
+
+    void infoTextFitsItsBoxAtEverySize()
+    {
+        // The smallest box (90 x 90) with the longest texts, in windows from the smallest the
+        // game allows to very large: inside, and shrunk no more than needed.
+        Scene scene(20, 15, 4, 4);
+        scene.session.resume(Beginner, scene.session.game().board(), scene.session.game().clues(),
+            scene.session.game().solution(), 100000, 999);
+        for (QSize size : {QSize(400, 400), QSize(800, 600), QSize(3000, 700), QSize(450, 1400)}) {
+            scene.window = size;
+            scene.scene.fit(size, 21);
+            const ViewTransform& view = scene.scene.layout().transform();
+            const QRectF inside(
+                view.offsetX + 21 * view.scale, view.offsetY + 21 * view.scale, 88 * view.scale, 88 * view.scale);
+            // Up to where the clues begin.
+            const QRect corner(view.offsetX, view.offsetY, int(109 * view.scale), int(109 * view.scale));
+            const QRect ink = inkIn(scene.render(), corner, [](QColor c) { return c.lightness() > 200; });
+            QVERIFY(inside.contains(QRectF(ink)) && ink.width() > 70 * view.scale);
+        }
     }
 
     void creatingShowsOnlyTheTextOverTheBackground()
     {
-        Scene scene(20, 15, 6, 5);
-        scene.board.cells[4][4] = 1;
-        scene.fitIntoWindow();
-        QPixmap background(10, 10);
-        background.fill(QColor(40, 60, 120));
-        QPainter(&background).fillRect(0, 0, 5, 10, QColor(120, 40, 60));
-        scene.frame.background = &background;
-
-        // Tiled from the window's corner, not from the scene's.
-        scene.frame.content = Frame::Content::BackgroundOnly;
-        QImage image = render(scene.frame);
-        for (int x = 0; x < window.width(); ++x)
-            QCOMPARE(image.pixelColor(x, 300), x % 10 < 5 ? QColor(120, 40, 60) : QColor(40, 60, 120));
-
-        // Every pixel lies between the background and white: no panel, clues or cells.
-        background.fill(QColor(40, 60, 120));
-        scene.frame.content = Frame::Content::Creating;
-        image = render(scene.frame);
+        // Over the Wood texture, tiled from the window's corner, every pixel is the texture's
+        // or lighter: no panel, clues or cells, only white text in the middle.
+        Scene scene(5, 5, 3, 3);
+        scene.window = window;
+        scene.session.begin(5, 5, Beginner);
+        scene.scene.showCreating(window, 21);
+        const QImage image = scene.render();
+        const QImage wood = scene.scene.background().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QRect ink = inkIn(image, image.rect(), [](QColor c) { return c.lightness() > 240; });
         int stray = 0;
-        const QRect ink = inkIn(image, image.rect(), [&](QColor c) {
-            const double whiteness = (c.blue() - 120) / 135.0;
-            stray += qAbs(c.red() - (40 + 215 * whiteness)) >= 4 || qAbs(c.green() - (60 + 195 * whiteness)) >= 4;
-            return whiteness > 0.5;
-        });
+        for (int y = 0; y < window.height(); y += 7)
+            for (int x = 0; x < window.width(); x += 7) {
+                const QColor painted = image.pixelColor(x, y);
+                const QColor texture = wood.pixelColor(x % wood.width(), y % wood.height());
+                stray += painted.lightness() < texture.lightness() - 2;
+            }
         QCOMPARE(stray, 0);
         QVERIFY(ink.width() > 100);
         QVERIFY(qAbs(ink.center().x() - 400) <= 3 && qAbs(ink.center().y() - 300) <= 4);
     }
 
 private:
-    QImage render(const Frame& frame) const
-    {
-        return ::render([&](QPainter& p) { painter_.paint(p, window, frame); });
-    }
-
     FramePainter painter_;
 };
 

@@ -1,5 +1,4 @@
 #include "ClueSet.h"
-#include "FramePainter.h"
 #include "ParticleSystem.h"
 
 #include <QPainter>
@@ -117,33 +116,6 @@ private slots:
         QVERIFY(qAbs(alpha(60) - 121) <= 8 && qAbs(alpha(39) - 121) <= 8);
         QVERIFY(alpha(69) < 20 && alpha(30) < 20);
         QCOMPARE(alpha(71) + alpha(28), 0);
-    }
-
-    void frameDrawsDotsOverTheHintOverlay()
-    {
-        ClueSet clues;
-        Frame frame;
-        frame.content = Frame::Content::Board;
-        frame.clues = &clues;
-        frame.hintShown = true; // on row 0 at board y 110 to 132, away from the dot
-        frame.boardX = frame.boardY = 110;
-        frame.scale = 2;
-        frame.offsetX = 10;
-        frame.offsetY = 20;
-        ParticleSystem particles;
-        particles.emitParticle(300.25f, 150.25f, 0, 0, 0, 0, 2, 0.02f, Qt::red);
-
-        const FramePainter painter;
-        const auto pixel = [&](const Frame& f) {
-            return render(QSize(800, 600), [&](QPainter& p) {
-                painter.paint(p, QSize(800, 600), f);
-            }).pixelColor(610, 320);
-        };
-        QCOMPARE(pixel(frame), QColor(0, 0, 0, 128));
-        frame.particles = &particles;
-        QCOMPARE(pixel(frame), QColor(Qt::red));
-        frame.content = Frame::Content::Creating;
-        QCOMPARE(pixel(frame).alpha(), 0);
     }
 };
 

@@ -1,5 +1,7 @@
 #include "LineExamples.h"
 
+#include "TechniqueNames.h"
+
 #include "CellState.h"
 #include "ClueSet.h"
 #include "LineSolver.h"
@@ -19,12 +21,6 @@ std::vector<LineExample> table()
         {LineSolver::Gap, {3}, "..x.....x.", {}},
         {LineSolver::Fill, {3, 2}, "x.#.x.....", {}},
     };
-}
-
-const char* techniqueName(int technique)
-{
-    static const char* const names[] = {"", "Boxes", "Complete", "Mercury", "Glue", "Punctuate", "Gap", "Fill"};
-    return names[technique];
 }
 
 std::vector<int> cells(const std::string& text)

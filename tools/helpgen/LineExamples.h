@@ -21,9 +21,6 @@ namespace LineExamples {
 // Boxes to Fill, in the order of their numbers, with the lines before only.
 std::vector<LineExample> table();
 
-/* technique in 1..7 */
-const char* techniqueName(int technique);
-
 std::vector<int> cells(const std::string& text);
 std::string text(const std::vector<int>& cells);
 

@@ -6,6 +6,7 @@
 
 #include "HelpPictures.h"
 #include "LineExamples.h"
+#include "TechniqueNames.h"
 
 #include "CellState.h"
 #include "ClueSet.h"
@@ -107,7 +108,7 @@ int main(int argc, char** argv)
         lines += QByteArray::fromStdString(description) + '\n';
         const QImage picture
             = linePicture(tiles, example.clue, LineExamples::cells(example.before), LineExamples::cells(example.after));
-        if (!save(picture, folder, QString(LineExamples::techniqueName(example.technique)).toLower() + ".png"))
+        if (!save(picture, folder, QString(techniqueName(example.technique)).toLower() + ".png"))
             return 1;
     }
 

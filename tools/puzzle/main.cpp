@@ -6,6 +6,7 @@
 #include "LogicSolver.h"
 #include "PuzzleGenerator.h"
 #include "PuzzleGrid.h"
+#include "TechniqueNames.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,7 +17,6 @@
 
 namespace {
 
-const char* const techniqueNames[] = {"", "Boxes", "Complete", "Mercury", "Glue", "Punctuate", "Gap", "Fill"};
 
 int usage()
 {
@@ -101,14 +101,14 @@ int solve(int argc, char** argv)
     board.resize(static_cast<int>(clues.columnClues.size()), static_cast<int>(clues.rowClues.size()));
     LogicSolver solver;
     solver.setObserver([](const LogicSolver::Deduction& d) {
-        std::printf("%-10s %-6s %2d  [%s]  %s  ->  %s\n", techniqueNames[d.technique], d.isRow ? "row" : "column",
+        std::printf("%-10s %-6s %2d  [%s]  %s  ->  %s\n", techniqueName(d.technique), d.isRow ? "row" : "column",
             d.lineIndex, PuzzleText::clue(d.clue).c_str(), PuzzleText::cells(d.before).c_str(),
             PuzzleText::cells(d.after).c_str());
     });
     const bool solved = solver.solve(board, clues);
     const Difficulty difficulty = gradePuzzle(clues);
     std::cout << (solved ? "solved" : "not solvable by logic") << "; difficulty "
-              << (difficulty.hardestTechnique ? techniqueNames[difficulty.hardestTechnique] : "none") << ", "
+              << (difficulty.hardestTechnique ? techniqueName(difficulty.hardestTechnique) : "none") << ", "
               << difficulty.deductions << " deductions in " << difficulty.sweeps << " sweeps\n";
     printBoard(board);
     return solved ? 0 : 1;

@@ -1,8 +1,8 @@
 #include "PlayerRobot.h"
 
+#include "CellState.h"
 #include "HelpBrowser.h"
 #include "MainWindow.h"
-#include "SceneGeometry.h"
 #include "Watchdog.h"
 #include "ui_MainWindow.h"
 
@@ -12,8 +12,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-
-using SceneGeometry::cellPitch;
 
 PlayerRobot::PlayerRobot(MainWindow& window, Watchdog& watchdog, quint32 seed)
     : window_(window)
@@ -42,7 +40,7 @@ void PlayerRobot::finish()
 
 void PlayerRobot::answerOpenBox()
 {
-    watchdog_.setPlaying(window_.state == Playing && window_.clock.isValid());
+    watchdog_.setPlaying(window_.session().phase() == Session::Phase::Playing && window_.session().clockStarted());
     QWidget* modal = QApplication::activeModalWidget();
     // Left open for a moment, as a player reads it; the game ticks on behind it. A player
     // about to rest or leave closes it at once.
@@ -84,13 +82,13 @@ void PlayerRobot::act()
         rest();
         return;
     }
-    if (window_.state == Paused)
+    if (window_.session().phase() == Session::Phase::Paused)
         comeBackFromPause();
-    if (window_.state != Playing)
+    if (window_.session().phase() != Session::Phase::Playing)
         return;
     const int roll = chance(100);
     if (roll < 30)
-        clickCell(chance(4) ? Qt::LeftButton : Qt::RightButton, chance(window_.columns), chance(window_.rows));
+        clickCell(chance(4) ? Qt::LeftButton : Qt::RightButton, chance(window_.session().columns()), chance(window_.session().rows()));
     else if (roll < 40)
         dragAlongLine();
     else if (roll < 68)
@@ -127,21 +125,21 @@ void PlayerRobot::rest()
     switch (rest_) {
     case Rest::Closing:
         CloseHelpWindows();
-        if (window_.state == Paused)
+        if (window_.session().phase() == Session::Phase::Paused)
             key(Qt::Key_P);
-        if (window_.state != Playing)
+        if (window_.session().phase() != Session::Phase::Playing)
             return; // a win, a dissolve or a puzzle in the making ends first
         // Each background is a picture of its own size, and a playing track holds its decoder.
-        window_.ui->actionWood->trigger();
-        if (window_.ui->actionMusic->isChecked())
-            window_.ui->actionMusic->trigger();
-        window_.ui->action10x10->trigger();
-        window_.ui->actionNormal->trigger();
-        window_.ui->actionNew_Game->trigger();
+        window_.form()->actionWood->trigger();
+        if (window_.form()->actionMusic->isChecked())
+            window_.form()->actionMusic->trigger();
+        window_.form()->action10x10->trigger();
+        window_.form()->actionNormal->trigger();
+        window_.form()->actionNew_Game->trigger();
         rest_ = Rest::Starting;
         return;
     case Rest::Starting:
-        if (window_.state == Playing) {
+        if (window_.session().phase() == Session::Phase::Playing) {
             settling_.start();
             rest_ = Rest::Settling;
         }
@@ -169,7 +167,7 @@ void PlayerRobot::comeBackFromPause()
     const Qt::Key idleKeys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Space, Qt::Key_X};
     switch (chance(4)) {
     case 0: key(Qt::Key_P); break;
-    case 1: window_.ui->actionPause->trigger(); break;
+    case 1: window_.form()->actionPause->trigger(); break;
     case 2: QTest::mouseClick(window_.drawingSurface(), Qt::LeftButton, {}, cellPoint(0, 0)); break;
     default: key(idleKeys[chance(int(std::size(idleKeys)))]); break;
     }
@@ -177,11 +175,7 @@ void PlayerRobot::comeBackFromPause()
 
 QPoint PlayerRobot::cellPoint(int x, int y) const
 {
-    const double boardX = window_.boardX + cellPitch * x + cellPitch / 2;
-    const double boardY = window_.boardY + cellPitch * y + cellPitch / 2;
-    const QPoint inWindow(
-        window_.offsetX + qRound(boardX * window_.scale), window_.offsetY + qRound(boardY * window_.scale));
-    return window_.drawingSurface()->mapFrom(&window_, inWindow);
+    return window_.drawingSurface()->mapFrom(&window_, window_.scene().layout().cellCentreInWindow(x, y));
 }
 
 void PlayerRobot::clickCell(Qt::MouseButton button, int x, int y)
@@ -197,12 +191,12 @@ void PlayerRobot::dragAlongLine()
     ++counts_.drags;
     QWidget* surface = window_.drawingSurface();
     const bool alongRow = chance(2);
-    int x = chance(window_.columns), y = chance(window_.rows);
+    int x = chance(window_.session().columns()), y = chance(window_.session().rows());
     const Qt::MouseButton button = chance(3) ? Qt::LeftButton : Qt::RightButton;
     QTest::mouseMove(surface, cellPoint(x, y));
     QTest::mousePress(surface, button, {}, cellPoint(x, y));
     for (int moves = 1 + chance(5); moves > 0; --moves) {
-        (alongRow ? x : y) = chance(alongRow ? window_.columns : window_.rows);
+        (alongRow ? x : y) = chance(alongRow ? window_.session().columns() : window_.session().rows());
         QTest::mouseMove(surface, cellPoint(x, y));
     }
     QTest::mouseRelease(surface, button, {}, cellPoint(x, y));
@@ -211,12 +205,12 @@ void PlayerRobot::dragAlongLine()
 // Fills a missing cell of the picture or clears a wrong one, as a player who has worked it out.
 void PlayerRobot::playRightCell()
 {
-    const int start = chance(window_.columns * window_.rows);
-    for (int i = 0; i < window_.columns * window_.rows; ++i) {
-        const int cell = (start + i) % (window_.columns * window_.rows);
-        const int x = cell % window_.columns, y = cell / window_.columns;
-        const int code = window_.board.cells[x][y];
-        const bool shouldFill = window_.solution.cells[x][y] == Filled;
+    const int start = chance(window_.session().columns() * window_.session().rows());
+    for (int i = 0; i < window_.session().columns() * window_.session().rows(); ++i) {
+        const int cell = (start + i) % (window_.session().columns() * window_.session().rows());
+        const int x = cell % window_.session().columns(), y = cell / window_.session().columns();
+        const int code = window_.session().game().board().cells[x][y];
+        const bool shouldFill = window_.session().game().solution().cells[x][y] == Filled;
         const bool looksFilled = code == Filled || code == MarkedFilled;
         if (shouldFill != looksFilled) {
             clickCell(Qt::LeftButton, x, y);
@@ -233,7 +227,7 @@ void PlayerRobot::key(int key, Qt::KeyboardModifiers modifiers)
 void PlayerRobot::toggleSomething()
 {
     ++counts_.toggles;
-    Ui::MainWindow& ui = *window_.ui;
+    Ui::MainWindow& ui = *window_.form();
     QAction* const entries[] = {ui.actionWood, ui.actionLeaves, ui.actionGrass, ui.actionWater, ui.actionParticles,
         ui.actionSound, ui.actionMusic, ui.actionHow_To_Play, ui.actionHighScore, ui.actionAbout};
     const int pick = chance(int(std::size(entries)) + 2);
@@ -249,7 +243,7 @@ void PlayerRobot::toggleSomething()
 void PlayerRobot::startNextGame()
 {
     ++counts_.newGames;
-    Ui::MainWindow& ui = *window_.ui;
+    Ui::MainWindow& ui = *window_.form();
     QAction* const sizes[]
         = {ui.action5x5, ui.action10x5, ui.action10x10, ui.action15x10, ui.action15x15, ui.action20x15};
     QAction* const modes[] = {ui.actionBeginner, ui.actionNormal, ui.actionExpert};

@@ -1,6 +1,6 @@
 #include "SavedGame.h"
 
-#include "GameState.h"
+#include "PuzzleSizes.h"
 
 #include <QDataStream>
 #include <QIODevice>
@@ -8,14 +8,6 @@
 #include <cstdlib>
 
 namespace {
-
-bool knownSize(int columns, int rows)
-{
-    for (const PuzzleSize& size : puzzleSizes)
-        if (size.columns == columns && size.rows == rows)
-            return true;
-    return false;
-}
 
 // A list of runs, far end first, that some line of this length could show: [0] alone, or
 // positive runs with a gap between each two. Saved signs are ignored.
@@ -87,7 +79,7 @@ bool SavedGame::decode(const QByteArray& bytes, SavedGame& game)
     read.rows = header[2];
     read.time = header[3];
     read.faults = header[4];
-    if (read.mode < Beginner || read.mode > Expert || !knownSize(read.columns, read.rows) || read.time < 0
+    if (read.mode < Beginner || read.mode > Expert || sizeIndexOf(read.columns, read.rows) < 0 || read.time < 0
         || read.faults < 0)
         return false;
     if (!readClues(in, read.columns, read.rows, read.columnClues)

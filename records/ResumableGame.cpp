@@ -1,7 +1,7 @@
 #include "ResumableGame.h"
 
 #include "CellState.h"
-#include "GameState.h"
+#include "GameMode.h"
 #include "LogicSolver.h"
 
 #include <cstdlib>
@@ -50,6 +50,9 @@ bool ResumableGame::read(const QByteArray& bytes, LogicSolver& solver, Resumable
         return false;
     if (read.saved.mode == Beginner && !agreesWithSolution(read.saved, read.solution))
         return false;
+    read.board.resize(read.saved.columns, read.saved.rows);
+    for (const SavedGame::Cell& cell : read.saved.cells)
+        read.board.cells[cell.x][cell.y] = cell.code;
     game = std::move(read);
     return true;
 }

@@ -14,6 +14,8 @@ struct ResumableGame {
     SavedGame saved;
     ClueSet clues; // the saved lists, signs as solve left them
     PuzzleGrid solution;
+    // The saved cells on a board of the saved size.
+    PuzzleGrid board;
 
     // Refuses (returns false, leaving game untouched) whatever SavedGame::decode refuses;
     // clues that solve cannot complete, or whose solution gives other clues back (lists that

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "Session.h"
+
+#include <QObject>
+#include <QPoint>
+
+#include <functional>
+
+class BoardScene;
+
+// The pointer and the keys over the board, recorded for the session, which applies them at
+// its next step in order. The hovered cell, or the keys' cursor, lights its clues. Space is
+// the left button and X the right, on the cursor's cell; with either held the cursor drags.
+// It watches the window's own events; a click on the paused board only resumes play, and
+// what that changes goes to the window's answer.
+class BoardInput : public QObject {
+public:
+    using Answer = std::function<void(const Session::Events&)>;
+    BoardInput(Session& session, BoardScene& scene, Answer answer);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // Window coordinates; buttons other than the left and the right only move the pointer.
+    void press(QPointF position, Qt::MouseButton button);
+    void release(Qt::MouseButton button);
+    void move(QPointF position);
+    // The pointer left the window.
+    void leave();
+    // Arrows, Space and X; false for any other key. A held key's repeats count once.
+    bool key(int key, bool pressed, bool autoRepeat);
+    // Every held button and key counts as released: a drag ends here.
+    void releaseAll();
+    // What is held now enters nothing in the next game.
+    void forgetAll();
+
+private:
+    void track(QPointF position);
+    bool anyDown() const;
+    void record(Session::Input::Kind kind, Game::Button button, QPoint boardPoint);
+    void keyButton(Game::Button button, bool& down, bool pressed);
+    void moveCursor(int columns, int rows);
+    QPoint cursorPoint() const;
+
+    Session& session_;
+    BoardScene& scene_;
+    Answer answer_;
+    // The pointer in board pixels, and the buttons held as the handlers saw them.
+    QPoint pointer_;
+    bool leftDown_ = false;
+    bool rightDown_ = false;
+    bool spaceDown_ = false;
+    bool xDown_ = false;
+};

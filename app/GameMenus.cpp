@@ -1,0 +1,132 @@
+#include "GameMenus.h"
+
+#include "Backgrounds.h"
+#include "PuzzleSizes.h"
+#include "Session.h"
+#include "ui_MainWindow.h"
+
+#include <QActionGroup>
+
+#include <algorithm>
+
+GameMenus::GameMenus(Ui::MainWindow& form, QObject* owner)
+    : form_(form)
+    , sizeGroup_(new QActionGroup(owner))
+    , modeGroup_(new QActionGroup(owner))
+    , backgroundGroup_(new QActionGroup(owner))
+{
+    for (int index = 0; index < puzzleSizeCount; ++index)
+        sizeGroup_->addAction(sizeEntry(index));
+    for (int mode = Beginner; mode <= Expert; ++mode)
+        modeGroup_->addAction(modeEntry(mode));
+    for (int index = 0; index < Backgrounds::count; ++index)
+        backgroundGroup_->addAction(backgroundEntry(index));
+    // Two keys, which the form cannot hold.
+    form_.actionRedo->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
+}
+
+QAction* GameMenus::sizeEntry(int index) const
+{
+    QAction* const entries[] = {form_.action5x5, form_.action10x5, form_.action10x10, form_.action15x10,
+        form_.action15x15, form_.action20x15};
+    return entries[index];
+}
+
+QAction* GameMenus::modeEntry(int mode) const
+{
+    QAction* const entries[] = {form_.actionBeginner, form_.actionNormal, form_.actionExpert};
+    return entries[mode - Beginner];
+}
+
+QAction* GameMenus::backgroundEntry(int index) const
+{
+    QAction* const entries[] = {form_.actionWood, form_.actionLeaves, form_.actionGrass, form_.actionWater};
+    return entries[index];
+}
+
+void GameMenus::show(const GameSettings& settings)
+{
+    backgroundEntry(settings.background)->setChecked(true);
+    form_.actionParticles->setChecked(settings.particlesOn);
+    form_.actionSound->setChecked(settings.soundOn);
+    form_.actionMusic->setChecked(settings.musicOn);
+    form_.actionHighContrast->setChecked(settings.highContrast);
+    choose(std::max(0, sizeIndexOf(settings.lastSize.toStdString())),
+        std::max(int(Beginner), modeFromName(settings.lastMode.toStdString())));
+}
+
+GameSettings GameMenus::chosen(GameSettings settings) const
+{
+    settings.background = std::max(0, backgroundOf(backgroundGroup_->checkedAction()));
+    settings.particlesOn = particlesOn();
+    settings.soundOn = soundOn();
+    settings.musicOn = musicOn();
+    settings.highContrast = highContrast();
+    settings.lastSize = puzzleSizes[sizeIndex()].label;
+    settings.lastMode = modeName(mode());
+    return settings;
+}
+
+int GameMenus::sizeIndex() const
+{
+    const QAction* entry = sizeGroup_->checkedAction();
+    return entry ? std::max(0, sizeIndexOf(entry->text().toStdString())) : 0;
+}
+
+int GameMenus::mode() const
+{
+    const QAction* entry = modeGroup_->checkedAction();
+    return entry ? std::max(int(Beginner), modeFromName(entry->text().toStdString())) : int(Beginner);
+}
+
+void GameMenus::choose(int sizeIndex, int mode)
+{
+    sizeEntry(sizeIndex)->setChecked(true);
+    modeEntry(mode)->setChecked(true);
+}
+
+int GameMenus::backgroundOf(const QAction* entry) const
+{
+    for (int index = 0; index < Backgrounds::count; ++index)
+        if (entry == backgroundEntry(index))
+            return index;
+    return -1;
+}
+
+bool GameMenus::particlesOn() const
+{
+    return form_.actionParticles->isChecked();
+}
+
+bool GameMenus::soundOn() const
+{
+    return form_.actionSound->isChecked();
+}
+
+bool GameMenus::musicOn() const
+{
+    return form_.actionMusic->isChecked();
+}
+
+bool GameMenus::highContrast() const
+{
+    return form_.actionHighContrast->isChecked();
+}
+
+void GameMenus::follow(const Session& session)
+{
+    const Game& game = session.game();
+    const bool inPlay = session.inPlay();
+    form_.actionHint->setEnabled(inPlay && !game.marking());
+    form_.actionMarks->setEnabled(inPlay && game.mode() != Beginner);
+    form_.actionMarks->setChecked(game.marking());
+    form_.actionPause->setEnabled(inPlay);
+    form_.actionPause->setChecked(session.phase() == Session::Phase::Paused);
+    form_.actionUndo->setEnabled(inPlay && game.canUndo());
+    form_.actionRedo->setEnabled(inPlay && game.canRedo());
+    // Sizes and modes choose the next game, not one that is over.
+    const Session::Phase phase = session.phase();
+    const bool choosing = inPlay || phase == Session::Phase::Creating || phase == Session::Phase::Idle;
+    sizeGroup_->setEnabled(choosing);
+    modeGroup_->setEnabled(choosing);
+}

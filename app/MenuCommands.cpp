@@ -1,0 +1,97 @@
+// The Game menu's commands: each goes through the session, which applies the input recorded
+// before it and refuses what its phase does not allow. A box opens only here, never inside
+// the tick, and its answer reaches only the game that asked.
+#include "MainWindow.h"
+
+#include "About.h"
+#include "HelpBrowser.h"
+#include "HighScores.h"
+#include "ProcessMemory.h"
+#include "PuzzleSizes.h"
+#include "TechniqueNames.h"
+
+void MainWindow::MenuNewGame()
+{
+    const PuzzleSize& size = puzzleSizes[menus_->sizeIndex()];
+    // The help window is not modal: the game goes on below it.
+    if (settings_.newPlayer
+        && Prompt::ask(
+            this, "It looks like this is your first time playing.\nWould you like to read about how to play?"))
+        OpenHelp("Help//howtoplay.html");
+    StartNewGame(size.columns, size.rows, menus_->mode());
+}
+
+void MainWindow::StartNewGame(int columns, int rows, int mode)
+{
+    // The player expects a new game to take a moment.
+    handBackFreedMemory();
+    // The player chose another game: a resumed game's file is done with.
+    keeper_.files().savedGame().release();
+    answer(session_.begin(columns, rows, mode));
+}
+
+void MainWindow::MenuHint()
+{
+    Game::Hint hint;
+    answer(session_.hint(hint));
+    if (hint.kind == Game::Hint::Kind::AllCorrect)
+        Prompt::tell(this, "<p align='center'>All markings are currently correct.</p>");
+    if (hint.kind == Game::Hint::Kind::Technique) {
+        // The deduced cells stand on the board as marks while the box names the technique.
+        scene_.showHint(hint.isRow, hint.line);
+        const QString name = techniqueName(hint.technique);
+        const int askedIn = session_.gameNumber();
+        if (Prompt::offerHelp(
+                this, "<p align='center'>These cells are found using the <b>" + name + "</b> technique.</p>"))
+            OpenHelp("Help//methods.html#" + name);
+        scene_.hideHint();
+        answer(session_.acceptHint(askedIn));
+    }
+    showCommands();
+}
+
+void MainWindow::MenuMarking()
+{
+    if (!session_.game().marking()) {
+        answer(session_.startMarking());
+    } else {
+        // The marks stand in view while the player decides.
+        answer(session_.resumePlay());
+        const int askedIn = session_.gameNumber();
+        answer(session_.stopMarking(Prompt::ask(this, "Keep marks?"), askedIn));
+    }
+    showCommands();
+}
+
+// Pause: the clock stands and the board is hidden, so a player who steps away neither loses
+// time nor leaves the puzzle on show.
+void MainWindow::MenuPause()
+{
+    if (session_.phase() == Session::Phase::Paused) {
+        answer(session_.resumePlay());
+    } else {
+        // A drag ends at the pause: buttons and keys held now enter nothing when play goes on.
+        input_.releaseAll();
+        answer(session_.pause());
+    }
+    // The entry checks itself when chosen; it must show the phase even when nothing changed.
+    showCommands();
+}
+
+void MainWindow::showHighScores()
+{
+    HighScores dialog(keeper_.files().settings(), this);
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.SetSelection(menus_->sizeIndex(), menus_->mode() - Beginner);
+    // Both boxes may already stand on the chosen entries, which updates nothing by itself.
+    dialog.UpdateHighScore();
+    dialog.exec();
+}
+
+// Modal to this window only, so help windows stay usable.
+void MainWindow::showAbout()
+{
+    About dialog(this);
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.exec();
+}

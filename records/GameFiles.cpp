@@ -1,0 +1,62 @@
+#include "GameFiles.h"
+
+#include "CellState.h"
+#include "LogicSolver.h"
+#include "Session.h"
+
+GameFiles::GameFiles()
+    : storage_(StorageFolder::choose())
+    , settings_(storage_.filePath("tessarin.ini"))
+    , savedGame_(storage_.filePath("auto.sav"))
+{
+}
+
+bool GameFiles::saveGame(const Session& session, bool hintShown, QString* why)
+{
+    const Game& game = session.game();
+    SavedGame saved;
+    saved.mode = game.mode();
+    saved.columns = session.columns();
+    saved.rows = session.rows();
+    saved.time = session.seconds();
+    saved.faults = game.faults();
+    saved.columnClues = game.clues().columnClues;
+    saved.rowClues = game.clues().rowClues;
+    const PuzzleGrid& board = game.board();
+    for (int x = 0; x < board.width; ++x) {
+        for (int y = 0; y < board.height; ++y) {
+            int code = board.cells[x][y];
+            if (hintShown && (code == MarkedFilled || code == MarkedCrossed))
+                code -= MarkedFilled - Filled;
+            if (code != Blank)
+                saved.cells.push_back({x, y, code});
+        }
+    }
+    return savedGame_.write(saved.encode(), why);
+}
+
+bool GameFiles::loadGame(ResumableGame& game, QString* why)
+{
+    const DurableFile::Reading file = savedGame_.read();
+    if (file.status != DurableFile::Reading::Status::Read) {
+        if (why)
+            *why = file.status == DurableFile::Reading::Status::Missing ? "it is no longer there" : file.error;
+        return false;
+    }
+    LogicSolver solver;
+    if (!ResumableGame::read(file.bytes, solver, game)) {
+        if (why)
+            *why = "it is damaged, and was removed";
+        savedGame_.discard(file.bytes);
+        return false;
+    }
+    savedGame_.adopt(file.bytes);
+    return true;
+}
+
+void GameFiles::seal()
+{
+    sealed_ = true;
+    settings_.seal();
+    savedGame_.seal();
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "ResumableGame.h"
+#include "SavedGameFile.h"
+#include "SettingsStore.h"
+#include "StorageFolder.h"
+
+class Session;
+
+// Where this run keeps its files, chosen once, and the files: the settings and scores in
+// "tessarin.ini" and the game in progress in "auto.sav". Once sealed, at the game's end,
+// nothing more is written or removed.
+class GameFiles {
+public:
+    GameFiles();
+
+    SettingsStore& settings() { return settings_; }
+    const SettingsStore& settings() const { return settings_; }
+    SavedGameFile& savedGame() { return savedGame_; }
+
+    // Keeps the session's game in "auto.sav"; a hint's cells, shown as marks while its box is
+    // open, are kept as cells (the hint is paid for). False, with why, when it could not be
+    // written.
+    bool saveGame(const Session& session, bool hintShown, QString* why);
+    // The game in "auto.sav", which from now on is the game in play's file. False, with why,
+    // when it is gone or cannot be read, or is damaged (and then removed).
+    bool loadGame(ResumableGame& game, QString* why);
+
+    void seal();
+    bool sealed() const { return sealed_; }
+
+private:
+    StorageFolder storage_;
+    SettingsStore settings_;
+    SavedGameFile savedGame_;
+    bool sealed_ = false;
+};

@@ -1,0 +1,273 @@
+#include "Session.h"
+
+#include "CellState.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+
+const Session::Events& Session::begin(int columns, int rows, int mode)
+{
+    events_.clear();
+    ++gameNumber_;
+    columns_ = columns;
+    rows_ = rows;
+    game_.mode_ = mode;
+    recorded_.clear();
+    // A puzzle made ahead in the last game's spare time starts at the next advance.
+    puzzleReady_ = reserve_.take(columns, rows, game_.solution_, game_.clues_);
+    if (!puzzleReady_)
+        generator_.startGeneration(game_.board_, game_.clues_, columns, rows);
+    setPhase(Phase::Creating);
+    return events_;
+}
+
+const Session::Events& Session::resume(int mode, const PuzzleGrid& board, const ClueSet& clues,
+    const PuzzleGrid& solution, int seconds, int faults)
+{
+    events_.clear();
+    ++gameNumber_;
+    columns_ = board.width;
+    rows_ = board.height;
+    game_.setUp(mode, board, solution, clues, faults);
+    game_.board_.changed = true;
+    playedMs_ = std::int64_t(seconds) * 1000;
+    clockStarted_ = true;
+    beginPlay();
+    return events_;
+}
+
+void Session::record(const Input& input)
+{
+    if (phase_ == Phase::Playing)
+        recorded_.push_back(input);
+}
+
+const Session::Events& Session::advance(std::chrono::milliseconds elapsed)
+{
+    events_.clear();
+    switch (phase_) {
+    case Phase::Creating: createStep(); break;
+    case Phase::Playing:
+        if (clockStarted_)
+            playedMs_ += elapsed.count();
+        applyInput();
+        // The hint, marks and undo change the board between advances.
+        if (phase_ == Phase::Playing && game_.board_.changed)
+            settle();
+        break;
+    case Phase::Celebrating: dissolveStep(); break;
+    default: break;
+    }
+    return events_;
+}
+
+void Session::workReserve(int columns, int rows, std::chrono::nanoseconds budget)
+{
+    if (phase_ != Phase::Playing)
+        return;
+    reserve_.aimAt(columns, rows);
+    reserve_.work(budget);
+}
+
+int Session::seconds() const
+{
+    return static_cast<int>(std::min<std::int64_t>(playedMs_ / 1000, std::numeric_limits<int>::max()));
+}
+
+void Session::setPhase(Phase phase)
+{
+    phase_ = phase;
+    events_.push_back({Event::Kind::PhaseChanged});
+}
+
+void Session::createStep()
+{
+    if (puzzleReady_) {
+        puzzleReady_ = false;
+        acceptPuzzle();
+    } else if (generator_.generateFor(game_.board_, game_.solution_, game_.clues_, PuzzleGenerator::tickBudget)) {
+        acceptPuzzle();
+    }
+}
+
+void Session::acceptPuzzle()
+{
+    game_.board_.resize(columns_, rows_);
+    game_.faults_ = 0;
+    playedMs_ = 0;
+    clockStarted_ = false;
+    beginPlay();
+}
+
+void Session::beginPlay()
+{
+    game_.clues_.updateSatisfied(game_.board_);
+    game_.clues_.updateSettled(game_.board_);
+    // Graded afresh for a resumed game too, so that "auto.sav" need not keep it.
+    difficulty_ = gradePuzzle(game_.clues_);
+    game_.beginPlay();
+    recorded_.clear();
+    setPhase(Phase::Playing);
+}
+
+void Session::applyInput()
+{
+    for (const Input& input : recorded_) {
+        switch (input.kind) {
+        case Input::Kind::Press: answer(game_.press(input.button, input.column, input.row), input); break;
+        case Input::Kind::Move: answer(game_.moveTo(input.column, input.row), input); break;
+        case Input::Kind::Release: game_.release(input.button); break;
+        }
+        // What comes after the winning move is not played on the dissolving board.
+        if (game_.board_.changed && settle())
+            break;
+    }
+    recorded_.clear();
+}
+
+void Session::answer(const Game::Changes& changes, const Input& input)
+{
+    for (const CellChange& change : changes) {
+        Event event {Event::Kind::Entered, change.x, change.y, change.after};
+        event.underPoint = change.x == input.column && change.y == input.row;
+        event.pointX = input.pointX;
+        event.pointY = input.pointY;
+        switch (change.reason) {
+        case CellChange::Reason::Erased: event.kind = Event::Kind::Erased; break;
+        case CellChange::Reason::Fault: event.kind = Event::Kind::Fault; break;
+        default: break;
+        }
+        events_.push_back(event);
+        // Erasing alone never starts the clock.
+        if (change.reason != CellChange::Reason::Erased)
+            startClock();
+    }
+}
+
+void Session::startClock()
+{
+    clockStarted_ = true;
+}
+
+bool Session::settle()
+{
+    game_.board_.changed = false;
+    game_.clues_.updateSatisfied(game_.board_);
+    game_.clues_.updateSettled(game_.board_);
+    if (!game_.clues_.allSatisfied())
+        return false;
+    // A button still held after the win enters nothing in the next game.
+    game_.releaseAll();
+    recorded_.clear();
+    dissolveCountdown_ = columns_ * rows_;
+    events_.push_back({Event::Kind::Won});
+    setPhase(Phase::Celebrating);
+    return true;
+}
+
+// The solved board dissolves: one random cell a step, then the rest at once.
+void Session::dissolveStep()
+{
+    if (dissolveCountdown_ > 0) {
+        const int column = std::rand() % columns_;
+        const int row = std::rand() % rows_;
+        dissolve(column, row);
+    } else {
+        for (int column = 0; column < columns_; ++column)
+            for (int row = 0; row < rows_; ++row)
+                dissolve(column, row);
+        setPhase(Phase::Finished);
+    }
+    --dissolveCountdown_;
+}
+
+void Session::dissolve(int column, int row)
+{
+    events_.push_back({Event::Kind::Dissolved, column, row, game_.board_.cells[column][row]});
+    game_.board_.cells[column][row] = Blank;
+    game_.board_.changed = true;
+}
+
+bool Session::readyForCommand()
+{
+    events_.clear();
+    if (phase_ == Phase::Paused)
+        setPhase(Phase::Playing);
+    if (phase_ != Phase::Playing)
+        return false;
+    applyInput();
+    return phase_ == Phase::Playing;
+}
+
+const Session::Events& Session::pause()
+{
+    events_.clear();
+    if (phase_ != Phase::Playing)
+        return events_;
+    applyInput();
+    if (phase_ == Phase::Playing && !(game_.board_.changed && settle()))
+        setPhase(Phase::Paused);
+    return events_;
+}
+
+const Session::Events& Session::resumePlay()
+{
+    events_.clear();
+    if (phase_ == Phase::Paused)
+        setPhase(Phase::Playing);
+    return events_;
+}
+
+const Session::Events& Session::hint(Game::Hint& found)
+{
+    found = {};
+    // The hint needs a board without marks.
+    if (!readyForCommand() || game_.marking_)
+        return events_;
+    found = game_.hint(solver_);
+    if (found.kind == Game::Hint::Kind::Mended)
+        events_.push_back({Event::Kind::Mended, found.x, found.y, game_.board_.cells[found.x][found.y]});
+    startClock();
+    return events_;
+}
+
+const Session::Events& Session::acceptHint(int askedInGame)
+{
+    events_.clear();
+    if (askedInGame == gameNumber_)
+        game_.acceptHint();
+    return events_;
+}
+
+const Session::Events& Session::startMarking()
+{
+    if (readyForCommand() && game_.mode_ != Beginner && !game_.marking_)
+        game_.startMarking();
+    return events_;
+}
+
+const Session::Events& Session::stopMarking(bool keepMarks, int askedInGame)
+{
+    events_.clear();
+    if (askedInGame == gameNumber_ && readyForCommand() && game_.marking_)
+        game_.stopMarking(keepMarks);
+    return events_;
+}
+
+const Session::Events& Session::undo()
+{
+    return readyForCommand() ? restored(game_.undo()) : events_;
+}
+
+const Session::Events& Session::redo()
+{
+    return readyForCommand() ? restored(game_.redo()) : events_;
+}
+
+const Session::Events& Session::restored(const Game::Changes& changes)
+{
+    for (const CellChange& change : changes)
+        events_.push_back({Event::Kind::Restored, change.x, change.y, change.after});
+    return events_;
+}

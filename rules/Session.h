@@ -1,0 +1,142 @@
+#pragma once
+
+#include "Difficulty.h"
+#include "Game.h"
+#include "LogicSolver.h"
+#include "PuzzleGenerator.h"
+#include "PuzzleReserve.h"
+
+#include <chrono>
+#include <cstdint>
+#include <vector>
+
+// One play session, from one puzzle to the next: a puzzle is made (or taken from the reserve
+// made in the spare time of play), played, perhaps paused, solved, dissolved and finished.
+// It keeps the game clock, which goes on only by the time it is told has passed.
+//
+// The window records what the pointer and the keys did, hands it over in order, runs its
+// commands here and tells how much time passed; each operation returns what happened as
+// events, which the window answers with sound, particles, the fault mark and boxes. Input
+// recorded before a command is applied before it. What a phase does not allow is refused
+// and changes nothing. No windows, no clock reads, no files.
+class Session {
+public:
+    enum class Phase {
+        Idle, // no puzzle yet
+        Creating, // a puzzle is being made
+        Playing,
+        Paused, // the clock stands and the board is hidden
+        Celebrating, // solved: the board dissolves, a cell a tick
+        Finished, // dissolved: the win waits to be shown
+    };
+
+    // One thing the pointer or the keys did: the cell it was over (perhaps off the board) and
+    // where it was in the view's own units, which the session only hands back in events.
+    struct Input {
+        enum class Kind { Press, Move, Release };
+        Kind kind;
+        Game::Button button;
+        int column;
+        int row;
+        int pointX;
+        int pointY;
+    };
+
+    struct Event {
+        enum class Kind {
+            Entered, // a cell was filled, crossed or marked (code: what it became)
+            Erased, // a cell was cleared
+            Fault, // Beginner put a wrong move right, and counted it
+            Mended, // the hint put a wrong cell right, or cleared it, and counted it
+            Restored, // undo or redo changed a cell (code: what it became)
+            Dissolved, // the solved board cleared a cell (code: what it was)
+            Won, // solved: the time and faults are final
+            PhaseChanged,
+        };
+        Kind kind;
+        int column = 0;
+        int row = 0;
+        int code = 0;
+        // For what input did: the input's point, and whether the cell is the one under it (a
+        // fast drag also changes the cells it jumped over).
+        bool underPoint = false;
+        int pointX = 0;
+        int pointY = 0;
+    };
+    using Events = std::vector<Event>;
+
+    // Begins making a puzzle of that size for that mode, whatever the phase; the next advance
+    // starts one the reserve holds ready.
+    const Events& begin(int columns, int rows, int mode);
+    // Plays on a game kept from before: its board, clues, solution, time and faults.
+    const Events& resume(int mode, const PuzzleGrid& board, const ClueSet& clues, const PuzzleGrid& solution,
+        int seconds, int faults);
+
+    // Queued for the next advance or command; only play takes input.
+    void record(const Input& input);
+    // One tick: elapsed time passes (on the clock only while playing), and creating, playing
+    // or dissolving takes its next step.
+    const Events& advance(std::chrono::milliseconds elapsed);
+    // Works on the next puzzle of that size in the spare time of play, within budget.
+    void workReserve(int columns, int rows, std::chrono::nanoseconds budget);
+
+    // Play stops, the clock with it; the input recorded before counts, and may win instead.
+    const Events& pause();
+    const Events& resumePlay();
+
+    // The commands go on from a pause first. A hint found by a technique stands as marks until
+    // acceptHint() with the number of the game that asked; another game ignores it.
+    const Events& hint(Game::Hint& found);
+    const Events& acceptHint(int askedInGame);
+    const Events& startMarking();
+    const Events& stopMarking(bool keepMarks, int askedInGame);
+    const Events& undo();
+    const Events& redo();
+
+    Phase phase() const { return phase_; }
+    bool inPlay() const { return phase_ == Phase::Playing || phase_ == Phase::Paused; }
+    const Game& game() const { return game_; }
+    int columns() const { return columns_; }
+    int rows() const { return rows_; }
+    // Counts the games begun, so that an answer reaches only the game that asked.
+    int gameNumber() const { return gameNumber_; }
+    const Difficulty& difficulty() const { return difficulty_; }
+    // The clock starts with the first cell entered (or a fault, or a hint), not with play.
+    bool clockStarted() const { return clockStarted_; }
+    // Whole seconds played; stops at the largest int.
+    int seconds() const;
+    // The last puzzle taken from, or dropped by, the reserve.
+    PuzzleReserve& reserve() { return reserve_; }
+
+private:
+    void setPhase(Phase phase);
+    void createStep();
+    void acceptPuzzle();
+    void beginPlay();
+    void applyInput();
+    void answer(const Game::Changes& changes, const Input& input);
+    void startClock();
+    // Re-tests the clues after a change and wins when all match; true if it did.
+    bool settle();
+    void dissolveStep();
+    void dissolve(int column, int row);
+    // Commands act on play, going on from a pause first, after the input recorded before.
+    bool readyForCommand();
+    const Events& restored(const Game::Changes& changes);
+
+    Game game_;
+    PuzzleGenerator generator_;
+    PuzzleReserve reserve_;
+    LogicSolver solver_;
+    Difficulty difficulty_;
+    Phase phase_ = Phase::Idle;
+    int columns_ = 0;
+    int rows_ = 0;
+    int gameNumber_ = 0;
+    bool puzzleReady_ = false;
+    std::vector<Input> recorded_;
+    bool clockStarted_ = false;
+    std::int64_t playedMs_ = 0;
+    int dissolveCountdown_ = 0;
+    Events events_;
+};

@@ -1,0 +1,182 @@
+#include "BoardScene.h"
+
+#include "AssetFolder.h"
+#include "Backgrounds.h"
+#include "BoardLook.h"
+#include "CellState.h"
+
+#include <QPainter>
+
+BoardScene::BoardScene()
+    : infoFont_(QStringLiteral("Comfortaa"), 14, QFont::Bold)
+{
+    mistake_.load(AssetFolder::file("Images//mistake.png"));
+}
+
+bool BoardScene::setBackground(int index)
+{
+    backgroundIndex_ = index;
+    background_ = QPixmap();
+    const bool loaded = background_.load(AssetFolder::file(Backgrounds::style(index).textureFile));
+    rebuildPanel();
+    return loaded;
+}
+
+void BoardScene::setHighContrast(bool on)
+{
+    highContrast_ = on;
+    painter_.setLook(BoardLook::forSetting(on));
+    rebuildPanel();
+}
+
+// Same size as before, so the view transform stands.
+void BoardScene::rebuildPanel()
+{
+    const BackgroundStyle& style = Backgrounds::style(backgroundIndex_);
+    const BoardLook& look = BoardLook::forSetting(highContrast_);
+    panel_.rebuild(panel_.columns, panel_.rows, panel_.rowClueSlots, panel_.columnClueSlots, look.plateFill(style),
+        look.plateLine(style));
+    frameDue_ = true;
+}
+
+void BoardScene::showPhase(const Session& session, QSize window, int menuBarHeight)
+{
+    switch (session.phase()) {
+    case Session::Phase::Playing:
+        if (shownGame_ != session.gameNumber())
+            showBoard(session, window, menuBarHeight);
+        // A keyboard player finds the cursor where it was; the pointer lights its line when
+        // it moves.
+        else if (view_.cursorLeads)
+            showCursor();
+        break;
+    case Session::Phase::Paused: setHover(-1, -1); break;
+    case Session::Phase::Creating: showCreating(window, menuBarHeight); break;
+    default: break;
+    }
+}
+
+void BoardScene::showBoard(const Session& session, QSize window, int menuBarHeight)
+{
+    shownGame_ = session.gameNumber();
+    const ClueSet& clues = session.game().clues();
+    layout_.layOut(session.columns(), session.rows(), clues.widestRowClue(), clues.widestColumnClue());
+    panel_.columns = session.columns();
+    panel_.rows = session.rows();
+    panel_.rowClueSlots = clues.widestRowClue();
+    panel_.columnClueSlots = clues.widestColumnClue();
+    rebuildPanel();
+    fit(window, menuBarHeight);
+    followTexts(session);
+    view_.cursorColumn = view_.cursorRow = 0;
+    // A keyboard player finds the cursor lit at once; a line the pointer hovered in the last
+    // game stays dark until the pointer moves.
+    if (view_.cursorLeads)
+        showCursor();
+    else
+        setHover(-1, -1);
+}
+
+void BoardScene::showCreating(QSize window, int menuBarHeight)
+{
+    layout_.fit({}, window.width(), window.height(), menuBarHeight);
+    frameDue_ = true;
+}
+
+void BoardScene::fit(QSize window, int menuBarHeight)
+{
+    layout_.fit(panel_.image.size(), window.width(), window.height(), menuBarHeight);
+    frameDue_ = true;
+}
+
+void BoardScene::answer(const Session::Event& event)
+{
+    // The cells a fast drag jumped over answer at their centres.
+    const QPoint at
+        = event.underPoint ? QPoint(event.pointX, event.pointY) : layout_.cellCentre(event.column, event.row);
+    const auto showFault = [this](QPoint corner) {
+        view_.faultCorner = corner;
+        view_.faultMark.stop();
+        view_.faultMark.start();
+    };
+    switch (event.kind) {
+    case Session::Event::Kind::Entered:
+        if (particlesOn_)
+            particles_.spawnBurst(
+                at.x(), at.y(), event.code == Filled || event.code == MarkedFilled ? Qt::white : Qt::black);
+        break;
+    // The mark's top-left corner stands above and left of the pointer.
+    case Session::Event::Kind::Fault: showFault(at - QPoint(10, 10)); break;
+    case Session::Event::Kind::Mended: showFault(layout_.cellCorner(event.column, event.row)); break;
+    case Session::Event::Kind::Dissolved:
+        // The dissolving picture bursts in the colours opposite to those of input.
+        if (particlesOn_ && (event.code == Filled || event.code == Crossed))
+            particles_.spawnBurst(at.x(), at.y(), event.code == Filled ? Qt::black : Qt::white);
+        break;
+    default: break;
+    }
+    frameDue_ = true;
+}
+
+void BoardScene::animate()
+{
+    if (particlesOn_ && particles_.update())
+        frameDue_ = true;
+    if (view_.faultMark.state() == QTimeLine::Running)
+        frameDue_ = true;
+}
+
+void BoardScene::followTexts(const Session& session)
+{
+    if (session.seconds() == shownSeconds_ && session.game().faults() == shownFaults_)
+        return;
+    shownSeconds_ = session.seconds();
+    shownFaults_ = session.game().faults();
+    frameDue_ = true;
+}
+
+void BoardScene::setHover(int column, int row)
+{
+    if (column != view_.hover.column || row != view_.hover.row)
+        frameDue_ = true;
+    view_.hover.column = column;
+    view_.hover.row = row;
+}
+
+void BoardScene::showCursor()
+{
+    view_.cursorLeads = true;
+    setHover(view_.cursorColumn, view_.cursorRow);
+}
+
+void BoardScene::showMarking(bool marking)
+{
+    view_.hover.colour = marking ? QColor(0, 0, 230) : QColor(200, 0, 0);
+    frameDue_ = true;
+}
+
+void BoardScene::showHint(bool isRow, int line)
+{
+    view_.hintIsRow = isRow;
+    view_.hintLine = line;
+    view_.hintShown = true;
+    frameDue_ = true;
+}
+
+void BoardScene::hideHint()
+{
+    view_.hintShown = false;
+    frameDue_ = true;
+}
+
+bool BoardScene::takeFrame()
+{
+    const bool due = frameDue_;
+    frameDue_ = false;
+    return due;
+}
+
+void BoardScene::paint(QPainter& painter, QSize windowSize, const Session& session) const
+{
+    painter_.paint(painter, windowSize, session, *this);
+}

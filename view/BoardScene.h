@@ -1,0 +1,93 @@
+#pragma once
+
+#include "BoardLayout.h"
+#include "BoardPanel.h"
+#include "FramePainter.h"
+#include "ParticleSystem.h"
+#include "Session.h"
+#include "ViewState.h"
+
+#include <QFont>
+#include <QPixmap>
+
+// Everything the player sees of a session, and what the picture is made of: where the board
+// stands, the lit clues and the cursor, the fault mark, the particles, the background and the
+// board's plate, and the painter. It answers what the session reports with particles and the
+// fault mark, and says when the window needs a new frame.
+class BoardScene {
+public:
+    // Loads the fault mark and the cell strip from the game's asset folder.
+    BoardScene();
+
+    // False when the background's texture could not be read; the window is then plain.
+    bool setBackground(int index);
+    bool mistakeLoaded() const { return !mistake_.isNull(); }
+    void setHighContrast(bool on);
+    void setParticlesOn(bool on) { particlesOn_ = on; }
+    bool particlesOn() const { return particlesOn_; }
+
+    // The session's new phase: a new board is laid out once, "Creating puzzle..." fills the
+    // window, a pause darkens the lit clues.
+    void showPhase(const Session& session, QSize window, int menuBarHeight);
+    // The session's new board: laid out, its plate built, fitted to the window, the keys'
+    // cursor on the first cell.
+    void showBoard(const Session& session, QSize window, int menuBarHeight);
+    void showCreating(QSize window, int menuBarHeight);
+    void fit(QSize window, int menuBarHeight);
+
+    // Particles where cells were entered or dissolved, the fault mark where a fault was
+    // counted or mended.
+    void answer(const Session::Event& event);
+    void clearParticles() { particles_.clearAll(); }
+    bool particlesAlive() const { return particlesOn_ && particles_.anyAlive(); }
+    // One tick of the particles; the fault mark runs on its own timer.
+    void animate();
+    // The time and faults beside the board follow the session's.
+    void followTexts(const Session& session);
+
+    void setHover(int column, int row);
+    // Lights the cursor's column and row clues, as the hovered cell's are.
+    void showCursor();
+    // Clue highlights in the colour that says whether marks mode is on.
+    void showMarking(bool marking);
+    void showHint(bool isRow, int line);
+    void hideHint();
+
+    void requestFrame() { frameDue_ = true; }
+    // Whether the picture changed since the last frame; cleared by taking it.
+    bool frameDue() const { return frameDue_; }
+    bool takeFrame();
+
+    // The whole window's frame, with the painter's origin at the window's top-left corner.
+    void paint(QPainter& painter, QSize windowSize, const Session& session) const;
+
+    const BoardLayout& layout() const { return layout_; }
+    ViewState& view() { return view_; }
+    const ViewState& view() const { return view_; }
+    const BoardPanel& panel() const { return panel_; }
+    const QPixmap& background() const { return background_; }
+    const QPixmap& mistake() const { return mistake_; }
+    const QFont& infoFont() const { return infoFont_; }
+    const ParticleSystem& particles() const { return particles_; }
+    const FramePainter& painter() const { return painter_; }
+
+private:
+    void rebuildPanel();
+
+    BoardLayout layout_;
+    ViewState view_;
+    int backgroundIndex_ = 0;
+    bool highContrast_ = false;
+    bool particlesOn_ = true;
+    QPixmap background_;
+    QPixmap mistake_;
+    QFont infoFont_;
+    BoardPanel panel_;
+    ParticleSystem particles_;
+    FramePainter painter_;
+    // The game whose board is laid out.
+    int shownGame_ = 0;
+    int shownSeconds_ = -1;
+    int shownFaults_ = -1;
+    bool frameDue_ = true;
+};
