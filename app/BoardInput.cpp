@@ -39,8 +39,7 @@ bool BoardInput::eventFilter(QObject* watched, QEvent* event)
             releaseAll();
         break;
     case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-        return this->key(key->key(), event->type() == QEvent::KeyPress, key->isAutoRepeat());
+    case QEvent::KeyRelease: return this->key(key->key(), event->type() == QEvent::KeyPress, key->isAutoRepeat());
     default: break;
     }
     return false;
@@ -88,8 +87,12 @@ bool BoardInput::key(int key, bool pressed, bool autoRepeat)
     case Qt::Key_Up:
     case Qt::Key_Down:
         if (pressed)
-            moveCursor(key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0,
-                key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0);
+            moveCursor(key == Qt::Key_Left ? -1
+                    : key == Qt::Key_Right ? 1
+                                           : 0,
+                key == Qt::Key_Up         ? -1
+                    : key == Qt::Key_Down ? 1
+                                          : 0);
         return true;
     case Qt::Key_Space:
     case Qt::Key_X:

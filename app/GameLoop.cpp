@@ -46,7 +46,8 @@ void MainWindow::Tick()
     if (!QApplication::activeModalWidget()) {
         const PuzzleSize& size = puzzleSizes[menus_->sizeIndex()];
         const auto left = tickPeriod - tickSlack - std::chrono::nanoseconds(tickTime.nsecsElapsed());
-        session_.workReserve(size.columns, size.rows, std::min<std::chrono::nanoseconds>(PuzzleReserve::tickBudget, left));
+        session_.workReserve(
+            size.columns, size.rows, std::min<std::chrono::nanoseconds>(PuzzleReserve::tickBudget, left));
     }
 }
 
@@ -86,8 +87,9 @@ void MainWindow::showCommands()
 void MainWindow::recordWin()
 {
     const Game& game = session_.game();
-    winRecord_ = ScoreBook::recordWin(keeper_.files().settings(), puzzleSizes[sizeIndexOf(session_.columns(), session_.rows())].label,
-        game.mode(), QString::number(session_.seconds()), QString::number(game.faults()));
+    winRecord_ = ScoreBook::recordWin(keeper_.files().settings(),
+        puzzleSizes[sizeIndexOf(session_.columns(), session_.rows())].label, game.mode(),
+        QString::number(session_.seconds()), QString::number(game.faults()));
     keeper_.files().savedGame().release();
     sounds_->play(SoundBank::Effect::Win, menus_->soundOn());
     settings_.newPlayer = false;

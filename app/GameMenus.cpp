@@ -27,8 +27,8 @@ GameMenus::GameMenus(Ui::MainWindow& form, QObject* owner)
 
 QAction* GameMenus::sizeEntry(int index) const
 {
-    QAction* const entries[] = {form_.action5x5, form_.action10x5, form_.action10x10, form_.action15x10,
-        form_.action15x15, form_.action20x15};
+    QAction* const entries[] = {
+        form_.action5x5, form_.action10x5, form_.action10x10, form_.action15x10, form_.action15x15, form_.action20x15};
     return entries[index];
 }
 

@@ -87,8 +87,14 @@ void MainWindow::connectCommands()
     connect(ui_->actionHighScore, &QAction::triggered, this, &MainWindow::showHighScores);
     connect(ui_->actionHint, &QAction::triggered, this, &MainWindow::MenuHint);
     connect(ui_->actionMarks, &QAction::triggered, this, &MainWindow::MenuMarking);
-    connect(ui_->actionUndo, &QAction::triggered, this, [this] { answer(session_.undo()); showCommands(); });
-    connect(ui_->actionRedo, &QAction::triggered, this, [this] { answer(session_.redo()); showCommands(); });
+    connect(ui_->actionUndo, &QAction::triggered, this, [this] {
+        answer(session_.undo());
+        showCommands();
+    });
+    connect(ui_->actionRedo, &QAction::triggered, this, [this] {
+        answer(session_.redo());
+        showCommands();
+    });
     connect(ui_->actionNew_Game, &QAction::triggered, this, &MainWindow::MenuNewGame);
     connect(ui_->actionHow_To_Play, &QAction::triggered, this, [] { OpenHelp("Help//howtoplay.html"); });
     connect(ui_->actionAbout, &QAction::triggered, this, &MainWindow::showAbout);
@@ -138,4 +144,3 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
     default: event->ignore(); break;
     }
 }
-

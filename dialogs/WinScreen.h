@@ -27,7 +27,7 @@ public:
     int SelectedMode() const;
     // Decimal texts: this game's time and faults, the best time and faults, the win count.
     void SetScores(const QString& time, const QString& faults, const QString& bestTime, const QString& bestFaults,
-                   const QString& wins);
+        const QString& wins);
     // The puzzle's difficulty: the hardest technique's name (none leaves the line empty) and
     // the solver's deductions and sweeps.
     void SetDifficulty(const QString& technique, int deductions, int sweeps);

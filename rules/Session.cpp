@@ -22,8 +22,8 @@ const Session::Events& Session::begin(int columns, int rows, int mode)
     return events_;
 }
 
-const Session::Events& Session::resume(int mode, const PuzzleGrid& board, const ClueSet& clues,
-    const PuzzleGrid& solution, int seconds, int faults)
+const Session::Events& Session::resume(
+    int mode, const PuzzleGrid& board, const ClueSet& clues, const PuzzleGrid& solution, int seconds, int faults)
 {
     events_.clear();
     ++gameNumber_;

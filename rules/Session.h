@@ -69,8 +69,8 @@ public:
     // starts one the reserve holds ready.
     const Events& begin(int columns, int rows, int mode);
     // Plays on a game kept from before: its board, clues, solution, time and faults.
-    const Events& resume(int mode, const PuzzleGrid& board, const ClueSet& clues, const PuzzleGrid& solution,
-        int seconds, int faults);
+    const Events& resume(
+        int mode, const PuzzleGrid& board, const ClueSet& clues, const PuzzleGrid& solution, int seconds, int faults);
 
     // Queued for the next advance or command; only play takes input.
     void record(const Input& input);

@@ -1,9 +1,9 @@
 #include "FramePainter.h"
 
 #include "AssetFolder.h"
-#include "CellStrip.h"
 #include "BoardPanel.h"
 #include "BoardScene.h"
+#include "CellStrip.h"
 #include "ClueSet.h"
 #include "ParticleSystem.h"
 #include "PuzzleGrid.h"
@@ -118,14 +118,17 @@ void FramePainter::paint(QPainter& painter, QSize windowSize, const Session& ses
     switch (session.phase()) {
     case Session::Phase::Playing:
     case Session::Phase::Celebrating: paintBoard(painter, windowSize, session, scene); break;
-    case Session::Phase::Creating: paintMessage(painter, windowSize, scene, QStringLiteral("Creating puzzle...")); break;
+    case Session::Phase::Creating:
+        paintMessage(painter, windowSize, scene, QStringLiteral("Creating puzzle..."));
+        break;
     case Session::Phase::Paused: paintMessage(painter, windowSize, scene, QStringLiteral("Paused")); break;
     default: break;
     }
     painter.restore();
 }
 
-void FramePainter::paintBoard(QPainter& painter, QSize windowSize, const Session& session, const BoardScene& scene) const
+void FramePainter::paintBoard(
+    QPainter& painter, QSize windowSize, const Session& session, const BoardScene& scene) const
 {
     if (!scene.panel().image.isNull())
         scene.panel().draw(painter, 1.0);
@@ -152,8 +155,9 @@ void FramePainter::paintClues(
         const std::vector<int>& list = clues.columnClues[x];
         for (int k = 0; k < int(list.size()); ++k) {
             painter.setPen(clueColour(dimmed(clues, false, x, k, list[k]), x == hover.column, hover, look_, opacity));
-            paintClueNumber(painter, QPoint(origin.x() + cellPitch * x + columnClueInset, origin.y() - 5 - clueStep * k),
-                std::abs(list[k]), columnRoom_);
+            paintClueNumber(painter,
+                QPoint(origin.x() + cellPitch * x + columnClueInset, origin.y() - 5 - clueStep * k), std::abs(list[k]),
+                columnRoom_);
         }
     }
     for (int y = 0; y < int(clues.rowClues.size()); ++y) {
@@ -251,8 +255,7 @@ void FramePainter::paintInfo(QPainter& painter, const Session& session, const QF
     const qreal top = box.top() + (box.height() - textHeight - lineHeight) / 2;
     painter.drawText(QRectF(box.left(), top, box.width(), textHeight), Qt::AlignCenter, text);
     painter.setFont(lineFont);
-    painter.drawText(
-        QRectF(box.left(), top + textHeight, box.width(), lineHeight), Qt::AlignCenter, difficultyText);
+    painter.drawText(QRectF(box.left(), top + textHeight, box.width(), lineHeight), Qt::AlignCenter, difficultyText);
 }
 
 void FramePainter::paintFaultMark(QPainter& painter, const ViewState& view, const QPixmap& mark) const
@@ -263,7 +266,8 @@ void FramePainter::paintFaultMark(QPainter& painter, const ViewState& view, cons
     painter.save();
     painter.setOpacity(1 - t);
     painter.scale(k, k);
-    painter.drawPixmap(QPoint(static_cast<int>(view.faultCorner.x() / k), static_cast<int>(view.faultCorner.y() / k)), mark);
+    painter.drawPixmap(
+        QPoint(static_cast<int>(view.faultCorner.x() / k), static_cast<int>(view.faultCorner.y() / k)), mark);
     painter.restore();
 }
 
@@ -309,8 +313,7 @@ void FramePainter::paintHintOverlay(
     painter.restore();
 }
 
-void FramePainter::paintMessage(
-    QPainter& painter, QSize windowSize, const BoardScene& scene, const QString& text) const
+void FramePainter::paintMessage(QPainter& painter, QSize windowSize, const BoardScene& scene, const QString& text) const
 {
     const ViewTransform& transform = scene.layout().transform();
     const float s = transform.scale;

@@ -30,7 +30,8 @@ public:
 
     // The parts of a frame, each drawn in board coordinates (after the view transform), with
     // the cell area's top-left corner at origin; the hovered column's and row's clues are lit.
-    void paintClues(QPainter& painter, const ClueSet& clues, QPoint origin, const ClueHover& hover, qreal opacity) const;
+    void paintClues(
+        QPainter& painter, const ClueSet& clues, QPoint origin, const ClueHover& hover, qreal opacity) const;
     void paintCells(QPainter& painter, const PuzzleGrid& board, QPoint origin, qreal opacity) const;
 
     const QPixmap& cellTexture() const { return cellTexture_; }

@@ -2,8 +2,8 @@
 // it accepts must be a game the window can lay out and the player can still win, and what it
 // refuses must leave the target as it was.
 #include "CellState.h"
-#include "PuzzleSizes.h"
 #include "LogicSolver.h"
+#include "PuzzleSizes.h"
 #include "ResumableGame.h"
 
 #include <cstdint>

@@ -17,7 +17,6 @@
 
 namespace {
 
-
 int usage()
 {
     std::cerr << "usage:\n"

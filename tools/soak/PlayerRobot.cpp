@@ -88,7 +88,8 @@ void PlayerRobot::act()
         return;
     const int roll = chance(100);
     if (roll < 30)
-        clickCell(chance(4) ? Qt::LeftButton : Qt::RightButton, chance(window_.session().columns()), chance(window_.session().rows()));
+        clickCell(chance(4) ? Qt::LeftButton : Qt::RightButton, chance(window_.session().columns()),
+            chance(window_.session().rows()));
     else if (roll < 40)
         dragAlongLine();
     else if (roll < 68)
