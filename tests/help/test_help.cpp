@@ -64,15 +64,12 @@ class HelpTest : public QObject {
     const QString originalFolder = QDir::currentPath();
 
 private slots:
-    // Each test runs in a fresh game folder holding a copy of the pages, and the mark of the
+    // Each test runs in a fresh game folder that reaches the pages, and holds the mark of the
     // game's assets so that an installed game's pages are not taken instead.
     void init()
     {
         QVERIFY(QDir::setCurrent(workFolder.emplace().path()));
-        for (QDirIterator it(source.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
-            const QString to = "Help/" + source.relativeFilePath(it.next());
-            QVERIFY(QDir().mkpath(QFileInfo(to).path()) && QFile::copy(it.filePath(), to));
-        }
+        QVERIFY(QFile::link(source.path(), "Help"));
         markAsGameFolder();
     }
 
@@ -92,9 +89,9 @@ private slots:
         QStringList seen;
         for (const QString& line : QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)) {
             const QRegularExpressionMatch match = example.match(line);
-            QVERIFY2(line.startsWith('#') || match.hasMatch(), qPrintable(line));
-            if (!match.hasMatch())
+            if (line.startsWith('#'))
                 continue;
+            QVERIFY2(match.hasMatch(), qPrintable(line));
             seen << match.captured(1);
             // Stored clues start at the far end and are negated while the line matches them.
             std::vector<int> clue, cells;
@@ -110,7 +107,6 @@ private slots:
             for (int code : cells)
                 after += codes[code];
             QCOMPARE(after, match.captured(4));
-            QVERIFY2(source.exists("images/" + seen.last().toLower() + ".png"), qPrintable(line));
         }
         QCOMPARE(seen, techniques);
     }
@@ -135,77 +131,31 @@ private slots:
                     broken << link.toString();
             });
             QCOMPARE(broken, QStringList());
-            QVERIFY2(!links.isEmpty(), qPrintable(page));
             // The contents lead to each technique's section, which the hint's Help button opens.
             for (const QString& name : techniques)
                 QVERIFY(page != "index.html" || links.contains("methods.html#" + name));
         }
     }
 
-    void anAnchorOpensScrolledToItAndHomeLeadsToTheContents()
+    void theWindowFindsItsAnchorGoesHomeAndBackAndCloses()
     {
-        HelpBrowser* window = OpenHelp("Help//methods.html#Glue");
+        QPointer<HelpBrowser> window = OpenHelp("Help//methods.html#Glue");
         QVERIFY(onScreen(window));
-        QTextBrowser* browser = window->ui->textBrowser;
-        QCOMPARE(window->windowTitle(), "Help: Methods");
-        QCOMPARE(browser->source().fragment(), "Glue");
-        // The section's heading stands at the top of the visible text.
-        QTextCursor glue(browser->document());
-        glue.setPosition(anchorPosition(*browser->document(), "Glue"));
-        QVERIFY(glue.position() > 0 && browser->verticalScrollBar()->value() > 0);
-        const int top = browser->cursorRect(glue).top();
-        QVERIFY2(top >= 0 && top < 20, qPrintable(QString::number(top)));
-        window->ui->homeButton->click();
-        QCOMPARE(window->windowTitle(), "Help: Contents");
-
-        // Home is the contents of the folder the window opened in.
-        QDir().mkdir("Other");
-        for (const char* title : {"index", "page"}) {
-            QFile page(QString("Other/%1.html").arg(title));
-            QVERIFY(page.open(QIODevice::WriteOnly));
-            page.write(QString("<html><head><title>Other %1</title></head></html>").arg(title).toUtf8());
-        }
-        HelpBrowser* other = OpenHelp("Other//page.html");
-        QCOMPARE(other->windowTitle(), "Help: Other page");
-        other->ui->homeButton->click();
-        QCOMPARE(other->windowTitle(), "Help: Other index");
-    }
-
-    void eachCallOpensAFurtherWindowThatEscapeCloses()
-    {
-        QPointer<HelpBrowser> first = OpenHelp("Help//howtoplay.html");
-        HelpBrowser* second = OpenHelp("Help//howtoplay.html");
-        QCOMPARE(helpWindows().size(), 2);
-        for (HelpBrowser* window : {first.data(), second})
-            QVERIFY(window->windowTitle() == "Help: How to Play" && !window->parentWidget());
-        // The shortcut animates a click on Close, which lands a moment later; the window goes
-        // for good.
-        QVERIFY(onScreen(first));
-        QTest::keyClick(first, Qt::Key_Escape);
-        QTRY_VERIFY(first.isNull());
-        QCOMPARE(helpWindows(), QList<HelpBrowser*>({second}));
-    }
-
-    void pageFollowsTheWindowSizeAndRetracesItsSteps()
-    {
-        HelpBrowser* window = OpenHelp("Help//howtoplay.html");
-        QVERIFY(onScreen(window));
-        QCOMPARE(window->size(), QSize(600, 420));
         QTextBrowser* page = window->ui->textBrowser;
+        // The section's heading stands at the top of the visible text.
+        QTextCursor glue(page->document());
+        glue.setPosition(anchorPosition(*page->document(), "Glue"));
+        QVERIFY(glue.position() > 0 && page->verticalScrollBar()->value() > 0);
+        const int top = page->cursorRect(glue).top();
+        QVERIFY2(top >= 0 && top < 20, qPrintable(QString::number(top)));
         const QSize border = window->size() - page->size();
-        for (const QSize size : {QSize(900, 800), QSize(420, 300)}) {
-            window->resize(size);
-            QTRY_COMPARE(page->size(), size - border);
-        }
+        window->resize(900, 800);
+        QTRY_COMPARE(page->size(), QSize(900, 800) - border);
 
-        // Back (beside Close) and Alt+Left go back one page, Alt+Right forward, wherever the
-        // focus is.
+        // Back and Alt+Left go back one page, Alt+Right forward, wherever the focus is.
         QPushButton* back = window->ui->backButton;
-        QCOMPARE(
-            window->ui->buttonLayout->indexOf(back) + 1, window->ui->buttonLayout->indexOf(window->ui->closeButton));
-        QVERIFY(!back->isEnabled());
         window->ui->homeButton->click();
-        page->setSource(QUrl("methods.html"));
+        page->setSource(QUrl("howtoplay.html"));
         back->click();
         QCOMPARE(window->windowTitle(), "Help: Contents");
         const auto step = [&](QWidget* focus, Qt::Key key) {
@@ -213,24 +163,29 @@ private slots:
             QTest::keyClick(focus, key, Qt::AltModifier);
             return window->windowTitle();
         };
-        QCOMPARE(step(page, Qt::Key_Left), "Help: How to Play");
+        QCOMPARE(step(back, Qt::Key_Left), "Help: Methods");
         QVERIFY(!back->isEnabled());
-        QCOMPARE(step(back, Qt::Key_Right), "Help: Contents");
-        QCOMPARE(step(page, Qt::Key_Right), "Help: Methods");
+        QCOMPARE(step(page, Qt::Key_Right), "Help: Contents");
+        QCOMPARE(step(page, Qt::Key_Right), "Help: How to Play");
+
+        // Each call opens a further window, whose Home is the contents of its own folder.
+        QVERIFY(QDir().mkdir("Other") && QFile::copy("Help/howtoplay.html", "Other/page.html"));
+        QVERIFY(QFile::copy("Help/methods.html", "Other/index.html"));
+        HelpBrowser* other = OpenHelp("Other//page.html");
+        QVERIFY(other != window && !other->parentWidget() && !window->parentWidget());
+        other->ui->homeButton->click();
+        QCOMPARE(other->windowTitle(), "Help: Methods");
+        // Escape animates a click on Close, which lands a moment later; the window goes for good.
+        QVERIFY(onScreen(window));
+        QTest::keyClick(window, Qt::Key_Escape);
+        QTRY_VERIFY(window.isNull());
     }
 
-    void aboutShowsTheProjectVersion()
+    // The version, and links the system's browser can open: the font's home or a page of the help.
+    void aboutShowsTheVersionAndAbsoluteLinks()
     {
         About about;
         QCOMPARE(about.ui->versionLabel->text(), QString("Version " TESSARIN_VERSION));
-        for (const QLabel* other : {about.ui->siteLabel, about.ui->creditLabel1})
-            QVERIFY(!about.ui->versionLabel->geometry().intersects(other->geometry()));
-    }
-
-    void aboutLinksOpenOutsideAndCloses()
-    {
-        // The system's browser gets absolute addresses: the font's home or a page of the help.
-        About about;
         QStringList hrefs;
         static const QRegularExpression href("href=\"([^\"]+)\"");
         for (const QLabel* label : about.findChildren<QLabel*>()) {
@@ -239,15 +194,11 @@ private slots:
                 QVERIFY2(label->openExternalLinks(), qPrintable(label->objectName()));
             }
         }
-        QCOMPARE(hrefs.size(), 5);
+        QVERIFY(hrefs.size() > 1);
         for (const QUrl url : hrefs)
             QVERIFY2(
                 url.scheme() == "http" || (QDir::isAbsolutePath(url.toLocalFile()) && QFile::exists(url.toLocalFile())),
                 qPrintable(url.toString()));
-
-        about.show();
-        about.ui->buttonBox->button(QDialogButtonBox::Close)->click();
-        QVERIFY(!about.isVisible());
     }
 };
 

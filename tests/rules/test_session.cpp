@@ -30,24 +30,34 @@ void start(Session& session, int columns, int rows, int mode, unsigned seed)
     QCOMPARE(session.phase(), Phase::Playing);
 }
 
-// A click on a cell, as the window records it, applied by the next advance.
-const Session::Events& click(Session& session, int column, int row, Game::Button button = Game::Button::Left)
+Session::Input press(QPoint cell)
 {
-    session.record({Session::Input::Kind::Press, button, column, row, 7, 9});
-    session.record({Session::Input::Kind::Release, button, column, row, 7, 9});
+    return {Session::Input::Kind::Press, Game::Button::Left, cell.x(), cell.y(), 7, 9};
+}
+
+// A click on a cell, as the window records it, applied by the next advance.
+const Session::Events& click(Session& session, QPoint cell)
+{
+    session.record(press(cell));
+    session.record({Session::Input::Kind::Release, Game::Button::Left, cell.x(), cell.y(), 7, 9});
     return session.advance(0ms);
 }
 
-// Fills every filled cell of the solution but the last `left`.
-void fillSolution(Session& session, int left = 0)
+// The cells whose solution is that code, column by column.
+std::vector<QPoint> solutionCells(const Session& session, int code)
 {
-    std::vector<QPoint> filled;
+    std::vector<QPoint> cells;
     for (int x = 0; x < session.columns(); ++x)
         for (int y = 0; y < session.rows(); ++y)
-            if (session.game().solution().cells[x][y] == Filled)
-                filled.push_back({x, y});
-    for (size_t i = 0; i + left < filled.size(); ++i)
-        click(session, filled[i].x(), filled[i].y());
+            if (session.game().solution().cells[x][y] == code)
+                cells.push_back({x, y});
+    return cells;
+}
+
+bool blank(const Session& session)
+{
+    const std::vector<int> column(size_t(session.rows()), Blank);
+    return session.game().board().cells == std::vector<std::vector<int>>(size_t(session.columns()), column);
 }
 
 } // namespace
@@ -56,29 +66,37 @@ class SessionTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void aPuzzleIsMadeThenPlayed()
+    void aPuzzleIsMadeOrTakenFromTheReserve()
     {
         Session session;
-        QCOMPARE(session.phase(), Phase::Idle);
         std::srand(5);
-        const Session::Events& began = session.begin(10, 5, Normal);
-        QCOMPARE(count(began, Kind::PhaseChanged), 1);
+        QCOMPARE(count(session.begin(10, 5, Normal), Kind::PhaseChanged), 1);
         QCOMPARE(session.phase(), Phase::Creating);
-        // Nothing is played, paused or hinted while the puzzle is made.
-        session.record({Session::Input::Kind::Press, Game::Button::Left, 0, 0, 0, 0});
+        // Nothing is played, paused or undone while the puzzle is made.
+        session.record(press({0, 0}));
         QVERIFY(session.pause().empty());
         QVERIFY(session.undo().empty());
         while (session.phase() == Phase::Creating)
             session.advance(10ms);
         // The puzzle a seed gives, whatever the session does around it.
-        const GeneratedPuzzle expected(5, 10, 5);
-        QVERIFY(session.game().solution().cells == expected.solution.cells);
+        QVERIFY(session.game().solution().cells == GeneratedPuzzle(5, 10, 5).solution.cells);
         QCOMPARE(session.game().board().width, 10);
-        for (const auto& column : session.game().board().cells)
-            QVERIFY(std::all_of(column.begin(), column.end(), [](int cell) { return cell == Blank; }));
+        QVERIFY(blank(session));
         QVERIFY(session.difficulty().hardestTechnique > 0);
         QCOMPARE(session.gameNumber(), 1);
         QVERIFY(!session.clockStarted());
+
+        // A puzzle made in the spare time of play starts at the next advance.
+        for (int i = 0; i < 100000 && !session.reserve().readyFor(15, 10); ++i)
+            session.workReserve(15, 10, 2ms);
+        session.begin(15, 10, Expert);
+        session.advance(10ms);
+        QCOMPARE(session.phase(), Phase::Playing);
+        QCOMPARE(session.columns(), 15);
+        // Outside play the reserve is left alone.
+        session.pause();
+        session.workReserve(5, 5, 2ms);
+        QVERIFY(!session.reserve().readyFor(5, 5));
     }
 
     void theClockGoesOnlyWhilePlayingFromTheFirstCell()
@@ -88,11 +106,9 @@ private slots:
         session.advance(2000ms);
         QCOMPARE(session.seconds(), 0);
         // The first entered cell starts it, and answers at the input's point.
-        const Session::Events& entered = click(session, 1, 0);
+        const Session::Events& entered = click(session, {1, 0});
         QCOMPARE(count(entered, Kind::Entered), 1);
-        QVERIFY(entered.front().underPoint);
-        QCOMPARE(entered.front().pointX, 7);
-        QVERIFY(session.clockStarted());
+        QVERIFY(entered.front().underPoint && entered.front().pointX == 7);
         session.advance(1500ms);
         QCOMPARE(session.seconds(), 1);
         session.pause();
@@ -111,61 +127,45 @@ private slots:
         PuzzleGrid board;
         board.resize(5, 5);
         resumed.resume(Expert, board, puzzle.clues, puzzle.solution, std::numeric_limits<int>::max() - 1, 4);
-        QCOMPARE(resumed.phase(), Phase::Playing);
         resumed.advance(5000ms);
         QCOMPARE(resumed.seconds(), std::numeric_limits<int>::max());
         QCOMPARE(resumed.game().faults(), 4);
     }
 
-    void theWinCountsThenTheBoardDissolves()
+    void theWinIsReportedOnceThenTheBoardDissolves()
     {
         Session session;
         start(session, 5, 5, Beginner, 7);
-        fillSolution(session, 1);
-        QCOMPARE(session.phase(), Phase::Playing);
-        // The winning move is applied by the pause, which then does not pause.
-        std::vector<QPoint> last;
-        for (int x = 0; x < 5; ++x)
-            for (int y = 0; y < 5; ++y)
-                if (session.game().solution().cells[x][y] == Filled && session.game().board().cells[x][y] == Blank)
-                    last.push_back({x, y});
-        QCOMPARE(int(last.size()), 1);
-        session.record({Session::Input::Kind::Press, Game::Button::Left, last[0].x(), last[0].y(), 0, 0});
+        const std::vector<QPoint> filled = solutionCells(session, Filled);
+        const std::vector<QPoint> crossed = solutionCells(session, Crossed);
+        QCOMPARE(count(click(session, crossed[0]), Kind::Fault), 1);
+        session.advance(3000ms);
+        for (size_t i = 0; i + 1 < filled.size(); ++i)
+            click(session, filled[i]);
+        // The pause applies the winning move and then does not pause; the input after that
+        // move, another fault, is dropped.
+        session.record(press(filled.back()));
+        session.record({Session::Input::Kind::Release, Game::Button::Left, 0, 0, 0, 0});
+        session.record(press(crossed[1]));
         const Session::Events& won = session.pause();
         QCOMPARE(count(won, Kind::Won), 1);
         QCOMPARE(session.phase(), Phase::Celebrating);
 
-        // One random cell an advance, then all the rest at once.
-        int dissolved = 0;
-        int advances = 0;
+        // One random cell an advance, then all the rest at once, while time and faults stand.
+        int dissolved = 0, advances = 0;
         while (session.phase() == Phase::Celebrating) {
-            // Ignored: the game is over.
-            session.record({Session::Input::Kind::Press, Game::Button::Left, 0, 0, 0, 0});
-            dissolved += count(session.advance(10ms), Kind::Dissolved);
+            session.record(press(crossed[1]));
+            const Session::Events& events = session.advance(1000ms);
+            QCOMPARE(count(events, Kind::Won) + count(events, Kind::Fault), 0);
+            dissolved += count(events, Kind::Dissolved);
             ++advances;
         }
         QCOMPARE(advances, 5 * 5 + 1);
         QCOMPARE(dissolved, 5 * 5 + 5 * 5);
         QCOMPARE(session.phase(), Phase::Finished);
-        for (const auto& column : session.game().board().cells)
-            QVERIFY(std::all_of(column.begin(), column.end(), [](int cell) { return cell == Blank; }));
-    }
-
-    void aReadyReserveStartsTheNextGameAtOnce()
-    {
-        Session session;
-        start(session, 5, 5, Normal, 11);
-        for (int i = 0; i < 100000 && !session.reserve().readyFor(15, 10); ++i)
-            session.workReserve(15, 10, 2ms);
-        QVERIFY(session.reserve().readyFor(15, 10));
-        session.begin(15, 10, Expert);
-        session.advance(10ms);
-        QCOMPARE(session.phase(), Phase::Playing);
-        QCOMPARE(session.columns(), 15);
-        // Outside play the reserve is left alone.
-        session.pause();
-        session.workReserve(5, 5, 2ms);
-        QVERIFY(!session.reserve().readyFor(5, 5));
+        QVERIFY(blank(session));
+        QCOMPARE(session.seconds(), 3);
+        QCOMPARE(session.game().faults(), 1);
     }
 
     void aHintIsAcceptedOnlyByTheGameThatAsked()
@@ -173,17 +173,9 @@ private slots:
         Session session;
         start(session, 5, 5, Normal, 13);
         // A wrong cell is mended first, at a fault's cost.
-        const QPoint wrong = [&] {
-            for (int x = 0; x < 5; ++x)
-                for (int y = 0; y < 5; ++y)
-                    if (session.game().solution().cells[x][y] == Crossed)
-                        return QPoint(x, y);
-            return QPoint();
-        }();
-        click(session, wrong.x(), wrong.y());
+        click(session, solutionCells(session, Crossed).front());
         Game::Hint hint;
         QCOMPARE(count(session.hint(hint), Kind::Mended), 1);
-        QCOMPARE(hint.kind, Game::Hint::Kind::Mended);
         QCOMPARE(session.game().faults(), 1);
 
         // A technique's cells stand as marks until accepted.
@@ -204,8 +196,7 @@ private slots:
         start(session, 10, 5, Normal, 13);
         session.acceptHint(asked);
         session.stopMarking(true, asked);
-        for (const auto& column : session.game().board().cells)
-            QVERIFY(std::all_of(column.begin(), column.end(), [](int cell) { return cell == Blank; }));
+        QVERIFY(blank(session));
         QCOMPARE(session.game().faults(), 0);
     }
 };
