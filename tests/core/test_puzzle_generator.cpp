@@ -1,36 +1,35 @@
-// Whether accepted clues lead to their picture is checked by finishing puzzles with hints.
+// The generator, the puzzles its seeds give, and the reserve that makes the next one ahead.
+#include "GeneratedPuzzle.h"
 #include "LineNotation.h"
 
 #include "ClueSet.h"
+#include "LogicSolver.h"
 #include "PuzzleGenerator.h"
 #include "PuzzleGrid.h"
+#include "PuzzleReserve.h"
 
 #include <QtTest>
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
+#include <tuple>
 
 namespace {
 
-struct Generation {
-    PuzzleGrid board;
-    PuzzleGrid solution;
-    ClueSet clues;
-    PuzzleGenerator generator;
-
-    Generation(unsigned seed, int columns, int rows)
-    {
-        std::srand(seed);
-        generator.startGeneration(board, clues, columns, rows);
-    }
-};
-
-float scoreOf(const PuzzleGrid& picture)
+// Works the reserve with whole tick budgets until a puzzle of that size is ready.
+bool fill(PuzzleReserve& reserve, int columns, int rows)
 {
-    ClueSet clues;
-    clues.computeFrom(picture);
-    return PuzzleGenerator::scorePuzzle(clues);
+    for (int tick = 0; tick < 100000 && !reserve.readyFor(columns, rows); ++tick)
+        reserve.work(PuzzleReserve::tickBudget);
+    return reserve.readyFor(columns, rows);
+}
+
+// Whether rand() is where srand(seed) left it: nothing was drawn since.
+bool nothingDrawnSince(unsigned seed)
+{
+    const int next = std::rand();
+    std::srand(seed);
+    return next == std::rand();
 }
 
 } // namespace
@@ -46,7 +45,6 @@ private slots:
         clues.columnClues = {{3}, {3}, {2}, {2}, {2}};
         clues.rowClues = {{1, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 1, 1}};
         QVERIFY(PuzzleGenerator::scorePuzzle(clues) == 0.33f);
-
         // 20 x 15, 60 numbers, 140 filled cells: 0.13 + 0.0333... Worked out in float it lands
         // one step higher, at 0.16333334f, which would change tie-breaks.
         clues.columnClues.assign(20, {7});
@@ -55,105 +53,110 @@ private slots:
         QVERIFY(PuzzleGenerator::scorePuzzle(clues) == 0.16333333f);
     }
 
-    void staleClimbIsTestedThenAcceptedOrStartedAfresh()
+    void seedsGiveTheSamePuzzles()
     {
-        // The picture is tested after eleven climbing steps in a row that kept it, and becomes
-        // the solution; a rejected one gives way to a new random picture, scored, climbed anew.
+        // Rows of '#' and '.' joined by '/', as the puzzle tool prints them.
+        const std::tuple<unsigned, int, int, const char*> pinned[] = {
+            {1, 5, 5, "...#./.###./.###./..##./..###"},
+            {5, 10, 5, ".##.###.../.####..#../#####.#.../####.###../..##......"},
+            // Two pictures tested and rejected before this one.
+            {4, 15, 10,
+                "..####.#..#..##/#.####.##.###../..##.#########./.####.########./..####.########/...#......#####/"
+                ".....##...###.#/....#####....../.....##......../.#........##..."},
+            {42, 10, 10,
+                "........##/.........#/..##..#..#/...#.#####/##.###..##/#######.##/###......#/###....###/....######/"
+                ".....#####"},
+            {2026, 20, 15,
+                "...#..#..#...#..#.##/##.#....##...#..#.##/..##.##.....###.#.../..##.###....##..##.#/"
+                "...#.#######.###.###/...###.#####.###..##/.#.....#..#..##...#./.#######..##..###.#./"
+                "######.####.##.##.#./.#.###..####...##.#./##.###.#####..#.###./###.##########...##./"
+                "##..#.#...#...##...#/....#.#.......##...#/............#......#"},
+        };
+        for (const auto& [seed, columns, rows, picture] : pinned) {
+            const GeneratedPuzzle puzzle(seed, columns, rows);
+            QCOMPARE(rowsOf(puzzle.solution).join('/').replace('1', '#').replace('2', '.'), QString(picture));
+        }
+    }
+
+    void acceptedPuzzleIsTheTestedPictureAndSolvesAlone()
+    {
+        // Only a picture kept by a climbing step is tested; most are rejected. The accepted one
+        // is the solution, with its clues and a blank board to play on; logic alone solves it.
         int rejections = 0;
         for (unsigned seed = 1; seed <= 10; ++seed) {
-            Generation g(seed, 20, 15);
-            int staleSteps = 0;
+            std::srand(seed);
+            PuzzleGrid board, solution;
+            ClueSet clues;
+            PuzzleGenerator generator;
+            generator.startGeneration(board, clues, 20, 15);
             for (bool accepted = false; !accepted;) {
-                const bool testing = g.generator.nextStepTests();
-                const QStringList picture = rowsOf(g.board);
-                accepted = g.generator.generationStep(g.board, g.solution, g.clues);
-                if (!testing) {
-                    staleSteps = rowsOf(g.board) == picture ? staleSteps + 1 : 0;
-                    QVERIFY(!accepted && staleSteps <= 11);
-                    continue;
-                }
-                QCOMPARE(staleSteps, 11);
-                QCOMPARE(rowsOf(g.solution), picture);
-                staleSteps = 0;
-                rejections += !accepted;
-                QVERIFY(accepted
-                    || (rowsOf(g.board) != picture && !rowsOf(g.board).join("").contains('0')
-                        && g.generator.currentScore == scoreOf(g.board)));
+                const bool testing = generator.nextStepTests();
+                const QStringList picture = rowsOf(board);
+                accepted = generator.generationStep(board, solution, clues);
+                QVERIFY(testing || !accepted);
+                rejections += testing && !accepted;
+                if (accepted)
+                    QCOMPARE(rowsOf(solution), picture);
             }
+            ClueSet expected;
+            expected.computeFrom(solution);
+            QCOMPARE(rowsOf(board).join(""), QString(20 * 15, '0'));
+            // Solving also gives the lists the signs of a solved board, as the accepted ones have.
+            QVERIFY(LogicSolver().solve(board, expected) && rowsOf(board) == rowsOf(solution));
+            QVERIFY(clues.columnClues == expected.columnClues && clues.rowClues == expected.rowClues);
         }
         QVERIFY(rejections >= 10);
     }
 
-    void bestCandidateIsChosenAndTiesKeepTheEarlier()
+    void reserveHandsOverTheGeneratorsPuzzleOfTheSizeAimedAt()
     {
-        // Replays the draws of one climbing step to predict the chosen candidate.
-        int ties = 0;
-        int improvements = 0;
-        int staleSteps = 0;
-        for (unsigned seed = 1; seed <= 400; ++seed) {
-            // The step's draws follow the start's: predict from here, then start again and step.
-            Generation g(seed, 10, 10);
-            const float scoreBefore = std::vector<float> {1.0f, 0.3f, 0.2f, 0.1f}[seed % 4];
-            std::array<PuzzleGrid, 10> candidates;
-            std::array<float, 10> scores;
-            int expected = -1;
-            for (int i = 0; i < 10; ++i) {
-                candidates[i].copyFrom(g.board);
-                candidates[i].flipRandomCells(5);
-                scores[i] = scoreOf(candidates[i]);
-                if (scores[i] < 1.0f && scores[i] < scoreBefore && (expected < 0 || scores[i] < scores[expected]))
-                    expected = i;
-            }
-            for (int i = expected + 1; expected >= 0 && i < 10; ++i)
-                ties += scores[i] == scores[expected] && rowsOf(candidates[i]) != rowsOf(candidates[expected]);
+        const GeneratedPuzzle expected(3, 15, 10);
+        std::srand(3);
+        PuzzleReserve reserve;
+        reserve.aimAt(15, 10);
+        QVERIFY(fill(reserve, 15, 10));
+        PuzzleGrid solution;
+        solution.resize(10, 5);
+        ClueSet clues;
+        clues.columnClues = {{7}};
+        QVERIFY(!reserve.take(10, 5, solution, clues));
+        QVERIFY(solution.height == 5 && clues.columnClues == std::vector<std::vector<int>>({{7}}));
 
-            Generation replay(seed, 10, 10);
-            replay.generator.currentScore = scoreBefore;
-            replay.generator.generationStep(replay.board, replay.solution, replay.clues);
-            if (expected < 0) {
-                ++staleSteps;
-                QCOMPARE(replay.generator.staleRounds, 1);
-                QCOMPARE(rowsOf(replay.board), rowsOf(g.board));
-            } else {
-                ++improvements;
-                QCOMPARE(replay.generator.staleRounds, 0);
-                QCOMPARE(rowsOf(replay.board), rowsOf(candidates[expected]));
-                QVERIFY(replay.generator.currentScore == scores[expected]);
-            }
-        }
-        QVERIFY(ties >= 5 && improvements >= 50 && staleSteps >= 50);
+        // Aiming at the same size keeps the puzzle, the one the generator makes after the same
+        // srand; taking it empties the reserve, and the next one is new.
+        reserve.aimAt(15, 10);
+        QVERIFY(reserve.take(15, 10, solution, clues));
+        QCOMPARE(rowsOf(solution), rowsOf(expected.solution));
+        QVERIFY(clues.rowClues == expected.clues.rowClues && clues.columnClues == expected.clues.columnClues);
+        QVERIFY(!reserve.take(15, 10, solution, clues));
+        QVERIFY(fill(reserve, 15, 10));
+        QVERIFY(reserve.take(15, 10, solution, clues) && rowsOf(solution) != rowsOf(expected.solution));
+
+        // Another size drops the puzzle, and coming back does not bring it back.
+        QVERIFY(fill(reserve, 15, 10));
+        reserve.aimAt(5, 5);
+        reserve.aimAt(15, 10);
+        QVERIFY(!reserve.readyFor(15, 10));
     }
 
-    void seedsGiveTheSamePuzzles_data()
+    void idleReserveCostsNothing()
     {
-        QTest::addColumn<unsigned>("seed");
-        QTest::addColumn<int>("columns");
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<QString>("picture");
-        // Rows of '#' and '.' joined by '/', as the puzzle tool prints them.
-        const auto row = [](unsigned seed, int columns, int rows, const char* picture) {
-            QTest::addRow("%dx%d seed %u", columns, rows, seed) << seed << columns << rows << QString(picture);
-        };
-        row(1, 5, 5, "...#./.###./.###./..##./..###");
-        row(5, 10, 5, ".##.###.../.####..#../#####.#.../####.###../..##......");
-        row(42, 10, 10,
-            "........##/.........#/..##..#..#/...#.#####/##.###..##/#######.##/###......#/###....###/....######/"
-            ".....#####");
-        row(2026, 20, 15,
-            "...#..#..#...#..#.##/##.#....##...#..#.##/..##.##.....###.#.../..##.###....##..##.#/...#.#######.###.###/"
-            "...###.#####.###..##/.#.....#..#..##...#./.#######..##..###.#./######.####.##.##.#./.#.###..####...##.#./"
-            "##.###.#####..#.###./###.##########...##./##..#.#...#...##...#/....#.#.......##...#/............#......#");
-    }
-
-    void seedsGiveTheSamePuzzles()
-    {
-        QFETCH(unsigned, seed);
-        QFETCH(int, columns);
-        QFETCH(int, rows);
-        QFETCH(QString, picture);
-        Generation g(seed, columns, rows);
-        while (!g.generator.generationStep(g.board, g.solution, g.clues)) { }
-        QCOMPARE(rowsOf(g.solution).join('/').replace('1', '#').replace('2', '.'), picture);
+        // Not aimed yet, a budget too short for a step, or a puzzle ready: no step, so no
+        // random number drawn and no time spent.
+        PuzzleReserve reserve;
+        std::srand(21);
+        reserve.work(PuzzleReserve::tickBudget);
+        QVERIFY(nothingDrawnSince(21));
+        reserve.aimAt(20, 15);
+        std::srand(22);
+        reserve.work(PuzzleReserve::stepAllowance);
+        QVERIFY(nothingDrawnSince(22) && reserve.busyTime().count() == 0);
+        QVERIFY(fill(reserve, 20, 15));
+        const auto busy = reserve.busyTime();
+        std::srand(23);
+        for (int tick = 0; tick < 100; ++tick)
+            reserve.work(PuzzleReserve::tickBudget);
+        QVERIFY(nothingDrawnSince(23) && reserve.busyTime() == busy);
     }
 };
 
