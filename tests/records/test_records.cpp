@@ -1,28 +1,29 @@
+#include "AssetFolder.h"
 #include "DurableFile.h"
 #include "FileBytes.h"
+#include "GameFolderMark.h"
 #include "GameSettings.h"
 #include "ScoreBook.h"
 #include "SettingsStore.h"
+#include "StorageFolder.h"
 
 #include <QtTest>
 
-#include <optional>
-
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <optional>
 
 namespace {
 
 // background, particles, sound, music, newPlayer and highContrast, last size and mode
 QString describe(const GameSettings& s)
 {
-    return QString("%1 %2 %3 %4 %5 %6 %7 %8")
-        .arg(s.background)
-        .arg(s.particlesOn)
-        .arg(s.soundOn)
-        .arg(s.musicOn)
-        .arg(s.newPlayer)
-        .arg(s.highContrast)
-        .arg(s.lastSize, s.lastMode);
+    return QString::asprintf("%d %d %d %d %d %d %s %s", s.background, s.particlesOn, s.soundOn, s.musicOn, s.newPlayer,
+        s.highContrast, qPrintable(s.lastSize), qPrintable(s.lastMode));
 }
 
 // best time/best faults/wins
@@ -34,51 +35,82 @@ const QString neverWon = "999/999/0";
 
 const QString defaults = "0 1 1 1 1 0 5x5 Beginner";
 
+// Makes a folder refuse new files, or take them again, and says whether it does as asked.
+// Root ignores permission bits, so the folder is also made immutable where the file system
+// allows it.
+bool refuseFiles(const QString& folder, bool refuse)
+{
+    const QFile::Permissions writable = refuse ? QFile::Permissions() : QFile::WriteOwner;
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | writable);
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    int flags = 0;
+    if (fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
+        flags = refuse ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+        ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
+    }
+    if (fd >= 0)
+        ::close(fd);
+    QFile probe(folder + "/probe");
+    const bool taken = probe.open(QIODevice::WriteOnly);
+    probe.remove();
+    return taken != refuse;
+}
+
 } // namespace
 
-// Each test runs in a fresh working folder, where its store keeps "tessarin.ini".
+// Each test gets its own working folder, where its store keeps "tessarin.ini", and places for
+// a data home and two system data folders standing in for /usr/local/share and /usr/share.
 class RecordsTest : public QObject {
     Q_OBJECT
 
-    std::optional<QTemporaryDir> workFolder;
+    std::optional<QTemporaryDir> root;
     std::optional<SettingsStore> store;
     const QString originalFolder = QDir::currentPath();
+    QString work, dataHome, systemA, systemB;
+
+    // Where the game keeps its files when not in the working folder.
+    QString dataFolder() const { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
 
 private slots:
     void init()
     {
-        QVERIFY(QDir::setCurrent(workFolder.emplace().path()));
+        root.emplace();
+        work = root->filePath("work");
+        dataHome = root->filePath("home/.local/share");
+        systemA = root->filePath("usr/local/share");
+        systemB = root->filePath("usr/share");
+        QVERIFY(QDir().mkpath(work));
+        qputenv("XDG_DATA_HOME", dataHome.toUtf8());
+        // The first system folder twice: searched once.
+        qputenv("XDG_DATA_DIRS", (systemA + ':' + systemB + ':' + systemA).toUtf8());
+        QVERIFY(QDir::setCurrent(work));
+        QVERIFY(dataFolder().startsWith(dataHome));
         store.emplace("tessarin.ini");
     }
     void cleanup()
     {
         QDir::setCurrent(originalFolder);
-        workFolder.reset();
+        refuseFiles(work, false); // else it could not be removed
+        root.reset();
     }
 
     void noFileGivesDefaultsThenTwoWinsTheKnownFile()
     {
         QCOMPARE(describe(GameSettings::load(*store)), defaults);
-        QCOMPARE(describe(GameSettings()), defaults);
-        for (const char* size : {"5x5", "10x5", "10x10", "15x10", "15x15", "20x15"})
-            for (int mode = 1; mode <= 3; ++mode)
-                QCOMPARE(describe(ScoreBook::lookup(*store, size, mode)), neverWon);
+        QCOMPARE(describe(ScoreBook::lookup(*store, "20x15", 1)), neverWon);
         // Reading leaves nothing behind.
         QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList());
 
         // Two wins and a close give the known file.
         QCOMPARE(describe(ScoreBook::recordWin(*store, "10x10", 2, "143", "2")), "143/2/1");
         QCOMPARE(describe(ScoreBook::recordWin(*store, "10x10", 2, "120", "3")), "143/2/2");
-
         GameSettings settings = GameSettings::load(*store);
         settings.background = 1;
-        settings.musicOn = false;
-        settings.newPlayer = false;
+        settings.musicOn = settings.newPlayer = false;
         settings.highContrast = true;
         settings.lastSize = "10x10";
         settings.lastMode = "Normal";
         QVERIFY(settings.save(*store));
-
         QCOMPARE(bytesOf("tessarin.ini"),
             "[bestNormal]\n10x10Faults=2\n10x10Time=143\n10x10Wins=2\n\n[lastGame]\nlastMode=Normal\nlastSize=10x10\n\n"
             "[settings]\nbackground=1\nhighContrast=true\nmusicOn=false\nnewPlayer=false\nparticlesOn=true\nsoundOn="
@@ -101,11 +133,9 @@ private slots:
         row("more faults lose to a slower time", "5x5Time=143\n5x5Faults=2", "120/3", "143/2/1");
         // The stored "02" shows whether the tie was written over the older game.
         row("a tie is not a new best", "5x5Time=143\n5x5Faults=02", "143/2", "143/2/1", "5x5Faults=02");
-        row("one second less is", "5x5Time=143\n5x5Faults=2", "142/2", "142/2/1");
-        row("times compare as numbers", "5x5Time=99\n5x5Faults=2", "100/2", "99/2/1");
+        row("one second less is, as numbers", "5x5Time=100\n5x5Faults=2", "99/2", "99/2/1");
         row("faults compare as numbers", "5x5Time=500\n5x5Faults=9", "10/10", "500/9/1");
-        row("over 999 faults never count", "", "5/1000", "999/999/1");
-        row("wins always count", "5x5Wins=41", "143/1000", "999/999/42");
+        row("over 999 faults never count, but the win does", "5x5Wins=41", "5/1000", "999/999/42");
         // Damaged values must not lock the record: they read as never won, as missing ones do.
         row("a word for a time is no record", "5x5Time=fast\n5x5Faults=2\n5x5Wins=many", "50/2", "50/2/1");
         row("a word for faults is no record", "5x5Time=40\n5x5Faults=few", "300/7", "300/7/1");
@@ -121,11 +151,9 @@ private slots:
         QFETCH(QString, keptLine);
         if (!stored.isEmpty())
             writeBytes("tessarin.ini", ("[bestExpert]\n" + stored + "\n").toUtf8());
-
         QCOMPARE(describe(ScoreBook::recordWin(*store, "5x5", 3, win.section('/', 0, 0), win.section('/', 1))), after);
         QCOMPARE(describe(ScoreBook::lookup(*store, "5x5", 3)), after);
-        if (!keptLine.isEmpty())
-            QVERIFY(bytesOf("tessarin.ini").contains(keptLine.toUtf8() + '\n'));
+        QVERIFY(bytesOf("tessarin.ini").contains(keptLine.toUtf8() + '\n'));
         // The same size in the other modes is a different record.
         QCOMPARE(describe(ScoreBook::lookup(*store, "5x5", 2)), neverWon);
     }
@@ -144,17 +172,14 @@ private slots:
         row("background 7", "[settings]\nbackground=7\nmusicOn=false", "0 1 1 0 1 0 5x5 Beginner");
         row("background 4", "[settings]\nbackground=4");
         row("background -1", "[settings]\nbackground=-1");
-        row("background word", "[settings]\nbackground=Leaves");
         row("unknown size", "[lastGame]\nlastSize=12x12\nlastMode=Normal", "0 1 1 1 1 0 5x5 Normal");
         row("mode in lower case", "[lastGame]\nlastSize=15x15\nlastMode=expert", "0 1 1 1 1 0 15x15 Beginner");
-        row("switches need exactly true", "[settings]\nparticlesOn=True\nsoundOn=1\nmusicOn=yes",
+        // Switches need exactly "true"; newPlayer reads as Qt reads a boolean.
+        row("switches", "[settings]\nparticlesOn=True\nsoundOn=1\nmusicOn=yes\nhighContrast=True",
             "0 0 0 0 1 0 5x5 Beginner");
-        row("newPlayer 0", "[settings]\nnewPlayer=0", "0 1 1 1 0 0 5x5 Beginner");
         row("newPlayer FALSE", "[settings]\nnewPlayer=FALSE", "0 1 1 1 0 0 5x5 Beginner");
+        row("newPlayer 0", "[settings]\nnewPlayer=0", "0 1 1 1 0 0 5x5 Beginner");
         row("newPlayer no", "[settings]\nnewPlayer=no");
-        // Like the other switches, and an older file without the key keeps the game's own look.
-        row("highContrast needs exactly true", "[settings]\nhighContrast=True");
-        row("file from before highContrast", "[settings]\nbackground=2\nnewPlayer=false", "2 1 1 1 0 0 5x5 Beginner");
         row("keys outside their group", "[lastGame]\nbackground=2\n[settings]\nlastMode=Expert");
     }
 
@@ -173,12 +198,10 @@ private slots:
         QCOMPARE(describe(ScoreBook::recordWin(later, "5x5", 1, "30", "0")), "30/0/1");
         QVERIFY(later.failure().contains("No such file"));
         QCOMPARE(describe(ScoreBook::lookup(later, "5x5", 1)), "30/0/1");
-        QVERIFY(!QFile::exists("later/tessarin.ini"));
 
         // Meanwhile another copy of the game counted four wins; both counts are kept.
         QVERIFY(QDir().mkdir("later"));
-        writeBytes("tessarin.ini", "[bestBeginner]\n5x5Wins=4\n");
-        QVERIFY(QFile::rename("tessarin.ini", "later/tessarin.ini"));
+        writeBytes("later/tessarin.ini", "[bestBeginner]\n5x5Wins=4\n");
         GameSettings settings;
         settings.background = 3;
         QVERIFY(settings.save(later));
@@ -203,39 +226,102 @@ private slots:
         SettingsStore device("device.ini");
         QVERIFY(!GameSettings().save(device));
         QCOMPARE(QFileInfo("device.ini").symLinkTarget(), "/dev/null");
-        QVERIFY(QDir().mkdir("elsewhere"));
-        QVERIFY(QFile::link("elsewhere/real.ini", "linked.ini"));
+        QVERIFY(QDir().mkdir("elsewhere") && QFile::link("elsewhere/real.ini", "linked.ini"));
         SettingsStore linked("linked.ini");
         QVERIFY(GameSettings().save(linked));
-        QVERIFY(QFileInfo("linked.ini").isSymLink());
-        QVERIFY(bytesOf("elsewhere/real.ini").contains("background=0\n"));
+        QVERIFY(QFileInfo("linked.ini").isSymLink() && bytesOf("elsewhere/real.ini").contains("background=0\n"));
 
-        QFile hundred("hundred");
-        QVERIFY(hundred.open(QIODevice::WriteOnly) && hundred.write(QByteArray(100, 'x')) == 100);
-        hundred.close();
+        writeBytes("hundred", QByteArray(100, 'x'));
         QCOMPARE(DurableFile::read("hundred", 99).status, DurableFile::Reading::Status::TooLarge);
         QCOMPARE(DurableFile::read("hundred", 100).bytes.size(), 100);
     }
 
     void damagedFilesAreRewrittenWithoutAlarm()
     {
-        QFile junk("tessarin.ini");
-        QVERIFY(junk.open(QIODevice::WriteOnly));
-        junk.write(QByteArray("\x00\xff\xfe junk\n", 9) + "[settings]\nbackground=2\n");
-        junk.close();
-        QCOMPARE(GameSettings::load(*store).background, 2);
+        writeBytes("tessarin.ini", QByteArray("\x00\xff\xfe junk\n", 9) + "[settings]\nbackground=2\n");
         QVERIFY(GameSettings::load(*store).save(*store));
         QCOMPARE(GameSettings::load(*store).background, 2);
         QVERIFY(bytesOf("tessarin.ini").contains("\n[settings]\nbackground=2\n")
             && !bytesOf("tessarin.ini").contains("junk"));
 
         // Far too large to be the game's own: read as no file, and replaced.
-        QVERIFY(junk.open(QIODevice::WriteOnly));
-        junk.write(QByteArray(3 << 20, '\0'));
-        junk.close();
+        writeBytes("tessarin.ini", QByteArray(3 << 20, '\0'));
         QCOMPARE(describe(GameSettings::load(*store)), defaults);
         QVERIFY(GameSettings().save(*store));
         QVERIFY(bytesOf("tessarin.ini").startsWith("[lastGame]\n"));
+    }
+
+    void theFirstPlaceHoldingTheAssetsServesThemAll()
+    {
+        const QString program = QCoreApplication::applicationDirPath();
+        QCOMPARE(AssetFolder::searchPlaces(),
+            QStringList({work, program, QDir::cleanPath(program + "/../share/tessarin"), dataHome + "/tessarin",
+                systemA + "/tessarin", systemB + "/tessarin"}));
+
+        // A home folder often has an "Images" folder of its own.
+        QVERIFY(QDir().mkpath(work + "/Images"));
+        QCOMPARE(AssetFolder::find(), QString());
+        QCOMPARE(AssetFolder::file("Images//cell.png"), "Images//cell.png");
+        const QString message = AssetFolder::notFoundMessage();
+        for (const QString& place : AssetFolder::searchPlaces())
+            QVERIFY2(message.contains('\n' + place), qPrintable(place));
+
+        // Filled from the last place to the first, each new one takes over.
+        for (const QString& folder : {systemB + "/tessarin", systemA + "/tessarin", dataHome + "/tessarin", work}) {
+            markAsGameFolder(folder);
+            QCOMPARE(AssetFolder::find(), folder);
+            // Even a file only another place has comes from the chosen one.
+            QCOMPARE(AssetFolder::file("Help//index.html"), folder + "/Help/index.html");
+        }
+    }
+
+    void theGameFolderKeepsItsOwnFiles()
+    {
+        markAsGameFolder(work);
+        QCOMPARE(StorageFolder::choose().filePath("auto.sav"), work + "/auto.sav");
+        QVERIFY(!QFileInfo::exists(dataFolder()));
+
+        // Once the folder is gone, the next run keeps its files in the data folder.
+        QVERIFY(QDir(work).removeRecursively());
+        QCOMPARE(StorageFolder::choose().filePath("auto.sav"), dataFolder() + "/auto.sav");
+    }
+
+    void anyOtherFolderLeavesTheFilesToTheDataFolder()
+    {
+        // Started from a launcher: the working folder is the home, with an "Images" folder, the
+        // assets are installed, and the installed folder may carry settings of its own.
+        QVERIFY(QDir().mkpath(work + "/Images"));
+        const QString installed = systemB + "/tessarin";
+        markAsGameFolder(installed);
+        writeBytes(installed + "/tessarin.ini", "[settings]\nbackground=3\n");
+        const StorageFolder storage = StorageFolder::choose();
+        QCOMPARE(storage.filePath("auto.sav"), dataFolder() + "/auto.sav");
+
+        SettingsStore store(storage.filePath("tessarin.ini"));
+        QCOMPARE(GameSettings::load(store).background, 3);
+        GameSettings settings;
+        settings.background = 1;
+        QVERIFY(settings.save(store));
+        QVERIFY(bytesOf(dataFolder() + "/tessarin.ini").contains("background=1\n"));
+        QCOMPARE(bytesOf(installed + "/tessarin.ini"), "[settings]\nbackground=3\n");
+        // Lent once: the data folder's own file is read from then on.
+        QCOMPARE(GameSettings::load(SettingsStore(StorageFolder::choose().filePath("tessarin.ini"))).background, 1);
+    }
+
+    void anUnwritableGameFolderLendsItsSettings()
+    {
+        markAsGameFolder(work);
+        const QByteArray kept = "[bestNormal]\n10x10Faults=2\n10x10Time=143\n10x10Wins=4\n\n"
+                                "[settings]\nbackground=3\nmusicOn=false\n";
+        writeBytes(work + "/tessarin.ini", kept);
+        if (!refuseFiles(work, true))
+            QSKIP("this file system cannot refuse files to this user");
+
+        SettingsStore store(StorageFolder::choose().filePath("tessarin.ini"));
+        QCOMPARE(store.path(), dataFolder() + "/tessarin.ini");
+        QCOMPARE(ScoreBook::recordWin(store, "10x10", 2, "150", "1").wins, "5");
+        QVERIFY(bytesOf(dataFolder() + "/tessarin.ini").contains("10x10Wins=5\n"));
+        QCOMPARE(bytesOf(work + "/tessarin.ini"), kept);
     }
 };
 

@@ -1,17 +1,16 @@
 #include "Backgrounds.h"
-#include "BoardPanel.h"
-#include "CellStrip.h"
-#include "CellState.h"
-#include "ClueSet.h"
-#include "FramePainter.h"
-#include "PuzzleGrid.h"
+#include "BoardLook.h"
 #include "BoardScene.h"
+#include "CellState.h"
+#include "CellStrip.h"
 #include "SceneGeometry.h"
-#include "ViewTransform.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <QtTest>
 
+#include <cmath>
+#include <cstdlib>
 #include <functional>
 #include <tuple>
 
@@ -45,6 +44,23 @@ QRect inkIn(const QImage& image, QRect area, const std::function<bool(QColor)>& 
     return ink;
 }
 
+// The alpha of one pixel of the live dots on a clear 100 x 100 image, drawn magnified.
+int alphaAt(const ParticleSystem& particles, QPoint pixel, qreal scale = 1)
+{
+    const auto draw = [&](QPainter& p) {
+        p.scale(scale, scale);
+        particles.drawAll(p);
+    };
+    return render(draw, QSize(100, 100)).pixelColor(pixel).alpha();
+}
+
+// WCAG 2 relative luminance of a rendered pixel.
+double luminance(QColor c)
+{
+    const auto linear = [](int v) { return v <= 10 ? v / 255.0 / 12.92 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.red()) + 0.7152 * linear(c.green()) + 0.0722 * linear(c.blue());
+}
+
 // A session in play on an empty board whose first row and column have rs and cs clue entries,
 // every other line [0], shown on the Wood panel at scale 1 with the scene's corner at (50, 40)
 // of an image just large enough.
@@ -74,6 +90,70 @@ struct Scene {
     }
 };
 
+// A 20 x 15 game's clues on a real background: two-digit numbers side by side and beside
+// one-digit ones; row 5 and column 5 are matched, so dimmed. The cells start at (110, 110).
+struct ClueBoard {
+    ClueSet clues;
+    BoardPanel panel;
+    QPixmap background;
+    FramePainter painter;
+
+    ClueBoard(const BoardLook& look, int backgroundIndex)
+    {
+        for (int x = 0; x < 20; ++x)
+            clues.columnClues.push_back({10 + x % 6, x % 3 + 1});
+        for (int y = 0; y < 15; ++y)
+            clues.rowClues.push_back({10 + y % 11, 10 + (y + 3) % 11, y % 9 + 1});
+        for (auto* list : {&clues.columnClues[5], &clues.rowClues[5]})
+            for (int& value : *list)
+                value = -value;
+        const BackgroundStyle& style = Backgrounds::style(backgroundIndex);
+        background = QPixmap(style.textureFile);
+        panel.rebuild(20, 15, 4, 4, look.plateFill(style), look.plateLine(style));
+        painter.setLook(look);
+    }
+
+    // The plate over the background, scaled, with the clues or without.
+    QImage render(float scale, bool withClues) const
+    {
+        QImage image(panel.image.size() * scale, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.drawTiledPixmap(image.rect(), background);
+        p.scale(scale, scale);
+        panel.draw(p, 1.0);
+        if (withClues)
+            painter.paintClues(p, clues, QPoint(110, 110), ClueHover(), 1.0);
+        p.end();
+        return image;
+    }
+};
+
+// An image that draws nothing and notes the transform of each text drawn on it, as a GL
+// surface's engine sees it when choosing a glyph cache.
+class TextTransforms : public QImage, public QPaintEngine {
+public:
+    TextTransforms()
+        : QImage(1, 1, QImage::Format_ARGB32)
+        , QPaintEngine(AllFeatures)
+    {
+    }
+    QSet<QTransform> seen;
+
+    QPaintEngine* paintEngine() const override { return const_cast<TextTransforms*>(this); }
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override { }
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override { }
+    void drawTextItem(const QPointF&, const QTextItem&) override
+    {
+        // Where a text goes does not matter to its glyphs, only how it is scaled or turned.
+        const QTransform& t = painter()->transform();
+        seen.insert(QTransform(t.m11(), t.m12(), t.m21(), t.m22(), 0, 0));
+    }
+    Type type() const override { return User; }
+};
+
 } // namespace
 
 class FramePaintingTest : public QObject {
@@ -93,7 +173,6 @@ private slots:
             QCOMPARE(view.scale, scale);
             QCOMPARE(QPoint(view.offsetX, view.offsetY), offset);
         }
-
         // Toward zero: a point half a board pixel left of the scene is still column 0.
         const ViewTransform doubled {2.0f, 10, 20};
         QCOMPARE(doubled.toBoard(9, 23), QPoint(0, 1));
@@ -105,17 +184,16 @@ private slots:
         for (int index = 0; index < Backgrounds::count; ++index) {
             const BackgroundStyle& style = Backgrounds::style(index);
             QVERIFY(!QImage(style.textureFile).isNull());
-            // The information box is the plate's hue, darker.
-            QVERIFY(style.panelLine.lightness() < style.panelFill.lightness());
             BoardPanel panel;
             panel.rebuild(5, 5, 4, 4, style.panelFill, style.panelLine);
             const QImage& image = panel.image;
             QCOMPARE(image.size(), QSize(260, 260));
-
+            // Clear at the corner, a translucent black shadow at the edge; the information box
+            // (20, 20, 90, 90), the plate's hue but darker, ends where the plate's fill begins.
             QCOMPARE(image.pixelColor(5, 5).alpha(), 0);
             const QColor shadow = image.pixelColor(15, 100);
             QVERIFY(shadow.rgb() == qRgb(0, 0, 0) && shadow.alpha() > 0 && shadow.alpha() < 180);
-            // The information box (20, 20, 90, 90) ends where the plate's fill begins.
+            QVERIFY(style.panelLine.lightness() < style.panelFill.lightness());
             for (QPoint p : {QPoint(60, 60), QPoint(109, 109)})
                 QVERIFY(near(image.pixelColor(p), style.panelLine, 1));
             for (QPoint p : {QPoint(150, 50), QPoint(110, 60), QPoint(60, 110)})
@@ -129,43 +207,99 @@ private slots:
         // lists run left from it, the far-end run nearest the cells. Matched lines and [0] fade;
         // the hovered line takes the highlight colour.
         ClueSet clues;
-        ClueHover hover;
         clues.columnClues = {{2, 1}, {-3}, {0}};
         clues.rowClues = {{1, 2}, {-4}};
-        struct Number {
-            QPoint baseline;
-            const char* text;
-            QColor colour;
-        };
-        const auto expected = [&](const std::vector<Number>& numbers) {
-            return ::render([&](QPainter& p) {
+        ClueHover hover {0, -1, QColor(200, 0, 0)};
+        const QColor white(255, 255, 255), faded(255, 255, 255, 76), red(200, 0, 0);
+        const QPoint baselines[] = {{115, 105}, {115, 85}, {139, 105}, {163, 105}, {90, 130}, {70, 130}, {90, 154}};
+        QColor colours[] = {red, red, faded, faded, white, white, faded};
+        const auto matches = [&] {
+            const QImage expected = ::render([&](QPainter& p) {
                 p.setFont(painter_.clueFont());
-                for (const Number& n : numbers) {
-                    p.setPen(n.colour);
-                    p.drawText(n.baseline, n.text);
+                for (int i = 0; i < 7; ++i) {
+                    p.setPen(colours[i]);
+                    p.drawText(baselines[i], QString(QChar("2130124"[i])));
                 }
             });
+            return expected == ::render([&](QPainter& p) { painter_.paintClues(p, clues, {110, 110}, hover, 1.0); });
         };
-        const auto painted
-            = [&] { return ::render([&](QPainter& p) { painter_.paintClues(p, clues, QPoint(110, 110), hover, 1.0); }); };
-        const QColor white(255, 255, 255), faded(255, 255, 255, 76), red(200, 0, 0);
-        std::vector<Number> numbers = {{{115, 105}, "2", red}, {{115, 85}, "1", red}, {{139, 105}, "3", faded},
-            {{163, 105}, "0", faded}, {{90, 130}, "1", white}, {{70, 130}, "2", white}, {{90, 154}, "4", faded}};
-        hover.column = 0;
-        QCOMPARE(painted(), expected(numbers));
+        QVERIFY(matches());
 
         // While marking, the hovered row takes the pencil blue, still faded when matched.
         hover = {-1, 1, QColor(0, 0, 230)};
-        numbers[0].colour = numbers[1].colour = white;
-        numbers[6].colour = QColor(0, 0, 230, 76);
-        QCOMPARE(painted(), expected(numbers));
+        colours[0] = colours[1] = white;
+        colours[6] = QColor(0, 0, 230, 76);
+        QVERIFY(matches());
 
         // A settled number fades on its own in a line that does not match: the top "1" of
         // column 0 (entry 1) and the right "1" of row 0 (entry 0); their neighbours stay.
         clues.columnSettled = {0b10, 0, 0};
         clues.rowSettled = {0b01, 0};
-        numbers[1].colour = numbers[4].colour = faded;
-        QCOMPARE(painted(), expected(numbers));
+        colours[1] = colours[4] = faded;
+        QVERIFY(matches());
+    }
+
+    void condensedNumbersKeepClearAndShareOneWidthPerRoom()
+    {
+        // At several scales, no glyph pixel (a pixel whose centre lies in the last two board
+        // pixels before a slot) before each next column, row slot or the grid.
+        const ClueBoard board(BoardLook::standard(), 0);
+        for (float scale : {1.0f, 579.0f / 520, 2.0f}) {
+            const QImage clued = board.render(scale, true), bare = board.render(scale, false);
+            const auto gapClear = [&](int from, int top, int bottom) {
+                for (int x = int(from * scale); x < (from + 2) * scale; ++x) {
+                    const float centre = (x + 0.5f) / scale;
+                    for (int y = int(top * scale); centre >= from && centre < from + 2 && y < bottom * scale; ++y)
+                        if (clued.pixel(x, y) != bare.pixel(x, y))
+                            return false;
+                }
+                return true;
+            };
+            for (int x = 1; x <= 20; ++x)
+                QVERIFY2(gapClear(110 + 24 * x - 2, 20, 110), qPrintable(QString::number(x)));
+            for (int k = 0; k < 3; ++k)
+                QVERIFY2(gapClear(110 - 20 * k - 2, 110, 110 + 24 * 15), qPrintable(QString::number(k)));
+            QVERIFY(clued != bare);
+        }
+
+        // Every glyph cache the GL engine keeps for a font serves one transform, and it keeps
+        // four: the clues of a board must need no more, or every frame uploads its glyphs anew.
+        // Here: plain numbers, and one width each for the two-digit column and row numbers.
+        TextTransforms device;
+        QPainter painter(&device);
+        board.painter.paintClues(painter, board.clues, QPoint(110, 110), ClueHover(), 1.0);
+        QCOMPARE(device.seen.size(), 3);
+    }
+
+    void highContrastNumbersReadOnEveryBackground()
+    {
+        // A line's numbers contrast as their most inked pixel against the plate beneath it: at
+        // least 7:1, and 3:1 for the dimmed numbers of column and row 5, which must still look
+        // fainter.
+        for (int index = 0; index < Backgrounds::count; ++index) {
+            const ClueBoard board(BoardLook::highContrast(), index);
+            const QImage clued = board.render(1, true), bare = board.render(1, false);
+            double open = 100, dimmed = 100;
+            const auto measure = [&](const QRect& slot, bool isDimmed) {
+                double text = 0, plate = 0;
+                for (int y = slot.top(); y <= slot.bottom(); ++y)
+                    for (int x = slot.left(); x <= slot.right(); ++x) {
+                        const double l = luminance(clued.pixelColor(x, y)), under = luminance(bare.pixelColor(x, y));
+                        if (std::abs(l - under) > std::abs(text - plate))
+                            std::tie(text, plate) = std::make_pair(l, under);
+                    }
+                double& worst = isDimmed ? dimmed : open;
+                worst = std::min(worst, (std::max(text, plate) + 0.05) / (std::min(text, plate) + 0.05));
+            };
+            for (int x = 0; x < 20; ++x)
+                measure(QRect(110 + 24 * x, 110 - 63, 24, 61), x == 5);
+            for (int y = 0; y < 15; ++y)
+                measure(QRect(110 - 60, 110 + 24 * y + 2, 60, 21), y == 5);
+            QVERIFY2(open >= 7 && dimmed >= 3 && dimmed < open / 2,
+                qPrintable(QStringLiteral("background %1: %2:1, dimmed %3:1").arg(index).arg(open).arg(dimmed)));
+            // Opaque, so no texture shows through behind the numbers.
+            QCOMPARE(board.panel.image.pixelColor(300, 60).alpha(), 255);
+        }
     }
 
     void cellsShowTheirTilesAndBlocksOfFive()
@@ -176,12 +310,13 @@ private slots:
         board.cells[1][0] = 4;
         board.cells[2][0] = 7;
         const QImage image = ::render([&](QPainter& p) { painter_.paintCells(p, board, QPoint(30, 30), 1.0); });
-        QImage strip = painter_.cellTexture().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        const QRect inside(3, 3, 18, 18); // clear of the grid lines
-        QVERIFY(strip.copy(inside.translated(72, 0)) != strip.copy(inside.translated(96, 0)));
-        QCOMPARE(image.copy(inside.translated(30, 30)), strip.copy(inside.translated(72, 0)));
-        QCOMPARE(image.copy(inside.translated(54, 30)), strip.copy(inside.translated(96, 0)));
-        QCOMPARE(inkIn(image, inside.translated(78, 30), [](QColor c) { return c.alpha() > 0; }), QRect());
+        const QImage strip = painter_.cellTexture().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        // Inside a tile, clear of the grid lines.
+        const auto inside = [](const QImage& image, int x, int y) { return image.copy(x + 3, y + 3, 18, 18); };
+        QVERIFY(inside(strip, 72, 0) != inside(strip, 96, 0));
+        QCOMPARE(inside(image, 30, 30), inside(strip, 72, 0));
+        QCOMPARE(inside(image, 54, 30), inside(strip, 96, 0));
+        QCOMPARE(inkIn(image, QRect(81, 33, 18, 18), [](QColor c) { return c.alpha() > 0; }), QRect());
 
         // Red bands (over the grid line) after row 5 and columns 5 and 10, none on the border or
         // a line early.
@@ -196,79 +331,92 @@ private slots:
             QVERIFY(red(150, y) && red(270, y) && !red(126, y) && !red(174, y) && !red(390, y));
     }
 
-    void aMissingCellStripIsDrawnPlainly()
+    void aMissingOrShortCellStripIsDrawnPlainly()
     {
         const auto argb = [](const QPixmap& pixmap) { return pixmap.toImage().convertToFormat(QImage::Format_ARGB32); };
         const QImage picture = argb(CellStrip::load("Images/cell.png"));
         QCOMPARE(picture, argb(QPixmap("Images/cell.png")));
-
         QTemporaryDir folder;
         QVERIFY(QImage(24, 24, QImage::Format_ARGB32).save(folder.filePath("small.png")));
         for (const QString& path : {folder.filePath("missing.png"), folder.filePath("small.png")}) {
             const QImage strip = argb(CellStrip::load(path));
             QCOMPARE(strip.size(), picture.size());
             const auto tile = [&](int code) { return strip.copy(24 * code, 0, 24, 24); };
-            const auto opaque = [](QColor c) { return c.alpha() > 100; };
-            QCOMPARE(inkIn(tile(0), tile(0).rect(), opaque), QRect());
-            // Every code has a look of its own, visible in the middle of its tile.
+            const auto opaque = [&](int code, int x, int y) { return tile(code).pixelColor(x, y).alpha() > 100; };
+            // Blank is clear; every code has a look of its own, visible in the middle of its
+            // tile; a fill covers its tile, a cross only its diagonals.
+            QCOMPARE(inkIn(tile(0), tile(0).rect(), [](QColor c) { return c.alpha() > 100; }), QRect());
             for (int code = 1; code <= 4; ++code) {
-                QVERIFY2(opaque(tile(code).pixelColor(12, 12)), qPrintable(QString::number(code)));
+                QVERIFY2(opaque(code, 12, 12), qPrintable(QString::number(code)));
                 for (int other = 1; other < code; ++other)
                     QVERIFY(tile(code) != tile(other));
             }
-            // A fill covers its tile, a cross only its diagonals.
-            QVERIFY(opaque(tile(1).pixelColor(12, 5)));
-            QVERIFY(!opaque(tile(2).pixelColor(12, 5)));
+            QVERIFY(opaque(1, 12, 5) && !opaque(2, 12, 5));
         }
     }
 
-    void panelInfoTextAndFaultMarkSitInTheScene()
+    void infoTextIsCentredInItsBoxAndFitsAtEverySize()
     {
-        Scene scene(20, 15, 6, 5);
-        const QImage image = scene.render();
         // Mode, time, faults and the difficulty, centred in the information box (20, 20, 130,
-        // 110). In a box of four slots (20, 20, 90, 90) the difficulty line keeps to the box's
-        // width.
+        // 110) of a scene at (50, 40).
+        Scene scene(20, 15, 6, 5);
         QVERIFY(scene.session.difficulty().hardestTechnique > 0);
         const auto white = [](QColor c) { return c.lightness() > 245; };
-        const QRect ink = inkIn(image, QRect(70, 60, 130, 110), white);
+        const QRect ink = inkIn(scene.render(), QRect(70, 60, 130, 110), white);
         QVERIFY(qAbs(ink.center().x() - (50 + 85)) <= 2 && qAbs(ink.center().y() - (40 + 75)) <= 4);
         QVERIFY(ink.height() > 70);
+        // In a box of four slots (20, 20, 90, 90) the difficulty line shrinks to the box's width
+        // on its own, rather than make the lines above it smaller.
         const QRect narrow = inkIn(Scene(20, 15, 4, 4).render(), QRect(50, 60, 115, 90), white);
         QVERIFY(narrow.left() > 70 && narrow.right() < 159 && narrow.height() > 60);
         QVERIFY(qAbs(narrow.center().y() - (40 + 65)) <= 4);
 
-        // The fault mark's corner stays put while it grows and fades out.
+        // That box with the longest texts, in windows from the smallest the game allows to very
+        // large: inside, and shrunk no more than needed.
+        Scene small(20, 15, 4, 4);
+        small.session.resume(Beginner, small.session.game().board(), small.session.game().clues(),
+            small.session.game().solution(), 100000, 999);
+        for (QSize size : {QSize(400, 400), QSize(800, 600), QSize(3000, 700), QSize(450, 1400)}) {
+            small.window = size;
+            small.scene.fit(size, 21);
+            const ViewTransform& view = small.scene.layout().transform();
+            const QRectF inside(
+                view.offsetX + 21 * view.scale, view.offsetY + 21 * view.scale, 88 * view.scale, 88 * view.scale);
+            // Up to where the clues begin.
+            const QRect corner(view.offsetX, view.offsetY, int(109 * view.scale), int(109 * view.scale));
+            const QRect ink = inkIn(small.render(), corner, [](QColor c) { return c.lightness() > 200; });
+            QVERIFY(inside.contains(QRectF(ink)) && ink.width() > 70 * view.scale);
+        }
+    }
+
+    void faultMarkGrowsFromItsCorner()
+    {
+        // The mark's corner stands 10 pixels above and left of the pointer, and stays put while
+        // the mark grows and fades out.
+        Scene scene(20, 15, 6, 5);
         const QImage plain = scene.render();
-        Session::Event fault {Session::Event::Kind::Fault};
-        fault.underPoint = true;
-        fault.pointX = 560;
-        fault.pointY = 160;
-        scene.scene.answer(fault);
+        scene.scene.answer({Session::Event::Kind::Fault, 0, 0, 0, true, 560, 160});
         QTimeLine& mark = scene.scene.view().faultMark;
         mark.setEasingCurve(QEasingCurve::Linear);
         QRect grown[2];
         for (int i = 0; i < 2; ++i) {
-            mark.setCurrentTime(i == 0 ? 375 : 750);
+            mark.setCurrentTime(375 * (i + 1));
             const QImage marked = scene.render();
-            QRect changed;
             for (int y = 180; y < 300; ++y)
                 for (int x = 590; x < 710; ++x)
                     if (marked.pixel(x, y) != plain.pixel(x, y))
-                        changed |= QRect(x, y, 1, 1);
-            grown[i] = changed;
+                        grown[i] |= QRect(x, y, 1, 1);
+            QVERIFY((grown[i].topLeft() - QPoint(50 + 550, 40 + 150)).manhattanLength() <= 1);
         }
-        for (const QRect& mark : grown)
-            QVERIFY((mark.topLeft() - QPoint(50 + 550, 40 + 150)).manhattanLength() <= 1);
         QVERIFY(grown[1].width() > grown[0].width() + 2);
     }
 
     void hintDarkensAllButOneLine()
     {
-        Scene scene(20, 15, 6, 5); // cells from (150, 130)
-        // Row 2 unscaled, and column 3 fitted into an 800 x 600 window, where the seams
-        // between the shading rectangles fall between window pixels. Bands in board pixels: the
-        // line and its clues, 23 pixels across.
+        // Row 2 unscaled, and column 3 fitted into an 800 x 600 window, where the seams between
+        // the shading rectangles fall between window pixels. Bands in board pixels, with the
+        // cells from (150, 130): the line and its clues, 23 pixels across.
+        Scene scene(20, 15, 6, 5);
         for (const QRectF band : {QRectF(30, 178, 600, 23), QRectF(222, 30, 23, 460)}) {
             const bool isRow = band.width() > band.height();
             if (!isRow) {
@@ -279,14 +427,12 @@ private slots:
             const QImage plain = scene.render();
             scene.scene.showHint(isRow, isRow ? 2 : 3);
             const QImage hinted = scene.render();
-
             // A pixel is kept when its centre lies in the band, otherwise shaded once by 50%
             // black: never twice, never missed.
             const ViewTransform& view = scene.scene.layout().transform();
-            const QPointF offset(view.offsetX, view.offsetY);
             for (int i = 0; i < scene.window.width() * scene.window.height(); ++i) {
                 const QPoint p(i % scene.window.width(), i / scene.window.width());
-                const QPointF centre = (QPointF(p) + QPointF(0.5, 0.5) - offset) / view.scale;
+                const QPointF centre = QPointF(p.x() + 0.5 - view.offsetX, p.y() + 0.5 - view.offsetY) / view.scale;
                 const QRgb before = plain.pixel(p);
                 const bool isKept = hinted.pixel(p) == before;
                 QVERIFY2(isKept == band.contains(centre), qPrintable(QStringLiteral("%1, %2").arg(p.x()).arg(p.y())));
@@ -295,31 +441,10 @@ private slots:
             }
         }
         // The dissolve's bursts show over the shade.
-        Session::Event burst {Session::Event::Kind::Dissolved, 0, 0, Filled, true, 60, 60};
         const QPoint at = scene.scene.layout().transform().toWindow({60, 60});
         const QColor shaded = scene.render().pixelColor(at);
-        scene.scene.answer(burst);
+        scene.scene.answer({Session::Event::Kind::Dissolved, 0, 0, Filled, true, 60, 60});
         QVERIFY(scene.render().pixelColor(at).lightness() < shaded.lightness() - 10);
-    }
-
-    void infoTextFitsItsBoxAtEverySize()
-    {
-        // The smallest box (90 x 90) with the longest texts, in windows from the smallest the
-        // game allows to very large: inside, and shrunk no more than needed.
-        Scene scene(20, 15, 4, 4);
-        scene.session.resume(Beginner, scene.session.game().board(), scene.session.game().clues(),
-            scene.session.game().solution(), 100000, 999);
-        for (QSize size : {QSize(400, 400), QSize(800, 600), QSize(3000, 700), QSize(450, 1400)}) {
-            scene.window = size;
-            scene.scene.fit(size, 21);
-            const ViewTransform& view = scene.scene.layout().transform();
-            const QRectF inside(
-                view.offsetX + 21 * view.scale, view.offsetY + 21 * view.scale, 88 * view.scale, 88 * view.scale);
-            // Up to where the clues begin.
-            const QRect corner(view.offsetX, view.offsetY, int(109 * view.scale), int(109 * view.scale));
-            const QRect ink = inkIn(scene.render(), corner, [](QColor c) { return c.lightness() > 200; });
-            QVERIFY(inside.contains(QRectF(ink)) && ink.width() > 70 * view.scale);
-        }
     }
 
     void creatingShowsOnlyTheTextOverTheBackground()
@@ -331,18 +456,87 @@ private slots:
         scene.session.begin(5, 5, Beginner);
         scene.scene.showCreating(window, 21);
         const QImage image = scene.render();
-        const QImage wood = scene.scene.background().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QPixmap& texture = scene.scene.background();
+        const QImage wood = ::render([&](QPainter& p) { p.drawTiledPixmap(QRect({}, window), texture); });
+        for (int i = 0; i < 800 * 600; i += 7) {
+            const QPoint p(i % 800, i / 800);
+            QVERIFY(image.pixelColor(p).lightness() >= wood.pixelColor(p).lightness() - 2);
+        }
         const QRect ink = inkIn(image, image.rect(), [](QColor c) { return c.lightness() > 240; });
-        int stray = 0;
-        for (int y = 0; y < window.height(); y += 7)
-            for (int x = 0; x < window.width(); x += 7) {
-                const QColor painted = image.pixelColor(x, y);
-                const QColor texture = wood.pixelColor(x % wood.width(), y % wood.height());
-                stray += painted.lightness() < texture.lightness() - 2;
-            }
-        QCOMPARE(stray, 0);
-        QVERIFY(ink.width() > 100);
-        QVERIFY(qAbs(ink.center().x() - 400) <= 3 && qAbs(ink.center().y() - 300) <= 4);
+        QVERIFY(ink.width() > 100 && qAbs(ink.center().x() - 400) <= 3 && qAbs(ink.center().y() - 300) <= 4);
+    }
+
+    void ringOverwritesTheOldestSlotsUntilCleared()
+    {
+        ParticleSystem particles;
+        QVERIFY(!particles.anyAlive());
+        for (int burst = 0; burst < 101; ++burst)
+            particles.spawnBurst(burst, 50, Qt::white);
+        QCOMPARE(particles.cursor(), 5);
+        // Slot and the burst that last wrote it.
+        for (auto [slot, burst] : std::initializer_list<std::pair<int, int>> {{0, 100}, {4, 100}, {5, 1}, {499, 99}})
+            QCOMPARE(particles.particle(slot).x, float(burst));
+        QVERIFY(alphaAt(particles, QPoint(50, 50)) > 0);
+        particles.clearAll();
+        QVERIFY(!particles.anyAlive() && !particles.update());
+        QCOMPARE(particles.particle(7).x, 1.0f); // not moved by the step after clearing
+        QCOMPARE(alphaAt(particles, QPoint(50, 50)), 0);
+    }
+
+    void burstTakesFourDrawsPerDotInOrder()
+    {
+        // Each value lies within its spread (a quarter board pixel per step for the speed) and
+        // reads back to the fraction of RAND_MAX it came from: draws go to ay, ax, vy, vx in
+        // turn, five dots, and the burst takes no more. Each dot lives 50 steps.
+        ParticleSystem particles;
+        std::srand(2024);
+        particles.spawnBurst(40, 60, QColor(0, 0, 0));
+        const int nextDraw = std::rand();
+        std::srand(2024);
+        for (int slot = 0; slot < 5; ++slot) {
+            const Particle& p = particles.particle(slot);
+            const std::pair<float, float> spreads[] = {{p.ay, 0.01f}, {p.ax, 0.01f}, {p.vy, 0.5f}, {p.vx, 0.5f}};
+            for (auto [value, width] : spreads)
+                QVERIFY(qAbs(value) <= width / 2 && qAbs(value / width + 0.5 - std::rand() / double(RAND_MAX)) < 1e-6);
+            QCOMPARE(QPointF(p.x, p.y), QPointF(40, 60));
+            QVERIFY(p.size == 2.0f && p.decay == 0.02f && p.life == 1.0f && p.colour == QColor(0, 0, 0));
+        }
+        QCOMPARE(std::rand(), nextDraw);
+    }
+
+    void dotMovesWithThePreviousVelocityAndFades()
+    {
+        ParticleSystem particles;
+        particles.emitParticle(10, 20, 1, -2, 0.5f, 0.25f, 2, 0.25f, Qt::white);
+        const Particle& p = particles.particle(0);
+        QVERIFY(particles.update() && particles.update());
+        QCOMPARE(QPointF(p.x, p.y), QPointF(12.5, 16.25));
+        // Its fourth step takes its life to exactly 0: dead, and it moves no more.
+        QVERIFY(particles.update() && particles.update());
+        QVERIFY(!particles.anyAlive() && !particles.update());
+        QCOMPARE(QPointF(p.x, p.y), QPointF(12.5 + 2 + 2.5, 16.25 - 1.5 - 1.25));
+
+        // Drawn once per frame and stepped after it, a dot fades evenly from opaque. In 32-bit
+        // floats the life left after 50 steps is a sliver above 0, so a last, invisible frame is
+        // drawn. The dot's own alpha is ignored; its pixel centre is the disc's centre.
+        particles.emitParticle(10.5f, 10.5f, 0, 0, 0, 0, 2, 0.02f, QColor(255, 255, 255, 40));
+        for (int frame = 0; frame <= 50; ++frame) {
+            const int alpha = alphaAt(particles, QPoint(10, 10));
+            QVERIFY2(qAbs(alpha - 255 * (50 - frame) / 50) <= 1, qPrintable(QString::number(alpha)));
+            QVERIFY(particles.anyAlive() && particles.update());
+        }
+        QVERIFY(!particles.anyAlive());
+    }
+
+    void dotIsASoftDiscOfItsSize()
+    {
+        // Radius 2 at (5, 5), magnified ten times: opaque at the centre, half way at radius 1 on
+        // either side, fading to nothing at the rim with no outline, nothing beyond.
+        ParticleSystem particles;
+        particles.emitParticle(5, 5, 0, 0, 0, 0, 2, 0.02f, Qt::red);
+        const auto alpha = [&](int x) { return alphaAt(particles, QPoint(x, 50), 10); };
+        QVERIFY(alpha(50) > 240 && qAbs(alpha(60) - 121) <= 8 && qAbs(alpha(39) - 121) <= 8);
+        QVERIFY(alpha(69) < 20 && alpha(30) < 20 && alpha(71) + alpha(28) == 0);
     }
 
 private:
