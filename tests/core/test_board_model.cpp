@@ -83,6 +83,12 @@ private slots:
         QVERIFY(!set.allSatisfied());
         set.updateSatisfied(boardOf({"100", "001"}));
         QVERIFY(set.allSatisfied());
+        // Every list counts, the last column's and the last row's too.
+        set.columnClues = {{-1}, {0}, {1}};
+        QVERIFY(!set.allSatisfied());
+        set.columnClues = {{-1}, {0}, {-1}};
+        set.rowClues = {{-1}, {2}};
+        QVERIFY(!set.allSatisfied());
     }
 
     void numbersSettleOnlyWhenTheirRunIsCertain()
