@@ -1,6 +1,7 @@
 #include "GameKeeper.h"
 
 #include "BoardScene.h"
+#include "PuzzleSizes.h"
 #include "Session.h"
 
 #include <QDebug>
@@ -72,6 +73,14 @@ void GameKeeper::keepWithoutAsking(bool gameStarted)
     if (!saveSettings_())
         qWarning().noquote() << "Tessarin: your settings and scores could not be saved to"
                              << files_.settings().path() + ":" << files_.settings().failure();
+}
+
+ScoreBook::Record GameKeeper::keepWin()
+{
+    files_.savedGame().release();
+    const Game& game = session_.game();
+    return ScoreBook::recordWin(files_.settings(), puzzleSizes[sizeIndexOf(session_.columns(), session_.rows())].label,
+        game.mode(), QString::number(session_.seconds()), QString::number(game.faults()));
 }
 
 // A hint's cells, shown as marks while its box is open, are kept as cells: the hint is paid for.

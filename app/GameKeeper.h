@@ -2,6 +2,7 @@
 
 #include "GameFiles.h"
 #include "Prompt.h"
+#include "ScoreBook.h"
 
 #include <functional>
 
@@ -28,6 +29,9 @@ public:
     // Keeps a started game and the settings; nobody may be there to read a box, so the
     // terminal, if any, is told of a failure.
     void keepWithoutAsking(bool gameStarted);
+    // The session's win, kept in the scores the moment the board is solved, as the record it
+    // leaves; a resumed game's file is done with.
+    ScoreBook::Record keepWin();
     void seal() { files_.seal(); }
 
 private:

@@ -83,14 +83,10 @@ void MainWindow::showCommands()
 }
 
 // Kept at once: the dissolve takes seconds, and the player may close the window or start
-// another game meanwhile. A resumed game's file is done with.
+// another game meanwhile.
 void MainWindow::recordWin()
 {
-    const Game& game = session_.game();
-    winRecord_ = ScoreBook::recordWin(keeper_.files().settings(),
-        puzzleSizes[sizeIndexOf(session_.columns(), session_.rows())].label, game.mode(),
-        QString::number(session_.seconds()), QString::number(game.faults()));
-    keeper_.files().savedGame().release();
+    winRecord_ = keeper_.keepWin();
     sounds_->play(SoundBank::Effect::Win, menus_->soundOn());
     settings_.newPlayer = false;
     // A button still held after the win enters nothing in the next game.

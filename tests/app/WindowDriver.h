@@ -6,6 +6,7 @@
 #include "CellState.h"
 #include "MainWindow.h"
 #include "Prompt.h"
+#include "ScratchFolder.h"
 #include "ui_MainWindow.h"
 
 #include <QDir>
@@ -18,37 +19,16 @@
 #include <functional>
 #include <memory>
 
-// A fresh working folder holding the game's pictures and help, so that what a test writes
-// ("tessarin.ini", "auto.sav") never reaches another test or the real game folder.
-class ScratchGameFolder {
+// A scratch game folder that reaches the game's pictures and help, kept by a player who has
+// played before: no offer to read the help at the first game.
+class ScratchGameFolder : public ScratchFolder {
 public:
     ScratchGameFolder()
-        : gameFolder_(QDir::currentPath())
+        : ScratchFolder({"Images", "Help"})
     {
-        QDir::setCurrent(folder_.path());
-        for (const char* assets : {"Images", "Help"})
-            copyFolder(gameFolder_ + "/" + assets, assets);
-        // A player who has played before: no offer to read the help at the first game.
         QFile settings("tessarin.ini");
-        if (settings.open(QIODevice::WriteOnly))
-            settings.write("[settings]\nnewPlayer=false\n");
+        QVERIFY(settings.open(QIODevice::WriteOnly) && settings.write("[settings]\nnewPlayer=false\n") > 0);
     }
-    ~ScratchGameFolder() { QDir::setCurrent(gameFolder_); }
-
-private:
-    static void copyFolder(const QString& from, const QString& to)
-    {
-        QDir().mkpath(to);
-        for (const QFileInfo& entry : QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-            if (entry.isDir())
-                copyFolder(entry.filePath(), to + "/" + entry.fileName());
-            else
-                QFile::copy(entry.filePath(), to + "/" + entry.fileName());
-        }
-    }
-
-    QString gameFolder_;
-    QTemporaryDir folder_;
 };
 
 class WindowDriver {

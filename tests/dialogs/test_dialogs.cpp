@@ -3,6 +3,7 @@
 #include "FileBytes.h"
 #include "HighScores.h"
 #include "Prompt.h"
+#include "ScratchFolder.h"
 #include "SettingsStore.h"
 #include "SharedIconStyle.h"
 #include "WinScreen.h"
@@ -29,18 +30,13 @@ QString shown(const HighScores& dialog)
 class DialogsTest : public QObject {
     Q_OBJECT
 
-    std::optional<QTemporaryDir> workFolder;
-    const QString originalFolder = QDir::currentPath();
+    std::optional<ScratchFolder> workFolder;
 
 private slots:
-    void init()
-    {
-        QVERIFY(QDir::setCurrent(workFolder.emplace().path()));
-    }
+    void init() { workFolder.emplace(); }
     void cleanup()
     {
         Prompt::setResponder({});
-        QDir::setCurrent(originalFolder);
         workFolder.reset();
     }
 
@@ -72,8 +68,9 @@ private slots:
 
     void highScoresShowsTheSelectedRecord()
     {
-        writeBytes("tessarin.ini", "[bestNormal]\n10x10Time=143\n10x10Faults=2\n10x10Wins=2\n"
-                 "[bestExpert]\n5x5Time=1\n5x5Faults=1\n5x5Wins=1\n");
+        writeBytes("tessarin.ini",
+            "[bestNormal]\n10x10Time=143\n10x10Faults=2\n10x10Wins=2\n"
+            "[bestExpert]\n5x5Time=1\n5x5Faults=1\n5x5Wins=1\n");
         SettingsStore store("tessarin.ini");
         HighScores dialog(store);
         // Filling the boxes reads no record; the caller asks once the selection is made.
@@ -135,8 +132,8 @@ private slots:
         dialog.show();
         reset->click();
         QCOMPARE(questions.size(), 1);
-        QCOMPARE(
-            bytesOf("tessarin.ini"), "[lastGame]\nlastMode=Normal\nlastSize=10x10\n\n[settings]\nbackground=2\nmusicOn=false\n");
+        QCOMPARE(bytesOf("tessarin.ini"),
+            "[lastGame]\nlastMode=Normal\nlastSize=10x10\n\n[settings]\nbackground=2\nmusicOn=false\n");
         QCOMPARE(shown(dialog), "Best Time: 999 seconds with 999 faults. Total Wins for This Type: 0.");
         QVERIFY(dialog.isVisible());
     }

@@ -4,6 +4,7 @@
 #include "HelpBrowser.h"
 #include "HelpWindows.h"
 #include "LineSolver.h"
+#include "ScratchFolder.h"
 #include "ui_About.h"
 #include "ui_HelpBrowser.h"
 
@@ -60,15 +61,14 @@ bool onScreen(QWidget* window)
 class HelpTest : public QObject {
     Q_OBJECT
 
-    std::optional<QTemporaryDir> workFolder;
-    const QString originalFolder = QDir::currentPath();
+    std::optional<ScratchFolder> workFolder;
 
 private slots:
     // Each test runs in a fresh game folder that reaches the pages, and holds the mark of the
     // game's assets so that an installed game's pages are not taken instead.
     void init()
     {
-        QVERIFY(QDir::setCurrent(workFolder.emplace().path()));
+        workFolder.emplace();
         QVERIFY(QFile::link(source.path(), "Help"));
         markAsGameFolder();
     }
@@ -76,7 +76,6 @@ private slots:
     void cleanup()
     {
         qDeleteAll(helpWindows());
-        QDir::setCurrent(originalFolder);
         workFolder.reset();
     }
 
