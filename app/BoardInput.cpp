@@ -18,20 +18,20 @@ BoardInput::BoardInput(Session& session, BoardScene& scene, Answer answer)
 // Events pass on to the window, which answers the command keys.
 bool BoardInput::eventFilter(QObject* watched, QEvent* event)
 {
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    const auto* key = static_cast<QKeyEvent*>(event);
+    const auto mouse = [event] { return static_cast<QMouseEvent*>(event); };
+    const auto key = [event] { return static_cast<QKeyEvent*>(event); };
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         // The cells were hidden, so the click aimed at none.
         if (session_.phase() == Session::Phase::Paused) {
             answer_(session_.resumePlay());
-            move(mouse->position());
+            move(mouse()->position());
         } else {
-            press(mouse->position(), mouse->button());
+            press(mouse()->position(), mouse()->button());
         }
         return true;
-    case QEvent::MouseButtonRelease: release(mouse->button()); return true;
-    case QEvent::MouseMove: move(mouse->position()); return true;
+    case QEvent::MouseButtonRelease: release(mouse()->button()); return true;
+    case QEvent::MouseMove: move(mouse()->position()); return true;
     case QEvent::Leave: leave(); break;
     // A release in another window never reaches this one.
     case QEvent::ActivationChange:
@@ -39,7 +39,7 @@ bool BoardInput::eventFilter(QObject* watched, QEvent* event)
             releaseAll();
         break;
     case QEvent::KeyPress:
-    case QEvent::KeyRelease: return this->key(key->key(), event->type() == QEvent::KeyPress, key->isAutoRepeat());
+    case QEvent::KeyRelease: return this->key(key()->key(), event->type() == QEvent::KeyPress, key()->isAutoRepeat());
     default: break;
     }
     return false;
