@@ -79,7 +79,6 @@ void MainWindow::answer(const Session::Events& events)
 void MainWindow::showCommands()
 {
     menus_->follow(session_);
-    scene_.showMarking(session_.game().marking());
 }
 
 // Kept at once: the dissolve takes seconds, and the player may close the window or start

@@ -18,7 +18,7 @@ bool BoardScene::setBackground(int index)
     backgroundIndex_ = index;
     background_ = QPixmap();
     const bool loaded = background_.load(AssetFolder::file(Backgrounds::style(index).textureFile));
-    rebuildPanel();
+    restylePanel();
     return loaded;
 }
 
@@ -26,16 +26,20 @@ void BoardScene::setHighContrast(bool on)
 {
     highContrast_ = on;
     painter_.setLook(BoardLook::forSetting(on));
-    rebuildPanel();
+    restylePanel();
 }
 
 // Same size as before, so the view transform stands.
-void BoardScene::rebuildPanel()
+void BoardScene::restylePanel()
+{
+    rebuildPanel(panel_.columns, panel_.rows, panel_.rowClueSlots, panel_.columnClueSlots);
+}
+
+void BoardScene::rebuildPanel(int columns, int rows, int rowClueSlots, int columnClueSlots)
 {
     const BackgroundStyle& style = Backgrounds::style(backgroundIndex_);
     const BoardLook& look = BoardLook::forSetting(highContrast_);
-    panel_.rebuild(panel_.columns, panel_.rows, panel_.rowClueSlots, panel_.columnClueSlots, look.plateFill(style),
-        look.plateLine(style));
+    panel_.rebuild(columns, rows, rowClueSlots, columnClueSlots, look.plateFill(style), look.plateLine(style));
     frameDue_ = true;
 }
 
@@ -61,11 +65,7 @@ void BoardScene::showBoard(const Session& session, QSize window, int menuBarHeig
     shownGame_ = session.gameNumber();
     const ClueSet& clues = session.game().clues();
     layout_.layOut(session.columns(), session.rows(), clues.widestRowClue(), clues.widestColumnClue());
-    panel_.columns = session.columns();
-    panel_.rows = session.rows();
-    panel_.rowClueSlots = clues.widestRowClue();
-    panel_.columnClueSlots = clues.widestColumnClue();
-    rebuildPanel();
+    rebuildPanel(session.columns(), session.rows(), clues.widestRowClue(), clues.widestColumnClue());
     fit(window, menuBarHeight);
     followTexts(session);
     view_.cursorColumn = view_.cursorRow = 0;
@@ -147,12 +147,6 @@ void BoardScene::showCursor()
 {
     view_.cursorLeads = true;
     setHover(view_.cursorColumn, view_.cursorRow);
-}
-
-void BoardScene::showMarking(bool marking)
-{
-    view_.hover.colour = marking ? QColor(0, 0, 230) : QColor(200, 0, 0);
-    frameDue_ = true;
 }
 
 void BoardScene::showHint(bool isRow, int line)

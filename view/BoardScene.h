@@ -48,8 +48,6 @@ public:
     void setHover(int column, int row);
     // Lights the cursor's column and row clues, as the hovered cell's are.
     void showCursor();
-    // Clue highlights in the colour that says whether marks mode is on.
-    void showMarking(bool marking);
     void showHint(bool isRow, int line);
     void hideHint();
 
@@ -72,7 +70,9 @@ public:
     const FramePainter& painter() const { return painter_; }
 
 private:
-    void rebuildPanel();
+    // The plate in the background's and the look's colours, for a new board or the same one.
+    void rebuildPanel(int columns, int rows, int rowClueSlots, int columnClueSlots);
+    void restylePanel();
 
     BoardLayout layout_;
     ViewState view_;

@@ -134,7 +134,10 @@ void FramePainter::paintBoard(
         scene.panel().draw(painter, 1.0);
     const QPoint origin = scene.layout().origin();
     const ViewState& view = scene.view();
-    paintClues(painter, session.game().clues(), origin, view.hover, 1.0);
+    // The lit clues say whether marks mode is on.
+    ClueHover hover = view.hover;
+    hover.colour = session.game().marking() ? QColor(0, 0, 230) : QColor(200, 0, 0);
+    paintClues(painter, session.game().clues(), origin, hover, 1.0);
     paintCells(painter, session.game().board(), origin, 1.0);
     paintInfo(painter, session, scene.infoFont());
     if (view.faultMark.state() == QTimeLine::Running && !scene.mistake().isNull())
