@@ -5,6 +5,7 @@
 #include <QOpenGLFunctions>
 #include <QOpenGLWidget>
 #include <QPainter>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -70,6 +71,9 @@ QWidget* create(QWidget* parent, PaintFrame paintFrame)
     QWidget* surface = openGLAvailable() ? static_cast<QWidget*>(new GLSurface(parent, std::move(paintFrame)))
                                          : new RasterSurface(parent, std::move(paintFrame));
     surface->setMouseTracking(true);
+    auto* layout = new QVBoxLayout(parent);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(surface);
     return surface;
 }
 

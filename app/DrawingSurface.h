@@ -6,10 +6,10 @@ class QPainter;
 class QSize;
 class QWidget;
 
-// The widget the game is painted on: an OpenGL surface where a context can be had, a plain
-// raster widget otherwise (and always on Qt's offscreen and minimal platforms, where a shown
-// OpenGL widget cannot work). It draws nothing of its own: each paint calls paintFrame with
-// a painter on the surface. Mouse events are left to the parent.
+// The widget the game is painted on, filling its parent: an OpenGL surface where a context
+// can be had, a plain raster widget otherwise (and always on Qt's offscreen and minimal
+// platforms, where a shown OpenGL widget cannot work). It draws nothing of its own: each paint
+// calls paintFrame with a painter on the surface. Mouse events are left to the parent.
 namespace DrawingSurface {
 
 using PaintFrame = std::function<void(QPainter& painter)>;

@@ -73,12 +73,7 @@ void MainWindow::answer(const Session::Events& events)
     if (erased)
         sounds_->play(SoundBank::Effect::Erase, menus_->soundOn());
     if (!events.empty())
-        showCommands();
-}
-
-void MainWindow::showCommands()
-{
-    menus_->follow(session_);
+        menus_->follow(session_);
 }
 
 // Kept at once: the dissolve takes seconds, and the player may close the window or start

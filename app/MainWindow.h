@@ -67,13 +67,9 @@ private:
     void connectCommands();
     void applySwitches();
     void answer(const Session::Events& events);
-    // Which commands the phase allows, and the clue highlight's colour for marks mode.
-    void showCommands();
     void recordWin();
     // The win screen, once the dissolve's last bursts have faded; after the tick.
     void FinishGame();
-    void showHighScores();
-    void showAbout();
     // A game in play (or asking whether to save) that the player has begun.
     bool gameStarted() const;
 

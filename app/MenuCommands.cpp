@@ -3,9 +3,7 @@
 // the tick, and its answer reaches only the game that asked.
 #include "MainWindow.h"
 
-#include "About.h"
 #include "HelpBrowser.h"
-#include "HighScores.h"
 #include "ProcessMemory.h"
 #include "PuzzleSizes.h"
 #include "TechniqueNames.h"
@@ -47,7 +45,7 @@ void MainWindow::MenuHint()
         scene_.hideHint();
         answer(session_.acceptHint(askedIn));
     }
-    showCommands();
+    menus_->follow(session_);
 }
 
 void MainWindow::MenuMarking()
@@ -60,7 +58,7 @@ void MainWindow::MenuMarking()
         const int askedIn = session_.gameNumber();
         answer(session_.stopMarking(Prompt::ask(this, "Keep marks?"), askedIn));
     }
-    showCommands();
+    menus_->follow(session_);
 }
 
 // Pause: the clock stands and the board is hidden, so a player who steps away neither loses
@@ -75,23 +73,5 @@ void MainWindow::MenuPause()
         answer(session_.pause());
     }
     // The entry checks itself when chosen; it must show the phase even when nothing changed.
-    showCommands();
-}
-
-void MainWindow::showHighScores()
-{
-    HighScores dialog(keeper_.files().settings(), this);
-    dialog.setWindowModality(Qt::WindowModal);
-    dialog.SetSelection(menus_->sizeIndex(), menus_->mode() - Beginner);
-    // Both boxes may already stand on the chosen entries, which updates nothing by itself.
-    dialog.UpdateHighScore();
-    dialog.exec();
-}
-
-// Modal to this window only, so help windows stay usable.
-void MainWindow::showAbout()
-{
-    About dialog(this);
-    dialog.setWindowModality(Qt::WindowModal);
-    dialog.exec();
+    menus_->follow(session_);
 }

@@ -44,3 +44,10 @@ About::~About()
 {
     delete ui;
 }
+
+void About::showModal(QWidget* parent)
+{
+    About dialog(parent);
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.exec();
+}

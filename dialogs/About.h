@@ -14,6 +14,8 @@ class About : public QDialog {
 public:
     explicit About(QWidget* parent = nullptr);
     ~About() override;
+    // Modal to parent's window only, so that help windows stay usable, until it closes.
+    static void showModal(QWidget* parent);
 
     Ui::About* ui;
 };

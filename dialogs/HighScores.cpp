@@ -27,6 +27,16 @@ HighScores::~HighScores()
     delete ui;
 }
 
+void HighScores::browse(SettingsStore& scores, int sizeIndex, int modeIndex, QWidget* parent)
+{
+    HighScores dialog(scores, parent);
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.SetSelection(sizeIndex, modeIndex);
+    // Both boxes may already stand on the chosen entries, which updates nothing by itself.
+    dialog.UpdateHighScore();
+    dialog.exec();
+}
+
 void HighScores::SetSelection(int sizeIndex, int modeIndex)
 {
     ui->sizeComboBox->setCurrentIndex(sizeIndex);

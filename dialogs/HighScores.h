@@ -17,6 +17,8 @@ public:
     // The records are read from, and cleared in, scores.
     explicit HighScores(SettingsStore& scores, QWidget* parent = nullptr);
     ~HighScores() override;
+    // Opens on the given size and mode, modal to parent's window only, until it closes.
+    static void browse(SettingsStore& scores, int sizeIndex, int modeIndex, QWidget* parent);
 
     /* sizeIndex 0..5 in menu order, modeIndex 0..2 (Beginner, Normal, Expert) */
     void SetSelection(int sizeIndex, int modeIndex);
