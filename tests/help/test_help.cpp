@@ -43,17 +43,8 @@ QTextDocument* load(const QString& page, QObject* owner)
 {
     QFile file(source.filePath(page));
     auto* document = new QTextDocument(owner);
-    if (file.open(QIODevice::ReadOnly))
-        document->setHtml(QString::fromUtf8(file.readAll()));
+    document->setHtml(file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString());
     return document;
-}
-
-// Shown and active, so that shortcuts and layout work as on screen.
-bool onScreen(QWidget* window)
-{
-    window->show();
-    window->activateWindow();
-    return QTest::qWaitForWindowActive(window);
 }
 
 } // namespace
@@ -87,9 +78,9 @@ private slots:
         const QString codes = ".#x"; // blank, filled, crossed
         QStringList seen;
         for (const QString& line : QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)) {
-            const QRegularExpressionMatch match = example.match(line);
             if (line.startsWith('#'))
                 continue;
+            const QRegularExpressionMatch match = example.match(line);
             QVERIFY2(match.hasMatch(), qPrintable(line));
             seen << match.captured(1);
             // Stored clues start at the far end and are negated while the line matches them.
@@ -98,9 +89,9 @@ private slots:
                 clue.insert(clue.begin(), run.toInt());
             for (QChar c : match.captured(3))
                 cells.push_back(int(codes.indexOf(c)));
-            const int sign = ClueSet::lineMatches(cells, clue) ? -1 : 1;
-            for (int& run : clue)
-                run *= sign;
+            if (ClueSet::lineMatches(cells, clue))
+                for (int& run : clue)
+                    run = -run;
             LineSolver().apply(int(techniques.indexOf(seen.last())) + 1, cells, clue, 1, 2);
             QString after;
             for (int code : cells)
@@ -113,9 +104,8 @@ private slots:
     void linksAndPicturesResolve()
     {
         for (const QString page : {"index.html", "howtoplay.html", "methods.html"}) {
-            QTextDocument* document = load(page, this);
             QStringList links, broken;
-            forEachFragment(*document, [&](const QTextFragment& fragment) {
+            forEachFragment(*load(page, this), [&](const QTextFragment& fragment) {
                 const QTextCharFormat format = fragment.charFormat();
                 if (format.isImageFormat() && QImage(source.filePath(format.toImageFormat().name())).isNull())
                     broken << format.toImageFormat().name();
@@ -138,8 +128,9 @@ private slots:
 
     void theWindowFindsItsAnchorGoesHomeAndBackAndCloses()
     {
+        // Active, so that shortcuts and layout work as on screen.
         QPointer<HelpBrowser> window = OpenHelp("Help//methods.html#Glue");
-        QVERIFY(onScreen(window));
+        QVERIFY(QTest::qWaitForWindowActive(window));
         QTextBrowser* page = window->ui->textBrowser;
         // The section's heading stands at the top of the visible text.
         QTextCursor glue(page->document());
@@ -167,15 +158,15 @@ private slots:
         QCOMPARE(step(page, Qt::Key_Right), "Help: Contents");
         QCOMPARE(step(page, Qt::Key_Right), "Help: How to Play");
 
-        // Each call opens a further window, whose Home is the contents of its own folder.
+        // A window opened on a page of another folder finds Home, the contents, in that folder.
         QVERIFY(QDir().mkdir("Other") && QFile::copy("Help/howtoplay.html", "Other/page.html"));
         QVERIFY(QFile::copy("Help/methods.html", "Other/index.html"));
         HelpBrowser* other = OpenHelp("Other//page.html");
-        QVERIFY(other != window && !other->parentWidget() && !window->parentWidget());
         other->ui->homeButton->click();
         QCOMPARE(other->windowTitle(), "Help: Methods");
         // Escape animates a click on Close, which lands a moment later; the window goes for good.
-        QVERIFY(onScreen(window));
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
         QTest::keyClick(window, Qt::Key_Escape);
         QTRY_VERIFY(window.isNull());
     }
@@ -185,19 +176,18 @@ private slots:
     {
         About about;
         QCOMPARE(about.ui->versionLabel->text(), QString("Version " TESSARIN_VERSION));
-        QStringList hrefs;
+        int links = 0;
         static const QRegularExpression href("href=\"([^\"]+)\"");
-        for (const QLabel* label : about.findChildren<QLabel*>()) {
+        for (const QLabel* label : about.findChildren<QLabel*>())
             for (const QRegularExpressionMatch& match : href.globalMatch(label->text())) {
-                hrefs << match.captured(1);
-                QVERIFY2(label->openExternalLinks(), qPrintable(label->objectName()));
+                const QUrl url(match.captured(1));
+                const QString file = url.toLocalFile();
+                QVERIFY2(label->openExternalLinks()
+                        && (url.scheme() == "http" || (QDir::isAbsolutePath(file) && QFile::exists(file))),
+                    qPrintable(url.toString()));
+                ++links;
             }
-        }
-        QVERIFY(hrefs.size() > 1);
-        for (const QUrl url : hrefs)
-            QVERIFY2(
-                url.scheme() == "http" || (QDir::isAbsolutePath(url.toLocalFile()) && QFile::exists(url.toLocalFile())),
-                qPrintable(url.toString()));
+        QVERIFY(links > 1);
     }
 };
 

@@ -1,0 +1,327 @@
+// What needs the main window itself: the pointer and the keys reaching the right cells through
+// real events, the boxes of the hint and the win opening where and when they should, and the
+// help windows. The rules of each move are the session's and are tested there.
+#include "WindowDriver.h"
+
+#include "HelpBrowser.h"
+#include "HelpWindows.h"
+#include "SettingsStore.h"
+#include "WinScreen.h"
+#include "ui_HelpBrowser.h"
+#include "ui_WinScreen.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+// Answers the win screen once it opens, after the tick that finished the dissolve: notes what
+// it shows, picks a size and mode, then presses New Game (accept) or Quit.
+void answerWinScreen(bool newGame, int sizeIndex, int modeIndex, QStringList* shown)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [=] {
+        auto* dialog = qobject_cast<WinScreen*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        poll->deleteLater();
+        poll->stop();
+        *shown << dialog->ui->yourScoreLabel->text() << dialog->ui->winsLabel->text();
+        dialog->SetSelection(sizeIndex, modeIndex);
+        newGame ? dialog->accept() : dialog->reject();
+    });
+    poll->start(0);
+}
+
+QString stored(WindowDriver& w, const char* group, const char* key)
+{
+    return SettingsStore(w->files().settings().path()).read().value(group, key);
+}
+
+QPoint hover(WindowDriver& w)
+{
+    const ClueHover& hover = w->scene().view().hover;
+    return {hover.column, hover.row};
+}
+
+void closeHelpWindows()
+{
+    CloseHelpWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ScratchGameFolder> folder;
+
+private slots:
+    void init() { folder = std::make_unique<ScratchGameFolder>(); }
+    void cleanup()
+    {
+        closeHelpWindows();
+        folder.reset();
+    }
+
+    void theMouseEntersCellsWhereItPoints()
+    {
+        WindowDriver w;
+        w.play(10, 10, Normal);
+        // A drag fills its line, cells a fast move jumps over too; the right button crosses.
+        w.press(Qt::LeftButton, 0, 0);
+        w.moveTo(4, 0);
+        w.release(Qt::LeftButton, 4, 0);
+        w.tick();
+        for (int x = 0; x < 5; ++x)
+            QCOMPARE(w.cell(x, 0), int(Filled));
+        QCOMPARE(w.cell(5, 0), int(Blank));
+        w.drag(Qt::RightButton, {{2, 3}});
+        QCOMPARE(w.cell(2, 3), int(Crossed));
+        // Clicks between two ticks all count, in order.
+        for (int y = 5; y < 8; ++y) {
+            w.press(Qt::LeftButton, 9, y);
+            w.release(Qt::LeftButton, 9, y);
+        }
+        w.tick();
+        for (int y = 5; y < 8; ++y)
+            QCOMPARE(w.cell(9, y), int(Filled));
+        // The hovered cell lights its lines; leaving the window darkens them.
+        w.moveTo(6, 2);
+        QCOMPARE(hover(w), QPoint(6, 2));
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(w.operator->(), &leave);
+        QCOMPARE(hover(w), QPoint(-1, -1));
+    }
+
+    void keysPlayAtTheCursor()
+    {
+        WindowDriver w;
+        w.play(10, 10, Normal);
+        // Each game starts with the cursor lit top left.
+        QCOMPARE(hover(w), QPoint(0, 0));
+        w.key(Qt::Key_Right);
+        w.key(Qt::Key_Down);
+        w.key(Qt::Key_Space);
+        w.key(Qt::Key_Right);
+        w.key(Qt::Key_X);
+        w.tick();
+        QCOMPARE(w.cell(1, 1), int(Filled));
+        QCOMPARE(w.cell(2, 1), int(Crossed));
+        // A held Space drags along the line; its repeats count once; the edge stops it.
+        QTest::keyPress(w.operator->(), Qt::Key_Space);
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QString(), true);
+        QCoreApplication::sendEvent(w.operator->(), &repeat);
+        for (int step = 0; step < 3; ++step)
+            w.key(Qt::Key_Down);
+        QTest::keyRelease(w.operator->(), Qt::Key_Space);
+        w.tick();
+        for (int y = 2; y < 5; ++y)
+            QCOMPARE(w.cell(2, y), int(Blank)); // the drag began on a cross, so it erases
+        QCOMPARE(w.cell(2, 1), int(Blank));
+        for (int step = 0; step < 12; ++step)
+            w.key(Qt::Key_Up);
+        QCOMPARE(hover(w), QPoint(2, 0));
+        // The pointer moves the cursor with it.
+        w.moveTo(7, 8);
+        w.key(Qt::Key_Space);
+        w.tick();
+        QCOMPARE(w.cell(7, 8), int(Filled));
+    }
+
+    void aHeldButtonEndsAtThePauseAndAClickThereOnlyResumes()
+    {
+        WindowDriver w;
+        w.play(10, 10, Normal);
+        w.press(Qt::LeftButton, 0, 0);
+        w.tick();
+        w.key(Qt::Key_P);
+        QCOMPARE(w.session().phase(), Session::Phase::Paused);
+        QCOMPARE(hover(w), QPoint(-1, -1));
+        // The button comes up while paused: on resuming, the move enters nothing.
+        w.release(Qt::LeftButton, 0, 0);
+        w.press(Qt::LeftButton, 3, 3);
+        QCOMPARE(w.session().phase(), Session::Phase::Playing);
+        w.moveTo(3, 4);
+        w.release(Qt::LeftButton, 3, 4);
+        w.tick();
+        QCOMPARE(w.cell(3, 3), int(Blank));
+        QCOMPARE(w.cell(3, 4), int(Blank));
+        QCOMPARE(w.cell(0, 0), int(Filled));
+    }
+
+    void commandKeysObeyTheirPhase()
+    {
+        WindowDriver w;
+        w.play(5, 5, Beginner);
+        // No marks in Beginner; F2 asks first and a No keeps the game.
+        w.key(Qt::Key_M);
+        QVERIFY(!w.session().game().marking());
+        w.key(Qt::Key_F2);
+        QCOMPARE(w.asked, QStringList({"New game?"}));
+        QCOMPARE(w.session().phase(), Session::Phase::Playing);
+        w.play(5, 5, Normal);
+        w.key(Qt::Key_M);
+        QVERIFY(w.session().game().marking() && w.form().actionMarks->isChecked());
+        w.drag(Qt::LeftButton, {{1, 1}});
+        QCOMPARE(w.cell(1, 1), int(MarkedFilled));
+        // Keep marks? Yes: they become cells, and undo takes them back to marks mode.
+        w.answer = true;
+        w.key(Qt::Key_M);
+        QCOMPARE(w.cell(1, 1), int(Filled));
+        w.form().actionUndo->trigger();
+        QCOMPARE(w.cell(1, 1), int(MarkedFilled));
+        QVERIFY(w.session().game().marking());
+    }
+
+    void aHintShowsItsLineWhileItsBoxIsOpen()
+    {
+        WindowDriver w;
+        w.play(10, 10, Beginner);
+        bool shownWhileAsked = false;
+        w.whileAsked = [&](const QString&) { shownWhileAsked = w->scene().view().hintShown; };
+        w.key(Qt::Key_H);
+        QCOMPARE(w.asked.size(), 1);
+        QVERIFY(w.asked[0].contains("technique"));
+        QVERIFY(shownWhileAsked && !w->scene().view().hintShown);
+        // The deduced cells were entered for one fault, and the clock runs.
+        QCOMPARE(w.session().game().faults(), 1);
+        QVERIFY(w.session().clockStarted() && w.form().actionUndo->isEnabled());
+
+        // In marks mode the hint is refused, by key and by menu.
+        w.play(10, 10, Normal);
+        w.form().actionMarks->trigger();
+        QVERIFY(!w.form().actionHint->isEnabled());
+        w.key(Qt::Key_H);
+        QCOMPARE(w.asked.size(), 1);
+    }
+
+    void aWinCountsAtOnceAndItsScreenComesAfterTheDissolve()
+    {
+        WindowDriver w;
+        w.play(5, 5, Normal);
+        w.solve();
+        // Kept the moment the board is solved: closing during the dissolve loses nothing.
+        QCOMPARE(stored(w, "bestNormal", "5x5Wins"), QString("1"));
+        QVERIFY(!w.form().actionHint->isEnabled() && !w.form().actionMarks->isEnabled());
+        QStringList shown;
+        answerWinScreen(true, 2, 2, &shown);
+        w.dissolve();
+        QVERIFY(shown.isEmpty()); // never inside the tick
+        QTRY_COMPARE(shown.size(), 2);
+        QVERIFY(shown[1].contains("1"));
+        // The chosen 10x10 Expert game is made, and becomes the checked size and mode.
+        QCOMPARE(w.session().phase(), Session::Phase::Creating);
+        QVERIFY(w.form().action10x10->isChecked() && w.form().actionExpert->isChecked());
+
+        // Quit on the win screen closes the window.
+        w.play(5, 5, Beginner);
+        w.solve();
+        answerWinScreen(false, 0, 0, &shown);
+        w.dissolve();
+        QTRY_VERIFY(!w->isVisible());
+        QCOMPARE(stored(w, "bestBeginner", "5x5Wins"), QString("1"));
+    }
+
+    void aBoxAnswersOnlyTheGameThatAsked()
+    {
+        // A new game begun while the hint's box is open keeps its board blank.
+        WindowDriver w;
+        w.play(10, 10, Beginner);
+        w.whileAsked = [&](const QString&) {
+            w.whileAsked = {};
+            w.play(5, 5, Normal);
+        };
+        w->MenuHint();
+        QCOMPARE(w.session().columns(), 5);
+        for (int x = 0; x < 5; ++x)
+            for (int y = 0; y < 5; ++y)
+                QCOMPARE(w.cell(x, y), int(Blank));
+        QCOMPARE(w.session().game().faults(), 0);
+        QVERIFY(!w.session().clockStarted());
+    }
+
+    void eachPlaceOpensItsPage()
+    {
+        QFile::remove("tessarin.ini"); // a new player
+        WindowDriver w;
+        w.key(Qt::Key_F1);
+        w.form().actionHow_To_Play->trigger();
+        // The first-time question's Yes opens How to Play before the puzzle is created.
+        w.answer = true;
+        w->MenuNewGame();
+        QStringList pages;
+        for (HelpBrowser* help : helpWindows()) {
+            pages << help->ui->textBrowser->source().fileName();
+            // The game's one icon, not a copy loaded per window that Qt would cache anew each time.
+            QVERIFY(!help->windowIcon().isNull());
+            QCOMPARE(help->windowIcon().cacheKey(), w->windowIcon().cacheKey());
+        }
+        pages.sort();
+        QCOMPARE(pages, QStringList({"howtoplay.html", "howtoplay.html", "index.html"}));
+        closeHelpWindows();
+
+        // The hint box's Help button lands on its technique.
+        w.play(5, 5, Beginner);
+        w->MenuHint();
+        QCOMPARE(helpWindows().size(), 1);
+        const QUrl source = helpWindows().first()->ui->textBrowser->source();
+        QCOMPARE(source.fileName(), QString("methods.html"));
+        QVERIFY(!source.fragment().isEmpty() && w.asked.last().contains("<b>" + source.fragment() + "</b>"));
+    }
+
+    void helpStaysUsableWhileAQuestionIsOpen()
+    {
+        WindowDriver w;
+        w.play(5, 5, Normal);
+        HelpBrowser* help = OpenHelp("Help//howtoplay.html");
+        QVERIFY(QTest::qWaitForWindowExposed(help));
+        const QString homeTitle = "Help: Contents";
+        QVERIFY(help->windowTitle() != homeTitle);
+
+        // Real boxes from here on; clicks go through the windows, as the player's would.
+        Prompt::setResponder({});
+        QString titleWhileAsked;
+
+        QTimer::singleShot(200, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            const QPoint home = help->ui->homeButton->mapTo(help, help->ui->homeButton->rect().center());
+            QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, home);
+            titleWhileAsked = help->windowTitle();
+            const QPoint cell = w->drawingSurface()->mapTo(w.operator->(), w.cellPoint(1, 1));
+            QTest::mousePress(w->windowHandle(), Qt::LeftButton, {}, cell);
+            QTest::mouseRelease(w->windowHandle(), Qt::LeftButton, {}, cell);
+            box->button(QMessageBox::No)->click();
+        });
+        w.key(Qt::Key_F2);
+        QCOMPARE(titleWhileAsked, homeTitle);
+        w.tick();
+        QCOMPARE(w.cell(1, 1), int(Blank)); // the question blocks the board
+        QCOMPARE(w.session().phase(), Session::Phase::Playing);
+    }
+
+    void helpClosesWithTheGame()
+    {
+        WindowDriver w;
+        w.key(Qt::Key_F1);
+        OpenHelp("Help//methods.html");
+        QCOMPARE(helpWindows().size(), 2);
+        w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // Gone, not merely hidden: a hidden top-level window would still be counted here.
+        int left = 0;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            left += qobject_cast<HelpBrowser*>(widget) != nullptr;
+        QCOMPARE(left, 0);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "test_main_window.moc"
