@@ -1,0 +1,234 @@
+// What one frame of a 20x15 game costs the processor, drawn as the window draws it: a whole
+// frame, the frame after one cell changed, and frames with 500 live particles. Raster frames
+// are painted into an 800 x 600 image; where an OpenGL context can be had (a real or virtual X
+// display), the same frames are painted into a framebuffer object and finished, as a surface
+// would show them. Prints the median and worst processor time per frame (all threads) and,
+// where the kernel allows counting them, the painting thread's instructions per frame.
+//
+// usage: frame_bench [FRAMES]   (default 300; run from the game folder, e.g. build/game, so
+//                                 the pictures are found; QT_QPA_PLATFORM=offscreen for raster
+//                                 only)
+#include "BoardScene.h"
+#include "CellState.h"
+#include "Session.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
+#include <QOpenGLFunctions>
+#include <QOpenGLPaintDevice>
+#include <QPainter>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include <linux/perf_event.h>
+#include <sys/ioctl.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+const QSize window(800, 600);
+constexpr int menuBarHeight = 21;
+
+// Processor time of every thread of the program: a software OpenGL renderer draws in threads
+// of its own.
+double processMilliseconds()
+{
+    timespec now {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
+}
+
+// Instructions the painting thread retires, where the kernel lets an unprivileged program count them.
+class InstructionCounter {
+public:
+    InstructionCounter()
+    {
+        perf_event_attr attr {};
+        attr.type = PERF_TYPE_HARDWARE;
+        attr.size = sizeof(attr);
+        attr.config = PERF_COUNT_HW_INSTRUCTIONS;
+        attr.exclude_kernel = 1;
+        attr.exclude_hv = 1;
+        fd_ = static_cast<int>(syscall(SYS_perf_event_open, &attr, 0, -1, -1, 0));
+    }
+    ~InstructionCounter()
+    {
+        if (fd_ >= 0)
+            close(fd_);
+    }
+    bool available() const { return fd_ >= 0; }
+    long long now() const
+    {
+        long long count = 0;
+        return fd_ >= 0 && read(fd_, &count, sizeof(count)) == sizeof(count) ? count : 0;
+    }
+
+private:
+    int fd_ = -1;
+};
+
+// A 20x15 Normal game half entered, as a player leaves it some minutes in.
+struct PlayedGame {
+    Session session;
+    BoardScene scene;
+
+    PlayedGame()
+    {
+        std::srand(2026);
+        session.begin(20, 15, Normal);
+        while (session.phase() == Session::Phase::Creating)
+            session.advance(10ms);
+        PuzzleGrid board = session.game().solution();
+        for (int x = 0; x < board.width; ++x)
+            for (int y = 0; y < board.height; ++y)
+                if ((x * 7 + y * 3) % 5 < 3)
+                    board.cells[x][y] = Blank;
+        const Game& game = session.game();
+        session.resume(Normal, board, game.clues(), game.solution(), 754, 3);
+        scene.setBackground(0);
+        scene.showBoard(session, window, menuBarHeight);
+        scene.setHover(6, 4);
+    }
+
+    // Enters or erases a blank or filled cell by a click, as the window records it.
+    void toggleCell(int x, int y)
+    {
+        const QPoint at = scene.layout().cellCentre(x, y);
+        session.record({Session::Input::Kind::Press, Game::Button::Left, x, y, at.x(), at.y()});
+        session.record({Session::Input::Kind::Release, Game::Button::Left, x, y, at.x(), at.y()});
+        for (const Session::Event& event : session.advance(0ms))
+            scene.answer(event);
+    }
+};
+
+struct Figures {
+    double medianMs;
+    double worstMs;
+    long long instructions; // per frame, median; 0 when not counted
+};
+
+Figures measure(int frames, const std::function<void()>& before, const std::function<void()>& frame)
+{
+    InstructionCounter counter;
+    std::vector<double> times;
+    std::vector<long long> counts;
+    for (int i = 0; i < frames; ++i) {
+        before();
+        const long long startCount = counter.now();
+        const double start = processMilliseconds();
+        frame();
+        times.push_back(processMilliseconds() - start);
+        counts.push_back(counter.now() - startCount);
+    }
+    std::sort(times.begin(), times.end());
+    std::sort(counts.begin(), counts.end());
+    return {times[times.size() / 2], times.back(), counter.available() ? counts[counts.size() / 2] : 0};
+}
+
+void print(const char* path, const char* what, const Figures& figures)
+{
+    std::printf("%-8s %-34s median %7.3f ms   worst %7.3f ms", path, what, figures.medianMs, figures.worstMs);
+    if (figures.instructions > 0)
+        std::printf("   %8.2f M instructions", figures.instructions / 1e6);
+    std::printf("\n");
+}
+
+// The three kinds of frame, each painted by paintFrame as the surface would paint it.
+void measureAll(const char* path, int frames, const std::function<void(PlayedGame&)>& paintFrame)
+{
+    {
+        PlayedGame game;
+        paintFrame(game); // the first frame loads glyphs and textures: not a steady frame
+        print(path, "whole frame, nothing moving",
+            measure(
+                frames, [] {}, [&] { paintFrame(game); }));
+    }
+    {
+        PlayedGame game;
+        game.scene.setParticlesOn(false);
+        paintFrame(game);
+        int turn = 0;
+        const auto change = [&] {
+            game.toggleCell(turn % 20, 14);
+            ++turn;
+        };
+        print(path, "frame after one cell changed", measure(frames, change, [&] { paintFrame(game); }));
+    }
+    {
+        PlayedGame game;
+        // 100 bursts of five, each kept at full life so that all 500 stay live.
+        const auto burst = [&] {
+            for (int i = 0; i < 100; ++i)
+                game.scene.answer(
+                    {Session::Event::Kind::Entered, i % 20, i / 20, i % 2 ? Filled : Crossed, false, 0, 0});
+        };
+        burst();
+        paintFrame(game);
+        int step = 0;
+        const auto animate = [&] {
+            if (++step % 40 == 0)
+                burst();
+            game.scene.animate();
+        };
+        print(path, "frame with 500 live particles", measure(frames, animate, [&] { paintFrame(game); }));
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    const int frames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 300;
+
+    QImage image(window, QImage::Format_ARGB32_Premultiplied);
+    measureAll("raster", frames, [&](PlayedGame& game) {
+        QPainter painter(&image);
+        painter.fillRect(image.rect(), Qt::black);
+        game.scene.paint(painter, window, game.session);
+    });
+
+    if (QGuiApplication::platformName() == "offscreen" || QGuiApplication::platformName() == "minimal") {
+        std::printf("opengl   no context on the %s platform\n", qPrintable(QGuiApplication::platformName()));
+        return 0;
+    }
+    QOffscreenSurface surface;
+    surface.create();
+    QOpenGLContext context;
+    if (!context.create() || !context.makeCurrent(&surface)) {
+        std::printf("opengl   no context could be made\n");
+        return 0;
+    }
+    QOpenGLFunctions* gl = context.functions();
+    std::printf("opengl   renderer: %s\n", reinterpret_cast<const char*>(gl->glGetString(GL_RENDERER)));
+    QOpenGLFramebufferObjectFormat format;
+    format.setAttachment(QOpenGLFramebufferObject::CombinedDepthStencil);
+    format.setSamples(0);
+    QOpenGLFramebufferObject target(window, format);
+    target.bind();
+    QOpenGLPaintDevice device(window);
+    measureAll("opengl", frames, [&](PlayedGame& game) {
+        gl->glClearColor(0, 0, 0, 1);
+        gl->glClear(GL_COLOR_BUFFER_BIT);
+        {
+            QPainter painter(&device);
+            game.scene.paint(painter, window, game.session);
+        }
+        // The frame is not drawn until the renderer has finished it.
+        gl->glFinish();
+    });
+    return 0;
+}
