@@ -72,9 +72,14 @@ void PlayerRobot::act()
     // Closed only from here, with no box open: a window closed under a box's own event loop
     // leaves that box as the last window, and hiding it does not end the application.
     if (finishing_) {
+        // A player who cancels "Save your game?" keeps the window, and the next step closes it
+        // again: quitting now would ask once more, and a second Cancel would leave the run with
+        // nothing left to end it.
+        window_.close();
+        if (window_.isVisible())
+            return;
         actTimer_.stop();
         sampleTimer_.stop();
-        window_.close();
         QApplication::quit();
         return;
     }
