@@ -1,6 +1,7 @@
 #include "DrawingSurface.h"
 
 #include <QGuiApplication>
+#include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
 #include <QOpenGLWidget>
@@ -53,23 +54,41 @@ private:
     DrawingSurface::PaintFrame paintFrame_;
 };
 
-bool openGLAvailable()
+bool isSoftwareRenderer(const QByteArray& name)
+{
+    for (const char* software : {"llvmpipe", "softpipe", "swrast"})
+        if (name.contains(software))
+            return true;
+    return false;
+}
+
+bool openGLWanted(const QString& drawing)
 {
     const QString platform = QGuiApplication::platformName();
-    if (platform == "offscreen" || platform == "minimal")
+    if (drawing == "raster" || platform == "offscreen" || platform == "minimal")
         return false;
     QOpenGLContext probe;
-    return probe.create();
+    if (!probe.create())
+        return false;
+    if (drawing == "opengl")
+        return true;
+    QOffscreenSurface surface;
+    surface.create();
+    if (!probe.makeCurrent(&surface))
+        return false;
+    const QByteArray renderer = reinterpret_cast<const char*>(probe.functions()->glGetString(GL_RENDERER));
+    probe.doneCurrent();
+    return !isSoftwareRenderer(renderer);
 }
 
 } // namespace
 
 namespace DrawingSurface {
 
-QWidget* create(QWidget* parent, PaintFrame paintFrame)
+QWidget* create(QWidget* parent, PaintFrame paintFrame, const QString& drawing)
 {
-    QWidget* surface = openGLAvailable() ? static_cast<QWidget*>(new GLSurface(parent, std::move(paintFrame)))
-                                         : new RasterSurface(parent, std::move(paintFrame));
+    QWidget* surface = openGLWanted(drawing) ? static_cast<QWidget*>(new GLSurface(parent, std::move(paintFrame)))
+                                             : new RasterSurface(parent, std::move(paintFrame));
     surface->setMouseTracking(true);
     auto* layout = new QVBoxLayout(parent);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -45,10 +45,13 @@ MainWindow::MainWindow(QWidget* parent)
 
     // Painting translates back to the window's origin, and pointer events the surface ignores
     // reach the window in window coordinates.
-    surface_ = DrawingSurface::create(ui_->centralWidget, [this](QPainter& painter) {
-        painter.translate(-surface_->mapTo(this, QPoint(0, 0)));
-        scene_.paint(painter, size(), session_);
-    });
+    surface_ = DrawingSurface::create(
+        ui_->centralWidget,
+        [this](QPainter& painter) {
+            painter.translate(-surface_->mapTo(this, QPoint(0, 0)));
+            scene_.paint(painter, size(), session_);
+        },
+        settings_.drawing);
 
     tickTimer_ = new QTimer(this);
     connect(tickTimer_, &QTimer::timeout, this, &MainWindow::Tick);

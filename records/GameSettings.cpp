@@ -52,6 +52,7 @@ const Key keys[] = {
     {"settings", "musicOn", &GameSettings::musicOn, Reading::Switch, {}},
     {"settings", "newPlayer", &GameSettings::newPlayer, Reading::Flag, {}},
     {"settings", "highContrast", &GameSettings::highContrast, Reading::Switch, {}},
+    {"settings", "drawing", &GameSettings::drawing, Reading::Label, {"auto", "opengl", "raster"}},
     {"lastGame", "lastSize", &GameSettings::lastSize, Reading::Label, sizeLabels()},
     {"lastGame", "lastMode", &GameSettings::lastMode, Reading::Label, modeLabels()},
 };

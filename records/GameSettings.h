@@ -16,8 +16,11 @@ struct GameSettings {
     bool musicOn = true;
     bool newPlayer = true;
     bool highContrast = false;
-    QString lastSize = "5x5";     // one of the six size labels
+    QString lastSize = "5x5"; // one of the six size labels
     QString lastMode = "Beginner"; // "Beginner", "Normal" or "Expert"
+    // How frames are drawn, read at start: "opengl", "raster", or "auto" for OpenGL unless the
+    // only renderer at hand draws on the processor, where Qt's own raster engine is faster.
+    QString drawing = "auto";
 
     static GameSettings load(const SettingsStore& store);
     // Writes every key; switches as the texts "true" and "false". False when the file could

@@ -63,6 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(knownSize, "an unknown size");
     require(settings.lastMode == "Beginner" || settings.lastMode == "Normal" || settings.lastMode == "Expert",
         "an unknown mode");
+    require(settings.drawing == "auto" || settings.drawing == "opengl" || settings.drawing == "raster",
+        "an unknown way of drawing");
     // Every lookup parses the same file by the same rule, so one size an input is enough.
     for (int mode = 1; mode <= 3; ++mode) {
         const ScoreBook::Record record = ScoreBook::lookup(store, sizeLabels[size % 6], mode);

@@ -19,11 +19,11 @@
 
 namespace {
 
-// background, particles, sound, music, newPlayer and highContrast, last size and mode
+// background, particles, sound, music, newPlayer and highContrast, last size and mode, drawing
 QString describe(const GameSettings& s)
 {
-    return QString::asprintf("%d %d %d %d %d %d %s %s", s.background, s.particlesOn, s.soundOn, s.musicOn, s.newPlayer,
-        s.highContrast, qPrintable(s.lastSize), qPrintable(s.lastMode));
+    return QString::asprintf("%d %d %d %d %d %d %s %s %s", s.background, s.particlesOn, s.soundOn, s.musicOn,
+        s.newPlayer, s.highContrast, qPrintable(s.lastSize), qPrintable(s.lastMode), qPrintable(s.drawing));
 }
 
 // best time/best faults/wins
@@ -33,7 +33,7 @@ QString describe(const ScoreBook::Record& r)
 }
 const QString neverWon = "999/999/0";
 
-const QString defaults = "0 1 1 1 1 0 5x5 Beginner";
+const QString defaults = "0 1 1 1 1 0 5x5 Beginner auto";
 
 // Makes a folder refuse new files, or take them again, and says whether it does as asked.
 // Root ignores permission bits, so the folder is also made immutable where the file system
@@ -113,9 +113,10 @@ private slots:
         QVERIFY(settings.save(*store));
         QCOMPARE(bytesOf("tessarin.ini"),
             "[bestNormal]\n10x10Faults=2\n10x10Time=143\n10x10Wins=2\n\n[lastGame]\nlastMode=Normal\nlastSize=10x10\n\n"
-            "[settings]\nbackground=1\nhighContrast=true\nmusicOn=false\nnewPlayer=false\nparticlesOn=true\nsoundOn="
+            "[settings]\nbackground=1\ndrawing=auto\nhighContrast=true\nmusicOn=false\nnewPlayer=false\nparticlesOn="
+            "true\nsoundOn="
             "true\n");
-        QCOMPARE(describe(GameSettings::load(*store)), "1 1 1 0 0 1 10x10 Normal");
+        QCOMPARE(describe(GameSettings::load(*store)), "1 1 1 0 0 1 10x10 Normal auto");
     }
 
     void newBestRules_data()
@@ -167,19 +168,20 @@ private slots:
         };
         row("all valid",
             "[settings]\nbackground=3\nparticlesOn=false\nsoundOn=false\nmusicOn=false\nnewPlayer=false\n"
-            "highContrast=true\n[lastGame]\nlastSize=20x15\nlastMode=Expert",
-            "3 0 0 0 0 1 20x15 Expert");
-        row("background 7", "[settings]\nbackground=7\nmusicOn=false", "0 1 1 0 1 0 5x5 Beginner");
+            "highContrast=true\ndrawing=raster\n[lastGame]\nlastSize=20x15\nlastMode=Expert",
+            "3 0 0 0 0 1 20x15 Expert raster");
+        row("background 7", "[settings]\nbackground=7\nmusicOn=false", "0 1 1 0 1 0 5x5 Beginner auto");
         row("background 4", "[settings]\nbackground=4");
         row("background -1", "[settings]\nbackground=-1");
-        row("unknown size", "[lastGame]\nlastSize=12x12\nlastMode=Normal", "0 1 1 1 1 0 5x5 Normal");
-        row("mode in lower case", "[lastGame]\nlastSize=15x15\nlastMode=expert", "0 1 1 1 1 0 15x15 Beginner");
+        row("unknown size", "[lastGame]\nlastSize=12x12\nlastMode=Normal", "0 1 1 1 1 0 5x5 Normal auto");
+        row("mode in lower case", "[lastGame]\nlastSize=15x15\nlastMode=expert", "0 1 1 1 1 0 15x15 Beginner auto");
         // Switches need exactly "true"; newPlayer reads as Qt reads a boolean.
         row("switches", "[settings]\nparticlesOn=True\nsoundOn=1\nmusicOn=yes\nhighContrast=True",
-            "0 0 0 0 1 0 5x5 Beginner");
-        row("newPlayer FALSE", "[settings]\nnewPlayer=FALSE", "0 1 1 1 0 0 5x5 Beginner");
-        row("newPlayer 0", "[settings]\nnewPlayer=0", "0 1 1 1 0 0 5x5 Beginner");
+            "0 0 0 0 1 0 5x5 Beginner auto");
+        row("newPlayer FALSE", "[settings]\nnewPlayer=FALSE", "0 1 1 1 0 0 5x5 Beginner auto");
+        row("newPlayer 0", "[settings]\nnewPlayer=0", "0 1 1 1 0 0 5x5 Beginner auto");
         row("newPlayer no", "[settings]\nnewPlayer=no");
+        row("drawing in capitals", "[settings]\ndrawing=OpenGL");
         row("keys outside their group", "[lastGame]\nbackground=2\n[settings]\nlastMode=Expert");
     }
 
