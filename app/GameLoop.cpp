@@ -38,9 +38,9 @@ void MainWindow::Tick()
         answer(session_.advance(elapsed));
     if (session_.phase() != Session::Phase::Creating)
         scene_.animate();
-    scene_.followTexts(session_);
-    if (scene_.takeFrame())
-        surface_->repaint();
+    const QRegion due = scene_.takeFrame(session_, size());
+    if (!due.isEmpty())
+        surface_->repaint(due.translated(-surface_->mapTo(this, QPoint(0, 0))));
     // After the frame, so the reserve never delays what the player sees; in a dialog the
     // player may be choosing something else entirely.
     if (!QApplication::activeModalWidget()) {

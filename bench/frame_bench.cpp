@@ -1,5 +1,7 @@
-// What one frame of a 20x15 game costs the processor, drawn as the window draws it: a whole
-// frame, the frame after one cell changed, and frames with 500 live particles. Raster frames
+// What one frame of a 20x15 game costs the processor, drawn as the window draws it (only the
+// part of the window that changed, over the last frame): a whole frame, as when the window is
+// uncovered, the whole frame redrawn for a new window size, the frame after one cell changed,
+// and frames with 500 live particles. Raster frames
 // are painted into an 800 x 600 image; where an OpenGL context can be had (a real or virtual X
 // display), the same frames are painted into a framebuffer object and finished, as a surface
 // would show them. Prints the median and worst processor time per frame (all threads) and,
@@ -146,26 +148,30 @@ void print(const char* path, const char* what, const Figures& figures)
     std::printf("\n");
 }
 
-// The three kinds of frame, each painted by paintFrame as the surface would paint it.
-void measureAll(const char* path, int frames, const std::function<void(PlayedGame&)>& paintFrame)
+// The kinds of frame, each painted by paintFrame as the surface would paint it: the whole
+// window, or only what changed.
+void measureAll(const char* path, int frames, const std::function<void(PlayedGame&, bool whole)>& paintFrame)
 {
     {
         PlayedGame game;
-        paintFrame(game); // the first frame loads glyphs and textures: not a steady frame
+        paintFrame(game, false); // the first frame loads glyphs and textures: not a steady frame
         print(path, "whole frame, nothing moving",
             measure(
-                frames, [] {}, [&] { paintFrame(game); }));
+                frames, [] {}, [&] { paintFrame(game, true); }));
+        int turn = 0;
+        const auto resize = [&] { game.scene.fit(window, menuBarHeight + ++turn % 2); };
+        print(path, "whole frame, new window size", measure(frames, resize, [&] { paintFrame(game, true); }));
     }
     {
         PlayedGame game;
         game.scene.setParticlesOn(false);
-        paintFrame(game);
+        paintFrame(game, false);
         int turn = 0;
         const auto change = [&] {
             game.toggleCell(turn % 20, 14);
             ++turn;
         };
-        print(path, "frame after one cell changed", measure(frames, change, [&] { paintFrame(game); }));
+        print(path, "frame after one cell changed", measure(frames, change, [&] { paintFrame(game, false); }));
     }
     {
         PlayedGame game;
@@ -176,14 +182,14 @@ void measureAll(const char* path, int frames, const std::function<void(PlayedGam
                     {Session::Event::Kind::Entered, i % 20, i / 20, i % 2 ? Filled : Crossed, false, 0, 0});
         };
         burst();
-        paintFrame(game);
+        paintFrame(game, false);
         int step = 0;
         const auto animate = [&] {
             if (++step % 40 == 0)
                 burst();
             game.scene.animate();
         };
-        print(path, "frame with 500 live particles", measure(frames, animate, [&] { paintFrame(game); }));
+        print(path, "frame with 500 live particles", measure(frames, animate, [&] { paintFrame(game, false); }));
     }
 }
 
@@ -195,8 +201,10 @@ int main(int argc, char* argv[])
     const int frames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 300;
 
     QImage image(window, QImage::Format_ARGB32_Premultiplied);
-    measureAll("raster", frames, [&](PlayedGame& game) {
+    measureAll("raster", frames, [&](PlayedGame& game, bool whole) {
+        const QRegion changed = game.scene.takeFrame(game.session, window);
         QPainter painter(&image);
+        painter.setClipRegion(whole ? QRegion(image.rect()) : changed);
         painter.fillRect(image.rect(), Qt::black);
         game.scene.paint(painter, window, game.session);
     });
@@ -220,7 +228,9 @@ int main(int argc, char* argv[])
     QOpenGLFramebufferObject target(window, format);
     target.bind();
     QOpenGLPaintDevice device(window);
-    measureAll("opengl", frames, [&](PlayedGame& game) {
+    // An OpenGL surface draws the whole window each frame.
+    measureAll("opengl", frames, [&](PlayedGame& game, bool) {
+        game.scene.takeFrame(game.session, window);
         gl->glClearColor(0, 0, 0, 1);
         gl->glClear(GL_COLOR_BUFFER_BIT);
         {

@@ -40,7 +40,7 @@ void BoardScene::rebuildPanel(int columns, int rows, int rowClueSlots, int colum
     const BackgroundStyle& style = Backgrounds::style(backgroundIndex_);
     const BoardLook& look = BoardLook::forSetting(highContrast_);
     panel_.rebuild(columns, rows, rowClueSlots, columnClueSlots, look.plateFill(style), look.plateLine(style));
-    frameDue_ = true;
+    ++styleRevision_;
 }
 
 void BoardScene::showPhase(const Session& session, QSize window, int menuBarHeight)
@@ -67,7 +67,6 @@ void BoardScene::showBoard(const Session& session, QSize window, int menuBarHeig
     layout_.layOut(session.columns(), session.rows(), clues.widestRowClue(), clues.widestColumnClue());
     rebuildPanel(session.columns(), session.rows(), clues.widestRowClue(), clues.widestColumnClue());
     fit(window, menuBarHeight);
-    followTexts(session);
     view_.cursorColumn = view_.cursorRow = 0;
     // A keyboard player finds the cursor lit at once; a line the pointer hovered in the last
     // game stays dark until the pointer moves.
@@ -80,13 +79,11 @@ void BoardScene::showBoard(const Session& session, QSize window, int menuBarHeig
 void BoardScene::showCreating(QSize window, int menuBarHeight)
 {
     layout_.fit({}, window.width(), window.height(), menuBarHeight);
-    frameDue_ = true;
 }
 
 void BoardScene::fit(QSize window, int menuBarHeight)
 {
     layout_.fit(panel_.image.size(), window.width(), window.height(), menuBarHeight);
-    frameDue_ = true;
 }
 
 void BoardScene::answer(const Session::Event& event)
@@ -115,30 +112,16 @@ void BoardScene::answer(const Session::Event& event)
         break;
     default: break;
     }
-    frameDue_ = true;
 }
 
 void BoardScene::animate()
 {
-    if (particlesOn_ && particles_.update())
-        frameDue_ = true;
-    if (view_.faultMark.state() == QTimeLine::Running)
-        frameDue_ = true;
-}
-
-void BoardScene::followTexts(const Session& session)
-{
-    if (session.seconds() == shownSeconds_ && session.game().faults() == shownFaults_)
-        return;
-    shownSeconds_ = session.seconds();
-    shownFaults_ = session.game().faults();
-    frameDue_ = true;
+    if (particlesOn_)
+        particles_.update();
 }
 
 void BoardScene::setHover(int column, int row)
 {
-    if (column != view_.hover.column || row != view_.hover.row)
-        frameDue_ = true;
     view_.hover.column = column;
     view_.hover.row = row;
 }
@@ -154,23 +137,42 @@ void BoardScene::showHint(bool isRow, int line)
     view_.hintIsRow = isRow;
     view_.hintLine = line;
     view_.hintShown = true;
-    frameDue_ = true;
 }
 
 void BoardScene::hideHint()
 {
     view_.hintShown = false;
-    frameDue_ = true;
 }
 
-bool BoardScene::takeFrame()
+QRegion BoardScene::takeFrame(const Session& session, QSize windowSize)
 {
-    const bool due = frameDue_;
-    frameDue_ = false;
+    still_.noteChanges(session, *this, windowSize);
+    QRegion due = still_.takeUnshown();
+    // The hint's shade covers the whole window.
+    if (view_.hintShown != hintShown_
+        || (view_.hintShown && (view_.hintIsRow != hintShownIsRow_ || view_.hintLine != hintShownLine_)))
+        due = QRect(QPoint(0, 0), windowSize);
+    hintShown_ = view_.hintShown;
+    hintShownIsRow_ = view_.hintIsRow;
+    hintShownLine_ = view_.hintLine;
+
+    // What moved is drawn anew where it is and cleared where it was.
+    const ViewTransform& transform = layout_.transform();
+    const QRect particles = particlesAlive() ? transform.toWindow(particles_.bounds()) : QRect();
+    due += particlesShown_ | particles;
+    particlesShown_ = particles;
+    QRect faultMark;
+    if (view_.faultMark.state() == QTimeLine::Running && !mistake_.isNull())
+        // It grows from its corner to twice its size.
+        faultMark = transform.toWindow(QRectF(view_.faultCorner, QSizeF(mistake_.size() * 2)));
+    due += faultMarkShown_ | faultMark;
+    faultMarkShown_ = faultMark;
     return due;
 }
 
-void BoardScene::paint(QPainter& painter, QSize windowSize, const Session& session) const
+void BoardScene::paint(QPainter& painter, QSize windowSize, const Session& session)
 {
-    painter_.paint(painter, windowSize, session, *this);
+    still_.refresh(session, *this, windowSize, painter.device()->devicePixelRatioF());
+    painter.drawImage(QPoint(0, 0), still_.image());
+    painter_.paintMoving(painter, windowSize, session, *this);
 }

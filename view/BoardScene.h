@@ -5,15 +5,17 @@
 #include "FramePainter.h"
 #include "ParticleSystem.h"
 #include "Session.h"
+#include "StillLayer.h"
 #include "ViewState.h"
 
 #include <QFont>
 #include <QPixmap>
+#include <QRegion>
 
 // Everything the player sees of a session, and what the picture is made of: where the board
 // stands, the lit clues and the cursor, the fault mark, the particles, the background and the
 // board's plate, and the painter. It answers what the session reports with particles and the
-// fault mark, and says when the window needs a new frame.
+// fault mark, and says which part of the window needs a new frame.
 class BoardScene {
 public:
     // Loads the fault mark and the cell strip from the game's asset folder.
@@ -42,8 +44,6 @@ public:
     bool particlesAlive() const { return particlesOn_ && particles_.anyAlive(); }
     // One tick of the particles; the fault mark runs on its own timer.
     void animate();
-    // The time and faults beside the board follow the session's.
-    void followTexts(const Session& session);
 
     void setHover(int column, int row);
     // Lights the cursor's column and row clues, as the hovered cell's are.
@@ -51,13 +51,13 @@ public:
     void showHint(bool isRow, int line);
     void hideHint();
 
-    void requestFrame() { frameDue_ = true; }
-    // Whether the picture changed since the last frame; cleared by taking it.
-    bool frameDue() const { return frameDue_; }
-    bool takeFrame();
+    // The part of the window whose picture changed since the last time this was asked, in
+    // window pixels; empty when nothing did.
+    QRegion takeFrame(const Session& session, QSize windowSize);
 
-    // The whole window's frame, with the painter's origin at the window's top-left corner.
-    void paint(QPainter& painter, QSize windowSize, const Session& session) const;
+    // The window's frame, with the painter's origin at the window's top-left corner; only
+    // the painter's clip region costs drawing.
+    void paint(QPainter& painter, QSize windowSize, const Session& session);
 
     const BoardLayout& layout() const { return layout_; }
     ViewState& view() { return view_; }
@@ -68,6 +68,9 @@ public:
     const QFont& infoFont() const { return infoFont_; }
     const ParticleSystem& particles() const { return particles_; }
     const FramePainter& painter() const { return painter_; }
+    // Counts the changes of background, look and plate, each of which restyles the whole
+    // window.
+    int styleRevision() const { return styleRevision_; }
 
 private:
     // The plate in the background's and the look's colours, for a new board or the same one.
@@ -85,9 +88,14 @@ private:
     BoardPanel panel_;
     ParticleSystem particles_;
     FramePainter painter_;
+    StillLayer still_;
+    int styleRevision_ = 0;
     // The game whose board is laid out.
     int shownGame_ = 0;
-    int shownSeconds_ = -1;
-    int shownFaults_ = -1;
-    bool frameDue_ = true;
+    // Where the moving layer drew in the last frame, in window pixels, and the hint it showed.
+    QRect particlesShown_;
+    QRect faultMarkShown_;
+    bool hintShown_ = false;
+    bool hintShownIsRow_ = false;
+    int hintShownLine_ = -1;
 };

@@ -34,13 +34,6 @@ constexpr qreal rowClueReach = clueStep - 5;
 // The info text keeps this far inside its box.
 constexpr int infoPadding = 3;
 
-// Matched lines and finished runs fade back so the eye goes to what is still open. A
-// number is dimmed when its entry is 0 or negative (its line matches) or its run is settled.
-bool dimmed(const ClueSet& clues, bool isRow, int line, int k, int entry)
-{
-    return entry <= 0 || clues.numberSettled(isRow, line, k);
-}
-
 QColor clueColour(bool dimmed, bool hovered, const ClueHover& hover, const BoardLook& look, qreal opacity)
 {
     QColor colour = dimmed ? look.dimmedClueText : look.clueText;
@@ -72,7 +65,31 @@ QPen linePen(const QColor& colour, qreal width)
     return QPen(colour, width, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
 }
 
+// A frame usually redraws a few cells' worth of the window: what lies wholly outside the
+// painter's clip is not drawn at all, which is much cheaper than having it clipped away.
+class Visible {
+public:
+    explicit Visible(const QPainter& painter)
+        : clipped_(painter.hasClipping())
+        , area_(clipped_ ? painter.clipBoundingRect() : QRectF())
+    {
+    }
+    // A rectangle in the painter's current coordinates, a little larger than what is drawn
+    // in it.
+    bool shows(const QRectF& rect) const { return !clipped_ || area_.intersects(rect); }
+
+private:
+    bool clipped_;
+    QRectF area_;
+};
+
 } // namespace
+
+// Matched lines and finished runs fade back so the eye goes to what is still open.
+bool FramePainter::dimmed(const ClueSet& clues, bool isRow, int line, int k, int entry)
+{
+    return entry <= 0 || clues.numberSettled(isRow, line, k);
+}
 
 FramePainter::FramePainter()
     : cellTexture_(CellStrip::load(AssetFolder::file("Images//cell.png")))
@@ -103,7 +120,8 @@ qreal FramePainter::clueInkRight(int value) const
     return QFontMetricsF(clueFont_).tightBoundingRect(QString::number(value)).right();
 }
 
-void FramePainter::paint(QPainter& painter, QSize windowSize, const Session& session, const BoardScene& scene) const
+void FramePainter::paintStill(
+    QPainter& painter, QSize windowSize, const Session& session, const BoardScene& scene) const
 {
     painter.save();
     // The scene is scaled to the window: filtering keeps the tiles' thin strokes and the
@@ -112,12 +130,10 @@ void FramePainter::paint(QPainter& painter, QSize windowSize, const Session& ses
     if (!scene.background().isNull())
         painter.drawTiledPixmap(QRect(QPoint(0, 0), windowSize), scene.background(), QPoint(0, 0));
 
-    const ViewTransform& transform = scene.layout().transform();
-    painter.translate(transform.offsetX, transform.offsetY);
-    painter.scale(transform.scale, transform.scale);
+    toBoard(painter, scene);
     switch (session.phase()) {
     case Session::Phase::Playing:
-    case Session::Phase::Celebrating: paintBoard(painter, windowSize, session, scene); break;
+    case Session::Phase::Celebrating: paintBoard(painter, session, scene); break;
     case Session::Phase::Creating:
         paintMessage(painter, windowSize, scene, QStringLiteral("Creating puzzle..."));
         break;
@@ -127,35 +143,55 @@ void FramePainter::paint(QPainter& painter, QSize windowSize, const Session& ses
     painter.restore();
 }
 
-void FramePainter::paintBoard(
+void FramePainter::paintMoving(
     QPainter& painter, QSize windowSize, const Session& session, const BoardScene& scene) const
 {
-    if (!scene.panel().image.isNull())
-        scene.panel().draw(painter, 1.0);
-    const QPoint origin = scene.layout().origin();
+    if (session.phase() != Session::Phase::Playing && session.phase() != Session::Phase::Celebrating)
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    toBoard(painter, scene);
     const ViewState& view = scene.view();
-    // The lit clues say whether marks mode is on.
-    ClueHover hover = view.hover;
-    hover.colour = session.game().marking() ? QColor(0, 0, 230) : QColor(200, 0, 0);
-    paintClues(painter, session.game().clues(), origin, hover, 1.0);
-    paintCells(painter, session.game().board(), origin, 1.0);
-    paintInfo(painter, session, scene.infoFont());
     if (view.faultMark.state() == QTimeLine::Running && !scene.mistake().isNull())
         paintFaultMark(painter, view, scene.mistake());
     if (view.hintShown)
         paintHintOverlay(painter, windowSize, session, scene);
     if (scene.particlesOn())
         scene.particles().drawAll(painter);
+    painter.restore();
+}
+
+void FramePainter::toBoard(QPainter& painter, const BoardScene& scene)
+{
+    const ViewTransform& transform = scene.layout().transform();
+    painter.translate(transform.offsetX, transform.offsetY);
+    painter.scale(transform.scale, transform.scale);
+}
+
+void FramePainter::paintBoard(QPainter& painter, const Session& session, const BoardScene& scene) const
+{
+    if (!scene.panel().image.isNull())
+        scene.panel().draw(painter, 1.0);
+    const QPoint origin = scene.layout().origin();
+    // The lit clues say whether marks mode is on.
+    ClueHover hover = scene.view().hover;
+    hover.colour = session.game().marking() ? QColor(0, 0, 230) : QColor(200, 0, 0);
+    paintClues(painter, session.game().clues(), origin, hover, 1.0);
+    paintCells(painter, session.game().board(), origin, 1.0);
+    paintInfo(painter, session, scene.infoFont());
 }
 
 void FramePainter::paintClues(
     QPainter& painter, const ClueSet& clues, QPoint origin, const ClueHover& hover, qreal opacity) const
 {
     painter.setFont(clueFont_);
+    const Visible visible(painter);
     // Entry 0 is the run at the far end of the line, so it sits nearest the cells and each
     // later entry steps away from the board. Numbers start at their slot's left edge.
     for (int x = 0; x < int(clues.columnClues.size()); ++x) {
         const std::vector<int>& list = clues.columnClues[x];
+        if (!visible.shows(QRectF(origin.x() + cellPitch * x - 2, 0, cellPitch + 4, origin.y())))
+            continue;
         for (int k = 0; k < int(list.size()); ++k) {
             painter.setPen(clueColour(dimmed(clues, false, x, k, list[k]), x == hover.column, hover, look_, opacity));
             paintClueNumber(painter,
@@ -165,6 +201,8 @@ void FramePainter::paintClues(
     }
     for (int y = 0; y < int(clues.rowClues.size()); ++y) {
         const std::vector<int>& list = clues.rowClues[y];
+        if (!visible.shows(QRectF(0, origin.y() + cellPitch * y - 2, origin.x(), cellPitch + 4)))
+            continue;
         for (int k = 0; k < int(list.size()); ++k) {
             painter.setPen(clueColour(dimmed(clues, true, y, k, list[k]), y == hover.row, hover, look_, opacity));
             paintClueNumber(painter, QPoint(origin.x() - clueStep - clueStep * k, origin.y() + cellPitch * y + 20),
@@ -210,10 +248,13 @@ void FramePainter::paintCells(QPainter& painter, const PuzzleGrid& board, QPoint
         painter.drawLine(QPoint(left + 1, top + cellPitch * j), QPoint(right - 1, top + cellPitch * j));
 
     // Tiles go over the grid: their transparent edges decide how much of it shows.
+    const Visible visible(painter);
     for (int x = 0; x < board.width; ++x) {
         for (int y = 0; y < board.height; ++y) {
             const int code = board.cells[x][y];
-            if (code >= 1 && code <= 4)
+            if (code >= 1 && code <= 4
+                && visible.shows(
+                    QRectF(left + cellPitch * x - 1, top + cellPitch * y - 1, cellPitch + 2, cellPitch + 2)))
                 painter.drawPixmap(QPoint(left + cellPitch * x, top + cellPitch * y), cellTexture_,
                     QRect(cellPitch * code, 0, cellPitch, cellPitch));
         }
@@ -236,6 +277,8 @@ void FramePainter::paintInfo(QPainter& painter, const Session& session, const QF
     const ClueSet& clues = session.game().clues();
     painter.setPen(look_.infoText);
     const QRect box(20, 20, clueStep * clues.widestRowClue() + 10, clueStep * clues.widestColumnClue() + 10);
+    if (!Visible(painter).shows(box.adjusted(-1, -1, 1, 1)))
+        return;
     const QString text = QString::fromStdString(modeName(session.game().mode())) + QStringLiteral("\nTime: ")
         + QString::number(session.seconds()) + QStringLiteral("\nFaults: ") + QString::number(session.game().faults());
     const int hardest = session.difficulty().hardestTechnique;

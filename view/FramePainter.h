@@ -24,9 +24,16 @@ public:
     // are drawn from a plain strip of the same layout.
     FramePainter();
 
-    // The session as the scene shows it: the board, "Creating puzzle..." or "Paused" over the
-    // background. windowSize is the window's size; the painter's origin must be its top-left.
-    void paint(QPainter& painter, QSize windowSize, const Session& session, const BoardScene& scene) const;
+    // The session as the scene shows it, in two layers: what stands still between moves (the
+    // background, and the board, "Creating puzzle..." or "Paused" over it) and what moves
+    // over that (the fault mark, the hint's shade, the particles). windowSize is the window's
+    // size; the painter's origin must be its top-left.
+    void paintStill(QPainter& painter, QSize windowSize, const Session& session, const BoardScene& scene) const;
+    void paintMoving(QPainter& painter, QSize windowSize, const Session& session, const BoardScene& scene) const;
+
+    // A number is dimmed when its entry is 0 or negative (its line matches) or its run is
+    // settled.
+    static bool dimmed(const ClueSet& clues, bool isRow, int line, int k, int entry);
 
     // The parts of a frame, each drawn in board coordinates (after the view transform), with
     // the cell area's top-left corner at origin; the hovered column's and row's clues are lit.
@@ -40,7 +47,9 @@ public:
     void setLook(const BoardLook& look) { look_ = look; }
 
 private:
-    void paintBoard(QPainter& painter, QSize windowSize, const Session& session, const BoardScene& scene) const;
+    // From window pixels to the scene's board pixels.
+    static void toBoard(QPainter& painter, const BoardScene& scene);
+    void paintBoard(QPainter& painter, const Session& session, const BoardScene& scene) const;
     void paintInfo(QPainter& painter, const Session& session, const QFont& font) const;
     void paintFaultMark(QPainter& painter, const ViewState& view, const QPixmap& mark) const;
     void paintHintOverlay(QPainter& painter, QSize windowSize, const Session& session, const BoardScene& scene) const;

@@ -1,7 +1,10 @@
 #include "ParticleSystem.h"
 
 #include <QPainter>
+#include <QRadialGradient>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -20,6 +23,8 @@ void ParticleSystem::emitParticle(
     float x, float y, float vx, float vy, float ax, float ay, float size, float decay, const QColor& colour)
 {
     Particle& p = pool_[cursor_];
+    if (p.life <= 0)
+        ++alive_;
     p.x = x;
     p.y = y;
     p.vx = vx;
@@ -30,8 +35,6 @@ void ParticleSystem::emitParticle(
     p.decay = decay;
     p.colour = colour;
     p.life = 1;
-    p.gradient.setRadius(size);
-    p.gradient.setColorAt(1, Qt::transparent);
     cursor_ = (cursor_ + 1) % capacity;
 }
 
@@ -49,48 +52,92 @@ void ParticleSystem::spawnBurst(int x, int y, const QColor& colour)
 
 bool ParticleSystem::update()
 {
-    bool anyLive = false;
+    if (alive_ == 0)
+        return false;
     for (Particle& p : pool_) {
         if (p.life <= 0)
             continue;
-        anyLive = true;
         // The position moves with the velocity of the previous step.
         p.x += p.vx;
         p.y += p.vy;
         p.vx += p.ax;
         p.vy += p.ay;
         p.life -= p.decay;
+        if (p.life <= 0)
+            --alive_;
     }
-    return anyLive;
-}
-
-bool ParticleSystem::anyAlive() const
-{
-    for (const Particle& p : pool_)
-        if (p.life > 0)
-            return true;
-    return false;
+    return true;
 }
 
 void ParticleSystem::clearAll()
 {
     for (Particle& p : pool_)
         p.life = 0;
+    alive_ = 0;
+}
+
+QRectF ParticleSystem::bounds() const
+{
+    QRectF all;
+    if (alive_ == 0)
+        return all;
+    for (const Particle& p : pool_)
+        if (p.life > 0)
+            all |= QRectF(p.x - p.size, p.y - p.size, 2 * p.size, 2 * p.size);
+    return all;
+}
+
+const ParticleSystem::Sprites& ParticleSystem::sprites(const QColor& colour, qreal radius) const
+{
+    for (const Sprites& made : sprites_)
+        if (made.colour == colour.rgb() && made.radius == radius)
+            return made;
+    if (sprites_.size() >= 4)
+        sprites_.clear();
+    Sprites made {colour.rgb(), radius, static_cast<int>(std::ceil(radius)) + 1, {}};
+    const int side = 2 * made.margin + 2;
+    for (int i = 0; i < 16; ++i) {
+        QImage& image = made.offsets[i];
+        image = QImage(side, side, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        // A disc fading from the dot's colour at its centre to nothing at its rim.
+        const QPointF centre(made.margin + (i % 4) / 4.0, made.margin + (i / 4) / 4.0);
+        QRadialGradient gradient(centre, radius, centre);
+        gradient.setColorAt(0, QColor(colour.red(), colour.green(), colour.blue(), 255));
+        gradient.setColorAt(1, Qt::transparent);
+        QPainter painter(&image);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(gradient);
+        painter.drawEllipse(centre, radius, radius);
+    }
+    sprites_.push_back(std::move(made));
+    return sprites_.back();
 }
 
 void ParticleSystem::drawAll(QPainter& painter) const
 {
+    if (alive_ == 0)
+        return;
+    // Sprites are drawn unscaled, in device pixels: the dots' centres are found through the
+    // painter's board transform, which must only scale and move.
+    const qreal pixelRatio = painter.device()->devicePixelRatioF();
+    const QTransform toDevice = painter.worldTransform() * QTransform::fromScale(pixelRatio, pixelRatio);
     painter.save();
-    painter.setPen(Qt::NoPen);
+    painter.resetTransform();
+    painter.scale(1 / pixelRatio, 1 / pixelRatio);
     for (const Particle& p : pool_) {
         if (p.life <= 0)
             continue;
-        // A disc fading from the dot's colour at its centre to nothing at its rim.
-        p.gradient.setCenter(p.x, p.y);
-        p.gradient.setFocalPoint(p.x, p.y);
-        p.gradient.setColorAt(0, QColor(p.colour.red(), p.colour.green(), p.colour.blue(), int(255 * p.life)));
-        painter.setBrush(p.gradient);
-        painter.drawEllipse(QRectF(p.x - p.size, p.y - p.size, 2 * p.size, 2 * p.size));
+        const Sprites& dot = sprites(p.colour, p.size * toDevice.m11());
+        const QPointF centre = toDevice.map(QPointF(p.x, p.y));
+        const int quarterX = static_cast<int>(std::lround(centre.x() * 4));
+        const int quarterY = static_cast<int>(std::lround(centre.y() * 4));
+        const int pixelX = quarterX >> 2;
+        const int pixelY = quarterY >> 2;
+        // The dot's life is its opacity.
+        painter.setOpacity(p.life);
+        painter.drawImage(QPoint(pixelX - dot.margin, pixelY - dot.margin),
+            dot.offsets[4 * (quarterY - 4 * pixelY) + (quarterX - 4 * pixelX)]);
     }
     painter.restore();
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QColor>
-#include <QRadialGradient>
+#include <QImage>
+#include <QRectF>
 
 #include <array>
+#include <vector>
 
 class QPainter;
 
@@ -24,9 +26,6 @@ struct Particle {
     float decay = 0;
     // Only red, green and blue are drawn; life supplies the alpha.
     QColor colour {Qt::transparent};
-    // Set up once per emission so a frame only moves the centre and changes the inner colour.
-    // Mutable because that per-frame touch-up is a drawing cache, not part of the dot's state.
-    mutable QRadialGradient gradient;
 };
 
 // Bursts of dots from a fixed ring of slots: nothing is allocated while playing, and when
@@ -43,10 +42,13 @@ public:
     // Five dots from board point (x, y), each taking four std::rand() draws, that spread at
     // up to a quarter board pixel per step and fade out over 50 steps.
     void spawnBurst(int x, int y, const QColor& colour);
-    // One step of every live dot; true when any dot was live before the step.
+    // One step of every live dot; true when any dot was live before the step. Costs nothing
+    // when none is.
     bool update();
-    bool anyAlive() const;
+    bool anyAlive() const { return alive_ > 0; }
     void clearAll();
+    // Where the live dots are drawn, in board pixels; empty when none is live.
+    QRectF bounds() const;
     // Every live dot in slot order, in the painter's current (board) coordinates.
     void drawAll(QPainter& painter) const;
 
@@ -56,6 +58,21 @@ public:
     int cursor() const { return cursor_; }
 
 private:
+    // A dot of that colour and radius, in device pixels, at full life, drawn once at each
+    // quarter-pixel offset of its centre: a frame then only copies pictures.
+    struct Sprites {
+        QRgb colour;
+        qreal radius;
+        // How far the picture reaches left of and above the whole pixel of the centre.
+        int margin;
+        // [4 * y quarter + x quarter]
+        std::array<QImage, 16> offsets;
+    };
+    const Sprites& sprites(const QColor& colour, qreal radius) const;
+
     std::array<Particle, capacity> pool_;
     int cursor_ = 0;
+    int alive_ = 0;
+    // A drawing cache, not part of the dots' state: the two colours at the current scale.
+    mutable std::vector<Sprites> sprites_;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 
 // Maps board pixels to window pixels: window = offset + board * scale.
@@ -20,4 +21,7 @@ struct ViewTransform {
     {
         return {offsetX + qRound(boardPoint.x() * scale), offsetY + qRound(boardPoint.y() * scale)};
     }
+    // The window pixels a board rectangle covers, and one more all round: filtering spreads
+    // a scaled picture's edge into its neighbours.
+    QRect toWindow(const QRectF& boardRect) const;
 };

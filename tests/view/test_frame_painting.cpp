@@ -83,7 +83,7 @@ struct Scene {
         scene.showBoard(session, window, 40);
     }
 
-    QImage render() const
+    QImage render()
     {
         return ::render([&](QPainter& p) { scene.paint(p, window, session); }, window);
     }

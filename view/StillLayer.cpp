@@ -1,0 +1,183 @@
+#include "StillLayer.h"
+
+#include "BoardScene.h"
+#include "FramePainter.h"
+#include "SceneGeometry.h"
+
+#include <QPainter>
+
+namespace {
+
+using SceneGeometry::cellPitch;
+using SceneGeometry::clueStep;
+
+// Cells and clue numbers are drawn scaled and filtered, and the grid's lines straddle the
+// cells' edges: a change reaches this far past its own board pixels.
+constexpr qreal reach = 2;
+
+QRectF cellRect(QPoint origin, int column, int row)
+{
+    return QRectF(origin.x() + cellPitch * column, origin.y() + cellPitch * row, cellPitch, cellPitch)
+        .adjusted(-reach, -reach, reach, reach);
+}
+
+// A column's clue numbers stand above its cells, a row's left of them, out to the plate's edge.
+QRectF columnCluesRect(QPoint origin, int column)
+{
+    return QRectF(origin.x() + cellPitch * column - reach, 0, cellPitch + 2 * reach, origin.y());
+}
+
+QRectF rowCluesRect(QPoint origin, int row)
+{
+    return QRectF(0, origin.y() + cellPitch * row - reach, origin.x(), cellPitch + 2 * reach);
+}
+
+} // namespace
+
+QRegion StillLayer::noteChanges(const Session& session, const BoardScene& scene, QSize window)
+{
+    QRegion changed;
+    if (!sameFrame(session, scene, window)) {
+        changed = QRect(QPoint(0, 0), window);
+        rememberBoard(session);
+    } else if (session.phase() == Session::Phase::Playing || session.phase() == Session::Phase::Celebrating) {
+        if (noteCells(session, scene, changed)) {
+            // A clue's dimming follows the cells of its own line only, so it can change only then.
+            noteClues(session, scene, changed);
+            rememberBoard(session);
+        }
+        noteHover(session, scene, changed);
+        if (session.seconds() != shown_.seconds || session.game().faults() != shown_.faults) {
+            const ClueSet& clues = session.game().clues();
+            const QRectF box(20, 20, clueStep * clues.widestRowClue() + 10, clueStep * clues.widestColumnClue() + 10);
+            changed += scene.layout().transform().toWindow(box.adjusted(-reach, -reach, reach, reach));
+        }
+    }
+    remember(session, scene, window);
+    stale_ += changed;
+    unshown_ += changed;
+    return changed;
+}
+
+// Anything that moves or restyles the whole picture.
+bool StillLayer::sameFrame(const Session& session, const BoardScene& scene, QSize window) const
+{
+    const ViewTransform& transform = scene.layout().transform();
+    return window == shown_.window && scene.styleRevision() == shown_.sceneStyle
+        && transform.scale == shown_.transform.scale && transform.offsetX == shown_.transform.offsetX
+        && transform.offsetY == shown_.transform.offsetY && session.phase() == shown_.phase
+        && session.gameNumber() == shown_.game && session.columns() == shown_.columns && session.rows() == shown_.rows;
+}
+
+bool StillLayer::noteCells(const Session& session, const BoardScene& scene, QRegion& changed) const
+{
+    const PuzzleGrid& board = session.game().board();
+    const QPoint origin = scene.layout().origin();
+    const ViewTransform& transform = scene.layout().transform();
+    bool any = false;
+    for (int x = 0; x < board.width; ++x) {
+        for (int y = 0; y < board.height; ++y) {
+            if (board.cells[x][y] != shown_.cells[x * board.height + y]) {
+                changed += transform.toWindow(cellRect(origin, x, y));
+                any = true;
+            }
+        }
+    }
+    return any;
+}
+
+void StillLayer::noteClues(const Session& session, const BoardScene& scene, QRegion& changed) const
+{
+    const ClueSet& clues = session.game().clues();
+    const QPoint origin = scene.layout().origin();
+    const ViewTransform& transform = scene.layout().transform();
+    std::size_t number = 0;
+    const auto noteLine = [&](bool isRow, int line, const std::vector<int>& list) {
+        bool lineChanged = false;
+        for (int k = 0; k < int(list.size()); ++k, ++number)
+            lineChanged |= FramePainter::dimmed(clues, isRow, line, k, list[k]) != shown_.dimmed[number];
+        if (lineChanged)
+            changed += transform.toWindow(isRow ? rowCluesRect(origin, line) : columnCluesRect(origin, line));
+    };
+    for (int x = 0; x < int(clues.columnClues.size()); ++x)
+        noteLine(false, x, clues.columnClues[x]);
+    for (int y = 0; y < int(clues.rowClues.size()); ++y)
+        noteLine(true, y, clues.rowClues[y]);
+}
+
+// The lit clues move with the pointer, and their colour says whether marks mode is on.
+void StillLayer::noteHover(const Session& session, const BoardScene& scene, QRegion& changed) const
+{
+    const ClueHover& hover = scene.view().hover;
+    const bool recoloured = session.game().marking() != shown_.marking;
+    const QPoint origin = scene.layout().origin();
+    const ViewTransform& transform = scene.layout().transform();
+    const auto noteLine = [&](int was, int now, auto rectOf) {
+        if (was == now && !recoloured)
+            return;
+        for (int line : {was, now})
+            if (line >= 0)
+                changed += transform.toWindow(rectOf(origin, line));
+    };
+    noteLine(shown_.hoverColumn, hover.column, columnCluesRect);
+    noteLine(shown_.hoverRow, hover.row, rowCluesRect);
+}
+
+void StillLayer::remember(const Session& session, const BoardScene& scene, QSize window)
+{
+    shown_.window = window;
+    shown_.sceneStyle = scene.styleRevision();
+    shown_.transform = scene.layout().transform();
+    shown_.phase = session.phase();
+    shown_.game = session.gameNumber();
+    shown_.columns = session.columns();
+    shown_.rows = session.rows();
+    shown_.hoverColumn = scene.view().hover.column;
+    shown_.hoverRow = scene.view().hover.row;
+    shown_.marking = session.game().marking();
+    shown_.seconds = session.seconds();
+    shown_.faults = session.game().faults();
+}
+
+void StillLayer::rememberBoard(const Session& session)
+{
+    const PuzzleGrid& board = session.game().board();
+    shown_.cells.resize(std::size_t(board.width) * board.height);
+    for (int x = 0; x < board.width; ++x)
+        for (int y = 0; y < board.height; ++y)
+            shown_.cells[x * board.height + y] = static_cast<std::int8_t>(board.cells[x][y]);
+    const ClueSet& clues = session.game().clues();
+    shown_.dimmed.clear();
+    for (int x = 0; x < int(clues.columnClues.size()); ++x)
+        for (int k = 0; k < int(clues.columnClues[x].size()); ++k)
+            shown_.dimmed.push_back(FramePainter::dimmed(clues, false, x, k, clues.columnClues[x][k]));
+    for (int y = 0; y < int(clues.rowClues.size()); ++y)
+        for (int k = 0; k < int(clues.rowClues[y].size()); ++k)
+            shown_.dimmed.push_back(FramePainter::dimmed(clues, true, y, k, clues.rowClues[y][k]));
+}
+
+void StillLayer::refresh(const Session& session, const BoardScene& scene, QSize window, qreal pixelRatio)
+{
+    noteChanges(session, scene, window);
+    const QSize pixels = window * pixelRatio;
+    if (image_.size() != pixels || image_.devicePixelRatio() != pixelRatio) {
+        image_ = QImage(pixels, QImage::Format_RGB32);
+        image_.setDevicePixelRatio(pixelRatio);
+        stale_ = QRect(QPoint(0, 0), window);
+    }
+    if (stale_.isEmpty())
+        return;
+    QPainter painter(&image_);
+    painter.setClipRegion(stale_);
+    // Where no background could be read the window is black.
+    painter.fillRect(QRect(QPoint(0, 0), window), Qt::black);
+    scene.painter().paintStill(painter, window, session, scene);
+    stale_ = QRegion();
+}
+
+QRegion StillLayer::takeUnshown()
+{
+    QRegion unshown;
+    unshown.swap(unshown_);
+    return unshown;
+}
