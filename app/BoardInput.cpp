@@ -8,10 +8,11 @@
 
 #include <algorithm>
 
-BoardInput::BoardInput(Session& session, BoardScene& scene, Answer answer)
+BoardInput::BoardInput(Session& session, BoardScene& scene, Answer answer, std::function<void()> wake)
     : session_(session)
     , scene_(scene)
     , answer_(std::move(answer))
+    , wake_(std::move(wake))
 {
 }
 
@@ -20,6 +21,8 @@ bool BoardInput::eventFilter(QObject* watched, QEvent* event)
 {
     const auto mouse = [event] { return static_cast<QMouseEvent*>(event); };
     const auto key = [event] { return static_cast<QKeyEvent*>(event); };
+    if (event->isPointerEvent() || event->isInputEvent() || event->type() == QEvent::Leave)
+        wake_();
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         // The cells were hidden, so the click aimed at none.

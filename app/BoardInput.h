@@ -17,7 +17,8 @@ class BoardScene;
 class BoardInput : public QObject {
 public:
     using Answer = std::function<void(const Session::Events&)>;
-    BoardInput(Session& session, BoardScene& scene, Answer answer);
+    // wake is called for every pointer and key event, before it is handled.
+    BoardInput(Session& session, BoardScene& scene, Answer answer, std::function<void()> wake);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -45,6 +46,7 @@ private:
     Session& session_;
     BoardScene& scene_;
     Answer answer_;
+    std::function<void()> wake_;
     // The pointer in board pixels, and the buttons held as the handlers saw them.
     QPoint pointer_;
     bool leftDown_ = false;

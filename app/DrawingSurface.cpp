@@ -6,7 +6,11 @@
 #include <QOpenGLFunctions>
 #include <QOpenGLWidget>
 #include <QPainter>
+#include <QProcess>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <cstdio>
 
 namespace {
 
@@ -62,38 +66,88 @@ bool isSoftwareRenderer(const QByteArray& name)
     return false;
 }
 
-bool openGLWanted(const QString& drawing)
+bool offscreen()
 {
     const QString platform = QGuiApplication::platformName();
-    if (drawing == "raster" || platform == "offscreen" || platform == "minimal")
-        return false;
-    QOpenGLContext probe;
-    if (!probe.create())
-        return false;
-    if (drawing == "opengl")
-        return true;
-    QOffscreenSurface surface;
-    surface.create();
-    if (!probe.makeCurrent(&surface))
-        return false;
-    const QByteArray renderer = reinterpret_cast<const char*>(probe.functions()->glGetString(GL_RENDERER));
-    probe.doneCurrent();
-    return !isSoftwareRenderer(renderer);
+    return platform == "offscreen" || platform == "minimal";
 }
+
+// A renderer that has not answered by then is taken to be broken.
+constexpr int rendererQueryMs = 5000;
 
 } // namespace
 
-namespace DrawingSurface {
-
-QWidget* create(QWidget* parent, PaintFrame paintFrame, const QString& drawing)
+DrawingSurface::DrawingSurface(QWidget* parent, PaintFrame paintFrame, const QString& drawing)
+    : QObject(parent)
+    , parent_(parent)
+    , paintFrame_(std::move(paintFrame))
 {
-    QWidget* surface = openGLWanted(drawing) ? static_cast<QWidget*>(new GLSurface(parent, std::move(paintFrame)))
-                                             : new RasterSurface(parent, std::move(paintFrame));
-    surface->setMouseTracking(true);
     auto* layout = new QVBoxLayout(parent);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(surface);
-    return surface;
+    if (drawing == "opengl" && !offscreen()) {
+        QOpenGLContext probe;
+        if (probe.create()) {
+            show(new GLSurface(parent_, paintFrame_));
+            return;
+        }
+    }
+    show(new RasterSurface(parent_, paintFrame_));
+    if (drawing != "auto" || offscreen())
+        return;
+    rendererQuery_ = new QProcess(this);
+    rendererQuery_->setStandardErrorFile(QProcess::nullDevice());
+    connect(rendererQuery_, &QProcess::finished, this, &DrawingSurface::heardRenderer);
+    QTimer::singleShot(rendererQueryMs, rendererQuery_, &QProcess::kill);
+    rendererQuery_->start(QCoreApplication::applicationFilePath(), {rendererArgument});
 }
 
-} // namespace DrawingSurface
+// A game closed before the renderer answered does not wait for it.
+DrawingSurface::~DrawingSurface()
+{
+    if (rendererQuery_) {
+        rendererQuery_->kill();
+        rendererQuery_->waitForFinished(1000);
+    }
+}
+
+void DrawingSurface::heardRenderer()
+{
+    const QByteArray renderer = rendererQuery_->readAllStandardOutput().trimmed();
+    const bool answered = rendererQuery_->exitStatus() == QProcess::NormalExit && rendererQuery_->exitCode() == 0;
+    rendererQuery_->deleteLater();
+    rendererQuery_ = nullptr;
+    if (answered && !renderer.isEmpty() && !isSoftwareRenderer(renderer)) {
+        QWidget* raster = widget_;
+        show(new GLSurface(parent_, paintFrame_));
+        raster->deleteLater();
+    }
+}
+
+void DrawingSurface::show(QWidget* surface)
+{
+    surface->setMouseTracking(true);
+    QLayout* layout = parent_->layout();
+    if (widget_) {
+        layout->replaceWidget(widget_, surface);
+        widget_->hide();
+    } else {
+        layout->addWidget(surface);
+    }
+    surface->show();
+    widget_ = surface;
+}
+
+int DrawingSurface::printRenderer(int argc, char* argv[])
+{
+    QGuiApplication application(argc, argv);
+    QOpenGLContext context;
+    QOffscreenSurface surface;
+    surface.create();
+    if (!context.create() || !context.makeCurrent(&surface))
+        return 1;
+    const char* renderer = reinterpret_cast<const char*>(context.functions()->glGetString(GL_RENDERER));
+    if (!renderer)
+        return 1;
+    std::printf("%s\n", renderer);
+    return 0;
+}

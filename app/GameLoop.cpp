@@ -40,7 +40,7 @@ void MainWindow::Tick()
         scene_.animate();
     const QRegion due = scene_.takeFrame(session_, size());
     if (!due.isEmpty())
-        surface_->repaint(due.translated(-surface_->mapTo(this, QPoint(0, 0))));
+        drawingSurface()->repaint(due.translated(-drawingSurface()->mapTo(this, QPoint(0, 0))));
     // After the frame, so the reserve never delays what the player sees; in a dialog the
     // player may be choosing something else entirely.
     if (!QApplication::activeModalWidget()) {
@@ -49,6 +49,44 @@ void MainWindow::Tick()
         session_.workReserve(
             size.columns, size.rows, std::min<std::chrono::nanoseconds>(PuzzleReserve::tickBudget, left));
     }
+    paceTick();
+}
+
+void MainWindow::paceTick()
+{
+    // Stopped, the tick is run by hand (tests).
+    if (!tickTimer_->isActive())
+        return;
+    using std::chrono::milliseconds;
+    const milliseconds next = restless()                                                     ? milliseconds(tickPeriod)
+        : session_.phase() == Session::Phase::Playing && session_.clockStarted() && !asking_ ? session_.toNextSecond()
+                                                                                             : milliseconds(1000);
+    if (tickTimer_->intervalAsDuration() != next)
+        tickTimer_->start(next);
+}
+
+// Music goes on within a second of a track's end, which a sleeping tick allows.
+bool MainWindow::restless() const
+{
+    switch (session_.phase()) {
+    case Session::Phase::Creating:
+    case Session::Phase::Celebrating: return true;
+    case Session::Phase::Finished: return !winScreenDue_;
+    case Session::Phase::Playing: {
+        if (scene_.particlesAlive() || scene_.view().faultMark.state() == QTimeLine::Running)
+            return true;
+        // The reserve works only outside boxes; a box's answer wakes the tick.
+        const PuzzleSize& size = puzzleSizes[menus_->sizeIndex()];
+        return !session_.reserve().readyFor(size.columns, size.rows) && !QApplication::activeModalWidget();
+    }
+    default: return scene_.particlesAlive();
+    }
+}
+
+void MainWindow::wakeTick()
+{
+    if (tickTimer_ && tickTimer_->isActive() && tickTimer_->intervalAsDuration() != tickPeriod)
+        tickTimer_->start(tickPeriod);
 }
 
 void MainWindow::answer(const Session::Events& events)
@@ -74,6 +112,7 @@ void MainWindow::answer(const Session::Events& events)
         sounds_->play(SoundBank::Effect::Erase, menus_->soundOn());
     if (!events.empty())
         menus_->follow(session_);
+    wakeTick();
 }
 
 // Kept at once: the dissolve takes seconds, and the player may close the window or start

@@ -69,8 +69,10 @@ GameSettings GameMenus::chosen(GameSettings settings) const
 
 int GameMenus::sizeIndex() const
 {
-    const QAction* entry = sizeGroup_->checkedAction();
-    return entry ? std::max(0, sizeIndexOf(entry->text().toStdString())) : 0;
+    for (int index = 0; index < puzzleSizeCount; ++index)
+        if (sizeEntry(index)->isChecked())
+            return index;
+    return 0;
 }
 
 int GameMenus::mode() const

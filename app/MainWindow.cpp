@@ -45,10 +45,10 @@ MainWindow::MainWindow(QWidget* parent)
 
     // Painting translates back to the window's origin, and pointer events the surface ignores
     // reach the window in window coordinates.
-    surface_ = DrawingSurface::create(
+    surface_ = new DrawingSurface(
         ui_->centralWidget,
         [this](QPainter& painter) {
-            painter.translate(-surface_->mapTo(this, QPoint(0, 0)));
+            painter.translate(-drawingSurface()->mapTo(this, QPoint(0, 0)));
             scene_.paint(painter, size(), session_);
         },
         settings_.drawing);
@@ -86,6 +86,9 @@ void MainWindow::connectCommands()
     connect(ui_->actionMusic, &QAction::triggered, this, [this] { sounds_->applyMusicSwitch(menus_->musicOn()); });
     connect(menus_->backgrounds(), &QActionGroup::triggered, this,
         [this](QAction* entry) { scene_.setBackground(menus_->backgroundOf(entry)); });
+    // A command may change what is shown without an event: the tick looks once it has run.
+    for (QAction* entry : findChildren<QAction*>())
+        connect(entry, &QAction::triggered, this, &MainWindow::wakeTick);
 }
 
 void MainWindow::applySwitches()
@@ -104,6 +107,7 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     scene_.fit(size(), menuBar()->height());
+    wakeTick();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)

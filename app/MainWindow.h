@@ -2,6 +2,7 @@
 
 #include "BoardInput.h"
 #include "BoardScene.h"
+#include "DrawingSurface.h"
 #include "GameKeeper.h"
 #include "GameMenus.h"
 #include "GameSettings.h"
@@ -24,6 +25,7 @@ class MainWindow;
 // pointer and the keys, runs the menu commands through it, advances it every 10 ms and answers
 // what it reports: the scene with particles and the fault mark, sounds, menus, and at the end
 // the win screen. A box opens only after the tick or event that asked for it has returned.
+// While nothing moves, the tick sleeps.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -47,7 +49,7 @@ public:
     const Session& session() const { return session_; }
     const BoardScene& scene() const { return scene_; }
     Ui::MainWindow* form() const { return ui_; }
-    QWidget* drawingSurface() const { return surface_; }
+    QWidget* drawingSurface() const { return surface_->widget(); }
     QTimer* tickTimer() const { return tickTimer_; }
     GameFiles& files() { return keeper_.files(); }
 
@@ -67,6 +69,11 @@ private:
     void connectCommands();
     void applySwitches();
     void answer(const Session::Events& events);
+    // The tick runs every 10 ms while anything moves or is being made, and otherwise sleeps
+    // until the clock's next second: input, commands and a new window size wake it.
+    void paceTick();
+    bool restless() const;
+    void wakeTick();
     void recordWin();
     // The win screen, once the dissolve's last bursts have faded; after the tick.
     void FinishGame();
@@ -79,16 +86,18 @@ private:
     GameKeeper keeper_ {*this, session_, scene_, [this] { return SaveSettings(); }};
     GameSettings settings_;
     std::unique_ptr<GameMenus> menus_;
-    BoardInput input_ {session_, scene_, [this](const Session::Events& events) { answer(events); }};
+    BoardInput input_ {
+        session_, scene_, [this](const Session::Events& events) { answer(events); }, [this] { wakeTick(); }};
     // "Save your game?" is open: play and the clock stand still.
     bool asking_ = false;
     // The win screen is due or open, with the record as the win left it.
     bool winScreenDue_ = false;
     ScoreBook::Record winRecord_;
-    QTimer* tickTimer_;
+    QTimer* tickTimer_ = nullptr;
     // Time between ticks, for the session's clock.
     QElapsedTimer sinceLastTick_;
     // Without an audio device it stays silent.
     std::unique_ptr<SoundBank> sounds_;
-    QWidget* surface_;
+    // Owned by the central widget, as its layout is.
+    DrawingSurface* surface_;
 };

@@ -1,11 +1,17 @@
 #include "MainWindow.h"
 #include "StopSignals.h"
 
+#include "DrawingSurface.h"
+
 #include <QApplication>
 #include <QSessionManager>
 
+#include <cstring>
+
 int main(int argc, char* argv[])
 {
+    if (argc == 2 && std::strcmp(argv[1], DrawingSurface::rendererArgument) == 0)
+        return DrawingSurface::printRenderer(argc, argv);
     QApplication application(argc, argv);
     // The user's data folder is named after the application, whatever the program file is
     // called; the desktop file name lets the desktop match the window to its launcher.

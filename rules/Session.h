@@ -105,8 +105,11 @@ public:
     bool clockStarted() const { return clockStarted_; }
     // Whole seconds played; stops at the largest int.
     int seconds() const;
+    // How long until the clock, running, shows its next second.
+    std::chrono::milliseconds toNextSecond() const { return std::chrono::milliseconds(1000 - playedMs_ % 1000); }
     // The last puzzle taken from, or dropped by, the reserve.
     PuzzleReserve& reserve() { return reserve_; }
+    const PuzzleReserve& reserve() const { return reserve_; }
 
 private:
     void setPhase(Phase phase);

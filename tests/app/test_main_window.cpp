@@ -100,6 +100,39 @@ private slots:
         QCOMPARE(hover(w), QPoint(-1, -1));
     }
 
+    void theTickSleepsWhileNothingMovesAndWakesForThePlayer()
+    {
+        WindowDriver w;
+        w.play(5, 5, Normal);
+        QTimer& timer = *w->tickTimer();
+        timer.start(10);
+        for (int ticks = 0; ticks < 5000 && !w->session().reserve().readyFor(5, 5); ++ticks)
+            w.tick();
+        // Nothing moves and the clock has not started: a tick a second keeps the music going.
+        w.tick();
+        QCOMPARE(timer.interval(), 1000);
+        w.moveTo(2, 2);
+        QCOMPARE(timer.interval(), 10);
+        w.tick();
+        QCOMPARE(timer.interval(), 1000);
+        // A click's particles move at every tick; once they have faded, the tick wakes only
+        // when the clock shows its next second.
+        w.press(Qt::LeftButton, 2, 2);
+        w.release(Qt::LeftButton, 2, 2);
+        w.tick();
+        QVERIFY(w->scene().particlesAlive());
+        QCOMPARE(timer.interval(), 10);
+        while (w->scene().particlesAlive())
+            w.tick();
+        QTest::qSleep(20);
+        w.tick();
+        QVERIFY(w->session().clockStarted() && timer.interval() < 1000);
+        QCOMPARE(timer.intervalAsDuration(), w->session().toNextSecond());
+        // A command wakes it too.
+        w->form()->actionPause->trigger();
+        QCOMPARE(timer.interval(), 10);
+    }
+
     void keysPlayAtTheCursor()
     {
         WindowDriver w;
