@@ -75,6 +75,31 @@ bool offscreen()
 // A renderer that has not answered by then is taken to be broken.
 constexpr int rendererQueryMs = 5000;
 
+// The program that answers DrawingSurface::rendererArgument; none: the renderer is asked here.
+QString& rendererProgram()
+{
+    static QString program;
+    return program;
+}
+
+// The renderer's name, empty when no OpenGL context can be made current.
+QByteArray rendererName()
+{
+    QOpenGLContext context;
+    QOffscreenSurface surface;
+    surface.create();
+    if (!context.create() || !context.makeCurrent(&surface))
+        return {};
+    const char* renderer = reinterpret_cast<const char*>(context.functions()->glGetString(GL_RENDERER));
+    context.doneCurrent();
+    return renderer ? QByteArray(renderer) : QByteArray();
+}
+
+bool hardwareRenderer(const QByteArray& name)
+{
+    return !name.isEmpty() && !isSoftwareRenderer(name);
+}
+
 } // namespace
 
 DrawingSurface::DrawingSurface(QWidget* parent, PaintFrame paintFrame, const QString& drawing)
@@ -91,14 +116,18 @@ DrawingSurface::DrawingSurface(QWidget* parent, PaintFrame paintFrame, const QSt
             return;
         }
     }
+    if (drawing == "auto" && !offscreen() && rendererProgram().isEmpty() && hardwareRenderer(rendererName())) {
+        show(new GLSurface(parent_, paintFrame_));
+        return;
+    }
     show(new RasterSurface(parent_, paintFrame_));
-    if (drawing != "auto" || offscreen())
+    if (drawing != "auto" || offscreen() || rendererProgram().isEmpty())
         return;
     rendererQuery_ = new QProcess(this);
     rendererQuery_->setStandardErrorFile(QProcess::nullDevice());
     connect(rendererQuery_, &QProcess::finished, this, &DrawingSurface::heardRenderer);
     QTimer::singleShot(rendererQueryMs, rendererQuery_, &QProcess::kill);
-    rendererQuery_->start(QCoreApplication::applicationFilePath(), {rendererArgument});
+    rendererQuery_->start(rendererProgram(), {rendererArgument});
 }
 
 // A game closed before the renderer answered does not wait for it.
@@ -116,7 +145,7 @@ void DrawingSurface::heardRenderer()
     const bool answered = rendererQuery_->exitStatus() == QProcess::NormalExit && rendererQuery_->exitCode() == 0;
     rendererQuery_->deleteLater();
     rendererQuery_ = nullptr;
-    if (answered && !renderer.isEmpty() && !isSoftwareRenderer(renderer)) {
+    if (answered && hardwareRenderer(renderer)) {
         QWidget* raster = widget_;
         show(new GLSurface(parent_, paintFrame_));
         raster->deleteLater();
@@ -137,17 +166,17 @@ void DrawingSurface::show(QWidget* surface)
     widget_ = surface;
 }
 
+void DrawingSurface::askRendererOf(const QString& program)
+{
+    rendererProgram() = program;
+}
+
 int DrawingSurface::printRenderer(int argc, char* argv[])
 {
     QGuiApplication application(argc, argv);
-    QOpenGLContext context;
-    QOffscreenSurface surface;
-    surface.create();
-    if (!context.create() || !context.makeCurrent(&surface))
+    const QByteArray renderer = rendererName();
+    if (renderer.isEmpty())
         return 1;
-    const char* renderer = reinterpret_cast<const char*>(context.functions()->glGetString(GL_RENDERER));
-    if (!renderer)
-        return 1;
-    std::printf("%s\n", renderer);
+    std::printf("%s\n", renderer.constData());
     return 0;
 }

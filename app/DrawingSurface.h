@@ -17,10 +17,12 @@ class QWidget;
 //
 // drawing: "opengl", "raster", or "auto": OpenGL unless its renderer is software (llvmpipe,
 // softpipe, swrast), which draws each frame several times slower than Qt's raster engine.
-// "auto" starts on the raster widget and asks a child process for the renderer's name:
-// loading an OpenGL driver takes a tenth of a second and, for a software one, more memory than
-// the rest of the game, and a driver that crashes takes only the child with it. A hardware
-// renderer's answer puts the OpenGL surface in the raster widget's place.
+// Where a program answers rendererArgument (askRendererOf), "auto" starts on the raster widget
+// and asks that program, as a child process, for the renderer's name: loading an OpenGL
+// driver takes a tenth of a second and, for a software one, more memory than the rest of the
+// game, and a driver that crashes takes only the child with it. A hardware renderer's answer
+// puts the OpenGL surface in the raster widget's place. Otherwise the renderer is asked in
+// this process, before the surface is made.
 class DrawingSurface : public QObject {
 public:
     using PaintFrame = std::function<void(QPainter& painter)>;
@@ -33,6 +35,8 @@ public:
     // ends: printRenderer is its whole work.
     static constexpr char rendererArgument[] = "--opengl-renderer";
     static int printRenderer(int argc, char* argv[]);
+    // The program to run with rendererArgument, for every surface made after.
+    static void askRendererOf(const QString& program);
 
 private:
     void heardRenderer();

@@ -17,6 +17,7 @@ int main(int argc, char* argv[])
     // called; the desktop file name lets the desktop match the window to its launcher.
     QApplication::setApplicationName("tessarin");
     QApplication::setDesktopFileName("org.tessarin.Tessarin");
+    DrawingSurface::askRendererOf(QCoreApplication::applicationFilePath());
     MainWindow window;
     // Whenever the game must end with nobody there to answer, the game in progress is kept
     // without asking. A logout may yet be cancelled, so then the game only saves and goes on.

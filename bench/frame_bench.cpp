@@ -191,6 +191,23 @@ void measureAll(const char* path, int frames, const std::function<void(PlayedGam
         };
         print(path, "frame with 500 live particles", measure(frames, animate, [&] { paintFrame(game, false); }));
     }
+    {
+        // The tick after New Game, with the next puzzle made in the spare time of play: the
+        // puzzle taken, the board laid out and its plate built, the whole window drawn.
+        PlayedGame game;
+        const auto makeNext = [&] {
+            while (!game.session.reserve().readyFor(20, 15))
+                game.session.workReserve(20, 15, 1s);
+            game.session.begin(20, 15, Normal);
+        };
+        const auto nextTick = [&] {
+            for (const Session::Event& event : game.session.advance(10ms))
+                if (event.kind == Session::Event::Kind::PhaseChanged)
+                    game.scene.showPhase(game.session, window, menuBarHeight);
+            paintFrame(game, false);
+        };
+        print(path, "New Game's tick, puzzle ready", measure(std::max(1, frames / 10), makeNext, nextTick));
+    }
 }
 
 } // namespace
