@@ -190,7 +190,7 @@ void FramePainter::paintClues(
     // later entry steps away from the board. Numbers start at their slot's left edge.
     for (int x = 0; x < int(clues.columnClues.size()); ++x) {
         const std::vector<int>& list = clues.columnClues[x];
-        if (!visible.shows(QRectF(origin.x() + cellPitch * x - 2, 0, cellPitch + 4, origin.y())))
+        if (!visible.shows(SceneGeometry::columnCluesArea(origin, x)))
             continue;
         for (int k = 0; k < int(list.size()); ++k) {
             painter.setPen(clueColour(dimmed(clues, false, x, k, list[k]), x == hover.column, hover, look_, opacity));
@@ -201,7 +201,7 @@ void FramePainter::paintClues(
     }
     for (int y = 0; y < int(clues.rowClues.size()); ++y) {
         const std::vector<int>& list = clues.rowClues[y];
-        if (!visible.shows(QRectF(0, origin.y() + cellPitch * y - 2, origin.x(), cellPitch + 4)))
+        if (!visible.shows(SceneGeometry::rowCluesArea(origin, y)))
             continue;
         for (int k = 0; k < int(list.size()); ++k) {
             painter.setPen(clueColour(dimmed(clues, true, y, k, list[k]), y == hover.row, hover, look_, opacity));
@@ -252,9 +252,7 @@ void FramePainter::paintCells(QPainter& painter, const PuzzleGrid& board, QPoint
     for (int x = 0; x < board.width; ++x) {
         for (int y = 0; y < board.height; ++y) {
             const int code = board.cells[x][y];
-            if (code >= 1 && code <= 4
-                && visible.shows(
-                    QRectF(left + cellPitch * x - 1, top + cellPitch * y - 1, cellPitch + 2, cellPitch + 2)))
+            if (code >= 1 && code <= 4 && visible.shows(SceneGeometry::cellArea(origin, x, y)))
                 painter.drawPixmap(QPoint(left + cellPitch * x, top + cellPitch * y), cellTexture_,
                     QRect(cellPitch * code, 0, cellPitch, cellPitch));
         }
@@ -276,8 +274,8 @@ void FramePainter::paintInfo(QPainter& painter, const Session& session, const QF
 {
     const ClueSet& clues = session.game().clues();
     painter.setPen(look_.infoText);
-    const QRect box(20, 20, clueStep * clues.widestRowClue() + 10, clueStep * clues.widestColumnClue() + 10);
-    if (!Visible(painter).shows(box.adjusted(-1, -1, 1, 1)))
+    const QRect box = SceneGeometry::infoBox(clues.widestRowClue(), clues.widestColumnClue());
+    if (!Visible(painter).shows(box))
         return;
     const QString text = QString::fromStdString(modeName(session.game().mode())) + QStringLiteral("\nTime: ")
         + QString::number(session.seconds()) + QStringLiteral("\nFaults: ") + QString::number(session.game().faults());

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QPoint>
+#include <QRect>
+
 // The scene is laid out in integer board pixels, then scaled and centred into the window.
 //
 //   (0,0) +--------------------------------------------+
@@ -28,6 +31,34 @@ constexpr int boardOrigin(int clueSlots)
 constexpr int sceneExtent(int clueSlots, int cells)
 {
     return clueSlots * clueStep + cells * cellPitch + 2 * margin;
+}
+
+// Where things are drawn, in board pixels, for the cell area starting at origin; a little
+// larger than their ink, since they are scaled and filtered and the grid's lines straddle the
+// cells' edges.
+constexpr qreal inkReach = 2;
+
+inline QRectF cellArea(QPoint origin, int column, int row)
+{
+    return QRectF(origin.x() + cellPitch * column - inkReach, origin.y() + cellPitch * row - inkReach,
+        cellPitch + 2 * inkReach, cellPitch + 2 * inkReach);
+}
+
+// A column's clue numbers stand above its cells, a row's left of them, out to the plate's edge.
+inline QRectF columnCluesArea(QPoint origin, int column)
+{
+    return QRectF(origin.x() + cellPitch * column - inkReach, 0, cellPitch + 2 * inkReach, origin.y());
+}
+
+inline QRectF rowCluesArea(QPoint origin, int row)
+{
+    return QRectF(0, origin.y() + cellPitch * row - inkReach, origin.x(), cellPitch + 2 * inkReach);
+}
+
+// The box of the mode, time and faults, in the corner the clues leave free.
+inline QRect infoBox(int rowClueSlots, int columnClueSlots)
+{
+    return QRect(20, 20, clueStep * rowClueSlots + 10, clueStep * columnClueSlots + 10);
 }
 
 } // namespace SceneGeometry

@@ -6,33 +6,7 @@
 
 #include <QPainter>
 
-namespace {
-
-using SceneGeometry::cellPitch;
-using SceneGeometry::clueStep;
-
-// Cells and clue numbers are drawn scaled and filtered, and the grid's lines straddle the
-// cells' edges: a change reaches this far past its own board pixels.
-constexpr qreal reach = 2;
-
-QRectF cellRect(QPoint origin, int column, int row)
-{
-    return QRectF(origin.x() + cellPitch * column, origin.y() + cellPitch * row, cellPitch, cellPitch)
-        .adjusted(-reach, -reach, reach, reach);
-}
-
-// A column's clue numbers stand above its cells, a row's left of them, out to the plate's edge.
-QRectF columnCluesRect(QPoint origin, int column)
-{
-    return QRectF(origin.x() + cellPitch * column - reach, 0, cellPitch + 2 * reach, origin.y());
-}
-
-QRectF rowCluesRect(QPoint origin, int row)
-{
-    return QRectF(0, origin.y() + cellPitch * row - reach, origin.x(), cellPitch + 2 * reach);
-}
-
-} // namespace
+using namespace SceneGeometry;
 
 QRegion StillLayer::noteChanges(const Session& session, const BoardScene& scene, QSize window)
 {
@@ -49,8 +23,8 @@ QRegion StillLayer::noteChanges(const Session& session, const BoardScene& scene,
         noteHover(session, scene, changed);
         if (session.seconds() != shown_.seconds || session.game().faults() != shown_.faults) {
             const ClueSet& clues = session.game().clues();
-            const QRectF box(20, 20, clueStep * clues.widestRowClue() + 10, clueStep * clues.widestColumnClue() + 10);
-            changed += scene.layout().transform().toWindow(box.adjusted(-reach, -reach, reach, reach));
+            const QRectF box = infoBox(clues.widestRowClue(), clues.widestColumnClue());
+            changed += scene.layout().transform().toWindow(box.adjusted(-inkReach, -inkReach, inkReach, inkReach));
         }
     }
     remember(session, scene, window);
@@ -78,7 +52,7 @@ bool StillLayer::noteCells(const Session& session, const BoardScene& scene, QReg
     for (int x = 0; x < board.width; ++x) {
         for (int y = 0; y < board.height; ++y) {
             if (board.cells[x][y] != shown_.cells[x * board.height + y]) {
-                changed += transform.toWindow(cellRect(origin, x, y));
+                changed += transform.toWindow(cellArea(origin, x, y));
                 any = true;
             }
         }
@@ -97,7 +71,7 @@ void StillLayer::noteClues(const Session& session, const BoardScene& scene, QReg
         for (int k = 0; k < int(list.size()); ++k, ++number)
             lineChanged |= FramePainter::dimmed(clues, isRow, line, k, list[k]) != shown_.dimmed[number];
         if (lineChanged)
-            changed += transform.toWindow(isRow ? rowCluesRect(origin, line) : columnCluesRect(origin, line));
+            changed += transform.toWindow(isRow ? rowCluesArea(origin, line) : columnCluesArea(origin, line));
     };
     for (int x = 0; x < int(clues.columnClues.size()); ++x)
         noteLine(false, x, clues.columnClues[x]);
@@ -119,8 +93,8 @@ void StillLayer::noteHover(const Session& session, const BoardScene& scene, QReg
             if (line >= 0)
                 changed += transform.toWindow(rectOf(origin, line));
     };
-    noteLine(shown_.hoverColumn, hover.column, columnCluesRect);
-    noteLine(shown_.hoverRow, hover.row, rowCluesRect);
+    noteLine(shown_.hoverColumn, hover.column, columnCluesArea);
+    noteLine(shown_.hoverRow, hover.row, rowCluesArea);
 }
 
 void StillLayer::remember(const Session& session, const BoardScene& scene, QSize window)
