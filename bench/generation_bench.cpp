@@ -64,8 +64,7 @@ struct Generation {
 
     void start(int seed, const int size[2])
     {
-        std::srand(static_cast<unsigned>(seed));
-        generator.startGeneration(board, clues, size[0], size[1]);
+        generator.startGeneration(board, clues, size[0], size[1], static_cast<std::uint32_t>(seed));
     }
 };
 
@@ -159,12 +158,14 @@ void reportReadyWaits(const Sizes& sizes, int games)
             int tickCount = 0;
             double lastTick = 0.0;
             const auto handOver = Clock::now();
-            if (reserve.take(size[0], size[1], g.solution, g.clues)) {
+            std::uint32_t seed = 0;
+            if (reserve.take(size[0], size[1], g.solution, g.clues, seed)) {
                 tickCount = 1;
                 lastTick = microsecondsSince(handOver) / 1000.0;
                 reserved += game > 0;
             } else {
-                g.generator.startGeneration(g.board, g.clues, size[0], size[1]);
+                g.generator.startGeneration(
+                    g.board, g.clues, size[0], size[1], static_cast<std::uint32_t>(std::rand()));
                 for (bool accepted = false; !accepted; ++tickCount) {
                     const auto start = Clock::now();
                     accepted = g.generator.generateFor(g.board, g.solution, g.clues, PuzzleGenerator::tickBudget);

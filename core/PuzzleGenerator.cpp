@@ -4,10 +4,12 @@
 
 #include <cmath>
 
-void PuzzleGenerator::startGeneration(PuzzleGrid& board, ClueSet& clues, int columns, int rows)
+void PuzzleGenerator::startGeneration(PuzzleGrid& board, ClueSet& clues, int columns, int rows, std::uint32_t seed)
 {
     columns_ = columns;
     rows_ = rows;
+    seed_ = seed;
+    random_.reseed(seed);
     restart(board, clues);
 }
 
@@ -51,7 +53,7 @@ void PuzzleGenerator::climb(PuzzleGrid& board, ClueSet& clues)
     for (int i = 0; i < candidateCount; ++i) {
         PuzzleGrid& candidate = candidates_[i];
         candidate.copyFrom(board);
-        candidate.flipRandomCells(flipsPerCandidate);
+        candidate.flipRandomCells(flipsPerCandidate, random_);
         clues.computeFrom(candidate);
         const float score = scorePuzzle(clues);
         if (score < best) {
@@ -71,7 +73,7 @@ void PuzzleGenerator::climb(PuzzleGrid& board, ClueSet& clues)
 
 void PuzzleGenerator::restart(PuzzleGrid& board, ClueSet& clues)
 {
-    board.randomize(columns_, rows_);
+    board.randomize(columns_, rows_, random_);
     clues.computeFrom(board);
     staleRounds = 0;
     currentScore = scorePuzzle(clues);

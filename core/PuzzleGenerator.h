@@ -2,6 +2,7 @@
 
 #include "LogicSolver.h"
 #include "PuzzleGrid.h"
+#include "PuzzleRandom.h"
 
 #include <array>
 #include <chrono>
@@ -18,7 +19,9 @@ class ClueSet;
 // it solves them from a blank board the puzzle is accepted (and so has one solution),
 // otherwise the climb starts over from a new random picture.
 //
-// Only rand() supplies randomness, drawn in a fixed order, so srand(seed) fixes the puzzle.
+// Its own random source, seeded per puzzle, supplies all its randomness, drawn in a fixed
+// order: the seed fixes the puzzle, and the puzzle is the one the generator made after
+// srand(seed) when it drew from rand().
 class PuzzleGenerator {
 public:
     static constexpr int candidateCount = 10;
@@ -30,15 +33,17 @@ public:
     // Score of the working picture; lower is better.
     float currentScore = 0.0f;
 
-    // Starts a new random working picture in board and its clues in clues.
-    void startGeneration(PuzzleGrid& board, ClueSet& clues, int columns, int rows);
+    // Starts a new random working picture, from that seed, in board and its clues in clues.
+    void startGeneration(PuzzleGrid& board, ClueSet& clues, int columns, int rows, std::uint32_t seed);
+    // The seed of the puzzle begun last.
+    std::uint32_t seed() const { return seed_; }
     // One hill-climb or test step. Returns true on the step that accepts a puzzle: board is
     // then blank, solution holds the picture and clues its clue lists.
     bool generationStep(PuzzleGrid& board, PuzzleGrid& solution, ClueSet& clues);
     // Runs whole steps back to back until one accepts a puzzle (true) or budget has been
     // spent (false). One step takes microseconds, so the game's tick runs steps for a few
     // milliseconds: puzzles arrive in a few ticks instead of seconds, and the draws from
-    // rand() are the same as one step at a time.
+    // the random source are the same as one step at a time.
     bool generateFor(PuzzleGrid& board, PuzzleGrid& solution, ClueSet& clues, std::chrono::nanoseconds budget);
     // How much of a 10 ms tick the game gives to creating a puzzle.
     static constexpr std::chrono::milliseconds tickBudget {4};
@@ -56,6 +61,8 @@ private:
 
     int columns_ = 0;
     int rows_ = 0;
+    std::uint32_t seed_ = 0;
+    PuzzleRandom random_;
     std::array<PuzzleGrid, candidateCount> candidates_;
     LogicSolver solver_;
 };

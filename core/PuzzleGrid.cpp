@@ -1,24 +1,25 @@
 #include "PuzzleGrid.h"
 
 #include "CellState.h"
+#include "PuzzleRandom.h"
 
-#include <cstdlib>
+#include <cstddef>
 
 void PuzzleGrid::resize(int newWidth, int newHeight)
 {
     width = newWidth;
     height = newHeight;
-    cells.resize(static_cast<size_t>(width));
+    cells.resize(static_cast<std::size_t>(width));
     for (auto& column : cells)
-        column.assign(static_cast<size_t>(height), Blank);
+        column.assign(static_cast<std::size_t>(height), Blank);
 }
 
-void PuzzleGrid::randomize(int newWidth, int newHeight)
+void PuzzleGrid::randomize(int newWidth, int newHeight, PuzzleRandom& random)
 {
     resize(newWidth, newHeight);
     for (auto& column : cells)
         for (auto& cell : column)
-            cell = std::rand() % 2 + 1;
+            cell = random.below(2) + 1;
 }
 
 void PuzzleGrid::copyFrom(const PuzzleGrid& other)
@@ -28,11 +29,11 @@ void PuzzleGrid::copyFrom(const PuzzleGrid& other)
     cells = other.cells;
 }
 
-void PuzzleGrid::flipRandomCells(int count)
+void PuzzleGrid::flipRandomCells(int count, PuzzleRandom& random)
 {
     for (int i = 0; i < count; ++i) {
-        const int x = std::rand() % width;
-        const int y = std::rand() % height;
+        const int x = random.below(width);
+        const int y = random.below(height);
         int& cell = cells[x][y];
         cell = cell == Filled ? Crossed : Filled;
     }
@@ -68,7 +69,7 @@ std::vector<int> PuzzleGrid::column(int x) const
 
 std::vector<int> PuzzleGrid::row(int y) const
 {
-    std::vector<int> line(static_cast<size_t>(width));
+    std::vector<int> line(static_cast<std::size_t>(width));
     for (int x = 0; x < width; ++x)
         line[x] = cells[x][y];
     return line;

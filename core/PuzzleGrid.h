@@ -2,6 +2,8 @@
 
 #include <vector>
 
+class PuzzleRandom;
+
 // A board of CellState codes, one vector per column: cells[x][y], x = 0 leftmost, y = 0 top.
 // Used for the player's board, the hidden solution and the generator's candidates; every
 // operation reuses the existing storage where it can, so a board allocated once for the
@@ -21,12 +23,12 @@ public:
     // Every cell becomes Blank; changed and origin are kept.
     void resize(int width, int height);
     // Every cell becomes Filled or Crossed at random, column by column, top to bottom.
-    void randomize(int width, int height);
+    void randomize(int width, int height, PuzzleRandom& random);
     // Takes size and cells of other; changed and origin are kept.
     void copyFrom(const PuzzleGrid& other);
     // Toggles count random cells between Filled and Crossed (x drawn before y); a cell drawn
     // twice flips back. Needs width, height > 0.
-    void flipRandomCells(int count);
+    void flipRandomCells(int count, PuzzleRandom& random);
     // Marks become real cells.
     void acceptMarks();
     // Marks become blank.

@@ -27,9 +27,9 @@ public:
     void work(std::chrono::nanoseconds budget);
     bool readyFor(int columns, int rows) const { return ready_ && columns == columns_ && rows == rows_; }
     // Hands over a finished puzzle of that size (solution and clue lists, as the generator
-    // leaves them on acceptance) and begins the next one at the next work. Returns false,
-    // changing nothing, when no puzzle of that size is ready.
-    bool take(int columns, int rows, PuzzleGrid& solution, ClueSet& clues);
+    // leaves them on acceptance, and its seed) and begins the next one at the next work.
+    // Returns false, changing nothing, when no puzzle of that size is ready.
+    bool take(int columns, int rows, PuzzleGrid& solution, ClueSet& clues, std::uint32_t& seed);
     // Forgets the puzzle made or begun; the next work begins a new one.
     void drop();
     // All the time work() has spent making puzzles.

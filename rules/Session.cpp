@@ -8,18 +8,38 @@
 
 const Session::Events& Session::begin(int columns, int rows, int mode)
 {
+    prepare(columns, rows, mode);
+    // A puzzle made ahead in the last game's spare time starts at the next advance.
+    std::uint32_t seed = 0;
+    puzzleReady_ = reserve_.take(columns, rows, game_.solution_, game_.clues_, seed);
+    if (!puzzleReady_) {
+        // The seed is all the puzzle takes from the game's randomness.
+        seed = static_cast<std::uint32_t>(std::rand());
+        generator_.startGeneration(game_.board_, game_.clues_, columns, rows, seed);
+    }
+    code_ = PuzzleCode {columns, rows, seed};
+    setPhase(Phase::Creating);
+    return events_;
+}
+
+const Session::Events& Session::begin(const PuzzleCode& code, int mode)
+{
+    prepare(code.columns, code.rows, mode);
+    puzzleReady_ = false;
+    generator_.startGeneration(game_.board_, game_.clues_, code.columns, code.rows, code.seed);
+    code_ = code;
+    setPhase(Phase::Creating);
+    return events_;
+}
+
+void Session::prepare(int columns, int rows, int mode)
+{
     events_.clear();
     ++gameNumber_;
     columns_ = columns;
     rows_ = rows;
     game_.mode_ = mode;
     recorded_.clear();
-    // A puzzle made ahead in the last game's spare time starts at the next advance.
-    puzzleReady_ = reserve_.take(columns, rows, game_.solution_, game_.clues_);
-    if (!puzzleReady_)
-        generator_.startGeneration(game_.board_, game_.clues_, columns, rows);
-    setPhase(Phase::Creating);
-    return events_;
 }
 
 const Session::Events& Session::resume(
@@ -29,6 +49,7 @@ const Session::Events& Session::resume(
     ++gameNumber_;
     columns_ = board.width;
     rows_ = board.height;
+    code_.reset();
     game_.setUp(mode, board, solution, clues, faults);
     game_.board_.changed = true;
     playedMs_ = std::int64_t(seconds) * 1000;

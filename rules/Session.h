@@ -3,11 +3,13 @@
 #include "Difficulty.h"
 #include "Game.h"
 #include "LogicSolver.h"
+#include "PuzzleCode.h"
 #include "PuzzleGenerator.h"
 #include "PuzzleReserve.h"
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // One play session, from one puzzle to the next: a puzzle is made (or taken from the reserve
@@ -68,6 +70,8 @@ public:
     // Begins making a puzzle of that size for that mode, whatever the phase; the next advance
     // starts one the reserve holds ready.
     const Events& begin(int columns, int rows, int mode);
+    // Begins making the puzzle a code names, for that mode.
+    const Events& begin(const PuzzleCode& code, int mode);
     // Plays on a game kept from before: its board, clues, solution, time and faults.
     const Events& resume(
         int mode, const PuzzleGrid& board, const ClueSet& clues, const PuzzleGrid& solution, int seconds, int faults);
@@ -101,6 +105,8 @@ public:
     // Counts the games begun, so that an answer reaches only the game that asked.
     int gameNumber() const { return gameNumber_; }
     const Difficulty& difficulty() const { return difficulty_; }
+    // The code of the puzzle made or being made; none for a game resumed from a file.
+    const std::optional<PuzzleCode>& code() const { return code_; }
     // The clock starts with the first cell entered (or a fault, or a hint), not with play.
     bool clockStarted() const { return clockStarted_; }
     // Whole seconds played; stops at the largest int.
@@ -113,6 +119,8 @@ public:
 
 private:
     void setPhase(Phase phase);
+    // Forgets the last game's input and points the session at a new puzzle.
+    void prepare(int columns, int rows, int mode);
     void createStep();
     void acceptPuzzle();
     void beginPlay();
@@ -132,6 +140,7 @@ private:
     PuzzleReserve reserve_;
     LogicSolver solver_;
     Difficulty difficulty_;
+    std::optional<PuzzleCode> code_;
     Phase phase_ = Phase::Idle;
     int columns_ = 0;
     int rows_ = 0;

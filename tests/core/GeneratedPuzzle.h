@@ -4,19 +4,16 @@
 #include "PuzzleGenerator.h"
 #include "PuzzleGrid.h"
 
-#include <cstdlib>
-
-// The puzzle the game makes after srand(seed): its solution and clues.
+// The puzzle the game makes from a seed: its solution and clues.
 struct GeneratedPuzzle {
     PuzzleGrid solution;
     ClueSet clues;
 
     GeneratedPuzzle(unsigned seed, int columns, int rows)
     {
-        std::srand(seed);
         PuzzleGrid board;
         PuzzleGenerator generator;
-        generator.startGeneration(board, clues, columns, rows);
+        generator.startGeneration(board, clues, columns, rows, seed);
         while (!generator.generationStep(board, solution, clues)) { }
     }
 };

@@ -78,17 +78,26 @@ private slots:
         }
     }
 
+    void theGeneratorDrawsWhatRandDrewAfterSrandFromItsOwnState()
+    {
+        for (const std::uint32_t seed : {0u, 1u, 42u, 0x80000007u, 0xFFFFFFFFu}) {
+            std::srand(seed);
+            PuzzleRandom random(seed);
+            for (int draw = 0; draw < 2000; ++draw)
+                QCOMPARE(random.next(), std::rand());
+        }
+    }
+
     void acceptedPuzzleIsTheTestedPictureAndSolvesAlone()
     {
         // Only a picture kept by a climbing step is tested; most are rejected. The accepted one
         // is the solution, with its clues and a blank board to play on; logic alone solves it.
         int rejections = 0;
         for (unsigned seed = 1; seed <= 10; ++seed) {
-            std::srand(seed);
             PuzzleGrid board, solution;
             ClueSet clues;
             PuzzleGenerator generator;
-            generator.startGeneration(board, clues, 20, 15);
+            generator.startGeneration(board, clues, 20, 15, seed);
             for (bool accepted = false; !accepted;) {
                 const bool testing = generator.nextStepTests();
                 const QStringList picture = rowsOf(board);
@@ -110,7 +119,10 @@ private slots:
 
     void reserveHandsOverTheGeneratorsPuzzleOfTheSizeAimedAt()
     {
-        const GeneratedPuzzle expected(3, 15, 10);
+        // The reserve draws its puzzle's seed from rand().
+        std::srand(3);
+        const unsigned drawn = static_cast<unsigned>(std::rand());
+        const GeneratedPuzzle expected(drawn, 15, 10);
         std::srand(3);
         PuzzleReserve reserve;
         reserve.aimAt(15, 10);
@@ -119,18 +131,20 @@ private slots:
         solution.resize(10, 5);
         ClueSet clues;
         clues.columnClues = {{7}};
-        QVERIFY(!reserve.take(10, 5, solution, clues));
+        std::uint32_t seed = 0;
+        QVERIFY(!reserve.take(10, 5, solution, clues, seed));
         QVERIFY(solution.height == 5 && clues.columnClues == std::vector<std::vector<int>>({{7}}));
 
-        // Aiming at the same size keeps the puzzle, the one the generator makes after the same
-        // srand; taking it empties the reserve, and the next one is new.
+        // Aiming at the same size keeps the puzzle, the one the generator makes from the same
+        // seed; taking it empties the reserve, and the next one is new.
         reserve.aimAt(15, 10);
-        QVERIFY(reserve.take(15, 10, solution, clues));
+        QVERIFY(reserve.take(15, 10, solution, clues, seed));
+        QCOMPARE(seed, drawn);
         QCOMPARE(rowsOf(solution), rowsOf(expected.solution));
         QVERIFY(clues.rowClues == expected.clues.rowClues && clues.columnClues == expected.clues.columnClues);
-        QVERIFY(!reserve.take(15, 10, solution, clues));
+        QVERIFY(!reserve.take(15, 10, solution, clues, seed));
         QVERIFY(fill(reserve, 15, 10));
-        QVERIFY(reserve.take(15, 10, solution, clues) && rowsOf(solution) != rowsOf(expected.solution));
+        QVERIFY(reserve.take(15, 10, solution, clues, seed) && rowsOf(solution) != rowsOf(expected.solution));
 
         // Another size drops the puzzle, and coming back does not bring it back.
         QVERIFY(fill(reserve, 15, 10));

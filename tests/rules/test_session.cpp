@@ -19,12 +19,10 @@ int count(const Session::Events& events, Kind kind)
     return static_cast<int>(std::count_if(events.begin(), events.end(), [&](const auto& e) { return e.kind == kind; }));
 }
 
-// Makes the puzzle srand(seed) gives and advances until it can be played.
+// Makes the puzzle of that seed and advances until it can be played.
 void start(Session& session, int columns, int rows, int mode, unsigned seed)
 {
-    std::srand(seed);
-    session.reserve().drop();
-    session.begin(columns, rows, mode);
+    session.begin(PuzzleCode {columns, rows, seed}, mode);
     for (int advances = 0; session.phase() == Phase::Creating && advances < 1000; ++advances)
         session.advance(10ms);
     QCOMPARE(session.phase(), Phase::Playing);
@@ -69,8 +67,7 @@ private slots:
     void aPuzzleIsMadeOrTakenFromTheReserve()
     {
         Session session;
-        std::srand(5);
-        QCOMPARE(count(session.begin(10, 5, Normal), Kind::PhaseChanged), 1);
+        QCOMPARE(count(session.begin(PuzzleCode {10, 5, 5}, Normal), Kind::PhaseChanged), 1);
         QCOMPARE(session.phase(), Phase::Creating);
         // Nothing is played, paused or undone while the puzzle is made.
         session.record(press({0, 0}));

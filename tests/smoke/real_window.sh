@@ -53,10 +53,20 @@ press_in() { # WINDOW KEY
     xdotool windowfocus --sync "$1" 2>/dev/null || true
     xdotool key "$2"
 }
+# A box that has only just appeared may not take the focus yet (more often while the machine
+# is busy), and the key goes to the board instead: while that same box is still open after a
+# while, the key is pressed again.
 answer() { # KEY WHAT: Return takes the default (Yes, OK), n says No, Escape says No or cancels
     wait_for question_open || fail "$2 was not asked"
-    press_in "$(question_window)" "$1"
-    wait_for question_closed || fail "$2 stayed open"
+    box=$(question_window)
+    for _ in 1 2 3; do
+        press_in "$box" "$1"
+        for _ in $(seq 30); do
+            windows '^Tessarin$' | grep -q "^$box " || return 0
+            sleep 0.1
+        done
+    done
+    fail "$2 stayed open"
 }
 
 # A 5 x 5 board has four clue slots each way, so its cells start at board pixel 110; the

@@ -4,8 +4,10 @@
 #include "ClueSet.h"
 #include "Difficulty.h"
 #include "LogicSolver.h"
+#include "PuzzleCode.h"
 #include "PuzzleGenerator.h"
 #include "PuzzleGrid.h"
+#include "PuzzleSizes.h"
 #include "TechniqueNames.h"
 
 #include <cstdio>
@@ -21,8 +23,10 @@ int usage()
 {
     std::cerr << "usage:\n"
                  "  tessarin-puzzle generate COLUMNSxROWS [SEED]\n"
-                 "      make the puzzle the game makes after srand(SEED) (default: the time),\n"
-                 "      print its picture and clues\n"
+                 "  tessarin-puzzle generate CODE\n"
+                 "      make the puzzle the game makes from SEED (default: the time) or from a\n"
+                 "      puzzle code such as 15x10-7QK2M4C, print its picture and clues, and its\n"
+                 "      code where the game has that size\n"
                  "  tessarin-puzzle solve [FILE]\n"
                  "      read clues (the \"columns:\" and \"rows:\" lines that generate prints)\n"
                  "      from FILE or standard input, solve them by logic, print every deduction\n";
@@ -47,17 +51,24 @@ int generate(int argc, char** argv)
 {
     int columns = 0;
     int rows = 0;
-    if (argc < 3 || argc > 4 || !parseSize(argv[2], columns, rows))
+    std::uint32_t seed = 0;
+    if (argc == 3 && PuzzleCode::read(argv[2])) {
+        const PuzzleCode code = *PuzzleCode::read(argv[2]);
+        columns = code.columns;
+        rows = code.rows;
+        seed = code.seed;
+    } else if ((argc == 3 || argc == 4) && parseSize(argv[2], columns, rows)) {
+        seed = argc == 4 ? static_cast<std::uint32_t>(std::strtoul(argv[3], nullptr, 10))
+                         : static_cast<std::uint32_t>(std::time(nullptr));
+    } else {
         return usage();
-    const unsigned seed = argc == 4 ? static_cast<unsigned>(std::strtoul(argv[3], nullptr, 10))
-                                    : static_cast<unsigned>(std::time(nullptr));
-    std::srand(seed);
+    }
 
     PuzzleGrid board;
     PuzzleGrid solution;
     ClueSet clues;
     PuzzleGenerator generator;
-    generator.startGeneration(board, clues, columns, rows);
+    generator.startGeneration(board, clues, columns, rows, seed);
     long steps = 0;
     long tests = 0;
     for (;;) {
@@ -68,6 +79,8 @@ int generate(int argc, char** argv)
     }
     std::cout << "size " << columns << 'x' << rows << " seed " << seed << " steps " << steps << " tests " << tests
               << '\n';
+    if (sizeIndexOf(columns, rows) >= 0)
+        std::cout << "code " << PuzzleCode {columns, rows, seed}.text() << '\n';
     printBoard(solution);
     std::cout << PuzzleText::clueLine("columns", clues.columnClues) << '\n'
               << PuzzleText::clueLine("rows", clues.rowClues) << '\n';

@@ -1,0 +1,99 @@
+#include "PuzzleCode.h"
+
+#include "PuzzleSizes.h"
+
+#include <cctype>
+#include <cstdio>
+
+namespace {
+
+constexpr char digits[] = "0123456789ABCDEFGHJKMNPQRSTVWXYZ";
+constexpr int base = 32;
+
+// The digit a character stands for, or -1.
+int digitOf(char c)
+{
+    const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (upper == 'O')
+        return 0;
+    if (upper == 'I' || upper == 'L')
+        return 1;
+    for (int d = 0; d < base; ++d)
+        if (digits[d] == upper)
+            return d;
+    return -1;
+}
+
+// Catches one wrong digit and most swaps of two: each digit weighs by its place, and the size
+// counts too, so a code typed with another size is refused rather than giving a stranger.
+int checkDigit(const std::string& seedDigits, int columns, int rows)
+{
+    int sum = 3 * columns + 5 * rows;
+    for (std::size_t i = 0; i < seedDigits.size(); ++i)
+        sum += static_cast<int>(i + 2) * digitOf(seedDigits[i]);
+    return sum % base;
+}
+
+// FNV-1a, 32 bits: the same number from the same text on every machine.
+std::uint32_t hashOf(const std::string& text)
+{
+    std::uint32_t hash = 2166136261u;
+    for (const unsigned char c : text) {
+        hash ^= c;
+        hash *= 16777619u;
+    }
+    return hash;
+}
+
+} // namespace
+
+std::string PuzzleCode::text() const
+{
+    std::string seedDigits;
+    std::uint32_t rest = seed;
+    do {
+        seedDigits.insert(seedDigits.begin(), digits[rest % base]);
+        rest /= base;
+    } while (rest > 0);
+    return std::to_string(columns) + "x" + std::to_string(rows) + "-" + seedDigits
+        + digits[checkDigit(seedDigits, columns, rows)];
+}
+
+std::optional<PuzzleCode> PuzzleCode::read(const std::string& text)
+{
+    // Spaces around it come with copying; inside, nothing but the code's own characters.
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos)
+        return std::nullopt;
+    const std::string code = text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+    const std::size_t dash = code.find('-');
+    if (dash == std::string::npos)
+        return std::nullopt;
+    int columns = 0;
+    int rows = 0;
+    char end = 0;
+    const std::string size = code.substr(0, dash);
+    if (std::sscanf(size.c_str(), "%d%*[xX]%d%c", &columns, &rows, &end) != 2 || sizeIndexOf(columns, rows) < 0)
+        return std::nullopt;
+    std::string seedDigits = code.substr(dash + 1);
+    // At most seven digits hold 32 bits, and the check digit follows.
+    if (seedDigits.size() < 2 || seedDigits.size() > 8)
+        return std::nullopt;
+    const char check = seedDigits.back();
+    seedDigits.pop_back();
+    std::uint64_t seed = 0;
+    for (const char c : seedDigits) {
+        const int d = digitOf(c);
+        if (d < 0)
+            return std::nullopt;
+        seed = seed * base + static_cast<std::uint64_t>(d);
+    }
+    if (seed > 0xFFFFFFFFu || digitOf(check) != checkDigit(seedDigits, columns, rows))
+        return std::nullopt;
+    return PuzzleCode {columns, rows, static_cast<std::uint32_t>(seed)};
+}
+
+PuzzleCode PuzzleCode::ofDay(const std::string& isoDate, int columns, int rows)
+{
+    return {columns, rows, hashOf("tessarin " + isoDate + " " + std::to_string(columns) + "x" + std::to_string(rows))};
+}

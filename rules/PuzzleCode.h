@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// A puzzle's short name, which makes it again on any copy of this version of the game: its
+// size and its generator's seed, as "15x10-7QK2M4C" (the seed in base 32, most significant
+// digit first, then one check digit). The digits are 0-9 and the letters but I, L, O and U, so
+// that no two read alike; read back, case does not matter, O is taken for 0 and I or L for 1.
+struct PuzzleCode {
+    int columns = 0;
+    int rows = 0;
+    std::uint32_t seed = 0;
+
+    std::string text() const;
+    // The code a text names; none for anything that is not a code of one of the game's sizes
+    // (the caller says so), including one whose check digit does not match.
+    static std::optional<PuzzleCode> read(const std::string& text);
+    // The puzzle of a day, the same for every player: from the date ("2026-12-08") and size.
+    static PuzzleCode ofDay(const std::string& isoDate, int columns, int rows);
+};

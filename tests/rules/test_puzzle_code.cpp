@@ -1,0 +1,116 @@
+// Puzzle codes: what they look like, what is refused, and that a code makes its puzzle again,
+// in the session as in the generator, whatever else drew random numbers.
+#include "GeneratedPuzzle.h"
+#include "PuzzleCode.h"
+#include "PuzzleSizes.h"
+#include "Session.h"
+
+#include <QtTest>
+
+#include <chrono>
+#include <cstdlib>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+QString picture(const PuzzleGrid& grid)
+{
+    QStringList rows;
+    for (int y = 0; y < grid.height; ++y) {
+        QString row;
+        for (int x = 0; x < grid.width; ++x)
+            row += grid.cells[x][y] == 1 ? '#' : '.';
+        rows << row;
+    }
+    return rows.join('/');
+}
+
+} // namespace
+
+class PuzzleCodeTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void codesReadBackAndRefuseWhatIsNotOne()
+    {
+        for (int size = 0; size < puzzleSizeCount; ++size) {
+            for (const std::uint32_t seed : {0u, 1u, 31u, 32u, 1234567u, 0x80000000u, 0xFFFFFFFFu}) {
+                const PuzzleCode code {puzzleSizes[size].columns, puzzleSizes[size].rows, seed};
+                const std::string text = code.text();
+                // The size, a dash, then at most 8 letters or digits.
+                const std::string digits = text.substr(text.find('-') + 1);
+                QVERIFY(text.rfind(std::string(puzzleSizes[size].label) + "-", 0) == 0);
+                QVERIFY(digits.size() >= 2 && digits.size() <= 8);
+                QVERIFY(std::all_of(digits.begin(), digits.end(), [](char c) { return std::isalnum(c); }));
+                const auto read = PuzzleCode::read(text);
+                QVERIFY(read && read->columns == code.columns && read->rows == code.rows && read->seed == seed);
+            }
+        }
+        // Typed by hand: any case, spaces around it, O for 0 and I or L for 1.
+        QCOMPARE(PuzzleCode({15, 10, 33825}).text(), std::string("15x10-1111D"));
+        for (const char* typed : {"15x10-1111d", "  15X10-IlL1D \n", "15x10-lili D"})
+            QCOMPARE(PuzzleCode::read(typed).has_value(), std::string(typed) != "15x10-lili D");
+        // Refused: not a code, not one of the game's sizes, a letter no code has, a wrong check
+        // digit, a digit swapped or missing, the right digits for another size, too long.
+        for (const char* bad : {"", "15x10", "15x10-", "15x10-1", "15x11-1111D", "16x10-1111D", "15x10-111UD",
+                 "15x10-1111J", "15x10-1112D", "15x10-1121D", "15x10-111D", "10x10-1111D", "5x5-123456789",
+                 "5x5-ZZZZZZZZ", "15x10-1111D!", "x10-1111D", "15x10x1-1111D"})
+            QVERIFY2(!PuzzleCode::read(bad), bad);
+    }
+
+    void aCodeMakesItsPuzzleWhateverElseWasDrawn()
+    {
+        // Pinned: these codes make these pictures on every copy of this version.
+        const std::pair<const char*, const char*> pinned[] = {
+            {"5x5-1A", "...#./.###./.###./..##./..###"},
+            {"10x5-51", ".##.###.../.####..#../#####.#.../####.###../..##......"},
+        };
+        for (const auto& [text, expected] : pinned) {
+            const PuzzleCode code = *PuzzleCode::read(text);
+            QCOMPARE(picture(GeneratedPuzzle(code.seed, code.columns, code.rows).solution), QString(expected));
+            // In the session, with the particles and the dissolve drawing from rand() meanwhile.
+            Session session;
+            session.begin(code, Normal);
+            while (session.phase() == Session::Phase::Creating) {
+                for (int i = 0; i < 7; ++i)
+                    std::rand();
+                session.advance(10ms);
+            }
+            QCOMPARE(picture(session.game().solution()), QString(expected));
+            QCOMPARE(session.code()->text(), std::string(text));
+        }
+    }
+
+    void everyNewPuzzleHasTheCodeThatMakesItAgain()
+    {
+        Session session;
+        for (int game = 0; game < 3; ++game) {
+            // The first from a generation of its own, the others from the reserve.
+            session.begin(10, 10, Expert);
+            while (session.phase() == Session::Phase::Creating)
+                session.advance(10ms);
+            for (int tick = 0; tick < 5000 && !session.reserve().readyFor(10, 10); ++tick)
+                session.workReserve(10, 10, 2ms);
+            QVERIFY(session.code() && session.code()->columns == 10 && session.code()->rows == 10);
+            const PuzzleCode code = *PuzzleCode::read(session.code()->text());
+            QCOMPARE(picture(GeneratedPuzzle(code.seed, 10, 10).solution), picture(session.game().solution()));
+        }
+        // A game kept in a file came without one.
+        const Game& game = session.game();
+        session.resume(Expert, game.board(), game.clues(), game.solution(), 10, 0);
+        QVERIFY(!session.code());
+    }
+
+    void todaysPuzzleIsEveryonesAndChangesWithTheDayAndSize()
+    {
+        const PuzzleCode today = PuzzleCode::ofDay("2026-12-08", 15, 10);
+        QCOMPARE(today.text(), PuzzleCode::ofDay("2026-12-08", 15, 10).text());
+        QVERIFY(PuzzleCode::ofDay("2026-12-09", 15, 10).seed != today.seed);
+        QVERIFY(PuzzleCode::ofDay("2026-12-08", 15, 15).seed != today.seed);
+        QVERIFY(today.columns == 15 && today.rows == 10 && PuzzleCode::read(today.text()));
+    }
+};
+
+QTEST_MAIN(PuzzleCodeTest)
+#include "test_puzzle_code.moc"
