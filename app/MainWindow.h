@@ -37,6 +37,8 @@ public:
     // Shows the window, then resumes the saved game or starts the first puzzle.
     void StartUp();
     void StartNewGame(int columns, int rows, int mode);
+    // The puzzle a code names, in that mode; the Size menu follows it.
+    void StartPuzzle(const PuzzleCode& code, int mode);
     // False when "tessarin.ini" could not be written; the store says why.
     bool SaveSettings();
     // Keeps the game in progress and the settings without a box: the session is ending, or
@@ -55,6 +57,8 @@ public:
 
 public slots:
     void MenuNewGame();
+    void MenuEnterCode();
+    void MenuTodaysPuzzle();
     void MenuHint();
     void MenuMarking();
     void MenuPause();
@@ -79,6 +83,8 @@ private:
     void FinishGame();
     // A game in play (or asking whether to save) that the player has begun.
     bool gameStarted() const;
+    // The game in play is left for another.
+    void leaveGame();
 
     Ui::MainWindow* ui_;
     Session session_;

@@ -8,6 +8,8 @@
 #include "PuzzleSizes.h"
 #include "TechniqueNames.h"
 
+#include <QDate>
+
 void MainWindow::MenuNewGame()
 {
     const PuzzleSize& size = puzzleSizes[menus_->sizeIndex()];
@@ -21,11 +23,47 @@ void MainWindow::MenuNewGame()
 
 void MainWindow::StartNewGame(int columns, int rows, int mode)
 {
+    leaveGame();
+    answer(session_.begin(columns, rows, mode));
+}
+
+void MainWindow::StartPuzzle(const PuzzleCode& code, int mode)
+{
+    leaveGame();
+    menus_->choose(sizeIndexOf(code.columns, code.rows), mode);
+    answer(session_.begin(code, mode));
+}
+
+void MainWindow::leaveGame()
+{
     // The player expects a new game to take a moment.
     handBackFreedMemory();
     // The player chose another game: a resumed game's file is done with.
     keeper_.files().savedGame().release();
-    answer(session_.begin(columns, rows, mode));
+}
+
+void MainWindow::MenuEnterCode()
+{
+    const std::optional<QString> typed = Prompt::askText(this, "Puzzle code (for example 15x10-1111D):");
+    if (!typed || typed->trimmed().isEmpty())
+        return;
+    const std::optional<PuzzleCode> code = PuzzleCode::read(typed->toStdString());
+    if (!code) {
+        Prompt::tell(this,
+            "<p>\"" + typed->trimmed().toHtmlEscaped()
+                + "\" is not a puzzle code.</p><p>A code is the puzzle's size, a dash, then letters and digits, as "
+                  "the game shows it beside the board: for example 15x10-1111D.</p>");
+        return;
+    }
+    StartPuzzle(*code, menus_->mode());
+}
+
+// Everyone playing today at that size gets the same puzzle.
+void MainWindow::MenuTodaysPuzzle()
+{
+    const PuzzleSize& size = puzzleSizes[menus_->sizeIndex()];
+    const std::string today = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    StartPuzzle(PuzzleCode::ofDay(today, size.columns, size.rows), menus_->mode());
 }
 
 void MainWindow::MenuHint()

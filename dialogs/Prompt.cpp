@@ -1,6 +1,7 @@
 #include "Prompt.h"
 
 #include <QDebug>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -12,8 +13,14 @@ Prompt::Responder& responder()
     return instance;
 }
 
+Prompt::TextResponder& textResponder()
+{
+    static Prompt::TextResponder instance;
+    return instance;
+}
+
 QMessageBox::StandardButton show(QWidget* parent, const QString& title, const QString& text,
-                                 QMessageBox::StandardButtons buttons, const QPoint* offset = nullptr)
+    QMessageBox::StandardButtons buttons, const QPoint* offset = nullptr)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, buttons, parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     box.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
@@ -53,6 +60,19 @@ void tell(QWidget* parent, const QString& message)
     show(parent, "Tessarin", message, QMessageBox::Ok);
 }
 
+std::optional<QString> askText(QWidget* parent, const QString& question)
+{
+    if (textResponder())
+        return textResponder()(question);
+    QInputDialog box(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    box.setWindowTitle("Tessarin");
+    box.setLabelText(question);
+    box.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
+    if (box.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return box.textValue();
+}
+
 bool offerHelp(QWidget* parent, const QString& message)
 {
     if (responder())
@@ -75,6 +95,11 @@ void fatalError(const QString& text)
 void setResponder(Responder newResponder)
 {
     responder() = std::move(newResponder);
+}
+
+void setTextResponder(TextResponder responder)
+{
+    textResponder() = std::move(responder);
 }
 
 } // namespace Prompt

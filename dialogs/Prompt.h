@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -26,6 +27,9 @@ void tell(QWidget* parent, const QString& message);
 // talks about stays in view; true when Help was chosen.
 bool offerHelp(QWidget* parent, const QString& message);
 
+// A line of text, with OK and Cancel; none on Cancel.
+std::optional<QString> askText(QWidget* parent, const QString& question);
+
 // Titled "Fatal Error", OK only, without parent; the caller carries on afterwards. The text
 // is written to standard error as well, after "Fatal Error: ".
 void fatalError(const QString& text);
@@ -34,5 +38,8 @@ void fatalError(const QString& text);
 // there is no Cancel; ignored for boxes with OK only). An empty responder restores the boxes.
 using Responder = std::function<Answer(const QString& text)>;
 void setResponder(Responder responder);
+// Replaces the text boxes likewise.
+using TextResponder = std::function<std::optional<QString>(const QString& question)>;
+void setTextResponder(TextResponder responder);
 
 } // namespace Prompt

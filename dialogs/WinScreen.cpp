@@ -69,4 +69,7 @@ void WinScreen::ShowWin(const Session& session, const ScoreBook::Record& record)
         record.wins);
     const Difficulty& difficulty = session.difficulty();
     SetDifficulty(techniqueName(difficulty.hardestTechnique), difficulty.deductions, difficulty.sweeps);
+    // Selectable, so that it can be copied and passed on.
+    ui->codeLabel->setText(
+        session.code() ? "Puzzle code: " + QString::fromStdString(session.code()->text()) : QString());
 }

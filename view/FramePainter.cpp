@@ -279,27 +279,34 @@ void FramePainter::paintInfo(QPainter& painter, const Session& session, const QF
         return;
     const QString text = QString::fromStdString(modeName(session.game().mode())) + QStringLiteral("\nTime: ")
         + QString::number(session.seconds()) + QStringLiteral("\nFaults: ") + QString::number(session.game().faults());
+    // The difficulty and the puzzle's code go below, in small print.
+    QStringList small;
     const int hardest = session.difficulty().hardestTechnique;
-    const QString difficultyText
-        = hardest > 0 ? QStringLiteral("Difficulty: ") + QString::fromUtf8(techniqueName(hardest)) : QString();
+    if (hardest > 0)
+        small << QStringLiteral("Difficulty: ") + QString::fromUtf8(techniqueName(hardest));
+    if (session.code())
+        small << QString::fromStdString(session.code()->text());
+    const QString smallText = small.join('\n');
     // A long time or a small box would push the text over the box's edge; it shrinks instead.
     const QRect room = box.adjusted(infoPadding, infoPadding, -infoPadding, -infoPadding);
-    if (difficultyText.isEmpty()) {
+    if (smallText.isEmpty()) {
         painter.setFont(fontFitting(infoFont, text, room.size(), painter.device()));
         painter.drawText(box, Qt::AlignCenter, text);
         return;
     }
 
-    // The difficulty is a fourth line, often wider than a box of four clue slots: it shrinks
-    // to the box's width on its own rather than make the three lines above it smaller.
-    const QFont lineFont = fontFitting(infoFont, difficultyText, room.size(), painter.device());
-    const qreal lineHeight = QFontMetricsF(lineFont, painter.device()).height();
-    painter.setFont(fontFitting(infoFont, text, QSizeF(room.width(), room.height() - lineHeight), painter.device()));
+    // The small lines are often wider than a box of four clue slots: they shrink to the
+    // box's width on their own rather than make the three lines above them smaller, and take
+    // at most half its height.
+    const QFont smallFont
+        = fontFitting(infoFont, smallText, QSizeF(room.width(), room.height() / 2.0), painter.device());
+    const qreal smallHeight = QFontMetricsF(smallFont, painter.device()).height() * small.size();
+    painter.setFont(fontFitting(infoFont, text, QSizeF(room.width(), room.height() - smallHeight), painter.device()));
     const qreal textHeight = painter.boundingRect(QRectF(box), Qt::AlignCenter, text).height();
-    const qreal top = box.top() + (box.height() - textHeight - lineHeight) / 2;
+    const qreal top = box.top() + (box.height() - textHeight - smallHeight) / 2;
     painter.drawText(QRectF(box.left(), top, box.width(), textHeight), Qt::AlignCenter, text);
-    painter.setFont(lineFont);
-    painter.drawText(QRectF(box.left(), top + textHeight, box.width(), lineHeight), Qt::AlignCenter, difficultyText);
+    painter.setFont(smallFont);
+    painter.drawText(QRectF(box.left(), top + textHeight, box.width(), smallHeight), Qt::AlignCenter, smallText);
 }
 
 void FramePainter::paintFaultMark(QPainter& painter, const ViewState& view, const QPixmap& mark) const

@@ -54,7 +54,19 @@ public:
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
-    ~WindowDriver() { Prompt::setResponder({}); }
+    ~WindowDriver()
+    {
+        Prompt::setResponder({});
+        Prompt::setTextResponder({});
+    }
+    // What the next text box is given; none cancels it.
+    void typeNext(std::optional<QString> text)
+    {
+        Prompt::setTextResponder([this, text](const QString& question) {
+            asked << question;
+            return text;
+        });
+    }
 
     MainWindow& operator*() { return *window; }
     MainWindow* operator->() { return window.get(); }

@@ -3,6 +3,7 @@
 // help windows. The rules of each move are the session's and are tested there.
 #include "WindowDriver.h"
 
+#include "GeneratedPuzzle.h"
 #include "HelpBrowser.h"
 #include "HelpWindows.h"
 #include "SettingsStore.h"
@@ -11,6 +12,7 @@
 #include "ui_WinScreen.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QComboBox>
 #include <QMessageBox>
 #include <QPushButton>
@@ -278,6 +280,40 @@ private slots:
                 QCOMPARE(w.cell(x, y), int(Blank));
         QCOMPARE(w.session().game().faults(), 0);
         QVERIFY(!w.session().clockStarted());
+    }
+
+    void aCodeOrTheDateStartsItsPuzzleAndAnythingElseChangesNothing()
+    {
+        WindowDriver w;
+        w.play(5, 5, Beginner);
+        const int game = w.session().gameNumber();
+        // Cancelled, or not a code: the game goes on; the player is told what a code is, in
+        // plain text whatever was typed.
+        for (const std::optional<QString>& typed : std::initializer_list<std::optional<QString>> {
+                 std::nullopt, QString("   "), QString("<b>15x10-1111E</b>")}) {
+            w.asked.clear();
+            w.typeNext(typed);
+            w.form().actionEnterCode->trigger();
+            QCOMPARE(w.session().gameNumber(), game);
+            QCOMPARE(w.asked.size(), typed && typed->trimmed().size() ? 2 : 1);
+        }
+        QVERIFY(w.asked.last().contains("&lt;b&gt;15x10-1111E&lt;/b&gt;\" is not a puzzle code"));
+
+        // A code starts its puzzle in the checked mode, and the Size menu follows it.
+        w.form().actionExpert->trigger();
+        w.typeNext(QString(" 15x10-1111d "));
+        w.form().actionEnterCode->trigger();
+        while (w.session().phase() == Session::Phase::Creating)
+            w.tick();
+        QCOMPARE(w.session().code()->text(), std::string("15x10-1111D"));
+        QCOMPARE(w.session().game().solution().cells, GeneratedPuzzle(33825, 15, 10).solution.cells);
+        QVERIFY(w.session().game().mode() == Expert && w.form().action15x10->isChecked());
+
+        // Today's puzzle is the date's, at the checked size.
+        w.form().action10x5->trigger();
+        w.form().actionTodaysPuzzle->trigger();
+        const std::string today = QDate::currentDate().toString(Qt::ISODate).toStdString();
+        QCOMPARE(w.session().code()->text(), PuzzleCode::ofDay(today, 10, 5).text());
     }
 
     void eachPlaceOpensItsPage()
