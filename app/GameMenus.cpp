@@ -123,6 +123,7 @@ void GameMenus::follow(const Session& session)
     form_.actionMarks->setEnabled(inPlay && game.mode() != Beginner);
     form_.actionMarks->setChecked(game.marking());
     form_.actionPause->setEnabled(inPlay);
+    form_.actionRestart->setEnabled(inPlay);
     form_.actionPause->setChecked(session.phase() == Session::Phase::Paused);
     form_.actionUndo->setEnabled(inPlay && game.canUndo());
     form_.actionRedo->setEnabled(inPlay && game.canRedo());

@@ -80,6 +80,7 @@ void MainWindow::connectCommands()
     connect(ui_->actionNew_Game, &QAction::triggered, this, &MainWindow::MenuNewGame);
     connect(ui_->actionEnterCode, &QAction::triggered, this, &MainWindow::MenuEnterCode);
     connect(ui_->actionTodaysPuzzle, &QAction::triggered, this, &MainWindow::MenuTodaysPuzzle);
+    connect(ui_->actionRestart, &QAction::triggered, this, &MainWindow::MenuRestart);
     connect(ui_->actionHow_To_Play, &QAction::triggered, this, [] { OpenHelp("Help//howtoplay.html"); });
     connect(ui_->actionAbout, &QAction::triggered, this, [this] { About::showModal(this); });
     connect(ui_->actionPause, &QAction::triggered, this, &MainWindow::MenuPause);

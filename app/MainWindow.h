@@ -59,6 +59,7 @@ public slots:
     void MenuNewGame();
     void MenuEnterCode();
     void MenuTodaysPuzzle();
+    void MenuRestart();
     void MenuHint();
     void MenuMarking();
     void MenuPause();

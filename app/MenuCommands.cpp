@@ -3,6 +3,7 @@
 // the tick, and its answer reaches only the game that asked.
 #include "MainWindow.h"
 
+#include "CellState.h"
 #include "HelpBrowser.h"
 #include "ProcessMemory.h"
 #include "PuzzleSizes.h"
@@ -111,5 +112,22 @@ void MainWindow::MenuPause()
         answer(session_.pause());
     }
     // The entry checks itself when chosen; it must show the phase even when nothing changed.
+    menus_->follow(session_);
+}
+
+// The same attempt again: the clock and the faults go on, so a restart cannot better a score.
+void MainWindow::MenuRestart()
+{
+    const PuzzleGrid& board = session_.game().board();
+    bool entered = false;
+    for (const std::vector<int>& column : board.cells)
+        for (int cell : column)
+            entered |= cell != Blank;
+    const int askedIn = session_.gameNumber();
+    if (entered && !Prompt::ask(this, "Clear the board and start this puzzle again?\nThe clock and the faults go on."))
+        return;
+    // The question may have outlived its game.
+    if (session_.gameNumber() == askedIn)
+        answer(session_.restart());
     menus_->follow(session_);
 }

@@ -10,6 +10,7 @@ struct CellChange {
         Mended, // the hint put a wrong cell right, or cleared it in Expert; one fault
         Settled, // the hint's marks, or the player's, became cells or were removed
         Restored, // undo or redo
+        Restarted, // the puzzle began again from a blank board
     };
     int x;
     int y;

@@ -81,6 +81,10 @@ public:
     // Marks mode ends; the marks become cells or are removed, as one undo step.
     const Changes& stopMarking(bool keepMarks);
 
+    // The same attempt from a blank board: every cell is cleared, marks mode ends, nothing is
+    // left to undo or redo; the faults stand.
+    const Changes& restart();
+
     // Takes back the last step: its cells are restored exactly and the marks mode it began in
     // returns. A drag in progress is a step of its own and ends.
     const Changes& undo();

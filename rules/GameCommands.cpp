@@ -110,3 +110,17 @@ void Game::collectChangesSinceSnapshot(CellChange::Reason reason)
             if (board_.cells[x][y] != snapshot_[x][y])
                 changes_.push_back({x, y, snapshot_[x][y], board_.cells[x][y], reason});
 }
+
+const Game::Changes& Game::restart()
+{
+    releaseAll();
+    changes_.clear();
+    for (int x = 0; x < board_.width; ++x)
+        for (int y = 0; y < board_.height; ++y)
+            if (board_.cells[x][y] != Blank)
+                change(x, y, Blank, CellChange::Reason::Restarted);
+    marking_ = false;
+    hintPending_ = false;
+    history_.clear();
+    return changes_;
+}

@@ -276,6 +276,15 @@ const Session::Events& Session::stopMarking(bool keepMarks, int askedInGame)
     return events_;
 }
 
+const Session::Events& Session::restart()
+{
+    if (!readyForCommand())
+        return events_;
+    for (const CellChange& change : game_.restart())
+        events_.push_back({Event::Kind::Erased, change.x, change.y, change.after});
+    return events_;
+}
+
 const Session::Events& Session::undo()
 {
     return readyForCommand() ? restored(game_.undo()) : events_;

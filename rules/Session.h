@@ -94,6 +94,8 @@ public:
     const Events& acceptHint(int askedInGame);
     const Events& startMarking();
     const Events& stopMarking(bool keepMarks, int askedInGame);
+    // The puzzle again from a blank board, on the same clock and faults.
+    const Events& restart();
     const Events& undo();
     const Events& redo();
 

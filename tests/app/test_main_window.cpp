@@ -12,8 +12,8 @@
 #include "ui_WinScreen.h"
 
 #include <QApplication>
-#include <QDate>
 #include <QComboBox>
+#include <QDate>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -314,6 +314,27 @@ private slots:
         w.form().actionTodaysPuzzle->trigger();
         const std::string today = QDate::currentDate().toString(Qt::ISODate).toStdString();
         QCOMPARE(w.session().code()->text(), PuzzleCode::ofDay(today, 10, 5).text());
+    }
+
+    void restartAsksOnlyWhenCellsWouldBeLost()
+    {
+        WindowDriver w;
+        w.play(5, 5, Normal);
+        w.form().actionRestart->trigger();
+        QVERIFY(w.asked.isEmpty());
+        // A cross is work too.
+        w.press(Qt::RightButton, 2, 2);
+        w.release(Qt::RightButton, 2, 2);
+        w.tick();
+        QCOMPARE(w.cell(2, 2), int(Crossed));
+        w.answer = false;
+        w.form().actionRestart->trigger();
+        QCOMPARE(w.asked.size(), 1);
+        QVERIFY(w.cell(2, 2) != Blank);
+        w.answer = true;
+        w.form().actionRestart->trigger();
+        QCOMPARE(w.cell(2, 2), int(Blank));
+        QVERIFY(!w.form().actionUndo->isEnabled());
     }
 
     void eachPlaceOpensItsPage()

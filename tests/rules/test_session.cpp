@@ -129,6 +129,48 @@ private slots:
         QCOMPARE(resumed.game().faults(), 4);
     }
 
+    void aRestartClearsTheBoardAndItsHistoryButNotTheClockOrFaults()
+    {
+        Session session;
+        start(session, 10, 10, Normal, 42);
+        const std::vector<QPoint> filled = solutionCells(session, Filled);
+        const std::vector<QPoint> crossed = solutionCells(session, Crossed);
+        click(session, filled[0]);
+        click(session, filled[1]);
+        click(session, crossed[0]); // wrong
+        Game::Hint hint;
+        session.hint(hint); // mends the wrong cell: a fault
+        click(session, crossed[1]); // wrong again
+        session.startMarking();
+        click(session, filled[2]);
+        click(session, filled[3]);
+        session.undo();
+        session.advance(3000ms);
+        QCOMPARE(session.game().faults(), 1);
+        QVERIFY(session.game().canUndo() && session.game().canRedo() && session.game().marking());
+        int entered = 0;
+        for (const std::vector<int>& column : session.game().board().cells)
+            entered += int(std::count_if(column.begin(), column.end(), [](int cell) { return cell != Blank; }));
+        QVERIFY(entered >= 3);
+        session.pause();
+
+        // From the pause, as any command: the board blank, its clues open again, marks mode
+        // off, nothing to undo or redo; the time and the faults go on.
+        const Session::Events& events = session.restart();
+        QCOMPARE(session.phase(), Phase::Playing);
+        QCOMPARE(count(events, Kind::Erased), entered);
+        QVERIFY(blank(session));
+        QVERIFY(!session.game().marking() && !session.game().canUndo() && !session.game().canRedo());
+        session.advance(0ms);
+        for (const auto& line : session.game().clues().rowClues)
+            QVERIFY(line.front() >= 0);
+        QCOMPARE(session.game().faults(), 1);
+        QCOMPARE(session.seconds(), 3);
+        session.advance(1000ms);
+        QCOMPARE(session.seconds(), 4);
+        QVERIFY(session.restart().empty());
+    }
+
     void theWinIsReportedOnceThenTheBoardDissolves()
     {
         Session session;
