@@ -4,6 +4,7 @@
 #include "Backgrounds.h"
 #include "BoardLook.h"
 #include "CellState.h"
+#include "SceneGeometry.h"
 
 #include <QPainter>
 
@@ -167,6 +168,16 @@ QRegion BoardScene::takeFrame(const Session& session, QSize windowSize)
         faultMark = transform.toWindow(QRectF(view_.faultCorner, QSizeF(mistake_.size() * 2)));
     due += faultMarkShown_ | faultMark;
     faultMarkShown_ = faultMark;
+
+    const QRect cursor = cursorShown(session)
+        ? transform.toWindow(SceneGeometry::cellArea(layout_.origin(), view_.cursorColumn, view_.cursorRow))
+        : QRect();
+    if (cursor != cursorShown_ || session.game().marking() != cursorMarking_) {
+        due += cursorShown_;
+        due += cursor;
+    }
+    cursorShown_ = cursor;
+    cursorMarking_ = session.game().marking();
     return due;
 }
 

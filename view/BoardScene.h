@@ -48,6 +48,11 @@ public:
     void setHover(int column, int row);
     // Lights the cursor's column and row clues, as the hovered cell's are.
     void showCursor();
+    // Whether the keys' cursor is outlined: in play, while the keys lead.
+    bool cursorShown(const Session& session) const
+    {
+        return session.phase() == Session::Phase::Playing && view_.cursorLeads;
+    }
     void showHint(bool isRow, int line);
     void hideHint();
 
@@ -95,6 +100,8 @@ private:
     // Where the moving layer drew in the last frame, in window pixels, and the hint it showed.
     QRect particlesShown_;
     QRect faultMarkShown_;
+    QRect cursorShown_;
+    bool cursorMarking_ = false;
     bool hintShown_ = false;
     bool hintShownIsRow_ = false;
     int hintShownLine_ = -1;

@@ -152,6 +152,8 @@ void FramePainter::paintMoving(
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     toBoard(painter, scene);
     const ViewState& view = scene.view();
+    if (scene.cursorShown(session))
+        paintCursor(painter, session, scene);
     if (view.faultMark.state() == QTimeLine::Running && !scene.mistake().isNull())
         paintFaultMark(painter, view, scene.mistake());
     if (view.hintShown)
@@ -159,6 +161,24 @@ void FramePainter::paintMoving(
     if (scene.particlesOn())
         scene.particles().drawAll(painter);
     painter.restore();
+}
+
+// The cell the keys act on, outlined in the lit clues' colour, which says whether marks mode
+// is on.
+void FramePainter::paintCursor(QPainter& painter, const Session& session, const BoardScene& scene) const
+{
+    const ViewState& view = scene.view();
+    const QPoint corner = scene.layout().cellCorner(view.cursorColumn, view.cursorRow);
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(linePen(hoverColour(session), 2.5));
+    painter.drawRect(QRectF(corner, QSizeF(cellPitch, cellPitch)).adjusted(1, 1, -1, -1));
+    painter.restore();
+}
+
+QColor FramePainter::hoverColour(const Session& session)
+{
+    return session.game().marking() ? QColor(0, 0, 230) : QColor(200, 0, 0);
 }
 
 void FramePainter::toBoard(QPainter& painter, const BoardScene& scene)
@@ -175,7 +195,7 @@ void FramePainter::paintBoard(QPainter& painter, const Session& session, const B
     const QPoint origin = scene.layout().origin();
     // The lit clues say whether marks mode is on.
     ClueHover hover = scene.view().hover;
-    hover.colour = session.game().marking() ? QColor(0, 0, 230) : QColor(200, 0, 0);
+    hover.colour = hoverColour(session);
     paintClues(painter, session.game().clues(), origin, hover, 1.0);
     paintCells(painter, session.game().board(), origin, 1.0);
     paintInfo(painter, session, scene.infoFont());

@@ -47,6 +47,8 @@ public:
     void setLook(const BoardLook& look) { look_ = look; }
 
 private:
+    void paintCursor(QPainter& painter, const Session& session, const BoardScene& scene) const;
+    static QColor hoverColour(const Session& session);
     // From window pixels to the scene's board pixels.
     static void toBoard(QPainter& painter, const BoardScene& scene);
     void paintBoard(QPainter& painter, const Session& session, const BoardScene& scene) const;

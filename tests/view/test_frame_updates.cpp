@@ -63,7 +63,9 @@ struct ShownGame {
         fresh.setBackground(background);
         fresh.setHighContrast(highContrast);
         fresh.showBoard(session, window, menuBarHeight);
-        fresh.view().cursorLeads = false;
+        fresh.view().cursorLeads = scene.view().cursorLeads;
+        fresh.view().cursorColumn = scene.view().cursorColumn;
+        fresh.view().cursorRow = scene.view().cursorRow;
         fresh.setHover(scene.view().hover.column, scene.view().hover.row);
         if (scene.view().hintShown)
             fresh.showHint(scene.view().hintIsRow, scene.view().hintLine);
@@ -122,6 +124,22 @@ private slots:
         game.session.stopMarking(false, game.session.gameNumber());
         game.session.undo();
         check("marks dropped, undo");
+        // The keys' cursor is outlined where it is, in the colour of the mode.
+        for (const QPoint cell : {QPoint(4, 4), QPoint(5, 4), QPoint(6, 6)}) {
+            game.scene.view().cursorColumn = cell.x();
+            game.scene.view().cursorRow = cell.y();
+            game.scene.showCursor();
+            check("cursor moved");
+            // Its top edge, in the colour of the lit clues: blue, as marks mode is on again.
+            const BoardLayout& layout = game.scene.layout();
+            const QColor edge = game.screen.pixelColor(
+                layout.transform().toWindow(layout.cellCorner(cell.x(), cell.y()) + QPoint(12, 1)));
+            QVERIFY2(game.session.game().marking() && edge == QColor(0, 0, 230), qPrintable(edge.name()));
+        }
+        game.session.stopMarking(false, game.session.gameNumber());
+        check("cursor in play");
+        game.scene.view().cursorLeads = false;
+        check("cursor left to the pointer");
         game.scene.showHint(true, 3);
         check("hint shown");
         game.scene.hideHint();
