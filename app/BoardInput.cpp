@@ -156,6 +156,7 @@ void BoardInput::keyButton(Game::Button button, bool& down, bool pressed)
     down = pressed;
     if (session_.phase() != Session::Phase::Playing)
         return;
+    scene_.view().keysUsed = true;
     scene_.showCursor();
     record(pressed ? Session::Input::Kind::Press : Session::Input::Kind::Release, button, cursorPoint());
 }
@@ -167,6 +168,7 @@ void BoardInput::moveCursor(int columns, int rows)
     ViewState& view = scene_.view();
     view.cursorColumn = std::clamp(view.cursorColumn + columns, 0, session_.columns() - 1);
     view.cursorRow = std::clamp(view.cursorRow + rows, 0, session_.rows() - 1);
+    view.keysUsed = true;
     scene_.showCursor();
     if (anyDown())
         record(Session::Input::Kind::Move, Game::Button::Left, cursorPoint());

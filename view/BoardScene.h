@@ -48,10 +48,10 @@ public:
     void setHover(int column, int row);
     // Lights the cursor's column and row clues, as the hovered cell's are.
     void showCursor();
-    // Whether the keys' cursor is outlined: in play, while the keys lead.
+    // Whether the keys' cursor is outlined: in play, once the keys were used, while they lead.
     bool cursorShown(const Session& session) const
     {
-        return session.phase() == Session::Phase::Playing && view_.cursorLeads;
+        return session.phase() == Session::Phase::Playing && view_.keysUsed && view_.cursorLeads;
     }
     void showHint(bool isRow, int line);
     void hideHint();

@@ -28,6 +28,9 @@ struct ViewState {
     // Whether the keys were used last, so that the clues light the cursor's lines rather than
     // those under the pointer.
     bool cursorLeads = true;
+    // Whether the keys have moved or used the cursor since the game started: only then is its
+    // cell outlined, so a player of the pointer never sees it.
+    bool keysUsed = false;
     // The hint darkens everything but one line while its box is open.
     bool hintShown = false;
     bool hintIsRow = false;

@@ -139,9 +139,12 @@ private slots:
     {
         WindowDriver w;
         w.play(10, 10, Normal);
-        // Each game starts with the cursor lit top left.
+        // Each game starts with the cursor lit top left; it is outlined once the keys are used,
+        // and no more once the pointer leads.
         QCOMPARE(hover(w), QPoint(0, 0));
+        QVERIFY(!w->scene().cursorShown(w.session()));
         w.key(Qt::Key_Right);
+        QVERIFY(w->scene().cursorShown(w.session()));
         w.key(Qt::Key_Down);
         w.key(Qt::Key_Space);
         w.key(Qt::Key_Right);
@@ -165,6 +168,7 @@ private slots:
         QCOMPARE(hover(w), QPoint(2, 0));
         // The pointer moves the cursor with it.
         w.moveTo(7, 8);
+        QVERIFY(!w->scene().cursorShown(w.session()));
         w.key(Qt::Key_Space);
         w.tick();
         QCOMPARE(w.cell(7, 8), int(Filled));

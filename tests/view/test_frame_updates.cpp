@@ -64,6 +64,7 @@ struct ShownGame {
         fresh.setHighContrast(highContrast);
         fresh.showBoard(session, window, menuBarHeight);
         fresh.view().cursorLeads = scene.view().cursorLeads;
+        fresh.view().keysUsed = scene.view().keysUsed;
         fresh.view().cursorColumn = scene.view().cursorColumn;
         fresh.view().cursorRow = scene.view().cursorRow;
         fresh.setHover(scene.view().hover.column, scene.view().hover.row);
@@ -124,7 +125,8 @@ private slots:
         game.session.stopMarking(false, game.session.gameNumber());
         game.session.undo();
         check("marks dropped, undo");
-        // The keys' cursor is outlined where it is, in the colour of the mode.
+        // Once the keys are used, their cursor is outlined where it is, in the colour of the mode.
+        game.scene.view().keysUsed = true;
         for (const QPoint cell : {QPoint(4, 4), QPoint(5, 4), QPoint(6, 6)}) {
             game.scene.view().cursorColumn = cell.x();
             game.scene.view().cursorRow = cell.y();
