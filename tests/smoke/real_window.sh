@@ -54,15 +54,14 @@ press_in() { # WINDOW KEY
     xdotool key "$2"
 }
 # A box that has only just appeared may not take the focus yet (more often while the machine
-# is busy), and the key goes to the board instead: while that same box is still open after a
-# while, the key is pressed again.
+# is busy), and the key goes to the board instead: while a box is still open after a while,
+# the key is pressed in it again. Answered means no box is left open.
 answer() { # KEY WHAT: Return takes the default (Yes, OK), n says No, Escape says No or cancels
     wait_for question_open || fail "$2 was not asked"
-    box=$(question_window)
     for _ in 1 2 3; do
-        press_in "$box" "$1"
+        press_in "$(question_window)" "$1"
         for _ in $(seq 30); do
-            windows '^Tessarin$' | grep -q "^$box " || return 0
+            question_closed && return 0
             sleep 0.1
         done
     done
