@@ -6,9 +6,28 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 using namespace SceneGeometry;
 
-QRegion StillLayer::noteChanges(const Session& session, const BoardScene& scene, QSize window)
+namespace {
+
+// Whether each clue number is dimmed, columns' lists first.
+std::vector<bool> dimmedNumbers(const ClueSet& clues)
+{
+    std::vector<bool> dimmed;
+    for (int x = 0; x < int(clues.columnClues.size()); ++x)
+        for (int k = 0; k < int(clues.columnClues[x].size()); ++k)
+            dimmed.push_back(FramePainter::dimmed(clues, false, x, k, clues.columnClues[x][k]));
+    for (int y = 0; y < int(clues.rowClues.size()); ++y)
+        for (int k = 0; k < int(clues.rowClues[y].size()); ++k)
+            dimmed.push_back(FramePainter::dimmed(clues, true, y, k, clues.rowClues[y][k]));
+    return dimmed;
+}
+
+} // namespace
+
+void StillLayer::noteChanges(const Session& session, const BoardScene& scene, QSize window)
 {
     QRegion changed;
     if (!sameFrame(session, scene, window)) {
@@ -30,7 +49,6 @@ QRegion StillLayer::noteChanges(const Session& session, const BoardScene& scene,
     remember(session, scene, window);
     stale_ += changed;
     unshown_ += changed;
-    return changed;
 }
 
 // Anything that moves or restyles the whole picture.
@@ -63,20 +81,19 @@ bool StillLayer::noteCells(const Session& session, const BoardScene& scene, QReg
 void StillLayer::noteClues(const Session& session, const BoardScene& scene, QRegion& changed) const
 {
     const ClueSet& clues = session.game().clues();
+    const std::vector<bool> now = dimmedNumbers(clues);
     const QPoint origin = scene.layout().origin();
     const ViewTransform& transform = scene.layout().transform();
-    std::size_t number = 0;
-    const auto noteLine = [&](bool isRow, int line, const std::vector<int>& list) {
-        bool lineChanged = false;
-        for (int k = 0; k < int(list.size()); ++k, ++number)
-            lineChanged |= FramePainter::dimmed(clues, isRow, line, k, list[k]) != shown_.dimmed[number];
-        if (lineChanged)
-            changed += transform.toWindow(isRow ? rowCluesArea(origin, line) : columnCluesArea(origin, line));
+    std::size_t first = 0;
+    const auto noteLine = [&](const QRectF& area, std::size_t count) {
+        if (!std::equal(now.begin() + first, now.begin() + first + count, shown_.dimmed.begin() + first))
+            changed += transform.toWindow(area);
+        first += count;
     };
     for (int x = 0; x < int(clues.columnClues.size()); ++x)
-        noteLine(false, x, clues.columnClues[x]);
+        noteLine(columnCluesArea(origin, x), clues.columnClues[x].size());
     for (int y = 0; y < int(clues.rowClues.size()); ++y)
-        noteLine(true, y, clues.rowClues[y]);
+        noteLine(rowCluesArea(origin, y), clues.rowClues[y].size());
 }
 
 // The lit clues move with the pointer, and their colour says whether marks mode is on.
@@ -120,14 +137,7 @@ void StillLayer::rememberBoard(const Session& session)
     for (int x = 0; x < board.width; ++x)
         for (int y = 0; y < board.height; ++y)
             shown_.cells[x * board.height + y] = static_cast<std::int8_t>(board.cells[x][y]);
-    const ClueSet& clues = session.game().clues();
-    shown_.dimmed.clear();
-    for (int x = 0; x < int(clues.columnClues.size()); ++x)
-        for (int k = 0; k < int(clues.columnClues[x].size()); ++k)
-            shown_.dimmed.push_back(FramePainter::dimmed(clues, false, x, k, clues.columnClues[x][k]));
-    for (int y = 0; y < int(clues.rowClues.size()); ++y)
-        for (int k = 0; k < int(clues.rowClues[y].size()); ++k)
-            shown_.dimmed.push_back(FramePainter::dimmed(clues, true, y, k, clues.rowClues[y][k]));
+    shown_.dimmed = dimmedNumbers(session.game().clues());
 }
 
 void StillLayer::refresh(const Session& session, const BoardScene& scene, QSize window, qreal pixelRatio)

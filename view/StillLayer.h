@@ -23,9 +23,9 @@ class FramePainter;
 // from events: nothing the session does can leave a stale picture behind.
 class StillLayer {
 public:
-    // Marks as stale what differs from the picture, in window pixels, and returns that
-    // region. It stays due for the screen (takeUnshown) even if a paint refreshes it first.
-    QRegion noteChanges(const Session& session, const BoardScene& scene, QSize window);
+    // Marks as stale what differs from the picture, in window pixels. It stays due for the
+    // screen (takeUnshown) even if a paint refreshes it first.
+    void noteChanges(const Session& session, const BoardScene& scene, QSize window);
     // Redraws the stale part of the picture, at the paint device's pixel ratio; notes the
     // changes first.
     void refresh(const Session& session, const BoardScene& scene, QSize window, qreal pixelRatio);
