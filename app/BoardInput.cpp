@@ -42,7 +42,11 @@ bool BoardInput::eventFilter(QObject* watched, QEvent* event)
             releaseAll();
         break;
     case QEvent::KeyPress:
-    case QEvent::KeyRelease: return this->key(key()->key(), event->type() == QEvent::KeyPress, key()->isAutoRepeat());
+    case QEvent::KeyRelease:
+        // The replay's keys are the window's.
+        if (session_.phase() == Session::Phase::Replaying)
+            return false;
+        return this->key(key()->key(), event->type() == QEvent::KeyPress, key()->isAutoRepeat());
     default: break;
     }
     return false;

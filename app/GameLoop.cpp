@@ -58,9 +58,11 @@ void MainWindow::paceTick()
     if (!tickTimer_->isActive())
         return;
     using std::chrono::milliseconds;
-    const milliseconds next = restless()                                                     ? milliseconds(tickPeriod)
-        : session_.phase() == Session::Phase::Playing && session_.clockStarted() && !asking_ ? session_.toNextSecond()
-                                                                                             : milliseconds(1000);
+    const Session::Phase phase = session_.phase();
+    const milliseconds next = restless()                                          ? milliseconds(tickPeriod)
+        : phase == Session::Phase::Playing && session_.clockStarted() && !asking_ ? session_.toNextSecond()
+        : phase == Session::Phase::Replaying && session_.replayPlaying()          ? session_.toNextReplayStep()
+                                                                                  : milliseconds(1000);
     if (tickTimer_->intervalAsDuration() != next)
         tickTimer_->start(next);
 }
@@ -102,7 +104,11 @@ void MainWindow::answer(const Session::Events& events)
         case Session::Event::Kind::Fault:
         case Session::Event::Kind::Mended: sounds_->play(SoundBank::Effect::Mistake, menus_->soundOn()); break;
         case Session::Event::Kind::Won: recordWin(); break;
-        case Session::Event::Kind::PhaseChanged: scene_.showPhase(session_, size(), menuBar()->height()); break;
+        case Session::Event::Kind::PhaseChanged:
+            followReplay();
+            scene_.showPhase(session_, boardRoom(), menuBar()->height());
+            break;
+        case Session::Event::Kind::Replayed: followReplay(); break;
         default: break;
         }
     }
@@ -133,9 +139,13 @@ void MainWindow::FinishGame()
     WinScreen dialog(this);
     dialog.setWindowModality(Qt::WindowModal);
     dialog.ShowWin(session_, winRecord_);
-    const bool again = dialog.exec() == QDialog::Accepted;
+    const int chosen = dialog.exec();
     winScreenDue_ = false;
-    if (!again) {
+    if (chosen == WinScreen::ShowSolution) {
+        MenuShowSolution();
+        return;
+    }
+    if (chosen != QDialog::Accepted) {
         close();
         return;
     }

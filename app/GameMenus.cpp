@@ -124,12 +124,13 @@ void GameMenus::follow(const Session& session)
     form_.actionMarks->setChecked(game.marking());
     form_.actionPause->setEnabled(inPlay);
     form_.actionRestart->setEnabled(inPlay);
+    form_.actionShowSolution->setEnabled(session.canShowSolution());
     form_.actionPause->setChecked(session.phase() == Session::Phase::Paused);
     form_.actionUndo->setEnabled(inPlay && game.canUndo());
     form_.actionRedo->setEnabled(inPlay && game.canRedo());
     // Sizes and modes choose the next game, not one that is over.
     const Session::Phase phase = session.phase();
-    const bool choosing = inPlay || phase == Session::Phase::Creating || phase == Session::Phase::Idle;
+    const bool choosing = phase != Session::Phase::Celebrating && phase != Session::Phase::Finished;
     sizeGroup_->setEnabled(choosing);
     modeGroup_->setEnabled(choosing);
 }

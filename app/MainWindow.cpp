@@ -12,6 +12,7 @@
 #include <QActionGroup>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QPainter>
 #include <QTimer>
 
@@ -52,6 +53,9 @@ MainWindow::MainWindow(QWidget* parent)
             scene_.paint(painter, size(), session_);
         },
         settings_.drawing);
+    replayBar_ = new ReplayBar(ui_->centralWidget, [this](ReplayBar::Command command) { replay(command); });
+    ui_->centralWidget->layout()->addWidget(replayBar_);
+    replayBar_->hide();
 
     tickTimer_ = new QTimer(this);
     connect(tickTimer_, &QTimer::timeout, this, &MainWindow::Tick);
@@ -81,6 +85,7 @@ void MainWindow::connectCommands()
     connect(ui_->actionEnterCode, &QAction::triggered, this, &MainWindow::MenuEnterCode);
     connect(ui_->actionTodaysPuzzle, &QAction::triggered, this, &MainWindow::MenuTodaysPuzzle);
     connect(ui_->actionRestart, &QAction::triggered, this, &MainWindow::MenuRestart);
+    connect(ui_->actionShowSolution, &QAction::triggered, this, &MainWindow::MenuShowSolution);
     connect(ui_->actionHow_To_Play, &QAction::triggered, this, [] { OpenHelp("Help//howtoplay.html"); });
     connect(ui_->actionAbout, &QAction::triggered, this, [this] { About::showModal(this); });
     connect(ui_->actionPause, &QAction::triggered, this, &MainWindow::MenuPause);
@@ -109,12 +114,23 @@ bool MainWindow::SaveSettings()
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    scene_.fit(size(), menuBar()->height());
+    scene_.fit(boardRoom(), menuBar()->height());
     wakeTick();
+}
+
+QSize MainWindow::boardRoom() const
+{
+    return size() - QSize(0, replayBar_->isHidden() ? 0 : replayBar_->sizeHint().height());
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
+    if (session_.phase() == Session::Phase::Replaying) {
+        if (const std::optional<ReplayBar::Command> command = ReplayBar::commandFor(event->key())) {
+            replay(*command);
+            return;
+        }
+    }
     switch (event->key()) {
     case Qt::Key_M:
         if (ui_->actionMarks->isEnabled())

@@ -7,6 +7,7 @@
 #include "GameMenus.h"
 #include "GameSettings.h"
 #include "Prompt.h"
+#include "ReplayBar.h"
 #include "ScoreBook.h"
 #include "Session.h"
 
@@ -53,6 +54,7 @@ public:
     Ui::MainWindow* form() const { return ui_; }
     QWidget* drawingSurface() const { return surface_->widget(); }
     QTimer* tickTimer() const { return tickTimer_; }
+    const ReplayBar* replayBar() const { return replayBar_; }
     GameFiles& files() { return keeper_.files(); }
 
 public slots:
@@ -60,6 +62,7 @@ public slots:
     void MenuEnterCode();
     void MenuTodaysPuzzle();
     void MenuRestart();
+    void MenuShowSolution();
     void MenuHint();
     void MenuMarking();
     void MenuPause();
@@ -74,6 +77,11 @@ private:
     void connectCommands();
     void applySwitches();
     void answer(const Session::Events& events);
+    // The window below the menu bar, less the replay's controls while they show.
+    QSize boardRoom() const;
+    void replay(ReplayBar::Command command);
+    // The replay's controls show while it runs, and its step's line stands out as a hint's does.
+    void followReplay();
     // The tick runs every 10 ms while anything moves or is being made, and otherwise sleeps
     // until the clock's next second: input, commands and a new window size wake it.
     void paceTick();
@@ -107,4 +115,5 @@ private:
     std::unique_ptr<SoundBank> sounds_;
     // Owned by the central widget, as its layout is.
     DrawingSurface* surface_;
+    ReplayBar* replayBar_;
 };

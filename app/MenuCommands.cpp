@@ -10,6 +10,7 @@
 #include "TechniqueNames.h"
 
 #include <QDate>
+#include <QMenuBar>
 
 void MainWindow::MenuNewGame()
 {
@@ -113,6 +114,45 @@ void MainWindow::MenuPause()
     }
     // The entry checks itself when chosen; it must show the phase even when nothing changed.
     menus_->follow(session_);
+}
+
+// How the solver found the solution, step by step, after the win: no score changes.
+void MainWindow::MenuShowSolution()
+{
+    answer(session_.showSolution());
+}
+
+void MainWindow::replay(ReplayBar::Command command)
+{
+    const int at = session_.replay().position();
+    switch (command) {
+    case ReplayBar::Command::Start: answer(session_.replayTo(0)); break;
+    case ReplayBar::Command::Back: answer(session_.replayTo(at - 1)); break;
+    case ReplayBar::Command::Play: answer(session_.playReplay(!session_.replayPlaying())); break;
+    case ReplayBar::Command::Forward: answer(session_.replayTo(at + 1)); break;
+    case ReplayBar::Command::End: answer(session_.replayTo(session_.replay().count())); break;
+    case ReplayBar::Command::Leave: answer(session_.leaveReplay()); break;
+    }
+    // Play and stop change no step, and report nothing.
+    followReplay();
+}
+
+void MainWindow::followReplay()
+{
+    const bool replaying = session_.phase() == Session::Phase::Replaying;
+    if (replayBar_->isHidden() == replaying) {
+        replayBar_->setVisible(replaying);
+        scene_.fit(boardRoom(), menuBar()->height());
+        if (!replaying)
+            scene_.hideHint();
+    }
+    if (!replaying)
+        return;
+    replayBar_->follow(session_);
+    if (const SolutionReplay::Step* step = session_.replay().current())
+        scene_.showHint(step->isRow, step->line);
+    else
+        scene_.hideHint();
 }
 
 // The same attempt again: the clock and the faults go on, so a restart cannot better a score.

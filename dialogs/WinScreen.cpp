@@ -16,6 +16,8 @@ WinScreen::WinScreen(QWidget* parent)
     ui->setupUi(this);
     ui->buttonBox->addButton("New Game", QDialogButtonBox::AcceptRole);
     ui->buttonBox->addButton("Quit", QDialogButtonBox::RejectRole);
+    connect(ui->buttonBox->addButton("Show Solution", QDialogButtonBox::ActionRole), &QPushButton::clicked, this,
+        [this] { done(ShowSolution); });
     addChoices(ui->sizeComboBox, ui->modeComboBox);
 }
 

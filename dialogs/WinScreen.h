@@ -12,12 +12,13 @@ class WinScreen;
 
 // "Congratulations!": the time and faults of the game just won, the best game and the win
 // count of its size and mode, the puzzle's difficulty, and the size and mode of the next
-// game. Accepted means "New
-// Game", rejected means "Quit".
+// game. Accepted means "New Game", rejected means "Quit", and ShowSolution "Show Solution".
 class WinScreen : public QDialog {
     Q_OBJECT
 
 public:
+    static constexpr int ShowSolution = 2;
+
     explicit WinScreen(QWidget* parent = nullptr);
     ~WinScreen() override;
 

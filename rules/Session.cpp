@@ -78,6 +78,7 @@ const Session::Events& Session::advance(std::chrono::milliseconds elapsed)
             settle();
         break;
     case Phase::Celebrating: dissolveStep(); break;
+    case Phase::Replaying: replayAfter(elapsed); break;
     default: break;
     }
     return events_;
@@ -171,11 +172,16 @@ void Session::startClock()
     clockStarted_ = true;
 }
 
-bool Session::settle()
+void Session::retestClues()
 {
     game_.board_.changed = false;
     game_.clues_.updateSatisfied(game_.board_);
     game_.clues_.updateSettled(game_.board_);
+}
+
+bool Session::settle()
+{
+    retestClues();
     if (!game_.clues_.allSatisfied())
         return false;
     // A button still held after the win enters nothing in the next game.
@@ -300,4 +306,67 @@ const Session::Events& Session::restored(const Game::Changes& changes)
     for (const CellChange& change : changes)
         events_.push_back({Event::Kind::Restored, change.x, change.y, change.after});
     return events_;
+}
+
+const Session::Events& Session::showSolution()
+{
+    events_.clear();
+    if (phase_ != Phase::Finished && phase_ != Phase::Solved)
+        return events_;
+    replay_.record(game_.clues_, game_.board_);
+    replayPlaying_ = false;
+    replayWaited_ = {};
+    setPhase(Phase::Replaying);
+    retestClues();
+    events_.push_back({Event::Kind::Replayed, 0, 0, 0});
+    return events_;
+}
+
+const Session::Events& Session::replayTo(int position)
+{
+    events_.clear();
+    if (phase_ != Phase::Replaying)
+        return events_;
+    replay_.moveTo(position, game_.board_);
+    replayWaited_ = {};
+    // Played to the end, it stops there; played again from the end, it starts over.
+    if (replay_.atEnd())
+        replayPlaying_ = false;
+    retestClues();
+    events_.push_back({Event::Kind::Replayed, 0, 0, replay_.position()});
+    return events_;
+}
+
+const Session::Events& Session::playReplay(bool on)
+{
+    events_.clear();
+    if (phase_ != Phase::Replaying || on == replayPlaying_)
+        return events_;
+    replayPlaying_ = on;
+    replayWaited_ = {};
+    if (on && replay_.atEnd())
+        return replayTo(0);
+    return events_;
+}
+
+const Session::Events& Session::leaveReplay()
+{
+    events_.clear();
+    if (phase_ != Phase::Replaying)
+        return events_;
+    replayPlaying_ = false;
+    game_.board_.copyFrom(game_.solution_);
+    retestClues();
+    setPhase(Phase::Solved);
+    return events_;
+}
+
+void Session::replayAfter(std::chrono::milliseconds elapsed)
+{
+    if (!replayPlaying_)
+        return;
+    replayWaited_ += elapsed;
+    if (replayWaited_ < replayPace)
+        return;
+    replayTo(replay_.position() + 1);
 }

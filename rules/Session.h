@@ -6,6 +6,7 @@
 #include "PuzzleCode.h"
 #include "PuzzleGenerator.h"
 #include "PuzzleReserve.h"
+#include "SolutionReplay.h"
 
 #include <chrono>
 #include <cstdint>
@@ -30,6 +31,8 @@ public:
         Paused, // the clock stands and the board is hidden
         Celebrating, // solved: the board dissolves, a cell a tick
         Finished, // dissolved: the win waits to be shown
+        Replaying, // the solver's steps are replayed on the won puzzle
+        Solved, // the win was shown; the solution stands on the board
     };
 
     // One thing the pointer or the keys did: the cell it was over (perhaps off the board) and
@@ -53,6 +56,7 @@ public:
             Restored, // undo or redo changed a cell (code: what it became)
             Dissolved, // the solved board cleared a cell (code: what it was)
             Won, // solved: the time and faults are final
+            Replayed, // the replay moved to another step (code: its position)
             PhaseChanged,
         };
         Kind kind;
@@ -99,6 +103,20 @@ public:
     const Events& undo();
     const Events& redo();
 
+    // After the win has been shown: the board goes blank and the solver's steps are replayed
+    // on it, one at a time, forward and back, or on their own at a steady pace. No score
+    // changes. Leaving shows the solution.
+    const Events& showSolution();
+    const Events& replayTo(int position);
+    const Events& playReplay(bool on);
+    const Events& leaveReplay();
+    bool canShowSolution() const { return phase_ == Phase::Solved; }
+    const SolutionReplay& replay() const { return replay_; }
+    bool replayPlaying() const { return replayPlaying_; }
+    // How long until a playing replay takes its next step.
+    std::chrono::milliseconds toNextReplayStep() const { return replayPace - replayWaited_; }
+    static constexpr std::chrono::milliseconds replayPace {800};
+
     Phase phase() const { return phase_; }
     bool inPlay() const { return phase_ == Phase::Playing || phase_ == Phase::Paused; }
     const Game& game() const { return game_; }
@@ -129,6 +147,7 @@ private:
     void applyInput();
     void answer(const Game::Changes& changes, const Input& input);
     void startClock();
+    void retestClues();
     // Re-tests the clues after a change and wins when all match; true if it did.
     bool settle();
     void dissolveStep();
@@ -136,6 +155,7 @@ private:
     // Commands act on play, going on from a pause first, after the input recorded before.
     bool readyForCommand();
     const Events& restored(const Game::Changes& changes);
+    void replayAfter(std::chrono::milliseconds elapsed);
 
     Game game_;
     PuzzleGenerator generator_;
@@ -152,5 +172,8 @@ private:
     bool clockStarted_ = false;
     std::int64_t playedMs_ = 0;
     int dissolveCountdown_ = 0;
+    SolutionReplay replay_;
+    bool replayPlaying_ = false;
+    std::chrono::milliseconds replayWaited_ {0};
     Events events_;
 };

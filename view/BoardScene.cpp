@@ -55,7 +55,10 @@ void BoardScene::showPhase(const Session& session, QSize window, int menuBarHeig
         else if (view_.cursorLeads)
             showCursor();
         break;
-    case Session::Phase::Paused: setHover(-1, -1); break;
+    // The replay lights its own line; a pause darkens the clues.
+    case Session::Phase::Paused:
+    case Session::Phase::Replaying:
+    case Session::Phase::Solved: setHover(-1, -1); break;
     case Session::Phase::Creating: showCreating(window, menuBarHeight); break;
     default: break;
     }

@@ -29,7 +29,7 @@ public:
     bool particlesOn() const { return particlesOn_; }
 
     // The session's new phase: a new board is laid out once, "Creating puzzle..." fills the
-    // window, a pause darkens the lit clues.
+    // window, a pause and the replay darken the lit clues.
     void showPhase(const Session& session, QSize window, int menuBarHeight);
     // The session's new board: laid out, its plate built, fitted to the window, the keys'
     // cursor on the first cell.

@@ -131,9 +131,9 @@ void FramePainter::paintStill(
         painter.drawTiledPixmap(QRect(QPoint(0, 0), windowSize), scene.background(), QPoint(0, 0));
 
     toBoard(painter, scene);
+    if (showsBoard(session.phase()))
+        paintBoard(painter, session, scene);
     switch (session.phase()) {
-    case Session::Phase::Playing:
-    case Session::Phase::Celebrating: paintBoard(painter, session, scene); break;
     case Session::Phase::Creating:
         paintMessage(painter, windowSize, scene, QStringLiteral("Creating puzzle..."));
         break;
@@ -143,10 +143,16 @@ void FramePainter::paintStill(
     painter.restore();
 }
 
+bool FramePainter::showsBoard(Session::Phase phase)
+{
+    return phase == Session::Phase::Playing || phase == Session::Phase::Celebrating
+        || phase == Session::Phase::Replaying || phase == Session::Phase::Solved;
+}
+
 void FramePainter::paintMoving(
     QPainter& painter, QSize windowSize, const Session& session, const BoardScene& scene) const
 {
-    if (session.phase() != Session::Phase::Playing && session.phase() != Session::Phase::Celebrating)
+    if (!showsBoard(session.phase()))
         return;
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

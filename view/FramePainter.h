@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BoardLook.h"
+#include "Session.h"
 #include "ViewState.h"
 
 #include <QFont>
@@ -13,7 +14,6 @@ class BoardScene;
 class ClueSet;
 class PuzzleGrid;
 class QPainter;
-class Session;
 
 // Draws one frame of the game. The same routine paints the window's surface and, in tests,
 // a QImage, so what a test checks is what the player sees. Owns the drawing resources the
@@ -33,6 +33,8 @@ public:
 
     // A number is dimmed when its entry is 0 or negative (its line matches) or its run is
     // settled.
+    // Play, the dissolve, the replay and the solution after it draw the board.
+    static bool showsBoard(Session::Phase phase);
     static bool dimmed(const ClueSet& clues, bool isRow, int line, int k, int entry);
 
     // The parts of a frame, each drawn in board coordinates (after the view transform), with

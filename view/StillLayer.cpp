@@ -33,7 +33,7 @@ void StillLayer::noteChanges(const Session& session, const BoardScene& scene, QS
     if (!sameFrame(session, scene, window)) {
         changed = QRect(QPoint(0, 0), window);
         rememberBoard(session);
-    } else if (session.phase() == Session::Phase::Playing || session.phase() == Session::Phase::Celebrating) {
+    } else if (FramePainter::showsBoard(session.phase())) {
         if (noteCells(session, scene, changed)) {
             // A clue's dimming follows the cells of its own line only, so it can change only then.
             noteClues(session, scene, changed);

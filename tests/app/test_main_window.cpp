@@ -268,6 +268,61 @@ private slots:
         QCOMPARE(stored(w, "bestBeginner", "5x5Wins"), QString("1"));
     }
 
+    void theSolutionIsReplayedFromTheWinScreenAndLeftForTheFinishedBoard()
+    {
+        WindowDriver w;
+        w.play(10, 5, Beginner);
+        w.solve();
+        auto* poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, [poll] {
+            if (auto* dialog = qobject_cast<WinScreen*>(QApplication::activeModalWidget())) {
+                poll->deleteLater();
+                poll->stop();
+                for (QPushButton* button : dialog->findChildren<QPushButton*>())
+                    if (button->text() == "Show Solution")
+                        button->click();
+            }
+        });
+        poll->start(0);
+        w.dissolve();
+        QTRY_COMPARE(w.session().phase(), Session::Phase::Replaying);
+        const SolutionReplay& replay = w.session().replay();
+        const ReplayBar& bar = *w->replayBar();
+        QVERIFY(!bar.isHidden());
+        QCOMPARE(bar.stepText(), "Step 0 of " + QString::number(replay.count()) + ": the blank board");
+
+        // The arrows and Space step through the replay, not the cursor, and the step's line
+        // stands out as a hint's does.
+        const ViewState& view = w->scene().view();
+        const QPoint cursor(view.cursorColumn, view.cursorRow);
+        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Space, Qt::Key_Space, Qt::Key_Left})
+            w.key(key);
+        QCOMPARE(replay.position(), 2);
+        QCOMPARE(QPoint(view.cursorColumn, view.cursorRow), cursor);
+        const SolutionReplay::Step& step = *replay.current();
+        QVERIFY(view.hintShown && view.hintIsRow == step.isRow && view.hintLine == step.line);
+        QCOMPARE(bar.stepText(),
+            "Step 2 of " + QString::number(replay.count()) + ": " + QString::fromStdString(step.name()));
+        w.key(Qt::Key_End);
+        QVERIFY(w.session().game().board().cells == w.session().game().solution().cells);
+        w.key(Qt::Key_Home);
+        QVERIFY(!view.hintShown);
+        w.key(Qt::Key_P);
+        QVERIFY(w.session().replayPlaying());
+        w.key(Qt::Key_Right);
+
+        // Escape shows the finished board; the replay counted no win.
+        w.key(Qt::Key_Escape);
+        QCOMPARE(w.session().phase(), Session::Phase::Solved);
+        QVERIFY(bar.isHidden() && !view.hintShown);
+        QVERIFY(w.session().game().board().cells == w.session().game().solution().cells);
+        QCOMPARE(stored(w, "bestBeginner", "10x5Wins"), QString("1"));
+        w.form().actionShowSolution->trigger();
+        QCOMPARE(w.session().phase(), Session::Phase::Replaying);
+        w.form().actionNew_Game->trigger();
+        QVERIFY(bar.isHidden() && !w.form().actionShowSolution->isEnabled());
+    }
+
     void aBoxAnswersOnlyTheGameThatAsked()
     {
         // A new game begun while the hint's box is open keeps its board blank.

@@ -58,7 +58,7 @@ private slots:
             buttons << QString("%1 %2").arg(button->text()).arg(dialog.result());
         }
         buttons.sort();
-        QCOMPARE(buttons, QStringList({"New Game 1", "Quit 0"}));
+        QCOMPARE(buttons, QStringList({"New Game 1", "Quit 0", "Show Solution 2"}));
     }
 
     void highScoresShowTheSelectedRecordAndResetOnlyWhenAnsweredYes()

@@ -2,6 +2,8 @@
 #include "Session.h"
 
 #include "CellState.h"
+#include "LogicSolver.h"
+#include "TechniqueNames.h"
 
 #include <QtTest>
 
@@ -50,6 +52,16 @@ std::vector<QPoint> solutionCells(const Session& session, int code)
             if (session.game().solution().cells[x][y] == code)
                 cells.push_back({x, y});
     return cells;
+}
+
+// Solves by clicking every filled cell, and lets the board dissolve.
+void win(Session& session)
+{
+    for (QPoint cell : solutionCells(session, Filled))
+        click(session, cell);
+    while (session.phase() == Phase::Celebrating)
+        session.advance(10ms);
+    QCOMPARE(session.phase(), Phase::Finished);
 }
 
 bool blank(const Session& session)
@@ -205,6 +217,71 @@ private slots:
         QVERIFY(blank(session));
         QCOMPARE(session.seconds(), 3);
         QCOMPARE(session.game().faults(), 1);
+    }
+
+    void theSolutionIsReplayedAsTheSolverFoundItWithoutTouchingTheScore()
+    {
+        Session session;
+        start(session, 10, 10, Normal, 7);
+        QCOMPARE(session.showSolution().size(), size_t(0));
+        session.advance(5000ms);
+        win(session);
+        const int seconds = session.seconds();
+
+        // The solver, run on its own, names the steps.
+        std::vector<std::string> expected;
+        LogicSolver solver;
+        solver.setObserver([&](const LogicSolver::Deduction& d) {
+            expected.push_back(deductionName(d.technique, d.isRow, d.lineIndex, d.clue));
+        });
+        PuzzleGrid board;
+        board.resize(10, 10);
+        ClueSet clues = session.game().clues();
+        QVERIFY(solver.solve(board, clues));
+
+        QCOMPARE(count(session.showSolution(), Kind::PhaseChanged), 1);
+        QCOMPARE(session.phase(), Phase::Replaying);
+        const SolutionReplay& replay = session.replay();
+        QCOMPARE(replay.count(), int(expected.size()));
+        QCOMPARE(replay.count(), session.difficulty().deductions);
+        QVERIFY(blank(session));
+        std::vector<PuzzleGrid> seen {session.game().board()};
+        for (int step = 1; step <= replay.count(); ++step) {
+            const Session::Events& events = session.replayTo(step);
+            QCOMPARE(count(events, Kind::Won), 0);
+            QCOMPARE(replay.current()->name(), expected[size_t(step - 1)]);
+            seen.push_back(session.game().board());
+        }
+        QVERIFY(session.game().board().cells == session.game().solution().cells);
+        QVERIFY(session.game().clues().allSatisfied());
+        QCOMPARE(session.phase(), Phase::Replaying);
+
+        // Jumps land where the steps one by one did.
+        for (int to : {3, 1, replay.count() - 2, 0, 5}) {
+            session.replayTo(to);
+            QVERIFY(session.game().board().cells == seen[size_t(to)].cells);
+        }
+
+        // Played, it steps at its pace and stops at the end.
+        session.playReplay(true);
+        session.advance(Session::replayPace - 1ms);
+        QCOMPARE(replay.position(), 5);
+        QCOMPARE(count(session.advance(1ms), Kind::Replayed), 1);
+        QCOMPARE(replay.position(), 6);
+        while (session.replayPlaying())
+            session.advance(Session::replayPace);
+        QVERIFY(replay.atEnd());
+
+        // Left halfway, the finished board shows.
+        session.replayTo(2);
+        session.leaveReplay();
+        QCOMPARE(session.phase(), Phase::Solved);
+        QVERIFY(session.game().board().cells == session.game().solution().cells);
+        QCOMPARE(session.seconds(), seconds);
+        QCOMPARE(session.game().faults(), 0);
+        QVERIFY(session.canShowSolution());
+        session.showSolution();
+        QVERIFY(blank(session));
     }
 
     void aHintIsAcceptedOnlyByTheGameThatAsked()

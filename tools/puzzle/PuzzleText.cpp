@@ -1,8 +1,8 @@
 #include "PuzzleText.h"
 
 #include "ClueSet.h"
+#include "TechniqueNames.h"
 
-#include <cstdlib>
 #include <sstream>
 
 namespace PuzzleText {
@@ -16,22 +16,11 @@ std::string cells(const std::vector<int>& line)
     return text;
 }
 
-std::string clue(const std::vector<int>& stored)
-{
-    std::string text;
-    for (auto it = stored.rbegin(); it != stored.rend(); ++it) {
-        if (!text.empty())
-            text += ' ';
-        text += std::to_string(std::abs(*it));
-    }
-    return text;
-}
-
 std::string clueLine(const char* label, const std::vector<std::vector<int>>& lists)
 {
     std::string text = std::string(label) + ":";
     for (size_t i = 0; i < lists.size(); ++i)
-        text += (i ? ", " : " ") + clue(lists[i]);
+        text += (i ? ", " : " ") + clueText(lists[i]);
     return text;
 }
 

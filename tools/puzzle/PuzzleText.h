@@ -16,8 +16,6 @@ class ClueSet;
 namespace PuzzleText {
 
 std::string cells(const std::vector<int>& line);
-// A stored (far-end-first) clue list in reading order, e.g. "1 2".
-std::string clue(const std::vector<int>& stored);
 std::string clueLine(const char* label, const std::vector<std::vector<int>>& lists);
 
 // Reads the "columns:" and "rows:" lines of a text and fills clues in stored order; other

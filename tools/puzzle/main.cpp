@@ -29,7 +29,8 @@ int usage()
                  "      code where the game has that size\n"
                  "  tessarin-puzzle solve [FILE]\n"
                  "      read clues (the \"columns:\" and \"rows:\" lines that generate prints)\n"
-                 "      from FILE or standard input, solve them by logic, print every deduction\n";
+                 "      from FILE or standard input, solve them by logic, print every deduction\n"
+                 "      (the steps the game's Show Solution replays)\n";
     return 2;
 }
 
@@ -113,8 +114,9 @@ int solve(int argc, char** argv)
     board.resize(static_cast<int>(clues.columnClues.size()), static_cast<int>(clues.rowClues.size()));
     LogicSolver solver;
     solver.setObserver([](const LogicSolver::Deduction& d) {
-        std::printf("%-10s %-6s %2d  [%s]  %s  ->  %s\n", techniqueName(d.technique), d.isRow ? "row" : "column",
-            d.lineIndex, PuzzleText::clue(d.clue).c_str(), PuzzleText::cells(d.before).c_str(),
+        // Named as the game's replay names its steps.
+        const std::string name = deductionName(d.technique, d.isRow, d.lineIndex, d.clue);
+        std::printf("%-36s %s  ->  %s\n", name.c_str(), PuzzleText::cells(d.before).c_str(),
             PuzzleText::cells(d.after).c_str());
     });
     const bool solved = solver.solve(board, clues);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ClueSet.h"
+#include "PuzzleGrid.h"
+
+#include <string>
+#include <vector>
+
+// How a puzzle is solved by logic, replayed from the blank board: the solver's deductions,
+// one technique writing on one line each, in the order the puzzle tool's "solve" prints
+// them, stepped through forward and back.
+class SolutionReplay {
+public:
+    struct Step {
+        int technique;
+        bool isRow;
+        int line;
+        std::vector<int> clue; // as stored, far end first
+        std::vector<int> before;
+        std::vector<int> after;
+
+        // "Column 4, clue 6 1: Boxes"
+        std::string name() const;
+    };
+
+    // Solves the clues from a blank board of their size and keeps every deduction; the board
+    // becomes blank, at the start.
+    void record(const ClueSet& clues, PuzzleGrid& board);
+
+    int count() const { return static_cast<int>(steps_.size()); }
+    // The steps written on the board so far; the last of them is the one on show.
+    int position() const { return position_; }
+    bool atEnd() const { return position_ == count(); }
+    // The step on show; null at the start.
+    const Step* current() const { return position_ > 0 ? &steps_[position_ - 1] : nullptr; }
+    // Writes or takes back steps until position (kept within the replay) is reached.
+    void moveTo(int position, PuzzleGrid& board);
+
+private:
+    std::vector<Step> steps_;
+    int position_ = 0;
+};
