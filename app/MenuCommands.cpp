@@ -78,9 +78,14 @@ void MainWindow::MenuHint()
         // The deduced cells stand on the board as marks while the box names the technique.
         scene_.showHint(hint.isRow, hint.line);
         const QString name = techniqueName(hint.technique);
+        const ClueSet& clues = session_.game().clues();
+        const QString line = QString::fromStdString(
+            lineName(hint.isRow, hint.line, (hint.isRow ? clues.rowClues : clues.columnClues)[size_t(hint.line)]));
         const int askedIn = session_.gameNumber();
-        if (Prompt::offerHelp(
-                this, "<p align='center'>These cells are found using the <b>" + name + "</b> technique.</p>"))
+        if (Prompt::offerHelp(this,
+                "<p align='center'>These cells are found using the <b>" + name + "</b> technique.</p><p align='center'>"
+                    + line + "</p>",
+                scene_.hintBand(session_)))
             OpenHelp("Help//methods.html#" + name);
         scene_.hideHint();
         answer(session_.acceptHint(askedIn));

@@ -19,13 +19,21 @@ Prompt::TextResponder& textResponder()
     return instance;
 }
 
+// Room for a window manager's frame around a box, which is not known before it is shown.
+constexpr int frameAllowance = 32;
+
 QMessageBox::StandardButton show(QWidget* parent, const QString& title, const QString& text,
-    QMessageBox::StandardButtons buttons, const QPoint* offset = nullptr)
+    QMessageBox::StandardButtons buttons, const QRect* keepClear = nullptr)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, buttons, parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     box.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
-    if (parent && offset)
-        box.move(parent->pos() + *offset);
+    if (parent && keepClear) {
+        // The box settles its size only once shown.
+        box.show();
+        const QRect clear(parent->mapToGlobal(keepClear->topLeft()), keepClear->size());
+        box.move(Prompt::placeClear(parent->frameGeometry(), box.size() + QSize(0, frameAllowance),
+            parent->pos() + QPoint(100, 100), clear.adjusted(-4, -4, 4, 4)));
+    }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -73,12 +81,34 @@ std::optional<QString> askText(QWidget* parent, const QString& question)
     return box.textValue();
 }
 
-bool offerHelp(QWidget* parent, const QString& message)
+bool offerHelp(QWidget* parent, const QString& message, const QRect& keepClear)
 {
     if (responder())
         return responder()(message) == Answer::Yes;
-    const QPoint offset(100, 100);
-    return show(parent, "Tessarin", message, QMessageBox::Ok | QMessageBox::Help, &offset) == QMessageBox::Help;
+    return show(parent, "Tessarin", message, QMessageBox::Ok | QMessageBox::Help, &keepClear) == QMessageBox::Help;
+}
+
+QPoint placeClear(const QRect& area, const QSize& box, const QPoint& preferred, const QRect& keepClear)
+{
+    if (!QRect(preferred, box).intersects(keepClear))
+        return preferred;
+    const QPoint candidates[] = {
+        {keepClear.left() - box.width(), preferred.y()},
+        {keepClear.right() + 1, preferred.y()},
+        {preferred.x(), keepClear.top() - box.height()},
+        {preferred.x(), keepClear.bottom() + 1},
+    };
+    const auto distance = [&](QPoint at) { return (at - preferred).manhattanLength(); };
+    QPoint best = candidates[0];
+    bool bestInside = false;
+    for (QPoint at : candidates) {
+        const bool inside = area.contains(QRect(at, box));
+        if ((inside && !bestInside) || (inside == bestInside && distance(at) < distance(best))) {
+            best = at;
+            bestInside = inside;
+        }
+    }
+    return best;
 }
 
 void fatalError(const QString& text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 #include <functional>
@@ -23,9 +24,15 @@ Answer askOrCancel(QWidget* parent, const QString& question);
 // OK only.
 void tell(QWidget* parent, const QString& message);
 
-// OK and Help, placed 100 pixels right of and below the parent's corner so that what it
-// talks about stays in view; true when Help was chosen.
-bool offerHelp(QWidget* parent, const QString& message);
+// OK and Help, placed 100 pixels right of and below the parent's corner, or as near to
+// there as it can stand without covering keepClear (in the parent's coordinates), so that
+// what it talks about stays in view; true when Help was chosen.
+bool offerHelp(QWidget* parent, const QString& message, const QRect& keepClear);
+
+// Where a box of that size goes in area: at preferred if it covers nothing of keepClear,
+// else moved straight left, right, up or down by the least that clears it, inside area if it
+// can be.
+QPoint placeClear(const QRect& area, const QSize& box, const QPoint& preferred, const QRect& keepClear);
 
 // A line of text, with OK and Cancel; none on Cancel.
 std::optional<QString> askText(QWidget* parent, const QString& question);

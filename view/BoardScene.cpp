@@ -143,6 +143,14 @@ void BoardScene::showHint(bool isRow, int line)
     view_.hintShown = true;
 }
 
+QRect BoardScene::hintBand(const Session& session) const
+{
+    const ClueSet& clues = session.game().clues();
+    const QRect band = SceneGeometry::lineBand(layout_.origin(), view_.hintIsRow, view_.hintLine, clues.widestRowClue(),
+        clues.widestColumnClue(), session.columns(), session.rows());
+    return layout_.transform().toWindow(QRectF(band));
+}
+
 void BoardScene::hideHint()
 {
     view_.hintShown = false;

@@ -55,6 +55,8 @@ public:
     }
     void showHint(bool isRow, int line);
     void hideHint();
+    // The hinted line and its clue numbers, in window pixels: what the hint's box must not cover.
+    QRect hintBand(const Session& session) const;
 
     // The part of the window whose picture changed since the last time this was asked, in
     // window pixels; empty when nothing did.

@@ -353,20 +353,12 @@ void FramePainter::paintHintOverlay(
 {
     const ClueSet& clues = session.game().clues();
     const ViewState& view = scene.view();
-    const QPoint origin = scene.layout().origin();
-    const int i = view.hintLine;
-    int left, right, top, bottom; // the band kept clear, half-open
-    if (view.hintIsRow) {
-        left = origin.x() - clueStep * clues.widestRowClue();
-        right = origin.x() + cellPitch * session.columns();
-        top = origin.y() + cellPitch * i;
-        bottom = top + cellPitch - 1;
-    } else {
-        left = origin.x() + cellPitch * i;
-        right = left + cellPitch - 1;
-        top = origin.y() - clueStep * clues.widestColumnClue();
-        bottom = origin.y() + cellPitch * session.rows();
-    }
+    const QRect band = SceneGeometry::lineBand(scene.layout().origin(), view.hintIsRow, view.hintLine,
+        clues.widestRowClue(), clues.widestColumnClue(), session.columns(), session.rows());
+    const int left = band.left();
+    const int right = band.right();
+    const int top = band.top();
+    const int bottom = band.bottom();
 
     // Four rectangles around the band, in board pixels, each reaching a pixel past the
     // window's edge. They only touch, so the shade is an even 50% everywhere.

@@ -55,6 +55,19 @@ inline QRectF rowCluesArea(QPoint origin, int row)
     return QRectF(0, origin.y() + cellPitch * row - inkReach, origin.x(), cellPitch + 2 * inkReach);
 }
 
+// A line's cells and its clue numbers out to the plate's edge: what the hint leaves unshaded.
+inline QRect lineBand(QPoint origin, bool isRow, int line, int rowClueSlots, int columnClueSlots, int columns, int rows)
+{
+    if (isRow) {
+        const int top = origin.y() + cellPitch * line;
+        return QRect(QPoint(origin.x() - clueStep * rowClueSlots, top),
+            QPoint(origin.x() + cellPitch * columns, top + cellPitch - 1));
+    }
+    const int left = origin.x() + cellPitch * line;
+    return QRect(QPoint(left, origin.y() - clueStep * columnClueSlots),
+        QPoint(left + cellPitch - 1, origin.y() + cellPitch * rows));
+}
+
 // The box of the mode, time and faults, in the corner the clues leave free.
 inline QRect infoBox(int rowClueSlots, int columnClueSlots)
 {

@@ -7,6 +7,7 @@
 #include "HelpBrowser.h"
 #include "HelpWindows.h"
 #include "SettingsStore.h"
+#include "TechniqueNames.h"
 #include "WinScreen.h"
 #include "ui_HelpBrowser.h"
 #include "ui_WinScreen.h"
@@ -224,10 +225,19 @@ private slots:
         WindowDriver w;
         w.play(10, 10, Beginner);
         bool shownWhileAsked = false;
-        w.whileAsked = [&](const QString&) { shownWhileAsked = w->scene().view().hintShown; };
+        QString line;
+        w.whileAsked = [&](const QString&) {
+            const ViewState& view = w->scene().view();
+            shownWhileAsked = view.hintShown;
+            const ClueSet& clues = w.session().game().clues();
+            line = QString::fromStdString(lineName(view.hintIsRow, view.hintLine,
+                (view.hintIsRow ? clues.rowClues : clues.columnClues)[size_t(view.hintLine)]));
+        };
         w.key(Qt::Key_H);
         QCOMPARE(w.asked.size(), 1);
+        // The box names the technique and the line and clue it was used on.
         QVERIFY(w.asked[0].contains("technique"));
+        QVERIFY2(w.asked[0].contains("<p align='center'>" + line + "</p>"), qPrintable(w.asked[0]));
         QVERIFY(shownWhileAsked && !w->scene().view().hintShown);
         // The deduced cells were entered for one fault, and the clock runs.
         QCOMPARE(w.session().game().faults(), 1);

@@ -61,6 +61,23 @@ private slots:
         QCOMPARE(buttons, QStringList({"New Game 1", "Quit 0", "Show Solution 2"}));
     }
 
+    void theHintsBoxStandsClearOfItsLine()
+    {
+        const QRect window(0, 0, 800, 600);
+        const QSize box(300, 100);
+        const QPoint corner(100, 100);
+        // Nothing in the way: the box keeps its place.
+        QCOMPARE(Prompt::placeClear(window, box, corner, QRect(500, 0, 24, 600)), corner);
+        // A column under the box: moved sideways by the least, to the left of it here.
+        QCOMPARE(Prompt::placeClear(window, box, corner, QRect(360, 0, 24, 600)), QPoint(60, 100));
+        QCOMPARE(Prompt::placeClear(window, box, corner, QRect(150, 0, 24, 600)), QPoint(174, 100));
+        // A row: moved down or up, whichever is nearer.
+        QCOMPARE(Prompt::placeClear(window, box, corner, QRect(0, 190, 800, 24)), QPoint(100, 90));
+        QCOMPARE(Prompt::placeClear(window, box, corner, QRect(0, 110, 800, 24)), QPoint(100, 134));
+        // The nearer side would leave the window: the other one.
+        QCOMPARE(Prompt::placeClear(window, box, corner, QRect(120, 0, 24, 600)), QPoint(144, 100));
+    }
+
     void highScoresShowTheSelectedRecordAndResetOnlyWhenAnsweredYes()
     {
         const QByteArray before
