@@ -3,6 +3,7 @@
 #include "BoardScene.h"
 #include "PuzzleSizes.h"
 #include "Session.h"
+#include "TechniqueRecord.h"
 
 #include <QDebug>
 
@@ -75,8 +76,14 @@ void GameKeeper::keepWithoutAsking(bool gameStarted)
                              << files_.settings().path() + ":" << files_.settings().failure();
 }
 
+void GameKeeper::keepHint(int technique)
+{
+    TechniqueRecord::countHint(files_.settings(), technique);
+}
+
 ScoreBook::Record GameKeeper::keepWin()
 {
+    TechniqueRecord::countWin(files_.settings(), session_.difficulty().hardestTechnique);
     files_.savedGame().release();
     const Game& game = session_.game();
     return ScoreBook::recordWin(files_.settings(), puzzleSizes[sizeIndexOf(session_.columns(), session_.rows())].label,

@@ -32,6 +32,8 @@ public:
     // The session's win, kept in the scores the moment the board is solved, as the record it
     // leaves; a resumed game's file is done with.
     ScoreBook::Record keepWin();
+    // A hint a technique gave, counted with the puzzles won per hardest technique.
+    void keepHint(int technique);
     void seal() { files_.seal(); }
 
 private:

@@ -75,6 +75,7 @@ void MainWindow::MenuHint()
     if (hint.kind == Game::Hint::Kind::AllCorrect)
         Prompt::tell(this, "<p align='center'>All markings are currently correct.</p>");
     if (hint.kind == Game::Hint::Kind::Technique) {
+        keeper_.keepHint(hint.technique);
         // The deduced cells stand on the board as marks while the box names the technique.
         scene_.showHint(hint.isRow, hint.line);
         const QString name = techniqueName(hint.technique);

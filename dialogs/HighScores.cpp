@@ -4,8 +4,11 @@
 #include "Prompt.h"
 #include "ScoreBook.h"
 #include "ScoreText.h"
+#include "TechniqueNames.h"
+#include "TechniqueRecord.h"
 #include "ui_HighScores.h"
 
+#include <QHeaderView>
 #include <QPushButton>
 
 HighScores::HighScores(SettingsStore& scores, QWidget* parent)
@@ -20,6 +23,7 @@ HighScores::HighScores(SettingsStore& scores, QWidget* parent)
     connect(ui->modeComboBox, &QComboBox::currentIndexChanged, this, &HighScores::UpdateHighScore);
     connect(ui->sizeComboBox, &QComboBox::currentIndexChanged, this, &HighScores::UpdateHighScore);
     connect(ui->buttonBox, &QDialogButtonBox::clicked, this, &HighScores::ResetScores);
+    ShowTechniques();
 }
 
 HighScores::~HighScores()
@@ -49,6 +53,30 @@ void HighScores::UpdateHighScore()
         = ScoreBook::lookup(scores_, ui->sizeComboBox->currentText(), ui->modeComboBox->currentIndex() + 1);
     ui->highScoreLabel->setText("Best Time: " + ScoreText::sentence(record.bestTime, record.bestFaults));
     ui->winsLabel->setText(ScoreText::wins(record.wins));
+}
+
+// Learning is not a score: Reset leaves it.
+void HighScores::ShowTechniques()
+{
+    QTableWidget& table = *ui->techniqueTable;
+    const TechniqueRecord::Table counts = TechniqueRecord::lookup(scores_);
+    table.setColumnCount(3);
+    table.setRowCount(int(counts.size()));
+    table.setHorizontalHeaderLabels({"Technique", "Hints taken", "Puzzles won"});
+    table.verticalHeader()->hide();
+    table.horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table.verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    for (int row = 0; row < int(counts.size()); ++row) {
+        const TechniqueRecord::Counts& count = counts[size_t(row)];
+        const QString texts[] = {techniqueName(row + 1), QString::number(count.hints), QString::number(count.wins)};
+        for (int column = 0; column < 3; ++column) {
+            auto* item = new QTableWidgetItem(texts[column]);
+            item->setTextAlignment(column == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+            table.setItem(row, column, item);
+        }
+    }
+    table.setToolTip("Hints taken: the hints each technique gave you.\nPuzzles won: the puzzles you won that needed "
+                     "it as their hardest technique.");
 }
 
 void HighScores::ResetScores(QAbstractButton* button)

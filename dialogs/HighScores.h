@@ -8,8 +8,9 @@ namespace Ui {
 class HighScores;
 }
 
-// Browses the stored best game and win count of each size and mode; Reset clears them all
-// after a confirmation.
+// Browses the stored best game and win count of each size and mode, and per technique the
+// hints it gave and the puzzles won that needed it most; Reset clears the scores (not the
+// techniques) after a confirmation.
 class HighScores : public QDialog {
     Q_OBJECT
 
@@ -30,5 +31,6 @@ private:
 
 public slots:
     void UpdateHighScore();
+    void ShowTechniques();
     void ResetScores(QAbstractButton* button);
 };

@@ -2,6 +2,8 @@
 
 #include <QList>
 
+#include <limits>
+
 namespace {
 
 QString unquoted(const QString& value)
@@ -68,4 +70,17 @@ void IniDocument::setValue(const QString& group, const QString& key, const QStri
 void IniDocument::removeGroup(const QString& group)
 {
     groups_.erase(group);
+}
+
+int IniDocument::count(const QString& group, const QString& key, int fallback) const
+{
+    bool isNumber = false;
+    const int stored = value(group, key).toInt(&isNumber);
+    return isNumber && stored >= 0 ? stored : fallback;
+}
+
+void IniDocument::countOneMore(const QString& group, const QString& key)
+{
+    const int now = count(group, key, 0);
+    setValue(group, key, QString::number(now == std::numeric_limits<int>::max() ? now : now + 1));
 }

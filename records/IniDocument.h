@@ -22,6 +22,12 @@ public:
     void setValue(const QString& group, const QString& key, const QString& value);
     void removeGroup(const QString& group);
 
+    // Counts are kept as decimal text. Anything else (edited by hand, or damaged) reads as
+    // fallback: a best of "fast" read as 0 seconds could never be beaten again.
+    int count(const QString& group, const QString& key, int fallback) const;
+    // One more than the count stored (0 if none), or the largest int where it stays.
+    void countOneMore(const QString& group, const QString& key);
+
 private:
     std::map<QString, std::map<QString, QString>> groups_;
 };

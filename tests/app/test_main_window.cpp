@@ -238,6 +238,9 @@ private slots:
         // The box names the technique and the line and clue it was used on.
         QVERIFY(w.asked[0].contains("technique"));
         QVERIFY2(w.asked[0].contains("<p align='center'>" + line + "</p>"), qPrintable(w.asked[0]));
+        // Counted for its technique at once.
+        const QString technique = w.asked[0].section("<b>", 1).section("</b>", 0, 0);
+        QCOMPARE(stored(w, "techniques", qPrintable(technique + "Hints")), QString("1"));
         QVERIFY(shownWhileAsked && !w->scene().view().hintShown);
         // The deduced cells were entered for one fault, and the clock runs.
         QCOMPARE(w.session().game().faults(), 1);
@@ -256,8 +259,11 @@ private slots:
         WindowDriver w;
         w.play(5, 5, Normal);
         w.solve();
-        // Kept the moment the board is solved: closing during the dissolve loses nothing.
+        // Kept the moment the board is solved, with its hardest technique: closing during the
+        // dissolve loses nothing.
         QCOMPARE(stored(w, "bestNormal", "5x5Wins"), QString("1"));
+        const QString hardest = techniqueName(w.session().difficulty().hardestTechnique);
+        QCOMPARE(stored(w, "techniques", qPrintable(hardest + "Wins")), QString("1"));
         QVERIFY(!w.form().actionHint->isEnabled() && !w.form().actionMarks->isEnabled());
         QStringList shown;
         answerWinScreen(true, 2, 2, &shown);

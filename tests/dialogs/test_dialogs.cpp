@@ -83,7 +83,8 @@ private slots:
         const QByteArray before
             = "[bestBeginner]\n5x5Time=10\n20x15Wins=4\n[bestExpert]\n5x5Time=1\n5x5Faults=1\n5x5Wins=1\n"
               "[bestNormal]\n10x10Time=143\n10x10Faults=2\n10x10Wins=2\n"
-              "[lastGame]\nlastMode=Normal\nlastSize=10x10\n[settings]\nbackground=2\nmusicOn=false\n";
+              "[lastGame]\nlastMode=Normal\nlastSize=10x10\n[settings]\nbackground=2\nmusicOn=false\n"
+              "[techniques]\nGlueHints=3\nFillWins=2\n";
         writeBytes("tessarin.ini", before);
         SettingsStore store("tessarin.ini");
         HighScores dialog(store);
@@ -97,6 +98,11 @@ private slots:
         QCOMPARE(shown(dialog), "Best Time: 999 seconds with 999 faults. Total Wins for This Type: 0.");
         dialog.ui->modeComboBox->setCurrentIndex(2);
         QCOMPARE(shown(dialog), "Best Time: 1 second with 1 fault. Total Wins for This Type: 1.");
+        // Each technique's hints and wins, whatever the selection.
+        const QTableWidget& table = *dialog.ui->techniqueTable;
+        QCOMPARE(table.rowCount(), 7);
+        QCOMPARE(table.item(3, 0)->text() + table.item(3, 1)->text() + table.item(3, 2)->text(), "Glue30");
+        QCOMPARE(table.item(6, 0)->text() + table.item(6, 1)->text() + table.item(6, 2)->text(), "Fill02");
 
         // Reset asks first, in a real question box, answered No here once it is up.
         dialog.show();
@@ -128,7 +134,8 @@ private slots:
         reset->click();
         QCOMPARE(questions.size(), 1);
         QCOMPARE(bytesOf("tessarin.ini"),
-            "[lastGame]\nlastMode=Normal\nlastSize=10x10\n\n[settings]\nbackground=2\nmusicOn=false\n");
+            "[lastGame]\nlastMode=Normal\nlastSize=10x10\n\n[settings]\nbackground=2\nmusicOn=false\n\n"
+            "[techniques]\nFillWins=2\nGlueHints=3\n");
         QCOMPARE(shown(dialog), "Best Time: 999 seconds with 999 faults. Total Wins for This Type: 0.");
         QVERIFY(dialog.isVisible());
     }

@@ -6,6 +6,7 @@
 #include "ScoreBook.h"
 #include "SettingsStore.h"
 #include "StorageFolder.h"
+#include "TechniqueRecord.h"
 
 #include <QtTest>
 
@@ -117,6 +118,20 @@ private slots:
             "true\nsoundOn="
             "true\n");
         QCOMPARE(describe(GameSettings::load(*store)), "1 1 1 0 0 1 10x10 Normal auto");
+    }
+
+    void techniquesCountOnFromWhatTheFileHolds()
+    {
+        writeBytes("tessarin.ini", "[techniques]\nGlueHints=3\nBoxesWins=many\n");
+        QVERIFY(TechniqueRecord::countHint(*store, 4));
+        QVERIFY(TechniqueRecord::countWin(*store, 1));
+        QVERIFY(TechniqueRecord::countWin(*store, 7));
+        // No technique, nothing counted.
+        QVERIFY(TechniqueRecord::countHint(*store, 0) && TechniqueRecord::countWin(*store, 8));
+        QCOMPARE(bytesOf("tessarin.ini"), "[techniques]\nBoxesWins=1\nFillWins=1\nGlueHints=4\n");
+        const TechniqueRecord::Table table = TechniqueRecord::lookup(*store);
+        QCOMPARE(table[3].hints, 4);
+        QCOMPARE(table[0].wins + table[6].wins + table[0].hints + table[5].hints, 2);
     }
 
     void newBestRules_data()

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <array>
+
+class SettingsStore;
+
+// What the player has learnt, technique by technique, in "tessarin.ini" group "techniques"
+// (which older copies of the game ignore): the hints each technique gave, as "BoxesHints",
+// and the puzzles won that each technique was the hardest one for, as "BoxesWins". Counts
+// are decimal text; anything else reads as 0.
+namespace TechniqueRecord {
+
+struct Counts {
+    int hints = 0;
+    int wins = 0;
+};
+// By technique number less one: Boxes first, Fill last.
+using Table = std::array<Counts, 7>;
+
+Table lookup(const SettingsStore& store);
+// Each is written at once; a number that names no technique counts nothing. False when the
+// file could not be written (the store keeps the count and says why).
+bool countHint(SettingsStore& store, int technique);
+bool countWin(SettingsStore& store, int hardestTechnique);
+
+} // namespace TechniqueRecord
