@@ -108,6 +108,10 @@ void MainWindow::applySwitches()
 bool MainWindow::SaveSettings()
 {
     settings_ = menus_->chosen(settings_);
+    // Beside the game "auto.sav" may keep; stale, its fingerprint no longer fits.
+    if (session_.inPlay())
+        settings_.savedPuzzle
+            = session_.code() ? QString::fromStdString(session_.code()->keptWith(session_.game().clues())) : QString();
     return settings_.save(keeper_.files().settings());
 }
 

@@ -16,7 +16,8 @@ void MainWindow::StartUp()
         return;
     }
     const SavedGame& saved = game.saved;
-    answer(session_.resume(saved.mode, game.board, game.clues, game.solution, saved.time, saved.faults));
+    answer(session_.resume(saved.mode, game.board, game.clues, game.solution, saved.time, saved.faults,
+        PuzzleCode::keptFor(settings_.savedPuzzle.toStdString(), game.clues)));
 }
 
 // Only a game the player has begun is worth keeping; play stands still while the question is

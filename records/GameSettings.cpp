@@ -15,6 +15,7 @@ enum class Reading {
     Switch, // on only for the exact text "true", so a hand-edited "True" or "1" is off
     Flag, // Qt's text-to-boolean conversion: empty, "0" and "false" in any case are false
     Label, // one of the key's choices, compared exactly
+    Text, // any text
 };
 
 using Field = std::variant<int GameSettings::*, bool GameSettings::*, QString GameSettings::*>;
@@ -55,6 +56,7 @@ const Key keys[] = {
     {"settings", "drawing", &GameSettings::drawing, Reading::Label, {"auto", "opengl", "raster"}},
     {"lastGame", "lastSize", &GameSettings::lastSize, Reading::Label, sizeLabels()},
     {"lastGame", "lastMode", &GameSettings::lastMode, Reading::Label, modeLabels()},
+    {"lastGame", "savedPuzzle", &GameSettings::savedPuzzle, Reading::Text, {}},
 };
 
 // As Qt reads a boolean from text.
@@ -80,6 +82,7 @@ void read(const Key& key, const QString& stored, GameSettings& into)
         if (key.choices.contains(stored))
             into.*std::get<QString GameSettings::*>(key.field) = stored;
         break;
+    case Reading::Text: into.*std::get<QString GameSettings::*>(key.field) = stored; break;
     }
 }
 

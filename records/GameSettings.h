@@ -21,6 +21,8 @@ struct GameSettings {
     // How frames are drawn, read at start: "opengl", "raster", or "auto" for OpenGL unless the
     // only renderer at hand draws on the processor, where Qt's own raster engine is faster.
     QString drawing = "auto";
+    // The code of the game kept in "auto.sav", with its clues' fingerprint; empty for none.
+    QString savedPuzzle;
 
     static GameSettings load(const SettingsStore& store);
     // Writes every key; switches as the texts "true" and "false". False when the file could

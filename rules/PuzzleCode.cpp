@@ -1,6 +1,8 @@
 #include "PuzzleCode.h"
 
+#include "ClueSet.h"
 #include "PuzzleSizes.h"
+#include "TechniqueNames.h"
 
 #include <cctype>
 #include <cstdio>
@@ -43,6 +45,19 @@ std::uint32_t hashOf(const std::string& text)
         hash *= 16777619u;
     }
     return hash;
+}
+
+std::string fingerprint(const ClueSet& clues)
+{
+    std::string lists;
+    for (const auto* direction : {&clues.columnClues, &clues.rowClues}) {
+        for (const std::vector<int>& clue : *direction)
+            lists += clueText(clue) + ',';
+        lists += '|';
+    }
+    char hex[9];
+    std::snprintf(hex, sizeof hex, "%08x", static_cast<unsigned>(hashOf(lists)));
+    return hex;
 }
 
 } // namespace
@@ -96,4 +111,20 @@ std::optional<PuzzleCode> PuzzleCode::read(const std::string& text)
 PuzzleCode PuzzleCode::ofDay(const std::string& isoDate, int columns, int rows)
 {
     return {columns, rows, hashOf("tessarin " + isoDate + " " + std::to_string(columns) + "x" + std::to_string(rows))};
+}
+
+std::string PuzzleCode::keptWith(const ClueSet& clues) const
+{
+    return text() + ' ' + fingerprint(clues);
+}
+
+std::optional<PuzzleCode> PuzzleCode::keptFor(const std::string& kept, const ClueSet& clues)
+{
+    const std::size_t space = kept.find(' ');
+    if (space == std::string::npos || kept.substr(space + 1) != fingerprint(clues))
+        return std::nullopt;
+    std::optional<PuzzleCode> code = read(kept.substr(0, space));
+    if (code && (code->columns != int(clues.columnClues.size()) || code->rows != int(clues.rowClues.size())))
+        return std::nullopt;
+    return code;
 }

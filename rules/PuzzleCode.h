@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+class ClueSet;
+
 // A puzzle's short name, which makes it again on any copy of this version of the game: its
 // size and its generator's seed, as "15x10-7QK2M4C" (the seed in base 32, most significant
 // digit first, then one check digit). The digits are 0-9 and the letters but I, L, O and U, so
@@ -19,4 +21,9 @@ struct PuzzleCode {
     static std::optional<PuzzleCode> read(const std::string& text);
     // The puzzle of a day, the same for every player: from the date ("2026-12-08") and size.
     static PuzzleCode ofDay(const std::string& isoDate, int columns, int rows);
+
+    // The code kept beside a saved game, "15x10-7QK2M4C 5d1f09a2": the code and a fingerprint
+    // of the clues it makes, so that it is taken back only for the very game it was kept with.
+    std::string keptWith(const ClueSet& clues) const;
+    static std::optional<PuzzleCode> keptFor(const std::string& kept, const ClueSet& clues);
 };

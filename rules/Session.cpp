@@ -42,14 +42,14 @@ void Session::prepare(int columns, int rows, int mode)
     recorded_.clear();
 }
 
-const Session::Events& Session::resume(
-    int mode, const PuzzleGrid& board, const ClueSet& clues, const PuzzleGrid& solution, int seconds, int faults)
+const Session::Events& Session::resume(int mode, const PuzzleGrid& board, const ClueSet& clues,
+    const PuzzleGrid& solution, int seconds, int faults, const std::optional<PuzzleCode>& code)
 {
     events_.clear();
     ++gameNumber_;
     columns_ = board.width;
     rows_ = board.height;
-    code_.reset();
+    code_ = code;
     game_.setUp(mode, board, solution, clues, faults);
     game_.board_.changed = true;
     playedMs_ = std::int64_t(seconds) * 1000;

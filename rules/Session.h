@@ -76,9 +76,10 @@ public:
     const Events& begin(int columns, int rows, int mode);
     // Begins making the puzzle a code names, for that mode.
     const Events& begin(const PuzzleCode& code, int mode);
-    // Plays on a game kept from before: its board, clues, solution, time and faults.
-    const Events& resume(
-        int mode, const PuzzleGrid& board, const ClueSet& clues, const PuzzleGrid& solution, int seconds, int faults);
+    // Plays on a game kept from before: its board, clues, solution, time and faults, and its
+    // code when it was kept too.
+    const Events& resume(int mode, const PuzzleGrid& board, const ClueSet& clues, const PuzzleGrid& solution,
+        int seconds, int faults, const std::optional<PuzzleCode>& code = std::nullopt);
 
     // Queued for the next advance or command; only play takes input.
     void record(const Input& input);
@@ -125,7 +126,7 @@ public:
     // Counts the games begun, so that an answer reaches only the game that asked.
     int gameNumber() const { return gameNumber_; }
     const Difficulty& difficulty() const { return difficulty_; }
-    // The code of the puzzle made or being made; none for a game resumed from a file.
+    // The code of the puzzle made or being made; none for a game resumed without one.
     const std::optional<PuzzleCode>& code() const { return code_; }
     // The clock starts with the first cell entered (or a fault, or a hint), not with play.
     bool clockStarted() const { return clockStarted_; }

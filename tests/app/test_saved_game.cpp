@@ -262,11 +262,20 @@ private slots:
         QCOMPARE(resumed.saved.faults, w.session().game().faults());
 
         // Once left, the files are final: a new game neither removes the save nor asks at close.
+        const std::string code = w.session().code()->text();
         w->Leave();
         w->MenuNewGame();
         w->close();
         QCOMPARE(w.asked.size(), 1);
         QVERIFY(QFile::exists("auto.sav"));
+
+        // Resumed, the game shows its code again.
+        WindowDriver again;
+        again.answer = true;
+        again->StartUp();
+        QCOMPARE(again.session().phase(), Session::Phase::Playing);
+        QVERIFY(again.session().code());
+        QCOMPARE(again.session().code()->text(), code);
     }
 
     void aPipeOrDeviceAsTheSaveIsNeitherOfferedNorOpened()

@@ -113,7 +113,8 @@ private slots:
         settings.lastMode = "Normal";
         QVERIFY(settings.save(*store));
         QCOMPARE(bytesOf("tessarin.ini"),
-            "[bestNormal]\n10x10Faults=2\n10x10Time=143\n10x10Wins=2\n\n[lastGame]\nlastMode=Normal\nlastSize=10x10\n\n"
+            "[bestNormal]\n10x10Faults=2\n10x10Time=143\n10x10Wins=2\n\n[lastGame]\nlastMode=Normal\nlastSize="
+            "10x10\nsavedPuzzle=\n\n"
             "[settings]\nbackground=1\ndrawing=auto\nhighContrast=true\nmusicOn=false\nnewPlayer=false\nparticlesOn="
             "true\nsoundOn="
             "true\n");

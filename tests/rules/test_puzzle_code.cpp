@@ -96,8 +96,14 @@ private slots:
             const PuzzleCode code = *PuzzleCode::read(session.code()->text());
             QCOMPARE(picture(GeneratedPuzzle(code.seed, 10, 10).solution), picture(session.game().solution()));
         }
-        // A game kept in a file came without one.
+        // A code kept beside a saved game comes back only with the clues it makes.
         const Game& game = session.game();
+        const std::string kept = session.code()->keptWith(game.clues());
+        QCOMPARE(PuzzleCode::keptFor(kept, game.clues())->text(), session.code()->text());
+        ClueSet other = game.clues();
+        other.rowClues[0] = {10};
+        for (const std::string& stale : {kept, kept.substr(0, kept.find(' ')), std::string("x y")})
+            QVERIFY(!PuzzleCode::keptFor(stale, other));
         session.resume(Expert, game.board(), game.clues(), game.solution(), 10, 0);
         QVERIFY(!session.code());
     }
