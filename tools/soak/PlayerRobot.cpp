@@ -4,6 +4,7 @@
 #include "HelpBrowser.h"
 #include "MainWindow.h"
 #include "Watchdog.h"
+#include "WinScreen.h"
 #include "ui_MainWindow.h"
 
 #include <QApplication>
@@ -56,6 +57,11 @@ void PlayerRobot::answerOpenBox()
         for (const char* name : {"sizeComboBox", "modeComboBox"})
             if (auto* combo = modal->findChild<QComboBox*>(name))
                 combo->setCurrentIndex(chance(combo->count()));
+        // Now and then the solution is watched before the next game.
+        if (chance(3) == 0) {
+            static_cast<QDialog*>(modal)->done(WinScreen::ShowSolution);
+            return;
+        }
         static_cast<QDialog*>(modal)->accept();
         ++counts_.newGames;
     } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
@@ -89,6 +95,12 @@ void PlayerRobot::act()
     }
     if (window_.session().phase() == Session::Phase::Paused)
         comeBackFromPause();
+    if (window_.session().phase() == Session::Phase::Replaying) {
+        watchReplay();
+        return;
+    }
+    if (window_.session().phase() == Session::Phase::Solved)
+        startNextGame();
     if (window_.session().phase() != Session::Phase::Playing)
         return;
     const int roll = chance(100);
@@ -133,8 +145,12 @@ void PlayerRobot::rest()
         CloseHelpWindows();
         if (window_.session().phase() == Session::Phase::Paused)
             key(Qt::Key_P);
-        if (window_.session().phase() != Session::Phase::Playing)
-            return; // a win, a dissolve or a puzzle in the making ends first
+        // A win, a dissolve or a puzzle in the making ends first; a replay or a solved board is
+        // left by the new game.
+        if (window_.session().phase() != Session::Phase::Playing
+            && window_.session().phase() != Session::Phase::Replaying
+            && window_.session().phase() != Session::Phase::Solved)
+            return;
         // Each background is a picture of its own size, and a playing track holds its decoder.
         window_.form()->actionWood->trigger();
         if (window_.form()->actionMusic->isChecked())
@@ -158,6 +174,17 @@ void PlayerRobot::rest()
         return;
     case Rest::None: return;
     }
+}
+
+void PlayerRobot::watchReplay()
+{
+    ++counts_.replaySteps;
+    const Qt::Key keys[]
+        = {Qt::Key_Right, Qt::Key_Right, Qt::Key_Space, Qt::Key_Left, Qt::Key_Home, Qt::Key_End, Qt::Key_P, Qt::Key_Up};
+    if (chance(40) == 0)
+        key(Qt::Key_Escape);
+    else
+        key(keys[chance(int(std::size(keys)))]);
 }
 
 void PlayerRobot::pause()

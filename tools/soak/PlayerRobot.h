@@ -26,6 +26,7 @@ public:
         int wins = 0;
         int boxes = 0;
         int toggles = 0;
+        int replaySteps = 0;
     };
 
     PlayerRobot(MainWindow& window, Watchdog& watchdog, quint32 seed);
@@ -47,6 +48,8 @@ private:
     void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void toggleSomething();
     void startNextGame();
+    // Steps, jumps, plays and at times leaves the solution's replay, by its keys.
+    void watchReplay();
     QPoint cellPoint(int x, int y) const;
     int chance(int outOf) { return int(random_.bounded(outOf)); }
 

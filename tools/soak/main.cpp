@@ -106,9 +106,9 @@ int main(int argc, char** argv)
 
     const auto samples = watchdog.samples();
     std::printf("played %d s: %d clicks, %d drags, %d hints, %d undos or redos, %d pauses, %d new games, %d wins, "
-                "%d boxes answered, %d menu entries; longest repaint gap while playing %d ms\n",
+                "%d boxes answered, %d menu entries, %d replay keys; longest repaint gap while playing %d ms\n",
         options.seconds, counts.clicks, counts.drags, counts.hints, counts.undos, counts.pauses, counts.newGames,
-        counts.wins, counts.boxes, counts.toggles, watchdog.longestPaintGapMs());
+        counts.wins, counts.boxes, counts.toggles, counts.replaySteps, watchdog.longestPaintGapMs());
     // Growth is judged on what the game holds at rest, between the first and the last few
     // samples after warm-up; the median of a few stands for where memory stays, as the
     // game's own data still differs a little from one rest to the next.
