@@ -16,6 +16,7 @@ install(DIRECTORY Images Sounds Music Help
     # The technique examples as text are for the help's generator and its test.
     PATTERN lines.txt EXCLUDE)
 
+install(FILES desktop/tessarin.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES desktop/${TESSARIN_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 configure_file(desktop/${TESSARIN_APP_ID}.metainfo.xml.in ${TESSARIN_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/${TESSARIN_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

@@ -17,7 +17,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 id=org.tessarin.Tessarin
 for file in bin/tessarin share/tessarin/Images/cell.png share/tessarin/Sounds/draw.wav \
     share/tessarin/Music/Chill.ogg share/tessarin/Help/index.html share/applications/$id.desktop \
-    share/metainfo/$id.metainfo.xml; do
+    share/metainfo/$id.metainfo.xml share/man/man6/tessarin.6; do
     [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
 [ -x "$prefix/bin/tessarin" ] || fail "bin/tessarin cannot be run"
