@@ -191,12 +191,13 @@ private slots:
         const std::vector<QPoint> crossed = solutionCells(session, Crossed);
         QCOMPARE(count(click(session, crossed[0]), Kind::Fault), 1);
         session.advance(3000ms);
-        for (size_t i = 0; i + 1 < filled.size(); ++i)
-            click(session, filled[i]);
-        // The pause applies the winning move and then does not pause; the input after that
-        // move, another fault, is dropped.
-        session.record(press(filled.back()));
-        session.record({Session::Input::Kind::Release, Game::Button::Left, 0, 0, 0, 0});
+        // Every click recorded before a command counts, in order: the pause applies them up to
+        // the winning move and then does not pause; the input after that move, another fault,
+        // is dropped.
+        for (QPoint cell : filled) {
+            session.record(press(cell));
+            session.record({Session::Input::Kind::Release, Game::Button::Left, cell.x(), cell.y(), 7, 9});
+        }
         session.record(press(crossed[1]));
         const Session::Events& won = session.pause();
         QCOMPARE(count(won, Kind::Won), 1);
