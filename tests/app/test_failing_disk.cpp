@@ -9,7 +9,6 @@
 #include <QtTest>
 
 #include <cerrno>
-#include <optional>
 
 #include <fcntl.h>
 #include <sys/mount.h>
@@ -70,17 +69,14 @@ private:
 class FailingDiskTest : public QObject {
     Q_OBJECT
 
-    std::optional<QTemporaryDir> dataHome;
-
 private slots:
-    void init() { qputenv("XDG_DATA_HOME", dataHome.emplace().path().toUtf8()); }
-    void cleanup() { dataHome.reset(); }
-
-    void aFullDiskKeepsTheOldFilesAndTells()
+    void aFullOrReadOnlyDiskKeepsTheFilesAndTells()
     {
+        QTemporaryDir dataHome;
+        qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
         SmallDisk disk;
         if (!disk.mounted())
-            QSKIP("a tmpfs cannot be mounted here (it takes root): the full-disk test did not run");
+            QSKIP("a tmpfs cannot be mounted here (it takes root): the failing-disk test did not run");
         // What must survive: no window reads the game these tests never resume.
         QByteArray oldSave = "an older game";
         QByteArray oldSettings = "[settings]\nnewPlayer=false\n";
@@ -122,24 +118,19 @@ private slots:
             oldSave = bytesOf("auto.sav");
             oldSettings = bytesOf("tessarin.ini");
         }
-    }
 
-    void aFolderThatStopsTakingFilesIsNamedAndKept()
-    {
-        SmallDisk disk;
-        if (!disk.mounted())
-            QSKIP("a tmpfs cannot be mounted here (it takes root): the read-only test did not run");
+        // A folder that stops taking files during the run is named, and nothing goes anywhere
+        // else, to be missed by the next start.
         WindowDriver w;
         w.play(5, 5, Normal);
         disk.setReadOnly(true);
         w.solve();
         w->close();
         disk.setReadOnly(false);
-        // Told where, and nothing went anywhere else, to be missed by the next start.
         QCOMPARE(w.asked,
             QStringList({"Your settings and scores could not be saved to " + QDir::current().filePath("tessarin.ini")
                 + ": Read-only file system."}));
-        QCOMPARE(QDir(dataHome->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+        QCOMPARE(QDir(dataHome.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
     }
 };
 
