@@ -42,6 +42,13 @@ private slots:
                  "15x10-1111J", "15x10-1112D", "15x10-1121D", "15x10-111D", "10x10-1111D", "5x5-123456789",
                  "5x5-ZZZZZZZZ", "15x10-1111D!", "x10-1111D", "15x10x1-1111D"})
             QVERIFY2(!PuzzleCode::read(bad), bad);
+
+        // Today's puzzle is everyone's, and changes with the day and the size.
+        const PuzzleCode today = PuzzleCode::ofDay("2026-12-08", 15, 10);
+        QCOMPARE(today.text(), PuzzleCode::ofDay("2026-12-08", 15, 10).text());
+        QVERIFY(PuzzleCode::ofDay("2026-12-09", 15, 10).seed != today.seed);
+        QVERIFY(PuzzleCode::ofDay("2026-12-08", 15, 15).seed != today.seed);
+        QVERIFY(today.columns == 15 && today.rows == 10 && PuzzleCode::read(today.text()));
     }
 
     void aCodeMakesItsPuzzleWhateverElseWasDrawn()
@@ -89,15 +96,6 @@ private slots:
             QVERIFY(!PuzzleCode::keptFor(stale, other));
         session.resume(Expert, game.board(), game.clues(), game.solution(), 10, 0);
         QVERIFY(!session.code());
-    }
-
-    void todaysPuzzleIsEveryonesAndChangesWithTheDayAndSize()
-    {
-        const PuzzleCode today = PuzzleCode::ofDay("2026-12-08", 15, 10);
-        QCOMPARE(today.text(), PuzzleCode::ofDay("2026-12-08", 15, 10).text());
-        QVERIFY(PuzzleCode::ofDay("2026-12-09", 15, 10).seed != today.seed);
-        QVERIFY(PuzzleCode::ofDay("2026-12-08", 15, 15).seed != today.seed);
-        QVERIFY(today.columns == 15 && today.rows == 10 && PuzzleCode::read(today.text()));
     }
 };
 
