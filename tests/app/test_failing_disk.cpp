@@ -77,7 +77,7 @@ private slots:
         SmallDisk disk;
         if (!disk.mounted())
             QSKIP("a tmpfs cannot be mounted here (it takes root): the failing-disk test did not run");
-        // What must survive: no window reads the game these tests never resume.
+        // What a failed write must leave as it was; any bytes do, as no window here reads them.
         QByteArray oldSave = "an older game";
         QByteArray oldSettings = "[settings]\nnewPlayer=false\n";
         writeBytes("auto.sav", oldSave);
