@@ -145,16 +145,6 @@ public:
 
     int cell(int x, int y) const { return session().game().board().cells[x][y]; }
 
-    // Some cell of the solution with the given code.
-    QPoint solutionCell(int code, int skip = 0) const
-    {
-        for (int x = 0; x < session().columns(); ++x)
-            for (int y = 0; y < session().rows(); ++y)
-                if (session().game().solution().cells[x][y] == code && skip-- == 0)
-                    return {x, y};
-        return {-1, -1};
-    }
-
 private:
     std::unique_ptr<MainWindow> window;
 };

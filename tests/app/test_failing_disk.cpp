@@ -9,7 +9,6 @@
 #include <QtTest>
 
 #include <cerrno>
-#include <optional>
 
 #include <fcntl.h>
 #include <sys/mount.h>
@@ -70,28 +69,19 @@ private:
 class FailingDiskTest : public QObject {
     Q_OBJECT
 
-    std::optional<QTemporaryDir> dataHome;
-
 private slots:
-    void init() { qputenv("XDG_DATA_HOME", dataHome.emplace().path().toUtf8()); }
-    void cleanup() { dataHome.reset(); }
-
-    void aFullDiskKeepsTheOldFilesAndTells()
+    void aFullOrReadOnlyDiskKeepsTheFilesAndTells()
     {
+        QTemporaryDir dataHome;
+        qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
         SmallDisk disk;
         if (!disk.mounted())
-            QSKIP("a tmpfs cannot be mounted here (it takes root): the full-disk test did not run");
-        {
-            WindowDriver w;
-            w.answer = true;
-            w.play(5, 5, Normal);
-            w.drag(Qt::LeftButton, {{0, 0}});
-            w->close();
-            QVERIFY(!w->isVisible());
-        }
-        QByteArray oldSave = bytesOf("auto.sav");
-        QByteArray oldSettings = bytesOf("tessarin.ini");
-        QVERIFY(oldSave.size() > 20 && oldSettings.contains("[settings]"));
+            QSKIP("a tmpfs cannot be mounted here (it takes root): the failing-disk test did not run");
+        // What a failed write must leave as it was; any bytes do, as no window here reads them.
+        QByteArray oldSave = "an older game";
+        QByteArray oldSettings = "[settings]\nnewPlayer=false\n";
+        writeBytes("auto.sav", oldSave);
+        writeBytes("tessarin.ini", oldSettings);
 
         // Completely full, then one block left: that one goes to the lock file, and a 20x15
         // game needs two.
@@ -128,24 +118,19 @@ private slots:
             oldSave = bytesOf("auto.sav");
             oldSettings = bytesOf("tessarin.ini");
         }
-    }
 
-    void aFolderThatStopsTakingFilesIsNamedAndKept()
-    {
-        SmallDisk disk;
-        if (!disk.mounted())
-            QSKIP("a tmpfs cannot be mounted here (it takes root): the read-only test did not run");
+        // A folder that stops taking files during the run is named, and nothing goes anywhere
+        // else, to be missed by the next start.
         WindowDriver w;
         w.play(5, 5, Normal);
         disk.setReadOnly(true);
         w.solve();
         w->close();
         disk.setReadOnly(false);
-        // Told where, and nothing went anywhere else, to be missed by the next start.
         QCOMPARE(w.asked,
             QStringList({"Your settings and scores could not be saved to " + QDir::current().filePath("tessarin.ini")
                 + ": Read-only file system."}));
-        QCOMPARE(QDir(dataHome->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+        QCOMPARE(QDir(dataHome.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
     }
 };
 

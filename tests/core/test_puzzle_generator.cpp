@@ -76,10 +76,7 @@ private slots:
             const GeneratedPuzzle puzzle(seed, columns, rows);
             QCOMPARE(rowsOf(puzzle.solution).join('/').replace('1', '#').replace('2', '.'), QString(picture));
         }
-    }
-
-    void theGeneratorDrawsWhatRandDrewAfterSrandFromItsOwnState()
-    {
+        // The generator draws what rand() drew after srand(seed), from a state of its own.
         for (const std::uint32_t seed : {0u, 1u, 42u, 0x80000007u, 0xFFFFFFFFu}) {
             std::srand(seed);
             PuzzleRandom random(seed);
@@ -117,7 +114,7 @@ private slots:
         QVERIFY(rejections >= 10);
     }
 
-    void reserveHandsOverTheGeneratorsPuzzleOfTheSizeAimedAt()
+    void reserveHandsOverTheGeneratorsPuzzleOfTheSizeAimedAtAndIdlesForNothing()
     {
         // The reserve draws its puzzle's seed from rand().
         std::srand(3);
@@ -151,26 +148,23 @@ private slots:
         reserve.aimAt(5, 5);
         reserve.aimAt(15, 10);
         QVERIFY(!reserve.readyFor(15, 10));
-    }
 
-    void idleReserveCostsNothing()
-    {
         // Not aimed yet, a budget too short for a step, or a puzzle ready: no step, so no
         // random number drawn and no time spent.
-        PuzzleReserve reserve;
+        PuzzleReserve idle;
         std::srand(21);
-        reserve.work(PuzzleReserve::tickBudget);
+        idle.work(PuzzleReserve::tickBudget);
         QVERIFY(nothingDrawnSince(21));
-        reserve.aimAt(20, 15);
+        idle.aimAt(20, 15);
         std::srand(22);
-        reserve.work(PuzzleReserve::stepAllowance);
-        QVERIFY(nothingDrawnSince(22) && reserve.busyTime().count() == 0);
-        QVERIFY(fill(reserve, 20, 15));
-        const auto busy = reserve.busyTime();
+        idle.work(PuzzleReserve::stepAllowance);
+        QVERIFY(nothingDrawnSince(22) && idle.busyTime().count() == 0);
+        QVERIFY(fill(idle, 20, 15));
+        const auto busy = idle.busyTime();
         std::srand(23);
         for (int tick = 0; tick < 100; ++tick)
-            reserve.work(PuzzleReserve::tickBudget);
-        QVERIFY(nothingDrawnSince(23) && reserve.busyTime() == busy);
+            idle.work(PuzzleReserve::tickBudget);
+        QVERIFY(nothingDrawnSince(23) && idle.busyTime() == busy);
     }
 };
 

@@ -17,6 +17,7 @@
 #include <unistd.h>
 
 #include <optional>
+#include <tuple>
 
 namespace {
 
@@ -135,78 +136,63 @@ private slots:
         QCOMPARE(table[0].wins + table[6].wins + table[0].hints + table[5].hints, 2);
     }
 
-    void newBestRules_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("win"); // time/faults
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<QString>("keptLine"); // of the stored file, when it must survive the win
-        const auto row
-            = [](const char* name, const char* stored, const char* win, const char* after, const char* keptLine = "") {
-                  QTest::newRow(name) << QString(stored) << QString(win) << QString(after) << QString(keptLine);
-              };
-        row("first win", "", "143/2", "143/2/1");
-        row("fewer faults beat a faster time", "5x5Time=60\n5x5Faults=2", "300/1", "300/1/1");
-        row("more faults lose to a slower time", "5x5Time=143\n5x5Faults=2", "120/3", "143/2/1");
-        // The stored "02" shows whether the tie was written over the older game.
-        row("a tie is not a new best", "5x5Time=143\n5x5Faults=02", "143/2", "143/2/1", "5x5Faults=02");
-        row("one second less is, as numbers", "5x5Time=100\n5x5Faults=2", "99/2", "99/2/1");
-        row("faults compare as numbers", "5x5Time=500\n5x5Faults=9", "10/10", "500/9/1");
-        row("over 999 faults never count, but the win does", "5x5Wins=41", "5/1000", "999/999/42");
-        // Damaged values must not lock the record: they read as never won, as missing ones do.
-        row("a word for a time is no record", "5x5Time=fast\n5x5Faults=2\n5x5Wins=many", "50/2", "50/2/1");
-        row("a word for faults is no record", "5x5Time=40\n5x5Faults=few", "300/7", "300/7/1");
-        row("negative bests are no record", "5x5Time=-5\n5x5Faults=-1\n5x5Wins=-3", "300/4", "300/4/1");
-        row("a full win count stays full", "5x5Wins=2147483647", "143/1000", "999/999/2147483647");
-    }
-
     void newBestRules()
     {
-        QFETCH(QString, stored);
-        QFETCH(QString, win);
-        QFETCH(QString, after);
-        QFETCH(QString, keptLine);
-        if (!stored.isEmpty())
-            writeBytes("tessarin.ini", ("[bestExpert]\n" + stored + "\n").toUtf8());
-        QCOMPARE(describe(ScoreBook::recordWin(*store, "5x5", 3, win.section('/', 0, 0), win.section('/', 1))), after);
-        QCOMPARE(describe(ScoreBook::lookup(*store, "5x5", 3)), after);
-        QVERIFY(bytesOf("tessarin.ini").contains(keptLine.toUtf8() + '\n'));
-        // The same size in the other modes is a different record.
-        QCOMPARE(describe(ScoreBook::lookup(*store, "5x5", 2)), neverWon);
-    }
-
-    void unusableValuesFallBackPerKey_data()
-    {
-        QTest::addColumn<QString>("ini");
-        QTest::addColumn<QString>("loaded");
-        const auto row = [](const char* name, const char* ini, const QString& loaded = defaults) {
-            QTest::newRow(name) << QString(ini) << loaded;
+        // The stored record, a win (time/faults), the record after it, and a line of the stored
+        // file that must survive the win.
+        const std::tuple<const char*, const char*, const char*, const char*, const char*> wins[] = {
+            {"first win", "", "143/2", "143/2/1", ""},
+            {"fewer faults beat a faster time", "5x5Time=60\n5x5Faults=2", "300/1", "300/1/1", ""},
+            {"more faults lose to a slower time", "5x5Time=143\n5x5Faults=2", "120/3", "143/2/1", ""},
+            // The stored "02" shows whether the tie was written over the older game.
+            {"a tie is not a new best", "5x5Time=143\n5x5Faults=02", "143/2", "143/2/1", "5x5Faults=02"},
+            {"one second less is, as numbers", "5x5Time=100\n5x5Faults=2", "99/2", "99/2/1", ""},
+            {"faults compare as numbers", "5x5Time=500\n5x5Faults=9", "10/10", "500/9/1", ""},
+            {"over 999 faults never count, but the win does", "5x5Wins=41", "5/1000", "999/999/42", ""},
+            // Damaged values must not lock the record: they read as never won, as missing ones do.
+            {"a word for a time is no record", "5x5Time=fast\n5x5Faults=2\n5x5Wins=many", "50/2", "50/2/1", ""},
+            {"a word for faults is no record", "5x5Time=40\n5x5Faults=few", "300/7", "300/7/1", ""},
+            {"negative bests are no record", "5x5Time=-5\n5x5Faults=-1\n5x5Wins=-3", "300/4", "300/4/1", ""},
+            {"a full win count stays full", "5x5Wins=2147483647", "143/1000", "999/999/2147483647", ""},
         };
-        row("all valid",
-            "[settings]\nbackground=3\nparticlesOn=false\nsoundOn=false\nmusicOn=false\nnewPlayer=false\n"
-            "highContrast=true\ndrawing=raster\n[lastGame]\nlastSize=20x15\nlastMode=Expert",
-            "3 0 0 0 0 1 20x15 Expert raster");
-        row("background 7", "[settings]\nbackground=7\nmusicOn=false", "0 1 1 0 1 0 5x5 Beginner auto");
-        row("background 4", "[settings]\nbackground=4");
-        row("background -1", "[settings]\nbackground=-1");
-        row("unknown size", "[lastGame]\nlastSize=12x12\nlastMode=Normal", "0 1 1 1 1 0 5x5 Normal auto");
-        row("mode in lower case", "[lastGame]\nlastSize=15x15\nlastMode=expert", "0 1 1 1 1 0 15x15 Beginner auto");
-        // Switches need exactly "true"; newPlayer reads as Qt reads a boolean.
-        row("switches", "[settings]\nparticlesOn=True\nsoundOn=1\nmusicOn=yes\nhighContrast=True",
-            "0 0 0 0 1 0 5x5 Beginner auto");
-        row("newPlayer FALSE", "[settings]\nnewPlayer=FALSE", "0 1 1 1 0 0 5x5 Beginner auto");
-        row("newPlayer 0", "[settings]\nnewPlayer=0", "0 1 1 1 0 0 5x5 Beginner auto");
-        row("newPlayer no", "[settings]\nnewPlayer=no");
-        row("drawing in capitals", "[settings]\ndrawing=OpenGL");
-        row("keys outside their group", "[lastGame]\nbackground=2\n[settings]\nlastMode=Expert");
+        for (const auto& [name, stored, win, after, keptLine] : wins) {
+            writeBytes("tessarin.ini", "[bestExpert]\n" + QByteArray(stored) + "\n");
+            const QString recorded = describe(
+                ScoreBook::recordWin(*store, "5x5", 3, QString(win).section('/', 0, 0), QString(win).section('/', 1)));
+            QVERIFY2(recorded == after && describe(ScoreBook::lookup(*store, "5x5", 3)) == after,
+                qPrintable(name + (": " + recorded)));
+            QVERIFY2(bytesOf("tessarin.ini").contains(QByteArray(keptLine) + '\n'), name);
+            // The same size in the other modes is a different record.
+            QCOMPARE(describe(ScoreBook::lookup(*store, "5x5", 2)), neverWon);
+        }
     }
 
     void unusableValuesFallBackPerKey()
     {
-        QFETCH(QString, ini);
-        QFETCH(QString, loaded);
-        writeBytes("tessarin.ini", (ini + "\n").toUtf8());
-        QCOMPARE(describe(GameSettings::load(*store)), loaded);
+        const std::tuple<const char*, const char*, QString> files[] = {
+            {"all valid",
+                "[settings]\nbackground=3\nparticlesOn=false\nsoundOn=false\nmusicOn=false\nnewPlayer=false\n"
+                "highContrast=true\ndrawing=raster\n[lastGame]\nlastSize=20x15\nlastMode=Expert",
+                "3 0 0 0 0 1 20x15 Expert raster"},
+            {"background 7", "[settings]\nbackground=7\nmusicOn=false", "0 1 1 0 1 0 5x5 Beginner auto"},
+            {"background 4", "[settings]\nbackground=4", defaults},
+            {"background -1", "[settings]\nbackground=-1", defaults},
+            {"unknown size", "[lastGame]\nlastSize=12x12\nlastMode=Normal", "0 1 1 1 1 0 5x5 Normal auto"},
+            {"mode in lower case", "[lastGame]\nlastSize=15x15\nlastMode=expert", "0 1 1 1 1 0 15x15 Beginner auto"},
+            // Switches need exactly "true"; newPlayer reads as Qt reads a boolean.
+            {"switches", "[settings]\nparticlesOn=True\nsoundOn=1\nmusicOn=yes\nhighContrast=True",
+                "0 0 0 0 1 0 5x5 Beginner auto"},
+            {"newPlayer FALSE", "[settings]\nnewPlayer=FALSE", "0 1 1 1 0 0 5x5 Beginner auto"},
+            {"newPlayer 0", "[settings]\nnewPlayer=0", "0 1 1 1 0 0 5x5 Beginner auto"},
+            {"newPlayer no", "[settings]\nnewPlayer=no", defaults},
+            {"drawing in capitals", "[settings]\ndrawing=OpenGL", defaults},
+            {"keys outside their group", "[lastGame]\nbackground=2\n[settings]\nlastMode=Expert", defaults},
+        };
+        for (const auto& [name, ini, loaded] : files) {
+            writeBytes("tessarin.ini", QByteArray(ini) + '\n');
+            const QString got = describe(GameSettings::load(*store));
+            QVERIFY2(got == loaded, qPrintable(name + (": " + got)));
+        }
     }
 
     void aChangeThatCannotBeWrittenWaitsForTheNextWrite()

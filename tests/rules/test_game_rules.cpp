@@ -7,6 +7,7 @@
 
 #include <QtTest>
 
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -54,61 +55,39 @@ QString reasonsOf(const Game::Changes& changes)
     return text.join("; ");
 }
 
-void addDrag(const char* name, int mode, bool marking, Button button, const char* solution, const char* before,
-    const char* after, int faults)
-{
-    QTest::newRow(name) << mode << marking << button << QByteArray(solution) << QByteArray(before) << QByteArray(after)
-                        << faults;
-}
-
 } // namespace
-
-Q_DECLARE_METATYPE(Game::Button)
 
 class GameRulesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // One row, pressed on its first cell and dragged cell by cell to its last.
-    void aDragAlongARowFollowsTheModeRules_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<bool>("marking");
-        QTest::addColumn<Button>("button");
-        QTest::addColumn<QByteArray>("solution");
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<QByteArray>("after");
-        QTest::addColumn<int>("faults");
-        const Button left = Button::Left, right = Button::Right;
-        addDrag("normal fills only blanks", Normal, false, left, "12121", "01020", "11121", 0);
-        addDrag("normal crosses only blanks", Normal, false, right, "12121", "02010", "22212", 0);
-        addDrag("normal marks fills", Normal, true, left, "12121", "00000", "33333", 0);
-        addDrag("normal marks crosses", Normal, true, right, "12121", "00000", "44444", 0);
-        addDrag("normal erases from a cross", Normal, false, left, "12121", "21340", "00000", 0);
-        addDrag("expert fills wrong cells too", Expert, false, left, "12121", "00200", "11211", 0);
-        addDrag("expert has no crosses", Expert, false, right, "12121", "00000", "00000", 0);
-        addDrag("expert erases with the right button", Expert, false, right, "12121", "10204", "00000", 0);
-        addDrag("beginner stops at a wrong fill", Beginner, false, left, "11211", "00000", "11200", 1);
-        addDrag("beginner stops at a wrong cross", Beginner, false, right, "22122", "00000", "22100", 1);
-        addDrag("beginner never erases", Beginner, false, left, "12111", "12000", "12000", 0);
-    }
-
     void aDragAlongARowFollowsTheModeRules()
     {
-        QFETCH(int, mode);
-        QFETCH(bool, marking);
-        QFETCH(Button, button);
-        QFETCH(QByteArray, solution);
-        QFETCH(QByteArray, before);
-        QFETCH(QByteArray, after);
-        QFETCH(int, faults);
-        Game game = gameOf(mode, {solution.constData()}, {before.constData()});
-        if (marking)
-            game.startMarking();
-        drag(game, button, {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}});
-        QCOMPARE(digitsOf(game.board().row(0)), QString(after));
-        QCOMPARE(game.faults(), faults);
-        QCOMPARE(game.board().changed, after != before);
+        // One row, pressed on its first cell and dragged cell by cell to its last: the mode,
+        // marks mode, the button, the solution, the row before and after, the faults.
+        const Button left = Button::Left, right = Button::Right;
+        const std::tuple<const char*, int, bool, Button, const char*, const char*, const char*, int> drags[] = {
+            {"normal fills only blanks", Normal, false, left, "12121", "01020", "11121", 0},
+            {"normal crosses only blanks", Normal, false, right, "12121", "02010", "22212", 0},
+            {"normal marks fills", Normal, true, left, "12121", "00000", "33333", 0},
+            {"normal marks crosses", Normal, true, right, "12121", "00000", "44444", 0},
+            {"normal erases from a cross", Normal, false, left, "12121", "21340", "00000", 0},
+            {"expert fills wrong cells too", Expert, false, left, "12121", "00200", "11211", 0},
+            {"expert has no crosses", Expert, false, right, "12121", "00000", "00000", 0},
+            {"expert erases with the right button", Expert, false, right, "12121", "10204", "00000", 0},
+            {"beginner stops at a wrong fill", Beginner, false, left, "11211", "00000", "11200", 1},
+            {"beginner stops at a wrong cross", Beginner, false, right, "22122", "00000", "22100", 1},
+            {"beginner never erases", Beginner, false, left, "12111", "12000", "12000", 0},
+        };
+        for (const auto& [name, mode, marking, button, solution, before, after, faults] : drags) {
+            Game game = gameOf(mode, {solution}, {before});
+            if (marking)
+                game.startMarking();
+            drag(game, button, {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}});
+            const QString row = digitsOf(game.board().row(0));
+            QVERIFY2(row == after && game.faults() == faults && game.board().changed == (row != before),
+                qPrintable(name + (": " + row)));
+        }
     }
 
     void aDragKeepsToItsLineAndLeavesNoGap()
@@ -131,11 +110,9 @@ private slots:
         Game game = gameOf(Normal, {"1111111111", "1111111111"});
         drag(game, Button::Left, {{0, 0}, {9, 1}});
         QCOMPARE(rowsOf(game.board()), QStringList({"1111111111", "0000000000"}));
-    }
 
-    void theFirstCellReachedDecidesAndTheLeftButtonWins()
-    {
-        Game game = gameOf(Normal, {"11111"}, {"00100"});
+        // Begun off the board, the first cell reached decides; the left button wins.
+        game = gameOf(Normal, {"11111"}, {"00100"});
         game.press(Button::Left, -1, 0);
         QVERIFY(game.moveTo(-1, 3).empty());
         // The first cell reached is filled, so the drag erases.
@@ -184,6 +161,33 @@ private slots:
         beginner.redo();
         QCOMPARE(digitsOf(beginner.board().row(0)), QString("11200"));
         QCOMPARE(beginner.faults(), 1);
+
+        // Undo returns to the marks mode of the step.
+        for (bool keep : {true, false}) {
+            game = gameOf(Normal, {"12121"});
+            game.startMarking();
+            drag(game, Button::Left, {{0, 0}});
+            drag(game, Button::Right, {{1, 0}});
+            game.stopMarking(keep);
+            QCOMPARE(digitsOf(game.board().row(0)), QString(keep ? "12000" : "00000"));
+            game.undo();
+            QCOMPARE(digitsOf(game.board().row(0)), QString("34000"));
+            QVERIFY(game.marking());
+            game.redo();
+            QCOMPARE(digitsOf(game.board().row(0)), QString(keep ? "12000" : "00000"));
+            QVERIFY(!game.marking());
+        }
+
+        // Marks erased while marking leave nothing to keep; taking the erasing back returns to
+        // marks mode, so no mark stands outside it.
+        game = gameOf(Normal, {"12121"});
+        game.startMarking();
+        drag(game, Button::Left, {{0, 0}, {1, 0}});
+        drag(game, Button::Left, {{0, 0}, {1, 0}});
+        game.stopMarking(true);
+        game.undo();
+        QCOMPARE(digitsOf(game.board().row(0)), QString("33000"));
+        QVERIFY(game.marking());
     }
 
     void hintsAreStepsOfTheirOwn()
@@ -218,35 +222,6 @@ private slots:
         QCOMPARE(rowsOf(beginner.board()), QStringList({"12", "10", "10"}));
         beginner.undo();
         QCOMPARE(rowsOf(beginner.board()), QStringList({"02", "00", "00"}));
-    }
-
-    void undoReturnsToTheMarksModeOfTheStep()
-    {
-        for (bool keep : {true, false}) {
-            Game game = gameOf(Normal, {"12121"});
-            game.startMarking();
-            drag(game, Button::Left, {{0, 0}});
-            drag(game, Button::Right, {{1, 0}});
-            game.stopMarking(keep);
-            QCOMPARE(digitsOf(game.board().row(0)), QString(keep ? "12000" : "00000"));
-            game.undo();
-            QCOMPARE(digitsOf(game.board().row(0)), QString("34000"));
-            QVERIFY(game.marking());
-            game.redo();
-            QCOMPARE(digitsOf(game.board().row(0)), QString(keep ? "12000" : "00000"));
-            QVERIFY(!game.marking());
-        }
-
-        // Marks erased while marking leave nothing to keep; taking the erasing back returns to
-        // marks mode, so no mark stands outside it.
-        Game game = gameOf(Normal, {"12121"});
-        game.startMarking();
-        drag(game, Button::Left, {{0, 0}, {1, 0}});
-        drag(game, Button::Left, {{0, 0}, {1, 0}});
-        game.stopMarking(true);
-        game.undo();
-        QCOMPARE(digitsOf(game.board().row(0)), QString("33000"));
-        QVERIFY(game.marking());
     }
 
     void aCommandCutsADragInProgressShort()

@@ -87,8 +87,7 @@ private slots:
         QVERIFY(session.undo().empty());
         while (session.phase() == Phase::Creating)
             session.advance(10ms);
-        // The puzzle a seed gives, whatever the session does around it.
-        QVERIFY(session.game().solution().cells == GeneratedPuzzle(5, 10, 5).solution.cells);
+        // That it is the seed's puzzle is test_puzzle_code's.
         QCOMPARE(session.game().board().width, 10);
         QVERIFY(blank(session));
         QVERIFY(session.difficulty().hardestTechnique > 0);
@@ -191,12 +190,13 @@ private slots:
         const std::vector<QPoint> crossed = solutionCells(session, Crossed);
         QCOMPARE(count(click(session, crossed[0]), Kind::Fault), 1);
         session.advance(3000ms);
-        for (size_t i = 0; i + 1 < filled.size(); ++i)
-            click(session, filled[i]);
-        // The pause applies the winning move and then does not pause; the input after that
-        // move, another fault, is dropped.
-        session.record(press(filled.back()));
-        session.record({Session::Input::Kind::Release, Game::Button::Left, 0, 0, 0, 0});
+        // Every click recorded before a command counts, in order: the pause applies them up to
+        // the winning move and then does not pause; the input after that move, another fault,
+        // is dropped.
+        for (QPoint cell : filled) {
+            session.record(press(cell));
+            session.record({Session::Input::Kind::Release, Game::Button::Left, cell.x(), cell.y(), 7, 9});
+        }
         session.record(press(crossed[1]));
         const Session::Events& won = session.pause();
         QCOMPARE(count(won, Kind::Won), 1);
@@ -288,11 +288,10 @@ private slots:
     {
         Session session;
         start(session, 5, 5, Normal, 13);
-        // A wrong cell is mended first, at a fault's cost.
+        // A wrong cell is mended first (at a fault's cost, as test_game_rules checks).
         click(session, solutionCells(session, Crossed).front());
         Game::Hint hint;
         QCOMPARE(count(session.hint(hint), Kind::Mended), 1);
-        QCOMPARE(session.game().faults(), 1);
 
         // A technique's cells stand as marks until accepted.
         const auto before = session.game().board().cells;
@@ -304,8 +303,6 @@ private slots:
         QVERIFY(session.game().board().cells == marked);
         session.acceptHint(asked);
         QVERIFY(session.game().board().cells != marked && session.game().board().cells != before);
-        QVERIFY(count(session.undo(), Kind::Restored) > 0);
-        QVERIFY(session.game().board().cells == before);
 
         // Under another game the answer does nothing.
         session.hint(hint);
