@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tick, and the window's answer to what the session reports: the scene, sounds, menus,
 // the win and its screen.
 #include "MainWindow.h"

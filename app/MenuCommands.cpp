@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Game menu's commands: each goes through the session, which applies the input recorded
 // before it and refuses what its phase does not allow. A box opens only here, never inside
 // the tick, and its answer reaches only the game that asked.

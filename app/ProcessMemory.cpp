@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProcessMemory.h"
 
 // Any C library header defines __GLIBC__ where glibc is the C library.

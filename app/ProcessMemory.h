@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Boards, boxes and help pages of every size come and go over hours of play and leave holes

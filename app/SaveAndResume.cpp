@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting with the game kept from before, closing the window, and leaving with nobody there
 // to answer.
 #include "MainWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program and waits until the screen shows the plate of a board at a point: then
 // prints the program's process id and the milliseconds since it was started, and leaves it
 // running. Made for the game under Xvfb, where its window stands at the screen's corner.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one frame of a 20x15 game costs the processor, drawn as the window draws it (only the
 // part of the window that changed, over the last frame): a whole frame, as when the window is
 // uncovered, the whole frame redrawn for a new window size, the frame after one cell changed,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the game for comparing two builds by eye or by tool: every size, background and
 // look, each with entered cells, marks, lit clues, the hint's shade, the fault mark half grown
 // and a burst of particles, from the same puzzles (the same seed). The scene lives through the

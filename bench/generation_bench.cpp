@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long puzzle creation takes, size by size: steps to acceptance, solver tests per
 // puzzle, the cost of one hill-climb step and one test step (each must fit well inside the
 // game's 10 ms tick), the cost of one solve of an accepted 20x15 puzzle, the player's wait

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real game under Xvfb, each time in a fresh copy of its folder, 5x5 Beginner, music off:
 # prints the time from start to the first drawn puzzle (each start, then the median), the share
 # of one core it takes over 30 s at rest before the first move (the next puzzle made by then)

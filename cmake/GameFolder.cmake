@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Copies the asset folders into the game folder, file by file, so a build copies only what
 # changed. The fonts come from Debian's fonts-comfortaa under the names the game loads.
 set(_game_files)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` lays the game out as a desktop game: the program in bin/, its assets in
 # share/tessarin/ (where it finds them as ../share/tessarin from the program), a launcher
 # entry, AppStream metainfo and the icon in the hicolor theme. The fonts are not copied: the

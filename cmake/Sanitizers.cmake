@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds for finding faults rather than for playing: scripts/test-sanitized and scripts/fuzz.
 option(TESSARIN_SANITIZE "Build everything with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 option(TESSARIN_FUZZ "Link the fuzz targets with libFuzzer and instrument everything for it (needs clang)" OFF)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The code of one cell. A solution holds only Filled and Crossed; the marks are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "PuzzleRandom.h"
 
 void PuzzleRandom::reseed(std::uint32_t seed)

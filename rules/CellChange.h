@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // One cell the game changed, and why, so that the window can answer with the right sound,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Presses and drags: which cells a move enters, erases or faults, by the rules of the mode.
 #include "Game.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hint, marks mode, undo and redo: each one whole step of the history.
 #include "Game.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The rules a game is played by; also the texts of the Mode menu and of the score groups.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Drives a real MainWindow from a test: ticks by hand instead of by timer, pointer and keys

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The surface the game draws on, chosen by the OpenGL renderer's name as a child program gives
 // it. Runs on a real X display (Xvfb), where OpenGL contexts can be made.
 #include "DrawingSurface.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game folder on a small file system of its own, filled up and made read-only under the
 // running game. Mounting needs root; elsewhere the test says so and skips.
 #include "WindowDriver.h"

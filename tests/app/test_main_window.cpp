@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What needs the main window itself: the pointer and the keys reaching the right cells through
 // real events, the boxes of the hint and the win opening where and when they should, and the
 // help windows. The rules of each move are the session's and are tested there.

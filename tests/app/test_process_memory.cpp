@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Handing freed heap pages back, which a new game does and the soak measures by.
 #include "ProcessMemory.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board, its clue lists, their satisfied signs and the numbers a player has settled.
 #include "LineNotation.h"
 

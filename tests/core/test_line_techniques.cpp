@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seven techniques, one rule per row, then the solver's mask techniques against these
 // cell-by-cell ones: on every line of blank, filled and crossed cells and every clue list,
 // both must write the same cells and report the same result.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // LogicSolver against its definition written out plainly, its hints against the solutions,
 // and the grades that rest on it.
 #include "GeneratedPuzzle.h"

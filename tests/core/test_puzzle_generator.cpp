@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generator, the puzzles its seeds give, and the reserve that makes the next one ahead.
 #include "GeneratedPuzzle.h"
 #include "LineNotation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the win screen's choices reach the next game, and its first sentences after a win, are
 // checked through the main window.
 #include "FileBytes.h"

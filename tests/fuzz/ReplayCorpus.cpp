@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target once over every file named on the command line, or found in a folder
 // named there: the corpus replay of an ordinary build, without libFuzzer.
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds bytes to the reader the window's loader uses for "auto.sav". Beyond not crashing, what
 // it accepts must be a game the window can lay out and the player can still win, and what it
 // refuses must leave the target as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds texts as "tessarin.ini" to the settings and score readers, through the same file and
 // code as the game. Every value read must be one the game can use, and a win recorded on top
 // of any file must follow the scoring rules.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the built game into a fresh prefix, checks what the desktop needs there, then plays
 # the installed program the way a desktop launcher starts it (see play_smoke.sh).
 #

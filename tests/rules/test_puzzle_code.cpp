@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Puzzle codes: what they look like, what is refused, and that a code makes its puzzle again,
 // in the session as in the generator, whatever else drew random numbers.
 #include "GeneratedPuzzle.h"

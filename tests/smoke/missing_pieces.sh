@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real game in a copy of its folder once without each of its asset files in turn
 # (every picture, sound, music track, font and help page), then without an audio device and
 # with nowhere at all to save. Each time the game must open, show no message but its own,

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays the real game in a real X server with real mouse and key events, with a fresh home:
 #   1. switches to Normal through the menus, fills, crosses and erases cells, checking each
 #      on a screenshot, cancels Game > Exit at "Save your game?" with Escape and plays on,

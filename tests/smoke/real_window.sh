@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the real-window tests: finding the game's windows under Xvfb without a window
 # manager, answering its boxes, and where the cells of a 5x5 board are in an 800 x 600 window.
 # Sourced; expects game_pid to name the running game, if any.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A minute of restless random play in the real window, in a fresh copy of the game folder:
 # fails on a crash or a hang (the soak tool's exit status).
 # usage: soak_minute.sh GAME_FOLDER SOAK_TOOL

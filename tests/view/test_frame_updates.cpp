@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window repaints only the part of its frame the scene says changed, over the last frame.
 // Whatever the player does, that must leave the same picture as a frame drawn whole.
 #include "BoardScene.h"

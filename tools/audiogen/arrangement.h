@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A piece being assembled: notes are rendered by the composition code and
 // placed here on a beat grid, onto a dry bus plus reverb and echo sends.
 #pragma once

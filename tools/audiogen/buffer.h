@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sample buffers and the operations every finished sound goes through:
 // placing, fading, measuring, levelling.
 #pragma once

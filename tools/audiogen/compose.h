@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers the compositions share for turning written notes into sound.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Percussion. Every drum here is the same voice: a pitched membrane with an
 // optional overtone, plus a band of filtered noise. The presets differ only
 // in their numbers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building blocks shared by every instrument: random numbers, note maths,
 // band-limited oscillators, envelopes and filters.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four in-game effects. Their levels are set against each other here:
 // drawing is heard hundreds of times per puzzle and stays quietest.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pitched voices. Each call renders one note, from its onset to the end of
 // its release, starting and ending on silence.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the game's sound effects and music as WAV files.
 //
 //   tessarin-audiogen OUTDIR [effects|music]

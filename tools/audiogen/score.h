@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing music down: note names, melody lines and chords as short text,
 // so the compositions read like lead sheets rather than tables of numbers.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Room and echo effects applied to send buses.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Babylon": D Phrygian dominant (D Eb F# G A Bb C), 84 bpm. An oud-like
 // plucked lead and a ney answer it over a drone, a rippling zither
 // accompaniment and a maqsum rhythm on hand drums.

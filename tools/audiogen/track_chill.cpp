@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Chill": C major with extended chords, 76 bpm, swung. Worn electric piano,
 // a round bass, a soft brushed kit and a mellow lead that hands over to
 // vibraphone when the tune comes back.

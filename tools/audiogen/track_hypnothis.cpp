@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Hypnothis": A minor, 108 bpm. A sixteenth-note synth pulse cycles six
 // notes against the four-beat bar, so its accents drift while the filter
 // slowly opens and closes over the whole piece. Echoes, a pad, a pulsing

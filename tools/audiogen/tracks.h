@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three background pieces, each rendered complete and mastered.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 16-bit PCM RIFF/WAVE output, the format the game's mixer loads effects from.
 #pragma once
 

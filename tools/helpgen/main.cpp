@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the help's pictures into the folder named on the command line: a small solved
 // board for "How to Play", one before-and-after line per technique for "Methods", and
 // lines.txt, the technique examples as text. The regenerate script beside this file runs it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the game's pictures into the folder named on the command line.
 // The regenerate script beside this file puts them where the game reads them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tessarin-puzzle: generate puzzles exactly as the game does, and trace the solver.
 #include "PuzzleText.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays the real game window for a long time, as a restless player would, and reports
 // crashes, hangs and the memory curve. Run it in a copy of the game folder under an X server:
 //   tessarin-soak [--seconds N] [--sample-seconds N] [--warmup-seconds N] [--max-growth-kb N] [--seed N]
