@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# `cmake --install` lays the game out as a desktop game: the program in bin/, its assets in
-# share/tessarin/ (where it finds them as ../share/tessarin from the program), a launcher
-# entry, AppStream metainfo and the icon in the hicolor theme. The fonts are not copied: the
+# `cmake --install` lays the game out as a desktop game: the program in games/, as Debian
+# keeps its games, its assets in share/tessarin/ (where it finds them as ../share/tessarin
+# from the program), a launcher entry, AppStream metainfo, the icon in the hicolor theme, the
+# manual page, and the licence terms in share/doc/tessarin/. The fonts are not copied: the
 # installed game uses the system's Comfortaa (Debian's fonts-comfortaa).
 #
 # `cpack -G DEB` in the build folder makes tessarin_VERSION_ARCH.deb from the same rules.
@@ -11,13 +12,20 @@ set(TESSARIN_APP_ID org.tessarin.Tessarin)
 set(TESSARIN_HOMEPAGE "https://tessarin.org" CACHE STRING
     "The project's web address; the metainfo's screenshot is published below it")
 
-install(TARGETS tessarin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS tessarin RUNTIME DESTINATION games)
 install(DIRECTORY Images Sounds Music Help
     DESTINATION ${CMAKE_INSTALL_DATADIR}/tessarin
     # The technique examples as text are for the help's generator and its test.
     PATTERN lines.txt EXCLUDE)
 
-install(FILES desktop/tessarin.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+# Manual pages are kept compressed, without a time stamp, so that the package builds the same
+# every time.
+add_custom_command(OUTPUT tessarin.6.gz
+    COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/desktop/tessarin.6 > tessarin.6.gz
+    DEPENDS desktop/tessarin.6)
+add_custom_target(manual_page ALL DEPENDS tessarin.6.gz)
+install(FILES ${PROJECT_BINARY_DIR}/tessarin.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES desktop/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tessarin)
 install(FILES desktop/${TESSARIN_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 configure_file(desktop/${TESSARIN_APP_ID}.metainfo.xml.in ${TESSARIN_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/${TESSARIN_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
@@ -29,9 +37,11 @@ endforeach()
 set(CPACK_PACKAGE_NAME tessarin)
 set(CPACK_PACKAGE_VENDOR "The Tessarin developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "nonogram puzzles that are solved by logic alone")
-set(CPACK_PACKAGE_DESCRIPTION "Tessarin is a paint-by-numbers puzzle game. Every puzzle is generated \
-while you wait and can be solved by logic alone, one line at a time. A hint makes one deduction \
-and names the technique it used. Six board sizes, three modes, best times and save-and-resume.")
+set(CPACK_PACKAGE_DESCRIPTION "Tessarin is a paint-by-numbers puzzle game. Every puzzle is
+generated while you wait and can be solved by logic alone, one line at a time.
+A hint makes one deduction and names the technique it used, and after a win
+the game replays the whole solution step by step. Six board sizes, three
+modes, puzzle codes to share, best times and save-and-resume.")
 set(CPACK_PACKAGE_CONTACT "The Tessarin developers")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY tessarin)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -16,12 +16,12 @@ fail() {
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 id=org.tessarin.Tessarin
-for file in bin/tessarin share/tessarin/Images/cell.png share/tessarin/Sounds/draw.wav \
+for file in games/tessarin share/tessarin/Images/cell.png share/tessarin/Sounds/draw.wav \
     share/tessarin/Music/Chill.ogg share/tessarin/Help/index.html share/applications/$id.desktop \
-    share/metainfo/$id.metainfo.xml share/man/man6/tessarin.6; do
+    share/metainfo/$id.metainfo.xml share/man/man6/tessarin.6.gz share/doc/tessarin/copyright; do
     [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
-[ -x "$prefix/bin/tessarin" ] || fail "bin/tessarin cannot be run"
+[ -x "$prefix/games/tessarin" ] || fail "games/tessarin cannot be run"
 for size in 48 64 128 256; do
     icon="$prefix/share/icons/hicolor/${size}x$size/apps/$id.png"
     [ "$(identify -format '%m %wx%h' "$icon" 2>/dev/null)" = "PNG ${size}x$size" ] ||
@@ -31,7 +31,7 @@ desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "the desk
 report=$(appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" 2>&1) ||
     fail "the metainfo is not valid: $report"
 
-"$here/../smoke/play_smoke.sh" "$prefix/bin/tessarin" "${2:-}"
+"$here/../smoke/play_smoke.sh" "$prefix/games/tessarin" "${2:-}"
 stray=$(find "$prefix" -name tessarin.ini -o -name auto.sav)
 [ -z "$stray" ] || fail "the game wrote into its installation: $stray"
 echo "install test passed"
