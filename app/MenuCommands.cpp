@@ -4,7 +4,6 @@
 // the tick, and its answer reaches only the game that asked.
 #include "MainWindow.h"
 
-#include "CellState.h"
 #include "HelpBrowser.h"
 #include "ProcessMemory.h"
 #include "PuzzleSizes.h"
@@ -165,13 +164,9 @@ void MainWindow::followReplay()
 // The same attempt again: the clock and the faults go on, so a restart cannot better a score.
 void MainWindow::MenuRestart()
 {
-    const PuzzleGrid& board = session_.game().board();
-    bool entered = false;
-    for (const std::vector<int>& column : board.cells)
-        for (int cell : column)
-            entered |= cell != Blank;
     const int askedIn = session_.gameNumber();
-    if (entered && !Prompt::ask(this, "Clear the board and start this puzzle again?\nThe clock and the faults go on."))
+    if (!session_.game().board().isBlank()
+        && !Prompt::ask(this, "Clear the board and start this puzzle again?\nThe clock and the faults go on."))
         return;
     // The question may have outlived its game.
     if (session_.gameNumber() == askedIn)

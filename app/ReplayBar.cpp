@@ -17,17 +17,12 @@ ReplayBar::ReplayBar(QWidget* parent, Run run)
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 4, 8, 4);
-    QPushButton* start = button("Start (Home)", Command::Start);
-    back_ = button("Back (Left)", Command::Back);
-    play_ = button("Play (P)", Command::Play);
-    forward_ = button("Forward (Right or Space)", Command::Forward);
-    QPushButton* end = button("End (End)", Command::End);
-    start->setIcon(style()->standardIcon(QStyle::SP_MediaSkipBackward));
-    back_->setIcon(style()->standardIcon(QStyle::SP_MediaSeekBackward));
-    forward_->setIcon(style()->standardIcon(QStyle::SP_MediaSeekForward));
-    end->setIcon(style()->standardIcon(QStyle::SP_MediaSkipForward));
-    for (QPushButton* control : {start, back_, play_, forward_, end})
-        layout->addWidget(control);
+    layout->addWidget(button("Start (Home)", Command::Start, QStyle::SP_MediaSkipBackward));
+    layout->addWidget(back_ = button("Back (Left)", Command::Back, QStyle::SP_MediaSeekBackward));
+    // Its icon and tip follow whether the replay plays.
+    layout->addWidget(play_ = button("Play (P)", Command::Play, QStyle::SP_MediaPlay));
+    layout->addWidget(forward_ = button("Forward (Right or Space)", Command::Forward, QStyle::SP_MediaSeekForward));
+    layout->addWidget(button("End (End)", Command::End, QStyle::SP_MediaSkipForward));
     layout->addWidget(step_, 1);
     QPushButton* leave = button("Show the finished board (Escape)", Command::Leave);
     leave->setText("Done");
@@ -36,9 +31,11 @@ ReplayBar::ReplayBar(QWidget* parent, Run run)
     step_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 }
 
-QPushButton* ReplayBar::button(const QString& toolTip, Command command)
+QPushButton* ReplayBar::button(const QString& toolTip, Command command, std::optional<QStyle::StandardPixmap> icon)
 {
     auto* control = new QPushButton(this);
+    if (icon)
+        control->setIcon(style()->standardIcon(*icon));
     control->setToolTip(toolTip);
     control->setFocusPolicy(Qt::NoFocus);
     connect(control, &QPushButton::clicked, this, [this, command] { run_(command); });

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QStyle>
 #include <QWidget>
 
 #include <functional>
@@ -29,7 +30,8 @@ public:
     QString stepText() const;
 
 private:
-    QPushButton* button(const QString& toolTip, Command command);
+    QPushButton* button(
+        const QString& toolTip, Command command, std::optional<QStyle::StandardPixmap> icon = std::nullopt);
 
     Run run_;
     QLabel* step_;

@@ -4,6 +4,7 @@
 #include "CellState.h"
 #include "PuzzleRandom.h"
 
+#include <algorithm>
 #include <cstddef>
 
 void PuzzleGrid::resize(int newWidth, int newHeight)
@@ -89,4 +90,11 @@ void PuzzleGrid::setRow(int y, const std::vector<int>& line)
         return;
     for (int x = 0; x < width; ++x)
         cells[x][y] = line[x];
+}
+
+bool PuzzleGrid::isBlank() const
+{
+    return std::all_of(cells.begin(), cells.end(), [](const std::vector<int>& column) {
+        return std::all_of(column.begin(), column.end(), [](int code) { return code == Blank; });
+    });
 }

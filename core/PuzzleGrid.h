@@ -30,6 +30,8 @@ public:
     // Toggles count random cells between Filled and Crossed (x drawn before y); a cell drawn
     // twice flips back. Needs width, height > 0.
     void flipRandomCells(int count, PuzzleRandom& random);
+    // Whether every cell is Blank.
+    bool isBlank() const;
     // Marks become real cells.
     void acceptMarks();
     // Marks become blank.

@@ -33,12 +33,13 @@ void StillLayer::noteChanges(const Session& session, const BoardScene& scene, QS
     QRegion changed;
     if (!sameFrame(session, scene, window)) {
         changed = QRect(QPoint(0, 0), window);
-        rememberBoard(session);
+        rememberBoard(session, dimmedNumbers(session.game().clues()));
     } else if (FramePainter::showsBoard(session.phase())) {
         if (noteCells(session, scene, changed)) {
             // A clue's dimming follows the cells of its own line only, so it can change only then.
-            noteClues(session, scene, changed);
-            rememberBoard(session);
+            std::vector<bool> dimmed = dimmedNumbers(session.game().clues());
+            noteClues(session, scene, dimmed, changed);
+            rememberBoard(session, std::move(dimmed));
         }
         noteHover(session, scene, changed);
         if (session.seconds() != shown_.seconds || session.game().faults() != shown_.faults) {
@@ -79,10 +80,10 @@ bool StillLayer::noteCells(const Session& session, const BoardScene& scene, QReg
     return any;
 }
 
-void StillLayer::noteClues(const Session& session, const BoardScene& scene, QRegion& changed) const
+void StillLayer::noteClues(
+    const Session& session, const BoardScene& scene, const std::vector<bool>& now, QRegion& changed) const
 {
     const ClueSet& clues = session.game().clues();
-    const std::vector<bool> now = dimmedNumbers(clues);
     const QPoint origin = scene.layout().origin();
     const ViewTransform& transform = scene.layout().transform();
     std::size_t first = 0;
@@ -131,14 +132,14 @@ void StillLayer::remember(const Session& session, const BoardScene& scene, QSize
     shown_.faults = session.game().faults();
 }
 
-void StillLayer::rememberBoard(const Session& session)
+void StillLayer::rememberBoard(const Session& session, std::vector<bool> dimmed)
 {
     const PuzzleGrid& board = session.game().board();
     shown_.cells.resize(std::size_t(board.width) * board.height);
     for (int x = 0; x < board.width; ++x)
         for (int y = 0; y < board.height; ++y)
             shown_.cells[x * board.height + y] = static_cast<std::int8_t>(board.cells[x][y]);
-    shown_.dimmed = dimmedNumbers(session.game().clues());
+    shown_.dimmed = std::move(dimmed);
 }
 
 void StillLayer::refresh(const Session& session, const BoardScene& scene, QSize window, qreal pixelRatio)

@@ -56,11 +56,13 @@ private:
     bool sameFrame(const Session& session, const BoardScene& scene, QSize window) const;
     // True when any cell changed.
     bool noteCells(const Session& session, const BoardScene& scene, QRegion& changed) const;
-    void noteClues(const Session& session, const BoardScene& scene, QRegion& changed) const;
+    // Each line whose numbers' dimming differs from now, each number's, columns' lists first.
+    void noteClues(
+        const Session& session, const BoardScene& scene, const std::vector<bool>& now, QRegion& changed) const;
     void noteHover(const Session& session, const BoardScene& scene, QRegion& changed) const;
     void remember(const Session& session, const BoardScene& scene, QSize window);
     // The cells and the clues' dimming, which change only with a move.
-    void rememberBoard(const Session& session);
+    void rememberBoard(const Session& session, std::vector<bool> dimmed);
 
     Shown shown_;
     QImage image_;
