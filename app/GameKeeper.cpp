@@ -25,14 +25,14 @@ bool GameKeeper::offerSavedGame(ResumableGame& game)
         return false;
     // Offered once: declined, it goes, unless another copy of the game saved over it while
     // the question was open.
-    if (!Prompt::ask(&window_, "Load game in progress from previous session?")) {
+    if (!Prompt::ask(&window_, tr("Load game in progress from previous session?"))) {
         saved.discard(offered.bytes);
         return false;
     }
     QString why;
     if (files_.loadGame(game, &why))
         return true;
-    Prompt::tell(&window_, "Your saved game could not be loaded from " + saved.path() + ": " + why + ".");
+    Prompt::tell(&window_, tr("Your saved game could not be loaded from %1: %2.").arg(saved.path(), why));
     return false;
 }
 
@@ -40,7 +40,7 @@ bool GameKeeper::keepAtClose(bool gameStarted)
 {
     // Left under the question (the session ended): what that kept stands.
     if (!files_.sealed() && gameStarted) {
-        const Prompt::Answer reply = Prompt::askOrCancel(&window_, "Save your game?");
+        const Prompt::Answer reply = Prompt::askOrCancel(&window_, tr("Save your game?"));
         if (files_.sealed())
             return true;
         if (reply == Prompt::Answer::Cancel)
@@ -50,8 +50,8 @@ bool GameKeeper::keepAtClose(bool gameStarted)
             files_.savedGame().release();
         } else if (!saveGame(&why)) {
             Prompt::tell(&window_,
-                "Your game could not be saved to " + files_.savedGame().path() + ": " + why
-                    + ".\nThe game stays open, so that nothing is lost.");
+                tr("Your game could not be saved to %1: %2.\nThe game stays open, so that nothing is lost.")
+                    .arg(files_.savedGame().path(), why));
             return false;
         }
     }
@@ -59,8 +59,8 @@ bool GameKeeper::keepAtClose(bool gameStarted)
     // they stayed in memory and were tried again with each write since.
     if (!files_.sealed() && !saveSettings_())
         Prompt::tell(&window_,
-            "Your settings and scores could not be saved to " + files_.settings().path() + ": "
-                + files_.settings().failure() + ".");
+            tr("Your settings and scores could not be saved to %1: %2.")
+                .arg(files_.settings().path(), files_.settings().failure()));
     files_.seal();
     return true;
 }

@@ -5,6 +5,8 @@
 #include "Prompt.h"
 #include "ScoreBook.h"
 
+#include <QCoreApplication>
+
 #include <functional>
 
 class BoardScene;
@@ -15,6 +17,8 @@ class Session;
 // "Save your game?" at the close, the game kept without a box when the game must stop, and
 // the settings written after each. Once the game has left, the files are final.
 class GameKeeper {
+    Q_DECLARE_TR_FUNCTIONS(GameKeeper)
+
 public:
     // Boxes open over the window; saveSettings writes "tessarin.ini", false when it could not.
     GameKeeper(QWidget& window, const Session& session, const BoardScene& scene, std::function<bool()> saveSettings);

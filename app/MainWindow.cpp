@@ -38,12 +38,12 @@ MainWindow::MainWindow(QWidget* parent)
     connectCommands();
 
     if (!scene_.mistakeLoaded() && !assetFolder.isEmpty())
-        Prompt::fatalError("Failed to load mistake.png!");
+        Prompt::fatalError(tr("Failed to load mistake.png!"));
     if (!scene_.setBackground(settings_.background) && !assetFolder.isEmpty())
-        Prompt::fatalError("Failed to load background file!");
+        Prompt::fatalError(tr("Failed to load background file!"));
     applySwitches();
     sounds_ = std::make_unique<SoundBank>(
-        [] { Prompt::fatalError("Unable to open audio!"); }, QFile::encodeName(assetFolder).toStdString());
+        [] { Prompt::fatalError(tr("Unable to open audio!")); }, QFile::encodeName(assetFolder).toStdString());
 
     // Painting translates back to the window's origin, and pointer events the surface ignores
     // reach the window in window coordinates.
@@ -148,7 +148,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
     case Qt::Key_P: MenuPause(); break;
     case Qt::Key_F1: OpenHelp("Help//index.html"); break;
     case Qt::Key_F2:
-        if (Prompt::ask(this, "New game?"))
+        if (Prompt::ask(this, tr("New game?")))
             MenuNewGame();
         break;
     default: event->ignore(); break;

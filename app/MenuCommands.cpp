@@ -4,6 +4,7 @@
 // the tick, and its answer reaches only the game that asked.
 #include "MainWindow.h"
 
+#include "GameWords.h"
 #include "HelpBrowser.h"
 #include "ProcessMemory.h"
 #include "PuzzleSizes.h"
@@ -18,7 +19,7 @@ void MainWindow::MenuNewGame()
     // The help window is not modal: the game goes on below it.
     if (settings_.newPlayer
         && Prompt::ask(
-            this, "It looks like this is your first time playing.\nWould you like to read about how to play?"))
+            this, tr("It looks like this is your first time playing.\nWould you like to read about how to play?")))
         OpenHelp("Help//howtoplay.html");
     StartNewGame(size.columns, size.rows, menus_->mode());
 }
@@ -46,15 +47,15 @@ void MainWindow::leaveGame()
 
 void MainWindow::MenuEnterCode()
 {
-    const std::optional<QString> typed = Prompt::askText(this, "Puzzle code (for example 15x10-1111D):");
+    const std::optional<QString> typed = Prompt::askText(this, tr("Puzzle code (for example 15x10-1111D):"));
     if (!typed || typed->trimmed().isEmpty())
         return;
     const std::optional<PuzzleCode> code = PuzzleCode::read(typed->toStdString());
     if (!code) {
         Prompt::tell(this,
-            "<p>\"" + typed->trimmed().toHtmlEscaped()
-                + "\" is not a puzzle code.</p><p>A code is the puzzle's size, a dash, then letters and digits, as "
-                  "the game shows it beside the board: for example 15x10-1111D.</p>");
+            tr("<p>\"%1\" is not a puzzle code.</p><p>A code is the puzzle's size, a dash, then letters and digits, "
+               "as the game shows it beside the board: for example 15x10-1111D.</p>")
+                .arg(typed->trimmed().toHtmlEscaped()));
         return;
     }
     StartPuzzle(*code, menus_->mode());
@@ -73,21 +74,22 @@ void MainWindow::MenuHint()
     Game::Hint hint;
     answer(session_.hint(hint));
     if (hint.kind == Game::Hint::Kind::AllCorrect)
-        Prompt::tell(this, "<p align='center'>All markings are currently correct.</p>");
+        Prompt::tell(this, tr("<p align='center'>All markings are currently correct.</p>"));
     if (hint.kind == Game::Hint::Kind::Technique) {
         keeper_.keepHint(hint.technique);
         // The deduced cells stand on the board as marks while the box names the technique.
         scene_.showHint(hint.isRow, hint.line);
-        const QString name = techniqueName(hint.technique);
         const ClueSet& clues = session_.game().clues();
-        const QString line = QString::fromStdString(
-            lineName(hint.isRow, hint.line, (hint.isRow ? clues.rowClues : clues.columnClues)[size_t(hint.line)]));
+        const QString line = GameWords::line(
+            hint.isRow, hint.line, (hint.isRow ? clues.rowClues : clues.columnClues)[size_t(hint.line)]);
         const int askedIn = session_.gameNumber();
         if (Prompt::offerHelp(this,
-                "<p align='center'>These cells are found using the <b>" + name + "</b> technique.</p><p align='center'>"
-                    + line + "</p>",
+                tr("<p align='center'>These cells are found using the <b>%1</b> technique.</p>")
+                        .arg(GameWords::technique(hint.technique))
+                    + "<p align='center'>" + line + "</p>",
                 scene_.hintBand(session_)))
-            OpenHelp("Help//methods.html#" + name);
+            // The help is in English, and so are its anchors.
+            OpenHelp("Help//methods.html#" + QString(techniqueName(hint.technique)));
         scene_.hideHint();
         answer(session_.acceptHint(askedIn));
     }
@@ -102,7 +104,7 @@ void MainWindow::MenuMarking()
         // The marks stand in view while the player decides.
         answer(session_.resumePlay());
         const int askedIn = session_.gameNumber();
-        answer(session_.stopMarking(Prompt::ask(this, "Keep marks?"), askedIn));
+        answer(session_.stopMarking(Prompt::ask(this, tr("Keep marks?")), askedIn));
     }
     menus_->follow(session_);
 }
@@ -166,7 +168,7 @@ void MainWindow::MenuRestart()
 {
     const int askedIn = session_.gameNumber();
     if (!session_.game().board().isBlank()
-        && !Prompt::ask(this, "Clear the board and start this puzzle again?\nThe clock and the faults go on."))
+        && !Prompt::ask(this, tr("Clear the board and start this puzzle again?\nThe clock and the faults go on.")))
         return;
     // The question may have outlived its game.
     if (session_.gameNumber() == askedIn)

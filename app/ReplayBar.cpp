@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReplayBar.h"
 
+#include "GameWords.h"
 #include "Session.h"
 
 #include <QHBoxLayout>
@@ -17,15 +18,15 @@ ReplayBar::ReplayBar(QWidget* parent, Run run)
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 4, 8, 4);
-    layout->addWidget(button("Start (Home)", Command::Start, QStyle::SP_MediaSkipBackward));
-    layout->addWidget(back_ = button("Back (Left)", Command::Back, QStyle::SP_MediaSeekBackward));
+    layout->addWidget(button(tr("Start (Home)"), Command::Start, QStyle::SP_MediaSkipBackward));
+    layout->addWidget(back_ = button(tr("Back (Left)"), Command::Back, QStyle::SP_MediaSeekBackward));
     // Its icon and tip follow whether the replay plays.
-    layout->addWidget(play_ = button("Play (P)", Command::Play, QStyle::SP_MediaPlay));
-    layout->addWidget(forward_ = button("Forward (Right or Space)", Command::Forward, QStyle::SP_MediaSeekForward));
-    layout->addWidget(button("End (End)", Command::End, QStyle::SP_MediaSkipForward));
+    layout->addWidget(play_ = button(tr("Play (P)"), Command::Play, QStyle::SP_MediaPlay));
+    layout->addWidget(forward_ = button(tr("Forward (Right or Space)"), Command::Forward, QStyle::SP_MediaSeekForward));
+    layout->addWidget(button(tr("End (End)"), Command::End, QStyle::SP_MediaSkipForward));
     layout->addWidget(step_, 1);
-    QPushButton* leave = button("Show the finished board (Escape)", Command::Leave);
-    leave->setText("Done");
+    QPushButton* leave = button(tr("Show the finished board (Escape)"), Command::Leave);
+    leave->setText(tr("Done"));
     layout->addWidget(leave);
     // Copied and passed on like the puzzle's code.
     step_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -59,17 +60,17 @@ std::optional<ReplayBar::Command> ReplayBar::commandFor(int key)
 void ReplayBar::follow(const Session& session)
 {
     const SolutionReplay& replay = session.replay();
-    QString text = "Step " + QString::number(replay.position()) + " of " + QString::number(replay.count());
-    if (const SolutionReplay::Step* step = replay.current())
-        text += ": " + QString::fromStdString(step->name());
-    else
-        text += ": the blank board";
-    step_->setText(text);
+    const SolutionReplay::Step* step = replay.current();
+    step_->setText(tr("Step %1 of %2: %3")
+                       .arg(replay.position())
+                       .arg(replay.count())
+                       .arg(step ? GameWords::deduction(step->technique, step->isRow, step->line, step->clue)
+                                 : tr("the blank board")));
     back_->setEnabled(replay.position() > 0);
     forward_->setEnabled(!replay.atEnd());
     const bool playing = session.replayPlaying();
     play_->setIcon(style()->standardIcon(playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
-    play_->setToolTip(playing ? "Stop (P)" : "Play (P)");
+    play_->setToolTip(playing ? tr("Stop (P)") : tr("Play (P)"));
 }
 
 QString ReplayBar::stepText() const

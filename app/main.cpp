@@ -3,6 +3,7 @@
 #include "StopSignals.h"
 
 #include "DrawingSurface.h"
+#include "Language.h"
 
 #include <QApplication>
 #include <QSessionManager>
@@ -17,7 +18,8 @@ int main(int argc, char* argv[])
     // The user's data folder is named after the application, whatever the program file is
     // called; the desktop file name lets the desktop match the window to its launcher.
     QApplication::setApplicationName("tessarin");
-    QApplication::setDesktopFileName("org.tessarin.Tessarin");
+    QApplication::setDesktopFileName(TESSARIN_APP_ID);
+    useLanguage(application);
     DrawingSurface::askRendererOf(QCoreApplication::applicationFilePath());
     MainWindow window;
     // Whenever the game must end with nobody there to answer, the game in progress is kept

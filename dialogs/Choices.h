@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "GameWords.h"
 #include "PuzzleSizes.h"
 
 #include <QComboBox>
@@ -11,6 +12,6 @@ inline void addChoices(QComboBox* sizeBox, QComboBox* modeBox)
 {
     for (const PuzzleSize& size : puzzleSizes)
         sizeBox->addItem(size.label);
-    for (const char* name : modeNames)
-        modeBox->addItem(name);
+    for (int mode = Beginner; mode <= Expert; ++mode)
+        modeBox->addItem(GameWords::mode(mode));
 }

@@ -2,10 +2,10 @@
 #include "HighScores.h"
 
 #include "Choices.h"
+#include "GameWords.h"
 #include "Prompt.h"
 #include "ScoreBook.h"
 #include "ScoreText.h"
-#include "TechniqueNames.h"
 #include "TechniqueRecord.h"
 #include "ui_HighScores.h"
 
@@ -52,7 +52,7 @@ void HighScores::UpdateHighScore()
 {
     const ScoreBook::Record record
         = ScoreBook::lookup(scores_, ui->sizeComboBox->currentText(), ui->modeComboBox->currentIndex() + 1);
-    ui->highScoreLabel->setText("Best Time: " + ScoreText::sentence(record.bestTime, record.bestFaults));
+    ui->highScoreLabel->setText(ScoreText::best(record.bestTime, record.bestFaults));
     ui->winsLabel->setText(ScoreText::wins(record.wins));
 }
 
@@ -63,21 +63,22 @@ void HighScores::ShowTechniques()
     const TechniqueRecord::Table counts = TechniqueRecord::lookup(scores_);
     table.setColumnCount(3);
     table.setRowCount(int(counts.size()));
-    table.setHorizontalHeaderLabels({"Technique", "Hints taken", "Puzzles won"});
+    table.setHorizontalHeaderLabels({tr("Technique"), tr("Hints taken"), tr("Puzzles won")});
     table.verticalHeader()->hide();
     table.horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table.verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     for (int row = 0; row < int(counts.size()); ++row) {
         const TechniqueRecord::Counts& count = counts[size_t(row)];
-        const QString texts[] = {techniqueName(row + 1), QString::number(count.hints), QString::number(count.wins)};
+        const QString texts[]
+            = {GameWords::technique(row + 1), QString::number(count.hints), QString::number(count.wins)};
         for (int column = 0; column < 3; ++column) {
             auto* item = new QTableWidgetItem(texts[column]);
             item->setTextAlignment(column == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
             table.setItem(row, column, item);
         }
     }
-    table.setToolTip("Hints taken: the hints each technique gave you.\nPuzzles won: the puzzles you won that needed "
-                     "it as their hardest technique.");
+    table.setToolTip(tr("Hints taken: the hints each technique gave you.\nPuzzles won: the puzzles you won that "
+                        "needed it as their hardest technique."));
 }
 
 void HighScores::ResetScores(QAbstractButton* button)
@@ -85,7 +86,7 @@ void HighScores::ResetScores(QAbstractButton* button)
     // Every button of the box arrives here, Close included.
     if (ui->buttonBox->standardButton(button) != QDialogButtonBox::Reset)
         return;
-    if (!Prompt::ask(this, "<p align='center'>This will clear all high scores. Proceed?</p>"))
+    if (!Prompt::ask(this, tr("<p align='center'>This will clear all high scores. Proceed?</p>")))
         return;
     ScoreBook::clearAll(scores_);
     UpdateHighScore();

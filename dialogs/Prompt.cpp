@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Prompt.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -120,7 +121,7 @@ void fatalError(const QString& text)
         responder()(text);
         return;
     }
-    show(nullptr, "Fatal Error", text, QMessageBox::Ok);
+    show(nullptr, QCoreApplication::translate("Prompt", "Fatal Error"), text, QMessageBox::Ok);
 }
 
 void setResponder(Responder newResponder)

@@ -2,10 +2,10 @@
 #include "WinScreen.h"
 
 #include "Choices.h"
+#include "GameWords.h"
 #include "PuzzleSizes.h"
 #include "ScoreText.h"
 #include "Session.h"
-#include "TechniqueNames.h"
 #include "ui_WinScreen.h"
 
 #include <QPushButton>
@@ -15,9 +15,9 @@ WinScreen::WinScreen(QWidget* parent)
     , ui(new Ui::WinScreen)
 {
     ui->setupUi(this);
-    ui->buttonBox->addButton("New Game", QDialogButtonBox::AcceptRole);
-    ui->buttonBox->addButton("Quit", QDialogButtonBox::RejectRole);
-    connect(ui->buttonBox->addButton("Show Solution", QDialogButtonBox::ActionRole), &QPushButton::clicked, this,
+    ui->buttonBox->addButton(tr("New Game"), QDialogButtonBox::AcceptRole);
+    ui->buttonBox->addButton(tr("Quit"), QDialogButtonBox::RejectRole);
+    connect(ui->buttonBox->addButton(tr("Show Solution"), QDialogButtonBox::ActionRole), &QPushButton::clicked, this,
         [this] { done(ShowSolution); });
     addChoices(ui->sizeComboBox, ui->modeComboBox);
 }
@@ -46,8 +46,8 @@ int WinScreen::SelectedMode() const
 void WinScreen::SetScores(
     const QString& time, const QString& faults, const QString& bestTime, const QString& bestFaults, const QString& wins)
 {
-    ui->yourScoreLabel->setText("Your Time: " + ScoreText::sentence(time, faults));
-    ui->bestScoreLabel->setText("Best Time: " + ScoreText::sentence(bestTime, bestFaults));
+    ui->yourScoreLabel->setText(tr("Your Time: %1").arg(ScoreText::sentence(time, faults)));
+    ui->bestScoreLabel->setText(ScoreText::best(bestTime, bestFaults));
     ui->winsLabel->setText(ScoreText::wins(wins));
 }
 
@@ -57,11 +57,10 @@ void WinScreen::SetDifficulty(const QString& technique, int deductions, int swee
         ui->difficultyLabel->clear();
         return;
     }
-    const auto counted = [](int count, const char* one, const char* many) {
-        return QString::number(count) + ' ' + (count == 1 ? one : many);
-    };
-    ui->difficultyLabel->setText("Difficulty: " + technique + " (" + counted(deductions, "deduction", "deductions")
-        + " in " + counted(sweeps, "sweep", "sweeps") + ")");
+    const QString deductionCount = deductions == 1 ? tr("1 deduction") : tr("%1 deductions").arg(deductions);
+    const QString sweepCount = sweeps == 1 ? tr("1 sweep") : tr("%1 sweeps").arg(sweeps);
+    //: "Difficulty: Glue (31 deductions in 4 sweeps)"
+    ui->difficultyLabel->setText(tr("Difficulty: %1 (%2 in %3)").arg(technique, deductionCount, sweepCount));
 }
 
 void WinScreen::ShowWin(const Session& session, const ScoreBook::Record& record)
@@ -71,8 +70,8 @@ void WinScreen::ShowWin(const Session& session, const ScoreBook::Record& record)
     SetScores(QString::number(session.seconds()), QString::number(game.faults()), record.bestTime, record.bestFaults,
         record.wins);
     const Difficulty& difficulty = session.difficulty();
-    SetDifficulty(techniqueName(difficulty.hardestTechnique), difficulty.deductions, difficulty.sweeps);
+    SetDifficulty(GameWords::technique(difficulty.hardestTechnique), difficulty.deductions, difficulty.sweeps);
     // Selectable, so that it can be copied and passed on.
     ui->codeLabel->setText(
-        session.code() ? "Puzzle code: " + QString::fromStdString(session.code()->text()) : QString());
+        session.code() ? tr("Puzzle code: %1").arg(QString::fromStdString(session.code()->text())) : QString());
 }

@@ -46,9 +46,10 @@ QString file(const QString& relative)
 
 QString notFoundMessage()
 {
-    return "Tessarin cannot find its pictures, sounds and help pages (the folders \"Images\", \"Sounds\", \"Music\" "
-           "and \"Help\"), so it runs without them. It looked in:\n"
-        + searchPlaces().join('\n');
+    return QCoreApplication::translate("AssetFolder",
+        "Tessarin cannot find its pictures, sounds and help pages (the folders \"Images\", \"Sounds\", "
+        "\"Music\" and \"Help\"), so it runs without them. It looked in:\n%1")
+        .arg(searchPlaces().join('\n'));
 }
 
 } // namespace AssetFolder

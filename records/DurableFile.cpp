@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DurableFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -17,6 +18,11 @@ namespace {
 QString systemError(int code)
 {
     return QString::fromLocal8Bit(std::strerror(code));
+}
+
+QString notARegularFile()
+{
+    return QCoreApplication::translate("DurableFile", "it is not a regular file");
 }
 
 bool fail(QString* error, const QString& why)
@@ -83,7 +89,7 @@ namespace DurableFile {
 
 Reading read(const QString& path, qint64 limit)
 {
-    const Reading notAFile {Reading::Status::NotAFile, {}, "it is not a regular file"};
+    const Reading notAFile {Reading::Status::NotAFile, {}, notARegularFile()};
     const auto failed = [](int code) {
         return code == ENOENT || code == ENOTDIR ? Reading() : Reading {Reading::Status::Failed, {}, systemError(code)};
     };
@@ -114,7 +120,8 @@ Reading read(const QString& path, qint64 limit)
         if (got == 0)
             return {Reading::Status::Read, bytes, {}};
     }
-    return {Reading::Status::TooLarge, {}, "it is too large to be the game's"};
+    return {
+        Reading::Status::TooLarge, {}, QCoreApplication::translate("DurableFile", "it is too large to be the game's")};
 }
 
 bool write(const QString& path, const QByteArray& bytes, QString* error)
@@ -124,7 +131,7 @@ bool write(const QString& path, const QByteArray& bytes, QString* error)
     struct stat status { };
     const bool exists = ::stat(targetName.constData(), &status) == 0;
     if (exists && !S_ISREG(status.st_mode))
-        return fail(error, "it is not a regular file");
+        return fail(error, notARegularFile());
     mode_t mode = status.st_mode & 07777;
     if (!exists) {
         const mode_t mask = ::umask(0);

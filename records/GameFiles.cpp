@@ -5,6 +5,8 @@
 #include "LogicSolver.h"
 #include "Session.h"
 
+#include <QCoreApplication>
+
 GameFiles::GameFiles()
     : storage_(StorageFolder::choose())
     , settings_(storage_.filePath("tessarin.ini"))
@@ -41,13 +43,15 @@ bool GameFiles::loadGame(ResumableGame& game, QString* why)
     const DurableFile::Reading file = savedGame_.read();
     if (file.status != DurableFile::Reading::Status::Read) {
         if (why)
-            *why = file.status == DurableFile::Reading::Status::Missing ? "it is no longer there" : file.error;
+            *why = file.status == DurableFile::Reading::Status::Missing
+                ? QCoreApplication::translate("GameFiles", "it is no longer there")
+                : file.error;
         return false;
     }
     LogicSolver solver;
     if (!ResumableGame::read(file.bytes, solver, game)) {
         if (why)
-            *why = "it is damaged, and was removed";
+            *why = QCoreApplication::translate("GameFiles", "it is damaged, and was removed");
         savedGame_.discard(file.bytes);
         return false;
     }

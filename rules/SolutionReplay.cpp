@@ -2,14 +2,8 @@
 #include "SolutionReplay.h"
 
 #include "LogicSolver.h"
-#include "TechniqueNames.h"
 
 #include <algorithm>
-
-std::string SolutionReplay::Step::name() const
-{
-    return deductionName(technique, isRow, line, clue);
-}
 
 void SolutionReplay::record(const ClueSet& clues, PuzzleGrid& board)
 {

@@ -19,9 +19,6 @@ public:
         std::vector<int> clue; // as stored, far end first
         std::vector<int> before;
         std::vector<int> after;
-
-        // "Column 4, clue 6 1: Boxes"
-        std::string name() const;
     };
 
     // Solves the clues from a blank board of their size and keeps every deduction; the board

@@ -6,12 +6,12 @@
 #include "BoardScene.h"
 #include "CellStrip.h"
 #include "ClueSet.h"
+#include "GameWords.h"
 #include "ParticleSystem.h"
 #include "PuzzleGrid.h"
 #include "PuzzleSizes.h"
 #include "SceneGeometry.h"
 #include "Session.h"
-#include "TechniqueNames.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -135,10 +135,8 @@ void FramePainter::paintStill(
     if (showsBoard(session.phase()))
         paintBoard(painter, session, scene);
     switch (session.phase()) {
-    case Session::Phase::Creating:
-        paintMessage(painter, windowSize, scene, QStringLiteral("Creating puzzle..."));
-        break;
-    case Session::Phase::Paused: paintMessage(painter, windowSize, scene, QStringLiteral("Paused")); break;
+    case Session::Phase::Creating: paintMessage(painter, windowSize, scene, tr("Creating puzzle...")); break;
+    case Session::Phase::Paused: paintMessage(painter, windowSize, scene, tr("Paused")); break;
     default: break;
     }
     painter.restore();
@@ -304,13 +302,13 @@ void FramePainter::paintInfo(QPainter& painter, const Session& session, const QF
     const QRect box = SceneGeometry::infoBox(clues.widestRowClue(), clues.widestColumnClue());
     if (!Visible(painter).shows(box))
         return;
-    const QString text = QString::fromStdString(modeName(session.game().mode())) + QStringLiteral("\nTime: ")
-        + QString::number(session.seconds()) + QStringLiteral("\nFaults: ") + QString::number(session.game().faults());
+    const QString text = GameWords::mode(session.game().mode()) + '\n' + tr("Time: %1").arg(session.seconds()) + '\n'
+        + tr("Faults: %1").arg(session.game().faults());
     // The difficulty and the puzzle's code go below, in small print.
     QStringList small;
     const int hardest = session.difficulty().hardestTechnique;
     if (hardest > 0)
-        small << QStringLiteral("Difficulty: ") + QString::fromUtf8(techniqueName(hardest));
+        small << tr("Difficulty: %1").arg(GameWords::technique(hardest));
     if (session.code())
         small << QString::fromStdString(session.code()->text());
     const QString smallText = small.join('\n');

@@ -5,6 +5,7 @@
 #include "Session.h"
 #include "ViewState.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPixmap>
 #include <QSize>
@@ -20,6 +21,8 @@ class QPainter;
 // a QImage, so what a test checks is what the player sees. Owns the drawing resources the
 // puzzle model does not carry: the cell tile strip, the clue font and the look (colours).
 class FramePainter {
+    Q_DECLARE_TR_FUNCTIONS(FramePainter)
+
 public:
     // Loads the tile strip "Images//cell.png" from the game's asset folder; without it, cells
     // are drawn from a plain strip of the same layout.

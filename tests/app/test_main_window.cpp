@@ -285,7 +285,8 @@ private slots:
         const SolutionReplay::Step& step = *replay.current();
         QVERIFY(view.hintShown && view.hintIsRow == step.isRow && view.hintLine == step.line);
         QCOMPARE(bar.stepText(),
-            "Step 2 of " + QString::number(replay.count()) + ": " + QString::fromStdString(step.name()));
+            "Step 2 of " + QString::number(replay.count()) + ": "
+                + QString::fromStdString(deductionName(step.technique, step.isRow, step.line, step.clue)));
         w.key(Qt::Key_End);
         QVERIFY(w.session().game().board().cells == w.session().game().solution().cells);
         w.key(Qt::Key_Home);

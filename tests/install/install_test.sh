@@ -15,7 +15,7 @@ fail() {
 }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
-id=org.tessarin.Tessarin
+id=io.github.tessarin.Tessarin
 for file in games/tessarin share/tessarin/Images/cell.png share/tessarin/Sounds/draw.wav \
     share/tessarin/Music/Chill.ogg share/tessarin/Help/index.html share/applications/$id.desktop \
     share/metainfo/$id.metainfo.xml share/man/man6/tessarin.6.gz share/doc/tessarin/copyright; do

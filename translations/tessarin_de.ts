@@ -1,0 +1,544 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>About</name>
+    <message>
+        <source>About Tessarin</source>
+        <translation>Über Tessarin</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;Help/index.html&quot;&gt;The Tessarin manual&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;Help/index.html&quot;&gt;Das Tessarin-Handbuch&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Programming and design by the Tessarin team</source>
+        <translation>Programmierung und Gestaltung: das Tessarin-Team</translation>
+    </message>
+    <message>
+        <source>Music by &lt;a href=&quot;Help/index.html&quot;&gt;the Tessarin developers&lt;/a&gt;</source>
+        <translation>Musik: &lt;a href=&quot;Help/index.html&quot;&gt;die Tessarin-Entwickler&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Font by &lt;a href=&quot;http://aajohan.deviantart.com/art/Comfortaa-font-105395949&quot;&gt;Johan Aakerlund&lt;/a&gt;</source>
+        <translation>Schriftart: &lt;a href=&quot;http://aajohan.deviantart.com/art/Comfortaa-font-105395949&quot;&gt;Johan Aakerlund&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Textures by &lt;a href=&quot;Help/index.html&quot;&gt;the Tessarin developers&lt;/a&gt;</source>
+        <translation>Texturen: &lt;a href=&quot;Help/index.html&quot;&gt;die Tessarin-Entwickler&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Free software under the &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;GNU GPL 3&lt;/a&gt; or later; its pictures, sounds, music and help under &lt;a href=&quot;https://creativecommons.org/licenses/by-sa/4.0/&quot;&gt;CC BY-SA 4.0&lt;/a&gt;; the Comfortaa font under the &lt;a href=&quot;https://openfontlicense.org/&quot;&gt;SIL Open Font License 1.1&lt;/a&gt;.</source>
+        <translation>Freie Software unter der &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;GNU GPL 3&lt;/a&gt; oder einer späteren Version; Bilder, Klänge, Musik und Hilfe unter &lt;a href=&quot;https://creativecommons.org/licenses/by-sa/4.0/&quot;&gt;CC BY-SA 4.0&lt;/a&gt;; die Schriftart Comfortaa unter der &lt;a href=&quot;https://openfontlicense.org/&quot;&gt;SIL Open Font License 1.1&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>Sounds by &lt;a href=&quot;Help/index.html&quot;&gt;the Tessarin developers&lt;/a&gt;</source>
+        <translation>Klänge: &lt;a href=&quot;Help/index.html&quot;&gt;die Tessarin-Entwickler&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>AssetFolder</name>
+    <message>
+        <source>Tessarin cannot find its pictures, sounds and help pages (the folders &quot;Images&quot;, &quot;Sounds&quot;, &quot;Music&quot; and &quot;Help&quot;), so it runs without them. It looked in:
+%1</source>
+        <translation>Tessarin findet seine Bilder, Klänge und Hilfeseiten nicht (die Ordner „Images“, „Sounds“, „Music“ und „Help“) und läuft deshalb ohne sie. Gesucht wurde in:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>DurableFile</name>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es handelt sich nicht um eine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it is too large to be the game&apos;s</source>
+        <translation>die Datei ist zu groß, um vom Spiel zu stammen</translation>
+    </message>
+</context>
+<context>
+    <name>FramePainter</name>
+    <message>
+        <source>Creating puzzle...</source>
+        <translation>Rätsel wird erstellt …</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pausiert</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Zeit: %1</translation>
+    </message>
+    <message>
+        <source>Faults: %1</source>
+        <translation>Fehler: %1</translation>
+    </message>
+    <message>
+        <source>Difficulty: %1</source>
+        <translation>Schwierigkeit: %1</translation>
+    </message>
+</context>
+<context>
+    <name>GameFiles</name>
+    <message>
+        <source>it is no longer there</source>
+        <translation>die Datei ist nicht mehr vorhanden</translation>
+    </message>
+    <message>
+        <source>it is damaged, and was removed</source>
+        <translation>die Datei ist beschädigt und wurde entfernt</translation>
+    </message>
+</context>
+<context>
+    <name>GameKeeper</name>
+    <message>
+        <source>Load game in progress from previous session?</source>
+        <translation>Laufendes Spiel aus der letzten Sitzung laden?</translation>
+    </message>
+    <message>
+        <source>Your saved game could not be loaded from %1: %2.</source>
+        <translation>Ihr gespeichertes Spiel konnte nicht aus %1 geladen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Save your game?</source>
+        <translation>Spiel speichern?</translation>
+    </message>
+    <message>
+        <source>Your game could not be saved to %1: %2.
+The game stays open, so that nothing is lost.</source>
+        <translation>Ihr Spiel konnte nicht in %1 gespeichert werden: %2.
+Das Spiel bleibt geöffnet, damit nichts verloren geht.</translation>
+    </message>
+    <message>
+        <source>Your settings and scores could not be saved to %1: %2.</source>
+        <translation>Ihre Einstellungen und Ergebnisse konnten nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>GameWords</name>
+    <message>
+        <source>Beginner</source>
+        <translation>Anfänger</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experte</translation>
+    </message>
+    <message>
+        <source>Boxes</source>
+        <translation>Überlappung</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Komplett</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Quecksilber</translation>
+    </message>
+    <message>
+        <source>Glue</source>
+        <translation>Kleber</translation>
+    </message>
+    <message>
+        <source>Punctuate</source>
+        <translation>Klammern</translation>
+    </message>
+    <message>
+        <source>Gap</source>
+        <translation>Lücke</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Füllen</translation>
+    </message>
+    <message>
+        <source>Row %1, clue %2</source>
+        <translation>Zeile %1, Vorgabe %2</translation>
+    </message>
+    <message>
+        <source>Column %1, clue %2</source>
+        <translation>Spalte %1, Vorgabe %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A line and the technique that found cells on it: &quot;Column 4, clue 6 1: Boxes&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HelpBrowser</name>
+    <message>
+        <source>Home</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>Back (Alt+Left)</source>
+        <translation>Zurück (Alt+Links)</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Help: %1</source>
+        <translation>Hilfe: %1</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <extracomment>The key that closes the help: a key name, such as Esc.</extracomment>
+        <translation>Esc</translation>
+    </message>
+</context>
+<context>
+    <name>HighScores</name>
+    <message>
+        <source>High Scores</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>Technique</source>
+        <translation>Technik</translation>
+    </message>
+    <message>
+        <source>Hints taken</source>
+        <translation>Genutzte Tipps</translation>
+    </message>
+    <message>
+        <source>Puzzles won</source>
+        <translation>Gewonnene Rätsel</translation>
+    </message>
+    <message>
+        <source>Hints taken: the hints each technique gave you.
+Puzzles won: the puzzles you won that needed it as their hardest technique.</source>
+        <translation>Genutzte Tipps: die Tipps, die Ihnen jede Technik gegeben hat.
+Gewonnene Rätsel: Ihre gewonnenen Rätsel, für die sie die schwierigste nötige Technik war.</translation>
+    </message>
+    <message>
+        <source>&lt;p align=&apos;center&apos;&gt;This will clear all high scores. Proceed?&lt;/p&gt;</source>
+        <translation>&lt;p align=&apos;center&apos;&gt;Damit werden alle Bestwerte gelöscht. Fortfahren?&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>New Game	F2</source>
+        <translation>Neues Spiel	F2</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Anfänger</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experte</translation>
+    </message>
+    <message>
+        <source>Enter Puzzle Code…</source>
+        <translation>Rätselcode eingeben …</translation>
+    </message>
+    <message>
+        <source>Today&apos;s Puzzle</source>
+        <translation>Rätsel des Tages</translation>
+    </message>
+    <message>
+        <source>Restart Puzzle</source>
+        <translation>Rätsel neu beginnen</translation>
+    </message>
+    <message>
+        <source>Show Solution</source>
+        <translation>Lösung zeigen</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>How to Play	F1</source>
+        <translation>Spielanleitung	F1</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über Tessarin</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Hint	H</source>
+        <translation>Tipp	H</translation>
+    </message>
+    <message>
+        <source>Marks	M</source>
+        <translation>Markierungen	M</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Soundeffekte</translation>
+    </message>
+    <message>
+        <source>Wood</source>
+        <translation>Holz</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Wasser</translation>
+    </message>
+    <message>
+        <source>Grass</source>
+        <translation>Gras</translation>
+    </message>
+    <message>
+        <source>Leaves</source>
+        <translation>Laub</translation>
+    </message>
+    <message>
+        <source>Particles</source>
+        <translation>Partikel</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <source>Pause	P</source>
+        <translation>Pause	P</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>Hoher Kontrast</translation>
+    </message>
+    <message>
+        <source>Failed to load mistake.png!</source>
+        <translation>Die Datei mistake.png konnte nicht geladen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to load background file!</source>
+        <translation>Die Hintergrunddatei konnte nicht geladen werden!</translation>
+    </message>
+    <message>
+        <source>Unable to open audio!</source>
+        <translation>Die Audioausgabe konnte nicht geöffnet werden!</translation>
+    </message>
+    <message>
+        <source>New game?</source>
+        <translation>Neues Spiel?</translation>
+    </message>
+    <message>
+        <source>It looks like this is your first time playing.
+Would you like to read about how to play?</source>
+        <translation>Sie spielen anscheinend zum ersten Mal.
+Möchten Sie die Spielanleitung lesen?</translation>
+    </message>
+    <message>
+        <source>Puzzle code (for example 15x10-1111D):</source>
+        <translation>Rätselcode (zum Beispiel 15x10-1111D):</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&quot;%1&quot; is not a puzzle code.&lt;/p&gt;&lt;p&gt;A code is the puzzle&apos;s size, a dash, then letters and digits, as the game shows it beside the board: for example 15x10-1111D.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;„%1“ ist kein Rätselcode.&lt;/p&gt;&lt;p&gt;Ein Code besteht aus der Größe des Rätsels, einem Bindestrich und dann Buchstaben und Ziffern, so wie das Spiel ihn neben dem Spielfeld anzeigt: zum Beispiel 15x10-1111D.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p align=&apos;center&apos;&gt;All markings are currently correct.&lt;/p&gt;</source>
+        <translation>&lt;p align=&apos;center&apos;&gt;Alle Einträge sind bisher richtig.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p align=&apos;center&apos;&gt;These cells are found using the &lt;b&gt;%1&lt;/b&gt; technique.&lt;/p&gt;</source>
+        <translation>&lt;p align=&apos;center&apos;&gt;Diese Felder ergeben sich mit der Technik &lt;b&gt;%1&lt;/b&gt;.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Keep marks?</source>
+        <translation>Markierungen behalten?</translation>
+    </message>
+    <message>
+        <source>Clear the board and start this puzzle again?
+The clock and the faults go on.</source>
+        <translation>Spielfeld leeren und dieses Rätsel neu beginnen?
+Uhr und Fehlerzähler laufen weiter.</translation>
+    </message>
+</context>
+<context>
+    <name>Prompt</name>
+    <message>
+        <source>Fatal Error</source>
+        <translation>Schwerwiegender Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>ReplayBar</name>
+    <message>
+        <source>Start (Home)</source>
+        <translation>Anfang (Pos1)</translation>
+    </message>
+    <message>
+        <source>Back (Left)</source>
+        <translation>Zurück (Links)</translation>
+    </message>
+    <message>
+        <source>Play (P)</source>
+        <translation>Abspielen (P)</translation>
+    </message>
+    <message>
+        <source>Forward (Right or Space)</source>
+        <translation>Vor (Rechts oder Leertaste)</translation>
+    </message>
+    <message>
+        <source>End (End)</source>
+        <translation>Ende (Ende)</translation>
+    </message>
+    <message>
+        <source>Show the finished board (Escape)</source>
+        <translation>Fertiges Spielfeld zeigen (Esc)</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2: %3</source>
+        <translation>Schritt %1 von %2: %3</translation>
+    </message>
+    <message>
+        <source>the blank board</source>
+        <translation>das leere Spielfeld</translation>
+    </message>
+    <message>
+        <source>Stop (P)</source>
+        <translation>Anhalten (P)</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreText</name>
+    <message>
+        <source>%1 second</source>
+        <translation>%1 Sekunde</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <source>%1 fault</source>
+        <translation>%1 Fehler</translation>
+    </message>
+    <message>
+        <source>%1 faults</source>
+        <translation>%1 Fehlern</translation>
+    </message>
+    <message>
+        <source>%1 with %2.</source>
+        <extracomment>&quot;143 seconds with 2 faults.&quot;</extracomment>
+        <translation>%1 mit %2.</translation>
+    </message>
+    <message>
+        <source>Best Time: %1</source>
+        <translation>Bestzeit: %1</translation>
+    </message>
+    <message>
+        <source>Total Wins for This Type: %1.</source>
+        <translation>Siege insgesamt in dieser Kategorie: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>WinScreen</name>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Herzlichen Glückwunsch!</translation>
+    </message>
+    <message>
+        <source>Play Again?</source>
+        <translation>Noch einmal spielen?</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Show Solution</source>
+        <translation>Lösung zeigen</translation>
+    </message>
+    <message>
+        <source>Your Time: %1</source>
+        <translation>Ihre Zeit: %1</translation>
+    </message>
+    <message>
+        <source>1 deduction</source>
+        <translation>1 Folgerung</translation>
+    </message>
+    <message>
+        <source>%1 deductions</source>
+        <translation>%1 Folgerungen</translation>
+    </message>
+    <message>
+        <source>1 sweep</source>
+        <translation>1 Durchgang</translation>
+    </message>
+    <message>
+        <source>%1 sweeps</source>
+        <translation>%1 Durchgängen</translation>
+    </message>
+    <message>
+        <source>Difficulty: %1 (%2 in %3)</source>
+        <extracomment>&quot;Difficulty: Glue (31 deductions in 4 sweeps)&quot;</extracomment>
+        <translation>Schwierigkeit: %1 (%2 in %3)</translation>
+    </message>
+    <message>
+        <source>Puzzle code: %1</source>
+        <translation>Rätselcode: %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,544 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>About</name>
+    <message>
+        <source>About Tessarin</source>
+        <translation>Acerca de Tessarin</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;Help/index.html&quot;&gt;The Tessarin manual&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;Help/index.html&quot;&gt;El manual de Tessarin&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Programming and design by the Tessarin team</source>
+        <translation>Programación y diseño: el equipo de Tessarin</translation>
+    </message>
+    <message>
+        <source>Music by &lt;a href=&quot;Help/index.html&quot;&gt;the Tessarin developers&lt;/a&gt;</source>
+        <translation>Música: &lt;a href=&quot;Help/index.html&quot;&gt;los desarrolladores de Tessarin&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Font by &lt;a href=&quot;http://aajohan.deviantart.com/art/Comfortaa-font-105395949&quot;&gt;Johan Aakerlund&lt;/a&gt;</source>
+        <translation>Tipografía: &lt;a href=&quot;http://aajohan.deviantart.com/art/Comfortaa-font-105395949&quot;&gt;Johan Aakerlund&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Textures by &lt;a href=&quot;Help/index.html&quot;&gt;the Tessarin developers&lt;/a&gt;</source>
+        <translation>Texturas: &lt;a href=&quot;Help/index.html&quot;&gt;los desarrolladores de Tessarin&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Free software under the &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;GNU GPL 3&lt;/a&gt; or later; its pictures, sounds, music and help under &lt;a href=&quot;https://creativecommons.org/licenses/by-sa/4.0/&quot;&gt;CC BY-SA 4.0&lt;/a&gt;; the Comfortaa font under the &lt;a href=&quot;https://openfontlicense.org/&quot;&gt;SIL Open Font License 1.1&lt;/a&gt;.</source>
+        <translation>Software libre bajo la &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;GNU GPL 3&lt;/a&gt; o posterior; sus imágenes, sonidos, música y ayuda, bajo &lt;a href=&quot;https://creativecommons.org/licenses/by-sa/4.0/&quot;&gt;CC BY-SA 4.0&lt;/a&gt;; la tipografía Comfortaa, bajo la &lt;a href=&quot;https://openfontlicense.org/&quot;&gt;SIL Open Font License 1.1&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>Sounds by &lt;a href=&quot;Help/index.html&quot;&gt;the Tessarin developers&lt;/a&gt;</source>
+        <translation>Sonidos: &lt;a href=&quot;Help/index.html&quot;&gt;los desarrolladores de Tessarin&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+</context>
+<context>
+    <name>AssetFolder</name>
+    <message>
+        <source>Tessarin cannot find its pictures, sounds and help pages (the folders &quot;Images&quot;, &quot;Sounds&quot;, &quot;Music&quot; and &quot;Help&quot;), so it runs without them. It looked in:
+%1</source>
+        <translation>Tessarin no encuentra sus imágenes, sonidos y páginas de ayuda (las carpetas «Images», «Sounds», «Music» y «Help»), así que funciona sin ellos. Ha buscado en:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>DurableFile</name>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is too large to be the game&apos;s</source>
+        <translation>es demasiado grande para ser del juego</translation>
+    </message>
+</context>
+<context>
+    <name>FramePainter</name>
+    <message>
+        <source>Creating puzzle...</source>
+        <translation>Creando puzle...</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Tiempo: %1</translation>
+    </message>
+    <message>
+        <source>Faults: %1</source>
+        <translation>Fallos: %1</translation>
+    </message>
+    <message>
+        <source>Difficulty: %1</source>
+        <translation>Dificultad: %1</translation>
+    </message>
+</context>
+<context>
+    <name>GameFiles</name>
+    <message>
+        <source>it is no longer there</source>
+        <translation>ya no existe</translation>
+    </message>
+    <message>
+        <source>it is damaged, and was removed</source>
+        <translation>estaba dañado y se ha eliminado</translation>
+    </message>
+</context>
+<context>
+    <name>GameKeeper</name>
+    <message>
+        <source>Load game in progress from previous session?</source>
+        <translation>¿Cargar la partida en curso de la sesión anterior?</translation>
+    </message>
+    <message>
+        <source>Your saved game could not be loaded from %1: %2.</source>
+        <translation>No se ha podido cargar la partida guardada desde %1: %2.</translation>
+    </message>
+    <message>
+        <source>Save your game?</source>
+        <translation>¿Guardar la partida?</translation>
+    </message>
+    <message>
+        <source>Your game could not be saved to %1: %2.
+The game stays open, so that nothing is lost.</source>
+        <translation>No se ha podido guardar la partida en %1: %2.
+El juego sigue abierto para que no se pierda nada.</translation>
+    </message>
+    <message>
+        <source>Your settings and scores could not be saved to %1: %2.</source>
+        <translation>No se han podido guardar la configuración y las puntuaciones en %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>GameWords</name>
+    <message>
+        <source>Beginner</source>
+        <translation>Principiante</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experto</translation>
+    </message>
+    <message>
+        <source>Boxes</source>
+        <translation>Solape</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Completa</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Mercurio</translation>
+    </message>
+    <message>
+        <source>Glue</source>
+        <translation>Pegamento</translation>
+    </message>
+    <message>
+        <source>Punctuate</source>
+        <translation>Paréntesis</translation>
+    </message>
+    <message>
+        <source>Gap</source>
+        <translation>Hueco</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Relleno</translation>
+    </message>
+    <message>
+        <source>Row %1, clue %2</source>
+        <translation>Fila %1, clave %2</translation>
+    </message>
+    <message>
+        <source>Column %1, clue %2</source>
+        <translation>Columna %1, clave %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A line and the technique that found cells on it: &quot;Column 4, clue 6 1: Boxes&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HelpBrowser</name>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Back (Alt+Left)</source>
+        <translation>Atrás (Alt+Flecha izquierda)</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Help: %1</source>
+        <translation>Ayuda: %1</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <extracomment>The key that closes the help: a key name, such as Esc.</extracomment>
+        <translation>Esc</translation>
+    </message>
+</context>
+<context>
+    <name>HighScores</name>
+    <message>
+        <source>High Scores</source>
+        <translation>Mejores puntuaciones</translation>
+    </message>
+    <message>
+        <source>Technique</source>
+        <translation>Técnica</translation>
+    </message>
+    <message>
+        <source>Hints taken</source>
+        <translation>Pistas usadas</translation>
+    </message>
+    <message>
+        <source>Puzzles won</source>
+        <translation>Puzles ganados</translation>
+    </message>
+    <message>
+        <source>Hints taken: the hints each technique gave you.
+Puzzles won: the puzzles you won that needed it as their hardest technique.</source>
+        <translation>Pistas usadas: las pistas que te ha dado cada técnica.
+Puzles ganados: los puzles que has ganado cuya técnica más difícil era esa.</translation>
+    </message>
+    <message>
+        <source>&lt;p align=&apos;center&apos;&gt;This will clear all high scores. Proceed?&lt;/p&gt;</source>
+        <translation>&lt;p align=&apos;center&apos;&gt;Se borrarán todas las mejores puntuaciones. ¿Continuar?&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Game</source>
+        <translation>Juego</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Fondo</translation>
+    </message>
+    <message>
+        <source>New Game	F2</source>
+        <translation>Nueva partida	F2</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Principiante</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experto</translation>
+    </message>
+    <message>
+        <source>Enter Puzzle Code…</source>
+        <translation>Introducir código de puzle…</translation>
+    </message>
+    <message>
+        <source>Today&apos;s Puzzle</source>
+        <translation>Puzle del día</translation>
+    </message>
+    <message>
+        <source>Restart Puzzle</source>
+        <translation>Reiniciar puzle</translation>
+    </message>
+    <message>
+        <source>Show Solution</source>
+        <translation>Mostrar solución</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Mejores puntuaciones</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>How to Play	F1</source>
+        <translation>Cómo jugar	F1</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Hint	H</source>
+        <translation>Pista	H</translation>
+    </message>
+    <message>
+        <source>Marks	M</source>
+        <translation>Marcas	M</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Wood</source>
+        <translation>Madera</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Agua</translation>
+    </message>
+    <message>
+        <source>Grass</source>
+        <translation>Hierba</translation>
+    </message>
+    <message>
+        <source>Leaves</source>
+        <translation>Hojas</translation>
+    </message>
+    <message>
+        <source>Particles</source>
+        <translation>Partículas</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Pause	P</source>
+        <translation>Pausa	P</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>Alto contraste</translation>
+    </message>
+    <message>
+        <source>Failed to load mistake.png!</source>
+        <translation>¡No se ha podido cargar mistake.png!</translation>
+    </message>
+    <message>
+        <source>Failed to load background file!</source>
+        <translation>¡No se ha podido cargar el archivo de fondo!</translation>
+    </message>
+    <message>
+        <source>Unable to open audio!</source>
+        <translation>¡No se puede abrir el audio!</translation>
+    </message>
+    <message>
+        <source>New game?</source>
+        <translation>¿Nueva partida?</translation>
+    </message>
+    <message>
+        <source>It looks like this is your first time playing.
+Would you like to read about how to play?</source>
+        <translation>Parece que es la primera vez que juegas.
+¿Quieres leer cómo se juega?</translation>
+    </message>
+    <message>
+        <source>Puzzle code (for example 15x10-1111D):</source>
+        <translation>Código de puzle (por ejemplo, 15x10-1111D):</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&quot;%1&quot; is not a puzzle code.&lt;/p&gt;&lt;p&gt;A code is the puzzle&apos;s size, a dash, then letters and digits, as the game shows it beside the board: for example 15x10-1111D.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;«%1» no es un código de puzle.&lt;/p&gt;&lt;p&gt;Un código es el tamaño del puzle, un guion y después letras y cifras, tal como lo muestra el juego junto al tablero: por ejemplo, 15x10-1111D.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p align=&apos;center&apos;&gt;All markings are currently correct.&lt;/p&gt;</source>
+        <translation>&lt;p align=&apos;center&apos;&gt;De momento no hay ningún error en el tablero.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p align=&apos;center&apos;&gt;These cells are found using the &lt;b&gt;%1&lt;/b&gt; technique.&lt;/p&gt;</source>
+        <translation>&lt;p align=&apos;center&apos;&gt;Estas celdas se deducen con la técnica &lt;b&gt;%1&lt;/b&gt;.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Keep marks?</source>
+        <translation>¿Conservar las marcas?</translation>
+    </message>
+    <message>
+        <source>Clear the board and start this puzzle again?
+The clock and the faults go on.</source>
+        <translation>¿Borrar el tablero y empezar de nuevo este puzle?
+El reloj y los fallos siguen contando.</translation>
+    </message>
+</context>
+<context>
+    <name>Prompt</name>
+    <message>
+        <source>Fatal Error</source>
+        <translation>Error fatal</translation>
+    </message>
+</context>
+<context>
+    <name>ReplayBar</name>
+    <message>
+        <source>Start (Home)</source>
+        <translation>Ir al principio (Inicio)</translation>
+    </message>
+    <message>
+        <source>Back (Left)</source>
+        <translation>Retroceder (Flecha izquierda)</translation>
+    </message>
+    <message>
+        <source>Play (P)</source>
+        <translation>Reproducir (P)</translation>
+    </message>
+    <message>
+        <source>Forward (Right or Space)</source>
+        <translation>Avanzar (Flecha derecha o Espacio)</translation>
+    </message>
+    <message>
+        <source>End (End)</source>
+        <translation>Ir al final (Fin)</translation>
+    </message>
+    <message>
+        <source>Show the finished board (Escape)</source>
+        <translation>Mostrar el tablero terminado (Esc)</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2: %3</source>
+        <translation>Paso %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>the blank board</source>
+        <translation>el tablero en blanco</translation>
+    </message>
+    <message>
+        <source>Stop (P)</source>
+        <translation>Detener (P)</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreText</name>
+    <message>
+        <source>%1 second</source>
+        <translation>%1 segundo</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
+    </message>
+    <message>
+        <source>%1 fault</source>
+        <translation>%1 fallo</translation>
+    </message>
+    <message>
+        <source>%1 faults</source>
+        <translation>%1 fallos</translation>
+    </message>
+    <message>
+        <source>%1 with %2.</source>
+        <extracomment>&quot;143 seconds with 2 faults.&quot;</extracomment>
+        <translation>%1 con %2.</translation>
+    </message>
+    <message>
+        <source>Best Time: %1</source>
+        <translation>Mejor tiempo: %1</translation>
+    </message>
+    <message>
+        <source>Total Wins for This Type: %1.</source>
+        <translation>Total de victorias en esta categoría: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>WinScreen</name>
+    <message>
+        <source>Congratulations!</source>
+        <translation>¡Enhorabuena!</translation>
+    </message>
+    <message>
+        <source>Play Again?</source>
+        <translation>¿Jugar otra vez?</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nueva partida</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Show Solution</source>
+        <translation>Mostrar solución</translation>
+    </message>
+    <message>
+        <source>Your Time: %1</source>
+        <translation>Tu tiempo: %1</translation>
+    </message>
+    <message>
+        <source>1 deduction</source>
+        <translation>1 deducción</translation>
+    </message>
+    <message>
+        <source>%1 deductions</source>
+        <translation>%1 deducciones</translation>
+    </message>
+    <message>
+        <source>1 sweep</source>
+        <translation>1 pasada</translation>
+    </message>
+    <message>
+        <source>%1 sweeps</source>
+        <translation>%1 pasadas</translation>
+    </message>
+    <message>
+        <source>Difficulty: %1 (%2 in %3)</source>
+        <extracomment>&quot;Difficulty: Glue (31 deductions in 4 sweeps)&quot;</extracomment>
+        <translation>Dificultad: %1 (%2 en %3)</translation>
+    </message>
+    <message>
+        <source>Puzzle code: %1</source>
+        <translation>Código de puzle: %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,544 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>About</name>
+    <message>
+        <source>About Tessarin</source>
+        <translation>À propos de Tessarin</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;Help/index.html&quot;&gt;The Tessarin manual&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;Help/index.html&quot;&gt;Le manuel de Tessarin&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Programming and design by the Tessarin team</source>
+        <translation>Programmation et conception&#xa0;: l&apos;équipe Tessarin</translation>
+    </message>
+    <message>
+        <source>Music by &lt;a href=&quot;Help/index.html&quot;&gt;the Tessarin developers&lt;/a&gt;</source>
+        <translation>Musique&#xa0;: &lt;a href=&quot;Help/index.html&quot;&gt;les développeurs de Tessarin&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Font by &lt;a href=&quot;http://aajohan.deviantart.com/art/Comfortaa-font-105395949&quot;&gt;Johan Aakerlund&lt;/a&gt;</source>
+        <translation>Police&#xa0;: &lt;a href=&quot;http://aajohan.deviantart.com/art/Comfortaa-font-105395949&quot;&gt;Johan Aakerlund&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Textures by &lt;a href=&quot;Help/index.html&quot;&gt;the Tessarin developers&lt;/a&gt;</source>
+        <translation>Textures&#xa0;: &lt;a href=&quot;Help/index.html&quot;&gt;les développeurs de Tessarin&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Free software under the &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;GNU GPL 3&lt;/a&gt; or later; its pictures, sounds, music and help under &lt;a href=&quot;https://creativecommons.org/licenses/by-sa/4.0/&quot;&gt;CC BY-SA 4.0&lt;/a&gt;; the Comfortaa font under the &lt;a href=&quot;https://openfontlicense.org/&quot;&gt;SIL Open Font License 1.1&lt;/a&gt;.</source>
+        <translation>Logiciel libre sous licence &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;GNU GPL 3&lt;/a&gt; ou ultérieure&#xa0;; images, sons, musique et aide sous licence &lt;a href=&quot;https://creativecommons.org/licenses/by-sa/4.0/&quot;&gt;CC BY-SA 4.0&lt;/a&gt;&#xa0;; police Comfortaa sous licence &lt;a href=&quot;https://openfontlicense.org/&quot;&gt;SIL Open Font License 1.1&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>Sounds by &lt;a href=&quot;Help/index.html&quot;&gt;the Tessarin developers&lt;/a&gt;</source>
+        <translation>Sons&#xa0;: &lt;a href=&quot;Help/index.html&quot;&gt;les développeurs de Tessarin&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>AssetFolder</name>
+    <message>
+        <source>Tessarin cannot find its pictures, sounds and help pages (the folders &quot;Images&quot;, &quot;Sounds&quot;, &quot;Music&quot; and &quot;Help&quot;), so it runs without them. It looked in:
+%1</source>
+        <translation>Tessarin ne trouve pas ses images, ses sons ni ses pages d&apos;aide (les dossiers «&#xa0;Images&#xa0;», «&#xa0;Sounds&#xa0;», «&#xa0;Music&#xa0;» et «&#xa0;Help&#xa0;»)&#xa0;; il fonctionne donc sans eux. Emplacements consultés&#xa0;:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>DurableFile</name>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is too large to be the game&apos;s</source>
+        <translation>le fichier est trop volumineux pour provenir du jeu</translation>
+    </message>
+</context>
+<context>
+    <name>FramePainter</name>
+    <message>
+        <source>Creating puzzle...</source>
+        <translation>Création de la grille…</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Temps&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Faults: %1</source>
+        <translation>Fautes&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Difficulty: %1</source>
+        <translation>Difficulté&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>GameFiles</name>
+    <message>
+        <source>it is no longer there</source>
+        <translation>le fichier n&apos;existe plus</translation>
+    </message>
+    <message>
+        <source>it is damaged, and was removed</source>
+        <translation>le fichier était endommagé et a été supprimé</translation>
+    </message>
+</context>
+<context>
+    <name>GameKeeper</name>
+    <message>
+        <source>Load game in progress from previous session?</source>
+        <translation>Charger la partie en cours de la session précédente&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Your saved game could not be loaded from %1: %2.</source>
+        <translation>Votre partie enregistrée n&apos;a pas pu être chargée depuis %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Save your game?</source>
+        <translation>Enregistrer votre partie&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Your game could not be saved to %1: %2.
+The game stays open, so that nothing is lost.</source>
+        <translation>Votre partie n&apos;a pas pu être enregistrée dans %1&#xa0;: %2.
+Le jeu reste ouvert pour que rien ne soit perdu.</translation>
+    </message>
+    <message>
+        <source>Your settings and scores could not be saved to %1: %2.</source>
+        <translation>Vos paramètres et vos scores n&apos;ont pas pu être enregistrés dans %1&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>GameWords</name>
+    <message>
+        <source>Beginner</source>
+        <translation>Débutant</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Boxes</source>
+        <translation>Recouvrement</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Clôture</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Mercure</translation>
+    </message>
+    <message>
+        <source>Glue</source>
+        <translation>Colle</translation>
+    </message>
+    <message>
+        <source>Punctuate</source>
+        <translation>Ponctuation</translation>
+    </message>
+    <message>
+        <source>Gap</source>
+        <translation>Interstice</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Remplissage</translation>
+    </message>
+    <message>
+        <source>Row %1, clue %2</source>
+        <translation>Ligne %1, indice %2</translation>
+    </message>
+    <message>
+        <source>Column %1, clue %2</source>
+        <translation>Colonne %1, indice %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A line and the technique that found cells on it: &quot;Column 4, clue 6 1: Boxes&quot;.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HelpBrowser</name>
+    <message>
+        <source>Home</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>Back (Alt+Left)</source>
+        <translation>Précédent (Alt+Gauche)</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Help: %1</source>
+        <translation>Aide&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <extracomment>The key that closes the help: a key name, such as Esc.</extracomment>
+        <translation>Esc</translation>
+    </message>
+</context>
+<context>
+    <name>HighScores</name>
+    <message>
+        <source>High Scores</source>
+        <translation>Meilleurs scores</translation>
+    </message>
+    <message>
+        <source>Technique</source>
+        <translation>Technique</translation>
+    </message>
+    <message>
+        <source>Hints taken</source>
+        <translation>Coups de pouce reçus</translation>
+    </message>
+    <message>
+        <source>Puzzles won</source>
+        <translation>Grilles gagnées</translation>
+    </message>
+    <message>
+        <source>Hints taken: the hints each technique gave you.
+Puzzles won: the puzzles you won that needed it as their hardest technique.</source>
+        <translation>Coups de pouce reçus&#xa0;: les coups de pouce que chaque technique vous a donnés.
+Grilles gagnées&#xa0;: les grilles gagnées dont elle était la technique la plus difficile.</translation>
+    </message>
+    <message>
+        <source>&lt;p align=&apos;center&apos;&gt;This will clear all high scores. Proceed?&lt;/p&gt;</source>
+        <translation>&lt;p align=&apos;center&apos;&gt;Tous les meilleurs scores seront effacés. Continuer&#xa0;?&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Game</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Arrière-plan</translation>
+    </message>
+    <message>
+        <source>New Game	F2</source>
+        <translation>Nouvelle partie	F2</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Débutant</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Enter Puzzle Code…</source>
+        <translation>Saisir un code de grille…</translation>
+    </message>
+    <message>
+        <source>Today&apos;s Puzzle</source>
+        <translation>Grille du jour</translation>
+    </message>
+    <message>
+        <source>Restart Puzzle</source>
+        <translation>Recommencer la grille</translation>
+    </message>
+    <message>
+        <source>Show Solution</source>
+        <translation>Afficher la solution</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Meilleurs scores</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>How to Play	F1</source>
+        <translation>Comment jouer	F1</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refaire</translation>
+    </message>
+    <message>
+        <source>Hint	H</source>
+        <translation>Coup de pouce	H</translation>
+    </message>
+    <message>
+        <source>Marks	M</source>
+        <translation>Marques	M</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sons</translation>
+    </message>
+    <message>
+        <source>Wood</source>
+        <translation>Bois</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Eau</translation>
+    </message>
+    <message>
+        <source>Grass</source>
+        <translation>Herbe</translation>
+    </message>
+    <message>
+        <source>Leaves</source>
+        <translation>Feuilles</translation>
+    </message>
+    <message>
+        <source>Particles</source>
+        <translation>Particules</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musique</translation>
+    </message>
+    <message>
+        <source>Pause	P</source>
+        <translation>Pause	P</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>Contraste élevé</translation>
+    </message>
+    <message>
+        <source>Failed to load mistake.png!</source>
+        <translation>Impossible de charger mistake.png&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Failed to load background file!</source>
+        <translation>Impossible de charger le fichier d&apos;arrière-plan&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Unable to open audio!</source>
+        <translation>Impossible d&apos;ouvrir la sortie audio&#xa0;!</translation>
+    </message>
+    <message>
+        <source>New game?</source>
+        <translation>Nouvelle partie&#xa0;?</translation>
+    </message>
+    <message>
+        <source>It looks like this is your first time playing.
+Would you like to read about how to play?</source>
+        <translation>On dirait que c&apos;est votre première partie.
+Voulez-vous lire la page «&#xa0;Comment jouer&#xa0;»&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Puzzle code (for example 15x10-1111D):</source>
+        <translation>Code de la grille (par exemple 15x10-1111D)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&quot;%1&quot; is not a puzzle code.&lt;/p&gt;&lt;p&gt;A code is the puzzle&apos;s size, a dash, then letters and digits, as the game shows it beside the board: for example 15x10-1111D.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;«&#xa0;%1&#xa0;» n&apos;est pas un code de grille.&lt;/p&gt;&lt;p&gt;Un code se compose de la taille de la grille, d&apos;un tiret, puis de lettres et de chiffres, tel que le jeu l&apos;affiche à côté du plateau&#xa0;: par exemple 15x10-1111D.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p align=&apos;center&apos;&gt;All markings are currently correct.&lt;/p&gt;</source>
+        <translation>&lt;p align=&apos;center&apos;&gt;Toutes vos cases sont correctes pour l&apos;instant.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p align=&apos;center&apos;&gt;These cells are found using the &lt;b&gt;%1&lt;/b&gt; technique.&lt;/p&gt;</source>
+        <translation>&lt;p align=&apos;center&apos;&gt;Ces cases sont trouvées grâce à la technique &lt;b&gt;%1&lt;/b&gt;.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Keep marks?</source>
+        <translation>Conserver les marques&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Clear the board and start this puzzle again?
+The clock and the faults go on.</source>
+        <translation>Effacer le plateau et recommencer cette grille&#xa0;?
+Le chronomètre continue de tourner et les fautes restent comptées.</translation>
+    </message>
+</context>
+<context>
+    <name>Prompt</name>
+    <message>
+        <source>Fatal Error</source>
+        <translation>Erreur fatale</translation>
+    </message>
+</context>
+<context>
+    <name>ReplayBar</name>
+    <message>
+        <source>Start (Home)</source>
+        <translation>Au début (Début)</translation>
+    </message>
+    <message>
+        <source>Back (Left)</source>
+        <translation>Précédent (Gauche)</translation>
+    </message>
+    <message>
+        <source>Play (P)</source>
+        <translation>Lecture (P)</translation>
+    </message>
+    <message>
+        <source>Forward (Right or Space)</source>
+        <translation>Suivant (Droite ou Espace)</translation>
+    </message>
+    <message>
+        <source>End (End)</source>
+        <translation>À la fin (Fin)</translation>
+    </message>
+    <message>
+        <source>Show the finished board (Escape)</source>
+        <translation>Afficher le plateau terminé (Échap)</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2: %3</source>
+        <translation>Étape %1 sur %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>the blank board</source>
+        <translation>le plateau vierge</translation>
+    </message>
+    <message>
+        <source>Stop (P)</source>
+        <translation>Arrêt (P)</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreText</name>
+    <message>
+        <source>%1 second</source>
+        <translation>%1 seconde</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondes</translation>
+    </message>
+    <message>
+        <source>%1 fault</source>
+        <translation>%1 faute</translation>
+    </message>
+    <message>
+        <source>%1 faults</source>
+        <translation>%1 fautes</translation>
+    </message>
+    <message>
+        <source>%1 with %2.</source>
+        <extracomment>&quot;143 seconds with 2 faults.&quot;</extracomment>
+        <translation>%1 avec %2.</translation>
+    </message>
+    <message>
+        <source>Best Time: %1</source>
+        <translation>Meilleur temps&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Total Wins for This Type: %1.</source>
+        <translation>Victoires pour ce type de partie&#xa0;: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>WinScreen</name>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Félicitations&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Play Again?</source>
+        <translation>Rejouer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Show Solution</source>
+        <translation>Afficher la solution</translation>
+    </message>
+    <message>
+        <source>Your Time: %1</source>
+        <translation>Votre temps&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>1 deduction</source>
+        <translation>1 déduction</translation>
+    </message>
+    <message>
+        <source>%1 deductions</source>
+        <translation>%1 déductions</translation>
+    </message>
+    <message>
+        <source>1 sweep</source>
+        <translation>1 passe</translation>
+    </message>
+    <message>
+        <source>%1 sweeps</source>
+        <translation>%1 passes</translation>
+    </message>
+    <message>
+        <source>Difficulty: %1 (%2 in %3)</source>
+        <extracomment>&quot;Difficulty: Glue (31 deductions in 4 sweeps)&quot;</extracomment>
+        <translation>Difficulté&#xa0;: %1 (%2 en %3)</translation>
+    </message>
+    <message>
+        <source>Puzzle code: %1</source>
+        <translation>Code de la grille&#xa0;: %1</translation>
+    </message>
+</context>
+</TS>

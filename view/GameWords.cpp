@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "GameWords.h"
+
+#include "GameMode.h"
+#include "TechniqueNames.h"
+
+#include <QCoreApplication>
+
+namespace GameWords {
+namespace {
+
+    const char* const modes[] = {QT_TRANSLATE_NOOP("GameWords", "Beginner"), QT_TRANSLATE_NOOP("GameWords", "Normal"),
+        QT_TRANSLATE_NOOP("GameWords", "Expert")};
+    const char* const techniques[] = {QT_TRANSLATE_NOOP("GameWords", "Boxes"),
+        QT_TRANSLATE_NOOP("GameWords", "Complete"), QT_TRANSLATE_NOOP("GameWords", "Mercury"),
+        QT_TRANSLATE_NOOP("GameWords", "Glue"), QT_TRANSLATE_NOOP("GameWords", "Punctuate"),
+        QT_TRANSLATE_NOOP("GameWords", "Gap"), QT_TRANSLATE_NOOP("GameWords", "Fill")};
+
+} // namespace
+
+QString mode(int mode)
+{
+    return mode >= Beginner && mode <= Expert ? QCoreApplication::translate("GameWords", modes[mode - Beginner])
+                                              : QString();
+}
+
+QString technique(int technique)
+{
+    return technique >= 1 && technique <= int(std::size(techniques))
+        ? QCoreApplication::translate("GameWords", techniques[technique - 1])
+        : QString();
+}
+
+QString line(bool isRow, int index, const std::vector<int>& storedClue)
+{
+    const QString clue = QString::fromStdString(clueText(storedClue));
+    return isRow ? QCoreApplication::translate("GameWords", "Row %1, clue %2").arg(index + 1).arg(clue)
+                 : QCoreApplication::translate("GameWords", "Column %1, clue %2").arg(index + 1).arg(clue);
+}
+
+QString deduction(int technique, bool isRow, int index, const std::vector<int>& storedClue)
+{
+    //: A line and the technique that found cells on it: "Column 4, clue 6 1: Boxes".
+    return QCoreApplication::translate("GameWords", "%1: %2")
+        .arg(line(isRow, index, storedClue), GameWords::technique(technique));
+}
+
+} // namespace GameWords
