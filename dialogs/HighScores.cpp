@@ -65,7 +65,9 @@ void HighScores::ShowTechniques()
     table.setRowCount(int(counts.size()));
     table.setHorizontalHeaderLabels({tr("Technique"), tr("Hints taken"), tr("Puzzles won")});
     table.verticalHeader()->hide();
-    table.horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // The counts' headings keep their whole text, in any language; the names take the rest.
+    table.horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table.horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     table.verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     for (int row = 0; row < int(counts.size()); ++row) {
         const TechniqueRecord::Counts& count = counts[size_t(row)];
