@@ -89,7 +89,10 @@ private slots:
     void everyTextIsTranslatedKeepingWhatTheProgramFillsIn()
     {
         const QList<Translation> translations = committedTranslations();
-        QCOMPARE(translations.size(), 3);
+        // Every file read, none skipped as unreadable.
+        QCOMPARE(translations.size(),
+            QDir(TESSARIN_SOURCE_DIR "/translations").entryList({"tessarin_*.ts"}, QDir::Files).size());
+        QVERIFY(translations.size() >= 3);
         for (const Translation& translation : translations) {
             QVERIFY(translation.messages.size() > 100);
             for (const Message& message : translation.messages) {
