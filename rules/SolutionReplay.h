@@ -4,7 +4,6 @@
 #include "ClueSet.h"
 #include "PuzzleGrid.h"
 
-#include <string>
 #include <vector>
 
 // How a puzzle is solved by logic, replayed from the blank board: the solver's deductions,
