@@ -104,6 +104,13 @@ cell_look() {
         echo filled
     fi
 }
+# The new board is up once the plate's tint shows in the top-left cell: the wood alone, or
+# with "Creating puzzle..." over it, is brown or white there, never green.
+board_up() {
+    import -window root screen.png
+    green=$(convert screen.png -crop "1x1+$(cell_x 0)+$(cell_y 0)" -format "%[fx:int(255*(p{0,0}.g-p{0,0}.r))]" info:)
+    [ "$green" -gt 20 ]
+}
 expect() {
     look=$(cell_look "$1" "$2")
     [ "$look" = "$3" ] || fail "cell ($1, $2) looks $look, expected $3 (screenshot $shot)"
@@ -175,7 +182,7 @@ grep -q '^newPlayer=false$' "$DATA/tessarin.ini" || fail "the first win did not 
 
 echo "3. save at close, resume"
 start_game
-sleep 0.5
+wait_for board_up || fail "no board after the start"
 click 1 2 2
 screenshot
 before=$(cell_look 2 2)
@@ -199,7 +206,8 @@ echo "4. keys, a fast drag, undo and redo, quick clicks"
 # Without particles nothing lingers over the cells when the screenshots are taken.
 sed -i 's/^lastMode=.*/lastMode=Normal/; s/^particlesOn=.*/particlesOn=false/' "$DATA/tessarin.ini"
 start_game
-sleep 0.5
+# Keys pressed while the puzzle is still being made enter nothing.
+wait_for board_up || fail "no board after the start"
 # The cursor starts on the top-left cell.
 press_in "$main" space
 xdotool key Right space
@@ -249,7 +257,7 @@ board_now() {
     cells_now 0 0 5
 }
 start_game
-sleep 0.5
+wait_for board_up || fail "no board after the start"
 click 1 0 0
 click 3 1 0
 # A hint costs a fault: it mends a wrong cell, or names a technique in a box.
