@@ -2,11 +2,13 @@
 #include "GameMenus.h"
 
 #include "Backgrounds.h"
+#include "GameWords.h"
 #include "PuzzleSizes.h"
 #include "Session.h"
 #include "ui_MainWindow.h"
 
 #include <QActionGroup>
+#include <QMenu>
 
 #include <algorithm>
 
@@ -16,27 +18,34 @@ GameMenus::GameMenus(Ui::MainWindow& form, QObject* owner)
     , modeGroup_(new QActionGroup(owner))
     , backgroundGroup_(new QActionGroup(owner))
 {
+    // Made from the tables of sizes and modes; an entry carries its choice as data, since its
+    // words are the player's language.
     for (int index = 0; index < puzzleSizeCount; ++index)
-        sizeGroup_->addAction(sizeEntry(index));
+        addChoice(form_.menuSize, sizeGroup_, QString::fromLatin1(puzzleSizes[index].label), index);
     for (int mode = Beginner; mode <= Expert; ++mode)
-        modeGroup_->addAction(modeEntry(mode));
+        addChoice(form_.menuMode, modeGroup_, GameWords::mode(mode), mode);
     for (int index = 0; index < Backgrounds::count; ++index)
         backgroundGroup_->addAction(backgroundEntry(index));
     // Two keys, which the form cannot hold.
     form_.actionRedo->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
 }
 
+void GameMenus::addChoice(QMenu* menu, QActionGroup* group, const QString& text, int value)
+{
+    QAction* entry = menu->addAction(text);
+    entry->setCheckable(true);
+    entry->setData(value);
+    group->addAction(entry);
+}
+
 QAction* GameMenus::sizeEntry(int index) const
 {
-    QAction* const entries[] = {
-        form_.action5x5, form_.action10x5, form_.action10x10, form_.action15x10, form_.action15x15, form_.action20x15};
-    return entries[index];
+    return sizeGroup_->actions().at(index);
 }
 
 QAction* GameMenus::modeEntry(int mode) const
 {
-    QAction* const entries[] = {form_.actionBeginner, form_.actionNormal, form_.actionExpert};
-    return entries[mode - Beginner];
+    return modeGroup_->actions().at(mode - Beginner);
 }
 
 QAction* GameMenus::backgroundEntry(int index) const
@@ -70,16 +79,14 @@ GameSettings GameMenus::chosen(GameSettings settings) const
 
 int GameMenus::sizeIndex() const
 {
-    for (int index = 0; index < puzzleSizeCount; ++index)
-        if (sizeEntry(index)->isChecked())
-            return index;
-    return 0;
+    const QAction* entry = sizeGroup_->checkedAction();
+    return entry ? entry->data().toInt() : 0;
 }
 
 int GameMenus::mode() const
 {
     const QAction* entry = modeGroup_->checkedAction();
-    return entry ? std::max(int(Beginner), modeFromName(entry->text().toStdString())) : int(Beginner);
+    return entry ? entry->data().toInt() : int(Beginner);
 }
 
 void GameMenus::choose(int sizeIndex, int mode)

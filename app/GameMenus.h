@@ -5,6 +5,7 @@
 
 class QAction;
 class QActionGroup;
+class QMenu;
 class QObject;
 class Session;
 namespace Ui {
@@ -27,6 +28,9 @@ public:
     int sizeIndex() const;
     int mode() const;
     void choose(int sizeIndex, int mode);
+    // The Size menu's entry of puzzleSizes[index], and the Mode menu's entry of a mode.
+    QAction* sizeEntry(int index) const;
+    QAction* modeEntry(int mode) const;
     // The background entry's index (0 Wood, 1 Leaves, 2 Grass, 3 Water); -1 for another entry.
     int backgroundOf(const QAction* entry) const;
     QActionGroup* backgrounds() const { return backgroundGroup_; }
@@ -40,8 +44,7 @@ public:
     void follow(const Session& session);
 
 private:
-    QAction* sizeEntry(int index) const;
-    QAction* modeEntry(int mode) const;
+    static void addChoice(QMenu* menu, QActionGroup* group, const QString& text, int value);
     QAction* backgroundEntry(int index) const;
 
     Ui::MainWindow& form_;

@@ -53,6 +53,7 @@ public:
     const Session& session() const { return session_; }
     const BoardScene& scene() const { return scene_; }
     Ui::MainWindow* form() const { return ui_; }
+    const GameMenus& menus() const { return *menus_; }
     QWidget* drawingSurface() const { return surface_->widget(); }
     QTimer* tickTimer() const { return tickTimer_; }
     const ReplayBar* replayBar() const { return replayBar_; }

@@ -16,15 +16,15 @@ class PuzzleGrid;
 // Example: a column that is, top to bottom, # # . # . has the list [1, 2].
 class ClueSet {
 public:
-    // Copies of the board origin, written by the layout.
+    // A board origin, hovered line and highlight colour, kept for programs built against this
+    // header. The game writes and reads none of them: its view keeps the origin, the hover
+    // and the colours of its own (BoardLayout, ViewState, BoardLook).
     int originX = 0;
     int originY = 0;
     std::vector<std::vector<int>> columnClues;
     std::vector<std::vector<int>> rowClues;
-    // The cell under the pointer; -1 when the pointer is off the cells.
     int hoverColumn = -1;
     int hoverRow = -1;
-    // Colour of the hovered line's numbers.
     int highlightRed = 230;
     int highlightGreen = 0;
     int highlightBlue = 0;

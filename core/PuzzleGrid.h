@@ -14,7 +14,8 @@ public:
     // Set whenever the player's board is edited outside the solver; the tick clears it
     // after re-checking the clues.
     bool changed = false;
-    // Board-pixel position of the top-left cell, written by the layout.
+    // A board-pixel position of the top-left cell, kept for programs built against this
+    // header; the game writes and reads it nowhere (its layout keeps the board's one origin).
     int originX = 0;
     int originY = 0;
     int width = 0;

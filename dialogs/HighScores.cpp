@@ -4,6 +4,7 @@
 #include "Choices.h"
 #include "GameWords.h"
 #include "Prompt.h"
+#include "PuzzleSizes.h"
 #include "ScoreBook.h"
 #include "ScoreText.h"
 #include "TechniqueRecord.h"
@@ -51,7 +52,8 @@ void HighScores::SetSelection(int sizeIndex, int modeIndex)
 void HighScores::UpdateHighScore()
 {
     const ScoreBook::Record record
-        = ScoreBook::lookup(scores_, ui->sizeComboBox->currentText(), ui->modeComboBox->currentIndex() + 1);
+        = ScoreBook::lookup(
+            scores_, puzzleSizes[ui->sizeComboBox->currentIndex()].label, ui->modeComboBox->currentIndex() + 1);
     ui->highScoreLabel->setText(ScoreText::best(record.bestTime, record.bestFaults));
     ui->winsLabel->setText(ScoreText::wins(record.wins));
 }

@@ -77,35 +77,45 @@ std::string PuzzleCode::text() const
 
 std::optional<PuzzleCode> PuzzleCode::read(const std::string& text)
 {
+    Problem ignored;
+    return read(text, ignored);
+}
+
+std::optional<PuzzleCode> PuzzleCode::read(const std::string& text, Problem& why)
+{
+    const auto refuse = [&why](Problem problem) {
+        why = problem;
+        return std::nullopt;
+    };
     // Spaces around it come with copying; inside, nothing but the code's own characters.
     const std::size_t first = text.find_first_not_of(" \t\r\n");
     if (first == std::string::npos)
-        return std::nullopt;
+        return refuse(Problem::Empty);
     const std::string code = text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
     const std::size_t dash = code.find('-');
-    if (dash == std::string::npos)
-        return std::nullopt;
     int columns = 0;
     int rows = 0;
-    char end = 0;
-    const std::string size = code.substr(0, dash);
-    if (std::sscanf(size.c_str(), "%d%*[xX]%d%c", &columns, &rows, &end) != 2 || sizeIndexOf(columns, rows) < 0)
-        return std::nullopt;
+    if (dash == std::string::npos || !readSize(code.substr(0, dash), columns, rows))
+        return refuse(Problem::NoSize);
+    if (sizeIndexOf(columns, rows) < 0)
+        return refuse(Problem::UnknownSize);
     std::string seedDigits = code.substr(dash + 1);
+    for (const char c : seedDigits)
+        if (digitOf(c) < 0)
+            return refuse(Problem::BadCharacter);
     // At most seven digits hold 32 bits, and the check digit follows.
     if (seedDigits.size() < 2 || seedDigits.size() > 8)
-        return std::nullopt;
+        return refuse(Problem::WrongLength);
     const char check = seedDigits.back();
     seedDigits.pop_back();
     std::uint64_t seed = 0;
-    for (const char c : seedDigits) {
-        const int d = digitOf(c);
-        if (d < 0)
-            return std::nullopt;
-        seed = seed * base + static_cast<std::uint64_t>(d);
-    }
-    if (seed > 0xFFFFFFFFu || digitOf(check) != checkDigit(seedDigits, columns, rows))
-        return std::nullopt;
+    for (const char c : seedDigits)
+        seed = seed * base + static_cast<std::uint64_t>(digitOf(c));
+    if (seed > 0xFFFFFFFFu)
+        return refuse(Problem::WrongLength);
+    if (digitOf(check) != checkDigit(seedDigits, columns, rows))
+        return refuse(Problem::WrongCheck);
+    why = Problem::None;
     return PuzzleCode {columns, rows, static_cast<std::uint32_t>(seed)};
 }
 

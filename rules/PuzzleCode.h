@@ -16,10 +16,22 @@ struct PuzzleCode {
     int rows = 0;
     std::uint32_t seed = 0;
 
+    // Why a text is not a code.
+    enum class Problem {
+        None,
+        Empty,
+        NoSize, // not a size ("15x10"), then a dash: digits, an x and digits, nothing else
+        UnknownSize, // a size the game does not make
+        BadCharacter, // after the dash, a character no code has
+        WrongLength, // after the dash, too few or too many digits for a seed and a check digit
+        WrongCheck, // the check digit does not fit: a digit mistyped, or two swapped
+    };
     std::string text() const;
     // The code a text names; none for anything that is not a code of one of the game's sizes
     // (the caller says so), including one whose check digit does not match.
     static std::optional<PuzzleCode> read(const std::string& text);
+    // The same, and why not when none.
+    static std::optional<PuzzleCode> read(const std::string& text, Problem& why);
     // The puzzle of a day, the same for every player: from the date ("2026-12-08") and size.
     static PuzzleCode ofDay(const std::string& isoDate, int columns, int rows);
 

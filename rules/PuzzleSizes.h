@@ -21,6 +21,10 @@ constexpr int puzzleSizeCount = static_cast<int>(std::size(puzzleSizes));
 int sizeIndexOf(int columns, int rows);
 int sizeIndexOf(const std::string& label);
 
+// A size as written in labels and codes, "15x10" (or "15X10"): decimal digits without sign
+// or leading zero, an x, and digits again, nothing else; false for any other text.
+bool readSize(const std::string& text, int& columns, int& rows);
+
 // "Beginner", "Normal" and "Expert", in the order of the Mode menu; also the score groups'
 // names after "best".
 constexpr const char* modeNames[] = {"Beginner", "Normal", "Expert"};

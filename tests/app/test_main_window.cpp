@@ -6,6 +6,7 @@
 
 #include "HelpBrowser.h"
 #include "HelpWindows.h"
+#include "PuzzleSizes.h"
 #include "SettingsStore.h"
 #include "TechniqueNames.h"
 #include "WinScreen.h"
@@ -18,6 +19,7 @@
 #include <QMessageBox>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -197,6 +199,35 @@ private slots:
         QCOMPARE(w.cell(1, 1), int(MarkedFilled));
     }
 
+    // The choices live on the entries, not in their words: in every language the checked
+    // mode is the mode played and the mode kept.
+    void theCheckedModeIsPlayedInEveryLanguage()
+    {
+        for (const char* language : {"de_DE", "fr_FR", "es_ES"}) {
+            QTranslator translator;
+            QVERIFY(translator.load(QLocale(language), "tessarin", "_", ":/i18n"));
+            QCoreApplication::installTranslator(&translator);
+            QFile settings("tessarin.ini");
+            QVERIFY(settings.open(QIODevice::WriteOnly)
+                && settings.write("[settings]\nnewPlayer=false\n[lastGame]\nlastMode=Expert\nlastSize=10x5\n") > 0);
+            settings.close();
+            {
+                WindowDriver w;
+                QVERIFY(w->menus().modeEntry(Expert)->isChecked());
+                QVERIFY(w->menus().modeEntry(Beginner)->text() != "Beginner");
+                w.form().actionNew_Game->trigger();
+                QCOMPARE(w.session().game().mode(), int(Expert));
+                QCOMPARE(w.session().columns(), 10);
+                w->menus().modeEntry(Normal)->trigger();
+                w.form().actionTodaysPuzzle->trigger();
+                QCOMPARE(w.session().game().mode(), int(Normal));
+                QVERIFY(w->SaveSettings());
+                QCOMPARE(stored(w, "lastGame", "lastMode"), QString("Normal"));
+            }
+            QCoreApplication::removeTranslator(&translator);
+        }
+    }
+
     void aHintShowsItsLineWhileItsBoxIsOpen()
     {
         WindowDriver w;
@@ -250,7 +281,7 @@ private slots:
         QVERIFY(shown[1].contains("1"));
         // The chosen 10x10 Expert game is made, and becomes the checked size and mode.
         QCOMPARE(w.session().phase(), Session::Phase::Creating);
-        QVERIFY(w.form().action10x10->isChecked() && w.form().actionExpert->isChecked());
+        QVERIFY(w->menus().sizeEntry(sizeIndexOf(10, 10))->isChecked() && w->menus().modeEntry(Expert)->isChecked());
 
         // Quit on the win screen closes the window.
         w.play(5, 5, Beginner);
@@ -324,16 +355,16 @@ private slots:
 
         // A code starts its puzzle (the one test_puzzle_code finds it makes) in the checked
         // mode, and the Size menu follows it.
-        w.form().actionExpert->trigger();
+        w->menus().modeEntry(Expert)->trigger();
         w.typeNext(QString(" 15x10-1111d "));
         w.form().actionEnterCode->trigger();
         while (w.session().phase() == Session::Phase::Creating)
             w.tick();
         QCOMPARE(w.session().code()->text(), std::string("15x10-1111D"));
-        QVERIFY(w.session().game().mode() == Expert && w.form().action15x10->isChecked());
+        QVERIFY(w.session().game().mode() == Expert && w->menus().sizeEntry(sizeIndexOf(15, 10))->isChecked());
 
         // Today's puzzle is the date's, at the checked size.
-        w.form().action10x5->trigger();
+        w->menus().sizeEntry(sizeIndexOf(10, 5))->trigger();
         w.form().actionTodaysPuzzle->trigger();
         const std::string today = QDate::currentDate().toString(Qt::ISODate).toStdString();
         QCOMPARE(w.session().code()->text(), PuzzleCode::ofDay(today, 10, 5).text());

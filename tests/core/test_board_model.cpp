@@ -3,6 +3,7 @@
 #include "LineNotation.h"
 
 #include "CellState.h"
+#include "ClueFit.h"
 #include "ClueSet.h"
 #include "PuzzleGrid.h"
 #include "SettledRuns.h"
@@ -52,6 +53,33 @@ private slots:
         QCOMPARE(QPoint(clues.widestColumnClue(), clues.widestRowClue()), QPoint(4, 4));
         clues.computeFrom(boardOf({"10", "00", "10", "00", "10", "00", "10", "00", "11"}));
         QCOMPARE(QPoint(clues.widestColumnClue(), clues.widestRowClue()), QPoint(5, 4));
+    }
+
+    void cluesThatNoPictureFitsAreToldByCounting()
+    {
+        // Every board's own clues fit, signs or not; a run of 5 does not fit 2 cells, nor 1 2 2
+        // (which needs 7) a line of 6; the columns and rows must fill as many cells.
+        ClueSet clues;
+        clues.computeFrom(boardOf({"11111", "10000", "20000", "11212", "20000", "33433"}));
+        QVERIFY(ClueFit::of(clues).kind == ClueFit::Kind::Fits);
+        clues.updateSatisfied(boardOf({"11111", "10000", "20000", "11212", "20000", "33433"}));
+        QVERIFY(ClueFit::of(clues).kind == ClueFit::Kind::Fits);
+        clues.columnClues = {{5}, {0}};
+        clues.rowClues = {{1}, {1}};
+        ClueFit fit = ClueFit::of(clues);
+        QVERIFY(fit.kind == ClueFit::Kind::LineTooShort && !fit.isRow && fit.line == 0);
+        QCOMPARE(fit.cellsNeeded, 5LL);
+        QCOMPARE(fit.lineLength, 2);
+        clues.columnClues = std::vector<std::vector<int>>(6, {0});
+        clues.rowClues = {{1}, {2, -2, 1}};
+        fit = ClueFit::of(clues);
+        QVERIFY(fit.kind == ClueFit::Kind::LineTooShort && fit.isRow && fit.line == 1 && fit.cellsNeeded == 7);
+        clues.columnClues = {{1}, {1}};
+        clues.rowClues = {{2}, {0}};
+        QVERIFY(ClueFit::of(clues).kind == ClueFit::Kind::Fits);
+        clues.rowClues = {{2}, {1}};
+        fit = ClueFit::of(clues);
+        QVERIFY(fit.kind == ClueFit::Kind::TotalsDiffer && fit.columnCells == 2 && fit.rowCells == 3);
     }
 
     void satisfiedSignsFollowTheRuns()

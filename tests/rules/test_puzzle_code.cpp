@@ -44,6 +44,28 @@ private slots:
                  "5x5-ZZZZZZZZ", "15x10-1111D!", "x10-1111D", "15x10x1-1111D"})
             QVERIFY2(!PuzzleCode::read(bad), bad);
 
+        // A size is exactly digits, an x and digits: no sign, space, overflow or other letter
+        // makes a code of a real size out of something else.
+        const std::string valid = PuzzleCode({5, 5, 33825}).text();
+        const std::string rest = valid.substr(valid.find('-'));
+        QVERIFY(PuzzleCode::read("5X5" + rest));
+        for (const std::string size : {"4294967301x5", "5x 5", " 5x5 ", "+5x+5", "5xXxX5", "05x5", "5x05", "5x5x",
+                 "5x-5", "5xx5", "0x5", "5x5 "})
+            QVERIFY2(!PuzzleCode::read(size + rest), (size + rest).c_str());
+        QVERIFY(!PuzzleCode::read("4294967301x5-103EPQ41"));
+        // Each refusal says why.
+        using Problem = PuzzleCode::Problem;
+        for (const auto& [typed, problem] : {std::pair("  ", Problem::Empty), {"15x10", Problem::NoSize},
+                 {"15-10-1111D", Problem::NoSize}, {"16x10-1111D", Problem::UnknownSize},
+                 {"15x10-111UD", Problem::BadCharacter}, {"15x10-1", Problem::WrongLength},
+                 {"5x5-ZZZZZZZZ", Problem::WrongLength}, {"15x10-1121D", Problem::WrongCheck},
+                 {"15x10-1111D", Problem::None}})
+        {
+            PuzzleCode::Problem why = Problem::None;
+            QCOMPARE(PuzzleCode::read(typed, why).has_value(), problem == Problem::None);
+            QVERIFY2(why == problem, typed);
+        }
+
         // Today's puzzle is everyone's, and changes with the day and the size.
         const PuzzleCode today = PuzzleCode::ofDay("2026-12-08", 15, 10);
         QCOMPARE(today.text(), PuzzleCode::ofDay("2026-12-08", 15, 10).text());

@@ -2,6 +2,7 @@
 // tessarin-puzzle: generate puzzles exactly as the game does, and trace the solver.
 #include "PuzzleText.h"
 
+#include "ClueFit.h"
 #include "ClueSet.h"
 #include "Difficulty.h"
 #include "LogicSolver.h"
@@ -11,12 +12,19 @@
 #include "PuzzleSizes.h"
 #include "TechniqueNames.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
-#include <fstream>
 #include <iostream>
+#include <iterator>
+#include <sstream>
 #include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -26,8 +34,8 @@ int usage()
                  "  tessarin-puzzle generate COLUMNSxROWS [SEED]\n"
                  "  tessarin-puzzle generate CODE\n"
                  "      make the puzzle the game makes from SEED (default: the time) or from a\n"
-                 "      puzzle code such as 15x10-7QK2M4C, print its picture and clues, and its\n"
-                 "      code where the game has that size\n"
+                 "      puzzle code such as 15x10-7QK2M4C, print its picture, clues and code;\n"
+                 "      the sizes are those of the game: 5x5, 10x5, 10x10, 15x10, 15x15, 20x15\n"
                  "  tessarin-puzzle solve [FILE]\n"
                  "      read clues (the \"columns:\" and \"rows:\" lines that generate prints)\n"
                  "      from FILE or standard input, solve them by logic, print every deduction\n"
@@ -35,12 +43,75 @@ int usage()
     return 2;
 }
 
-bool parseSize(const std::string& text, int& columns, int& rows)
+// The sizes the generator makes, as "5x5, 10x5, ... and 20x15".
+std::string sizeList()
 {
-    char x = 0;
-    char rest = 0;
-    return std::sscanf(text.c_str(), "%d%c%d%c", &columns, &x, &rows, &rest) == 3 && x == 'x' && columns > 0 && rows > 0
-        && columns <= 99 && rows <= 99;
+    std::string list;
+    for (int index = 0; index < puzzleSizeCount; ++index)
+        list += std::string(index == 0 ? "" : index + 1 == puzzleSizeCount ? " and " : ", ") + puzzleSizes[index].label;
+    return list;
+}
+
+int refuse(const std::string& why)
+{
+    std::cerr << "tessarin-puzzle: " << why << '\n';
+    return 2;
+}
+
+const char* problemText(PuzzleCode::Problem problem)
+{
+    switch (problem) {
+    case PuzzleCode::Problem::Empty: return "it is empty";
+    case PuzzleCode::Problem::NoSize: return "it does not start with a size such as 15x10 and a dash";
+    case PuzzleCode::Problem::UnknownSize: return "its size is none the game makes";
+    case PuzzleCode::Problem::BadCharacter: return "after the dash it has a character no code has (I, L, O and U are read as 1 and 0; no other letters)";
+    case PuzzleCode::Problem::WrongLength: return "after the dash it has too few or too many letters and digits";
+    case PuzzleCode::Problem::WrongCheck:
+        return "its check digit (the last letter or digit) does not fit the others: one is mistyped, or two are swapped";
+    case PuzzleCode::Problem::None: break;
+    }
+    return "";
+}
+
+// The whole of a regular file, never waiting on a pipe or a device, up to a size no clues
+// come near.
+bool readRegularFile(const char* path, std::string& text, std::string& error)
+{
+    constexpr off_t limit = 16 << 20;
+    const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    struct stat status { };
+    if (fd < 0 || ::fstat(fd, &status) != 0) {
+        error = std::strerror(errno);
+        if (fd >= 0)
+            ::close(fd);
+        return false;
+    }
+    bool read = S_ISREG(status.st_mode) && status.st_size <= limit;
+    if (!read)
+        error = !S_ISREG(status.st_mode) ? "it is not a regular file" : "it is too large to hold clues";
+    char chunk[65536];
+    for (ssize_t got = 0; read && (got = ::read(fd, chunk, sizeof chunk)) != 0;) {
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0 || off_t(text.size()) + got > limit) {
+            error = got < 0 ? std::strerror(errno) : "it is too large to hold clues";
+            read = false;
+        } else {
+            text.append(chunk, size_t(got));
+        }
+    }
+    ::close(fd);
+    return read;
+}
+
+// A seed as srand() takes it: decimal, 0 to 4294967295, nothing else.
+bool readSeed(const std::string& text, std::uint32_t& seed)
+{
+    if (text.empty() || text.size() > 10 || text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    const unsigned long long value = std::stoull(text);
+    seed = static_cast<std::uint32_t>(value);
+    return value <= 0xFFFFFFFFull;
 }
 
 void printBoard(const PuzzleGrid& board)
@@ -51,19 +122,31 @@ void printBoard(const PuzzleGrid& board)
 
 int generate(int argc, char** argv)
 {
+    if (argc != 3 && argc != 4)
+        return usage();
+    const std::string what = argv[2];
     int columns = 0;
     int rows = 0;
-    std::uint32_t seed = 0;
-    if (argc == 3 && PuzzleCode::read(argv[2])) {
-        const PuzzleCode code = *PuzzleCode::read(argv[2]);
-        columns = code.columns;
-        rows = code.rows;
-        seed = code.seed;
-    } else if ((argc == 3 || argc == 4) && parseSize(argv[2], columns, rows)) {
-        seed = argc == 4 ? static_cast<std::uint32_t>(std::strtoul(argv[3], nullptr, 10))
-                         : static_cast<std::uint32_t>(std::time(nullptr));
+    std::uint32_t seed = static_cast<std::uint32_t>(std::time(nullptr));
+    // A size has no dash; anything with one is meant as a code.
+    if (what.find('-') != std::string::npos) {
+        PuzzleCode::Problem problem;
+        const std::optional<PuzzleCode> code = PuzzleCode::read(what, problem);
+        if (!code)
+            return refuse("\"" + what + "\" is not a puzzle code: " + problemText(problem));
+        if (argc == 4)
+            return refuse("a code names its puzzle; it takes no seed");
+        columns = code->columns;
+        rows = code->rows;
+        seed = code->seed;
     } else {
-        return usage();
+        if (!readSize(what, columns, rows))
+            return refuse("\"" + what + "\" is neither a size such as 15x10 nor a puzzle code");
+        // Larger boards would take the generator minutes, or forever.
+        if (sizeIndexOf(columns, rows) < 0)
+            return refuse("the generator makes the sizes " + sizeList() + "; " + what + " is not one of them");
+        if (argc == 4 && !readSeed(argv[3], seed))
+            return refuse(std::string("\"") + argv[3] + "\" is not a seed: a whole number from 0 to 4294967295");
     }
 
     PuzzleGrid board;
@@ -81,8 +164,7 @@ int generate(int argc, char** argv)
     }
     std::cout << "size " << columns << 'x' << rows << " seed " << seed << " steps " << steps << " tests " << tests
               << '\n';
-    if (sizeIndexOf(columns, rows) >= 0)
-        std::cout << "code " << PuzzleCode {columns, rows, seed}.text() << '\n';
+    std::cout << "code " << PuzzleCode {columns, rows, seed}.text() << '\n';
     printBoard(solution);
     std::cout << PuzzleText::clueLine("columns", clues.columnClues) << '\n'
               << PuzzleText::clueLine("rows", clues.rowClues) << '\n';
@@ -95,22 +177,30 @@ int solve(int argc, char** argv)
         return usage();
     ClueSet clues;
     std::string error;
-    bool read = false;
+    std::string text;
     if (argc == 3) {
-        std::ifstream file(argv[2]);
-        if (!file) {
-            std::cerr << "cannot open " << argv[2] << '\n';
+        if (!readRegularFile(argv[2], text, error)) {
+            std::cerr << "tessarin-puzzle: cannot read " << argv[2] << ": " << error << '\n';
             return 1;
         }
-        read = PuzzleText::readClues(file, clues, error);
     } else {
-        read = PuzzleText::readClues(std::cin, clues, error);
+        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
     }
-    if (!read) {
-        std::cerr << error << '\n';
+    std::istringstream in(text);
+    if (!PuzzleText::readClues(in, clues, error)) {
+        std::cerr << "tessarin-puzzle: " << error << '\n';
         return 1;
     }
 
+    if (const ClueFit fit = ClueFit::of(clues); fit.kind != ClueFit::Kind::Fits) {
+        std::cout << "no picture fits these clues: ";
+        if (fit.kind == ClueFit::Kind::LineTooShort)
+            std::cout << lineName(fit.isRow, fit.line, (fit.isRow ? clues.rowClues : clues.columnClues)[size_t(fit.line)])
+                      << " needs " << fit.cellsNeeded << " cells, but the line has " << fit.lineLength << '\n';
+        else
+            std::cout << "the columns fill " << fit.columnCells << " cells, the rows " << fit.rowCells << '\n';
+        return 1;
+    }
     PuzzleGrid board;
     board.resize(static_cast<int>(clues.columnClues.size()), static_cast<int>(clues.rowClues.size()));
     LogicSolver solver;

@@ -4,6 +4,7 @@
 #include "CellState.h"
 #include "HelpBrowser.h"
 #include "MainWindow.h"
+#include "PuzzleSizes.h"
 #include "Watchdog.h"
 #include "WinScreen.h"
 #include "ui_MainWindow.h"
@@ -156,8 +157,8 @@ void PlayerRobot::rest()
         window_.form()->actionWood->trigger();
         if (window_.form()->actionMusic->isChecked())
             window_.form()->actionMusic->trigger();
-        window_.form()->action10x10->trigger();
-        window_.form()->actionNormal->trigger();
+        window_.menus().sizeEntry(sizeIndexOf(10, 10))->trigger();
+        window_.menus().modeEntry(Normal)->trigger();
         window_.form()->actionNew_Game->trigger();
         rest_ = Rest::Starting;
         return;
@@ -277,12 +278,8 @@ void PlayerRobot::toggleSomething()
 void PlayerRobot::startNextGame()
 {
     ++counts_.newGames;
-    Ui::MainWindow& ui = *window_.form();
-    QAction* const sizes[]
-        = {ui.action5x5, ui.action10x5, ui.action10x10, ui.action15x10, ui.action15x15, ui.action20x15};
-    QAction* const modes[] = {ui.actionBeginner, ui.actionNormal, ui.actionExpert};
-    sizes[nextSize_ % 6]->trigger();
-    modes[(nextSize_ / 6) % 3]->trigger();
+    window_.menus().sizeEntry(nextSize_ % puzzleSizeCount)->trigger();
+    window_.menus().modeEntry(Beginner + (nextSize_ / puzzleSizeCount) % 3)->trigger();
     ++nextSize_;
     key(Qt::Key_F2);
 }
