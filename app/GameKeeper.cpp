@@ -1,18 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GameKeeper.h"
 
-#include "BoardScene.h"
 #include "PuzzleSizes.h"
 #include "Session.h"
 #include "TechniqueRecord.h"
 
 #include <QDebug>
 
-GameKeeper::GameKeeper(
-    QWidget& window, const Session& session, const BoardScene& scene, std::function<bool()> saveSettings)
+GameKeeper::GameKeeper(QWidget& window, const Session& session, std::function<bool()> saveSettings)
     : window_(window)
     , session_(session)
-    , scene_(scene)
     , saveSettings_(std::move(saveSettings))
 {
 }
@@ -91,8 +88,7 @@ ScoreBook::Record GameKeeper::keepWin()
         game.mode(), QString::number(session_.seconds()), QString::number(game.faults()));
 }
 
-// A hint's cells, shown as marks while its box is open, are kept as cells: the hint is paid for.
 bool GameKeeper::saveGame(QString* why)
 {
-    return files_.saveGame(session_, scene_.view().hintShown, why);
+    return files_.saveGame(session_, why);
 }

@@ -9,7 +9,6 @@
 
 #include <functional>
 
-class BoardScene;
 class QWidget;
 class Session;
 
@@ -21,7 +20,7 @@ class GameKeeper {
 
 public:
     // Boxes open over the window; saveSettings writes "tessarin.ini", false when it could not.
-    GameKeeper(QWidget& window, const Session& session, const BoardScene& scene, std::function<bool()> saveSettings);
+    GameKeeper(QWidget& window, const Session& session, std::function<bool()> saveSettings);
 
     GameFiles& files() { return files_; }
 
@@ -46,7 +45,6 @@ private:
 
     QWidget& window_;
     const Session& session_;
-    const BoardScene& scene_;
     std::function<bool()> saveSettings_;
     GameFiles files_;
 };

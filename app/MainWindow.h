@@ -100,7 +100,7 @@ private:
     Ui::MainWindow* ui_;
     Session session_;
     BoardScene scene_;
-    GameKeeper keeper_ {*this, session_, scene_, [this] { return SaveSettings(); }};
+    GameKeeper keeper_ {*this, session_, [this] { return SaveSettings(); }};
     GameSettings settings_;
     std::unique_ptr<GameMenus> menus_;
     BoardInput input_ {

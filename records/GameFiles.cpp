@@ -14,7 +14,7 @@ GameFiles::GameFiles()
 {
 }
 
-bool GameFiles::saveGame(const Session& session, bool hintShown, QString* why)
+bool GameFiles::saveGame(const Session& session, QString* why)
 {
     const Game& game = session.game();
     SavedGame saved;
@@ -25,16 +25,11 @@ bool GameFiles::saveGame(const Session& session, bool hintShown, QString* why)
     saved.faults = game.faults();
     saved.columnClues = game.clues().columnClues;
     saved.rowClues = game.clues().rowClues;
-    const PuzzleGrid& board = game.board();
-    for (int x = 0; x < board.width; ++x) {
-        for (int y = 0; y < board.height; ++y) {
-            int code = board.cells[x][y];
-            if (hintShown && (code == MarkedFilled || code == MarkedCrossed))
-                code -= MarkedFilled - Filled;
-            if (code != Blank)
-                saved.cells.push_back({x, y, code});
-        }
-    }
+    const PuzzleGrid& board = game.boardToKeep();
+    for (int x = 0; x < board.width; ++x)
+        for (int y = 0; y < board.height; ++y)
+            if (board.cells[x][y] != Blank)
+                saved.cells.push_back({x, y, board.cells[x][y]});
     return savedGame_.write(saved.encode(), why);
 }
 

@@ -19,10 +19,9 @@ public:
     const SettingsStore& settings() const { return settings_; }
     SavedGameFile& savedGame() { return savedGame_; }
 
-    // Keeps the session's game in "auto.sav"; a hint's cells, shown as marks while its box is
-    // open, are kept as cells (the hint is paid for). False, with why, when it could not be
-    // written.
-    bool saveGame(const Session& session, bool hintShown, QString* why);
+    // Keeps the session's game in "auto.sav", with a waiting hint's cells as cells (the hint
+    // is paid for). False, with why, when it could not be written.
+    bool saveGame(const Session& session, QString* why);
     // The game in "auto.sav", which from now on is the game in play's file. False, with why,
     // when it is gone or cannot be read, or is damaged (and then removed).
     bool loadGame(ResumableGame& game, QString* why);

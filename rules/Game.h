@@ -73,10 +73,15 @@ public:
     // Normal and Expert first mend the first wrong cell, column by column, each top to
     // bottom; Expert otherwise only reassures. Beginner and Normal otherwise write one
     // deduction on the board as marks, to be made real by acceptHint(). A mended cell or a
-    // deduction costs one fault.
+    // deduction costs one fault. The deduction rests on the filled and crossed cells alone:
+    // the player's marks are guesses, and a deduced cell may stand where one was.
     Hint hint(LogicSolver& solver);
-    // The deduced marks become cells, as one undo step.
+    // The deduced cells, and only they, become cells, as one undo step; the player's other
+    // marks stay marks.
     const Changes& acceptHint();
+    // The board as a save keeps it: while a hint waits to be accepted, its deduced cells are
+    // cells (the hint is paid for); the player's marks stay marks.
+    const PuzzleGrid& boardToKeep() const;
 
     void startMarking();
     // Marks mode ends; the marks become cells or are removed, as one undo step.
@@ -130,4 +135,8 @@ private:
     Changes changes_;
     std::vector<std::vector<int>> snapshot_;
     bool hintPending_ = false;
+    // The board the hint reasons on, and the cells it deduced, as they will be once accepted.
+    PuzzleGrid reasoned_;
+    std::vector<CellChange> deduced_;
+    mutable PuzzleGrid kept_;
 };

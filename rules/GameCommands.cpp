@@ -17,11 +17,28 @@ Game::Hint Game::hint(LogicSolver& solver)
     }
     Hint deduction;
     snapshot_ = board_.cells;
-    deduction.technique = solver.findHint(board_, clues_, deduction.isRow, deduction.line);
+    reasoned_.copyFrom(board_);
+    reasoned_.discardMarks();
+    deduction.technique = solver.findHint(reasoned_, clues_, deduction.isRow, deduction.line);
     if (deduction.technique) {
         deduction.kind = Hint::Kind::Technique;
         countFault();
         hintPending_ = true;
+        // On the blank board the solver wrote its finds as marks; they stand on the player's
+        // board the same way until accepted.
+        deduced_.clear();
+        const int length = deduction.isRow ? board_.width : board_.height;
+        for (int i = 0; i < length; ++i) {
+            const int x = deduction.isRow ? i : deduction.line;
+            const int y = deduction.isRow ? deduction.line : i;
+            const int found = reasoned_.cells[x][y];
+            if (found != MarkedFilled && found != MarkedCrossed)
+                continue;
+            deduced_.push_back({x, y, board_.cells[x][y], found == MarkedFilled ? int(Filled) : int(Crossed),
+                CellChange::Reason::Settled});
+            board_.cells[x][y] = found;
+            board_.changed = true;
+        }
     }
     return deduction;
 }
@@ -51,10 +68,22 @@ const Game::Changes& Game::acceptHint()
     if (!hintPending_)
         return changes_;
     hintPending_ = false;
-    board_.acceptMarks();
+    for (const CellChange& cell : deduced_)
+        board_.cells[cell.x][cell.y] = cell.after;
+    board_.changed = true;
     collectChangesSinceSnapshot(CellChange::Reason::Settled);
     history_.record({changes_, false, false});
     return changes_;
+}
+
+const PuzzleGrid& Game::boardToKeep() const
+{
+    if (!hintPending_)
+        return board_;
+    kept_.copyFrom(board_);
+    for (const CellChange& cell : deduced_)
+        kept_.cells[cell.x][cell.y] = cell.after;
+    return kept_;
 }
 
 void Game::startMarking()

@@ -59,7 +59,7 @@ private slots:
         Session session;
         session.resume(Normal, board, puzzle.clues, puzzle.solution, 12, 3);
         GameFiles files;
-        QVERIFY(files.saveGame(session, false, nullptr));
+        QVERIFY(files.saveGame(session, nullptr));
         // The clues with their signs as play left them.
         QByteArray expected = bigEndian({Normal, 5, 5, 12, 3});
         for (const auto* lists : {&session.game().clues().columnClues, &session.game().clues().rowClues})

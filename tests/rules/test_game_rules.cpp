@@ -225,6 +225,25 @@ private slots:
         QCOMPARE(rowsOf(beginner.board()), QStringList({"02", "00", "00"}));
     }
 
+    void aHintRestsOnCellsNeverOnMarks()
+    {
+        // A tentative cross where the solution fills, and a tentative fill elsewhere: the hint
+        // reasons from the real cells only and may overrule a mark; accepting makes real only
+        // what it found, and a save meanwhile keeps just that.
+        LogicSolver solver;
+        Game game = gameOf(Normal, {"12", "12", "12"}, {"40", "00", "03"});
+        const Game::Hint deduced = game.hint(solver);
+        QCOMPARE(int(deduced.kind), int(Game::Hint::Kind::Technique));
+        QVERIFY(!deduced.isRow && deduced.line == 0);
+        QCOMPARE(rowsOf(game.board()), QStringList({"30", "30", "33"}));
+        QCOMPARE(rowsOf(game.boardToKeep()), QStringList({"10", "10", "13"}));
+        QCOMPARE(reasonsOf(game.acceptHint()), QString("0,0 4>1 Settled; 0,1 0>1 Settled; 0,2 0>1 Settled"));
+        QCOMPARE(rowsOf(game.board()), QStringList({"10", "10", "13"}));
+        QCOMPARE(rowsOf(game.boardToKeep()), rowsOf(game.board()));
+        game.undo();
+        QCOMPARE(rowsOf(game.board()), QStringList({"40", "00", "03"}));
+    }
+
     void aCommandCutsADragInProgressShort()
     {
         Game game = gameOf(Normal, {"12121"});
