@@ -7,16 +7,24 @@
 
 #include <QDebug>
 
-GameKeeper::GameKeeper(QWidget& window, const Session& session, std::function<bool()> saveSettings)
+GameKeeper::GameKeeper(QWidget& window, const Session& session, std::function<bool()> gameStarted,
+    std::function<bool(bool always)> saveSettings)
     : window_(window)
     , session_(session)
+    , gameStarted_(std::move(gameStarted))
     , saveSettings_(std::move(saveSettings))
 {
+    keepTimer_.setSingleShot(true);
+    keepTimer_.setInterval(keepDelay);
+    QObject::connect(&keepTimer_, &QTimer::timeout, [this] { keepNow(); });
 }
 
 bool GameKeeper::offerSavedGame(ResumableGame& game)
 {
     SavedGameFile& saved = files_.savedGame();
+    // Played in another window: not this copy's to offer, nor to remove.
+    if (saved.claimedElsewhere())
+        return false;
     const DurableFile::Reading offered = saved.read();
     if (offered.status != DurableFile::Reading::Status::Read)
         return false;
@@ -33,10 +41,34 @@ bool GameKeeper::offerSavedGame(ResumableGame& game)
     return false;
 }
 
-bool GameKeeper::keepAtClose(bool gameStarted)
+void GameKeeper::keepSoon()
 {
+    if (!keepTimer_.isActive() && !files_.sealed())
+        keepTimer_.start();
+}
+
+void GameKeeper::keepNow()
+{
+    if (files_.sealed())
+        return;
+    QString why;
+    bool kept = !gameStarted_() || saveGame(&why) != SavedGameFile::Writing::Failed;
+    if (!kept && !keepFailed_)
+        qWarning().noquote() << "Tessarin: your game could not be kept in" << files_.savedGame().path() + ":" << why;
+    if (!saveSettings_(false)) {
+        if (!keepFailed_)
+            qWarning().noquote() << "Tessarin: your settings and scores could not be kept in"
+                                 << files_.settings().path() + ":" << files_.settings().failure();
+        kept = false;
+    }
+    keepFailed_ = !kept;
+}
+
+bool GameKeeper::keepAtClose()
+{
+    keepTimer_.stop();
     // Left under the question (the session ended): what that kept stands.
-    if (!files_.sealed() && gameStarted) {
+    if (!files_.sealed() && gameStarted_()) {
         const Prompt::Answer reply = Prompt::askOrCancel(&window_, tr("Save your game?"));
         if (files_.sealed())
             return true;
@@ -45,31 +77,43 @@ bool GameKeeper::keepAtClose(bool gameStarted)
         QString why;
         if (reply == Prompt::Answer::No) {
             files_.savedGame().release();
-        } else if (!saveGame(&why)) {
-            Prompt::tell(&window_,
-                tr("Your game could not be saved to %1: %2.\nThe game stays open, so that nothing is lost.")
-                    .arg(files_.savedGame().path(), why));
-            return false;
+        } else {
+            SavedGameFile::Writing written = saveGame(&why);
+            // Another copy's game is replaced only at the player's word.
+            if (written == SavedGameFile::Writing::Taken
+                && Prompt::ask(&window_,
+                    tr("Another copy of Tessarin keeps a game in %1.\nReplace it with this one?")
+                        .arg(files_.savedGame().path())))
+                written = saveGame(&why, true);
+            if (files_.sealed())
+                return true;
+            if (written == SavedGameFile::Writing::Failed) {
+                Prompt::tell(&window_,
+                    tr("Your game could not be saved to %1: %2.\nThe game stays open, so that nothing is lost.")
+                        .arg(files_.savedGame().path(), why));
+                return false;
+            }
         }
     }
     // Said once here rather than at every win, though the scores could not be kept either:
-    // they stayed in memory and were tried again with each write since.
-    if (!files_.sealed() && !saveSettings_())
+    // they stayed in memory and were tried again with each write since. A file that could not
+    // be read was named at the start, and is left as it is.
+    if (!files_.sealed() && !saveSettings_(true) && files_.settings().unreadable().isEmpty())
         Prompt::tell(&window_,
             tr("Your settings and scores could not be saved to %1: %2.")
                 .arg(files_.settings().path(), files_.settings().failure()));
-    files_.seal();
+    seal();
     return true;
 }
 
-void GameKeeper::keepWithoutAsking(bool gameStarted)
+void GameKeeper::keepWithoutAsking()
 {
     if (files_.sealed())
         return;
     QString why;
-    if (gameStarted && !saveGame(&why))
+    if (gameStarted_() && saveGame(&why) != SavedGameFile::Writing::Written)
         qWarning().noquote() << "Tessarin: your game could not be saved to" << files_.savedGame().path() + ":" << why;
-    if (!saveSettings_())
+    if (!saveSettings_(true))
         qWarning().noquote() << "Tessarin: your settings and scores could not be saved to"
                              << files_.settings().path() + ":" << files_.settings().failure();
 }
@@ -88,7 +132,13 @@ ScoreBook::Record GameKeeper::keepWin()
         game.mode(), QString::number(session_.seconds()), QString::number(game.faults()));
 }
 
-bool GameKeeper::saveGame(QString* why)
+void GameKeeper::seal()
 {
-    return files_.saveGame(session_, why);
+    keepTimer_.stop();
+    files_.seal();
+}
+
+SavedGameFile::Writing GameKeeper::saveGame(QString* why, bool replace)
+{
+    return files_.saveGame(session_, why, replace);
 }

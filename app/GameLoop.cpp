@@ -106,6 +106,8 @@ void MainWindow::answer(const Session::Events& events)
         case Session::Event::Kind::Mended: sounds_->play(SoundBank::Effect::Mistake, menus_->soundOn()); break;
         case Session::Event::Kind::Won: recordWin(); break;
         case Session::Event::Kind::PhaseChanged:
+            if (session_.phase() != Session::Phase::Finished)
+                winScreenDue_ = false;
             followReplay();
             scene_.showPhase(session_, boardRoom(), menuBar()->height());
             break;
@@ -117,9 +119,17 @@ void MainWindow::answer(const Session::Events& events)
         sounds_->play(SoundBank::Effect::Draw, menus_->soundOn());
     if (erased)
         sounds_->play(SoundBank::Effect::Erase, menus_->soundOn());
-    if (!events.empty())
+    if (!events.empty()) {
         menus_->follow(session_);
+        keeper_.keepSoon();
+    }
     wakeTick();
+}
+
+void MainWindow::followCommand()
+{
+    menus_->follow(session_);
+    keeper_.keepSoon();
 }
 
 // Kept at once: the dissolve takes seconds, and the player may close the window or start
@@ -141,7 +151,6 @@ void MainWindow::FinishGame()
     dialog.setWindowModality(Qt::WindowModal);
     dialog.ShowWin(session_, winRecord_);
     const int chosen = dialog.exec();
-    winScreenDue_ = false;
     if (chosen == WinScreen::ShowSolution) {
         MenuShowSolution();
         return;

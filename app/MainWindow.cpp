@@ -96,8 +96,11 @@ void MainWindow::connectCommands()
     connect(menus_->backgrounds(), &QActionGroup::triggered, this,
         [this](QAction* entry) { scene_.setBackground(menus_->backgroundOf(entry)); });
     // A command may change what is shown without an event: the tick looks once it has run.
-    for (QAction* entry : findChildren<QAction*>())
+    // What it changed in the game or the settings is kept soon.
+    for (QAction* entry : findChildren<QAction*>()) {
         connect(entry, &QAction::triggered, this, &MainWindow::wakeTick);
+        connect(entry, &QAction::triggered, this, [this] { keeper_.keepSoon(); });
+    }
 }
 
 void MainWindow::applySwitches()
@@ -106,14 +109,19 @@ void MainWindow::applySwitches()
     scene_.setHighContrast(menus_->highContrast());
 }
 
-bool MainWindow::SaveSettings()
+bool MainWindow::SaveSettings(bool always)
 {
     settings_ = menus_->chosen(settings_);
     // Beside the game "auto.sav" may keep; stale, its fingerprint no longer fits.
     if (session_.inPlay())
         settings_.savedPuzzle
             = session_.code() ? QString::fromStdString(session_.code()->keptWith(session_.game().clues())) : QString();
-    return settings_.save(keeper_.files().settings());
+    if (!always && writtenSettings_ == settings_ && keeper_.files().settings().failure().isEmpty())
+        return true;
+    if (!settings_.save(keeper_.files().settings()))
+        return false;
+    writtenSettings_ = settings_;
+    return true;
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
@@ -148,7 +156,8 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
     case Qt::Key_P: MenuPause(); break;
     case Qt::Key_F1: OpenHelp("Help//index.html"); break;
     case Qt::Key_F2:
-        if (Prompt::ask(this, tr("New game?")))
+        // A solved board, or one still being made, has nothing to lose.
+        if (!session_.inPlay() || Prompt::ask(this, tr("New game?")))
             MenuNewGame();
         break;
     default: event->ignore(); break;

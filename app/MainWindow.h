@@ -41,12 +41,14 @@ public:
     void StartNewGame(int columns, int rows, int mode);
     // The puzzle a code names, in that mode; the Size menu follows it.
     void StartPuzzle(const PuzzleCode& code, int mode);
-    // False when "tessarin.ini" could not be written; the store says why.
-    bool SaveSettings();
+    // False when "tessarin.ini" could not be written; the store says why. Unless always, it is
+    // written only when a setting changed since the last write.
+    bool SaveSettings(bool always = true);
     // Keeps the game in progress and the settings without a box: the session is ending, or
     // the game was told to stop, and nobody may be there to answer.
     void SaveWithoutAsking();
-    // The same, then nothing more is written and the game quits, whatever box is open.
+    // The same, then nothing more is written and the game quits, whatever box is open: every
+    // box returns at once, and any box opened after it too.
     void Leave();
 
     // For tests and the soak tool: what is played and shown, the form's entries, the files.
@@ -96,18 +98,24 @@ private:
     bool gameStarted() const;
     // The game in play is left for another.
     void leaveGame();
+    // After a command: the menus follow the session, and what changed is kept soon.
+    void followCommand();
 
     Ui::MainWindow* ui_;
     Session session_;
     BoardScene scene_;
-    GameKeeper keeper_ {*this, session_, [this] { return SaveSettings(); }};
+    GameKeeper keeper_ {
+        *this, session_, [this] { return gameStarted(); }, [this](bool always) { return SaveSettings(always); }};
     GameSettings settings_;
+    // As last written to "tessarin.ini"; none before the first write.
+    std::optional<GameSettings> writtenSettings_;
     std::unique_ptr<GameMenus> menus_;
     BoardInput input_ {
         session_, scene_, [this](const Session::Events& events) { answer(events); }, [this] { wakeTick(); }};
     // "Save your game?" is open: play and the clock stand still.
     bool asking_ = false;
-    // The win screen is due or open, with the record as the win left it.
+    // The win screen is due, open or was shown for the game in play, with the record as the
+    // win left it: a finished game shows it once, whatever box opens after it.
     bool winScreenDue_ = false;
     ScoreBook::Record winRecord_;
     QTimer* tickTimer_ = nullptr;

@@ -93,7 +93,7 @@ void MainWindow::MenuHint()
         scene_.hideHint();
         answer(session_.acceptHint(askedIn));
     }
-    menus_->follow(session_);
+    followCommand();
 }
 
 void MainWindow::MenuMarking()
@@ -106,7 +106,7 @@ void MainWindow::MenuMarking()
         const int askedIn = session_.gameNumber();
         answer(session_.stopMarking(Prompt::ask(this, tr("Keep marks?")), askedIn));
     }
-    menus_->follow(session_);
+    followCommand();
 }
 
 // Pause: the clock stands and the board is hidden, so a player who steps away neither loses
@@ -121,7 +121,7 @@ void MainWindow::MenuPause()
         answer(session_.pause());
     }
     // The entry checks itself when chosen; it must show the phase even when nothing changed.
-    menus_->follow(session_);
+    followCommand();
 }
 
 // How the solver found the solution, step by step, after the win: no score changes.
@@ -173,5 +173,5 @@ void MainWindow::MenuRestart()
     // The question may have outlived its game.
     if (session_.gameNumber() == askedIn)
         answer(session_.restart());
-    menus_->follow(session_);
+    followCommand();
 }

@@ -11,6 +11,13 @@
 void MainWindow::StartUp()
 {
     show();
+    // Said once, before anything is played on the defaults.
+    const QString unreadable = keeper_.files().settings().unreadable();
+    if (!unreadable.isEmpty())
+        Prompt::tell(this,
+            tr("Your settings and scores in %1 could not be read: %2.\nThe game plays on its defaults and leaves the "
+               "file as it is.")
+                .arg(keeper_.files().settings().path(), unreadable));
     ResumableGame game;
     if (!keeper_.offerSavedGame(game)) {
         MenuNewGame();
@@ -26,7 +33,7 @@ void MainWindow::StartUp()
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     asking_ = true;
-    const bool closes = keeper_.keepAtClose(gameStarted());
+    const bool closes = keeper_.keepAtClose();
     asking_ = false;
     if (!closes) {
         event->ignore();
@@ -40,7 +47,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::SaveWithoutAsking()
 {
-    keeper_.keepWithoutAsking(gameStarted());
+    keeper_.keepWithoutAsking();
 }
 
 void MainWindow::Leave()
@@ -48,8 +55,10 @@ void MainWindow::Leave()
     SaveWithoutAsking();
     keeper_.seal();
     CloseHelpWindows();
-    // Every box still open returns, and nothing it answers can touch the files any more.
-    QApplication::quit();
+    // Every box still open returns at once, and so does any box opened after it; nothing
+    // they answer can touch the files any more. A box that refuses to close (the hint's has
+    // no button that cancels) cannot hold the game up, as it could a quit.
+    QCoreApplication::exit(0);
 }
 
 bool MainWindow::gameStarted() const

@@ -39,6 +39,7 @@ StopSignals::StopSignals(QObject* parent)
     connect(notifier_, &QSocketNotifier::activated, this, [this] {
         char bytes[16];
         while (::read(sockets[1], bytes, sizeof bytes) > 0) { }
+        arrived_ = true;
         emit received();
     });
     handle(onStopSignal);

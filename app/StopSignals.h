@@ -16,9 +16,13 @@ public:
     explicit StopSignals(QObject* parent = nullptr);
     ~StopSignals() override;
 
+    // A stop signal has arrived since this was made.
+    bool arrived() const { return arrived_; }
+
 signals:
     void received();
 
 private:
     QSocketNotifier* notifier_;
+    bool arrived_ = false;
 };

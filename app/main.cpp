@@ -19,16 +19,30 @@ int main(int argc, char* argv[])
     // called; the desktop file name lets the desktop match the window to its launcher.
     QApplication::setApplicationName("tessarin");
     QApplication::setDesktopFileName(TESSARIN_APP_ID);
+    // Heard from here on, even in a box the window's making opens: until the window is made
+    // there is nothing to keep, and the game ends at once.
+    StopSignals stopSignals;
+    MainWindow* made = nullptr;
+    QObject::connect(&stopSignals, &StopSignals::received, [&made] {
+        if (made)
+            made->Leave();
+        else
+            QCoreApplication::exit(0);
+    });
     useLanguage(application);
     DrawingSurface::askRendererOf(QCoreApplication::applicationFilePath());
     MainWindow window;
+    if (stopSignals.arrived())
+        return 0;
+    made = &window;
     // Whenever the game must end with nobody there to answer, the game in progress is kept
     // without asking. A logout may yet be cancelled, so then the game only saves and goes on.
-    StopSignals stopSignals;
-    QObject::connect(&stopSignals, &StopSignals::received, &window, &MainWindow::Leave);
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
         [&window](QSessionManager&) { window.SaveWithoutAsking(); });
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &window, &MainWindow::Leave);
     window.StartUp();
+    // Told to stop in a box of the start, before the event loop runs, which would forget it.
+    if (stopSignals.arrived())
+        return 0;
     return application.exec();
 }

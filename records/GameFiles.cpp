@@ -14,7 +14,7 @@ GameFiles::GameFiles()
 {
 }
 
-bool GameFiles::saveGame(const Session& session, QString* why)
+SavedGameFile::Writing GameFiles::saveGame(const Session& session, QString* why, bool replace)
 {
     const Game& game = session.game();
     SavedGame saved;
@@ -30,7 +30,7 @@ bool GameFiles::saveGame(const Session& session, QString* why)
         for (int y = 0; y < board.height; ++y)
             if (board.cells[x][y] != Blank)
                 saved.cells.push_back({x, y, board.cells[x][y]});
-    return savedGame_.write(saved.encode(), why);
+    return savedGame_.write(saved.encode(), why, replace);
 }
 
 bool GameFiles::loadGame(ResumableGame& game, QString* why)

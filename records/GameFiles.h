@@ -20,8 +20,8 @@ public:
     SavedGameFile& savedGame() { return savedGame_; }
 
     // Keeps the session's game in "auto.sav", with a waiting hint's cells as cells (the hint
-    // is paid for). False, with why, when it could not be written.
-    bool saveGame(const Session& session, QString* why);
+    // is paid for); over another copy's game only when replacing. Why, when not written.
+    SavedGameFile::Writing saveGame(const Session& session, QString* why, bool replace = false);
     // The game in "auto.sav", which from now on is the game in play's file. False, with why,
     // when it is gone or cannot be read, or is damaged (and then removed).
     bool loadGame(ResumableGame& game, QString* why);

@@ -6,6 +6,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+#include <iterator>
 #include <variant>
 
 namespace {
@@ -102,6 +104,13 @@ QString stored(const QString& value)
 }
 
 } // namespace
+
+bool GameSettings::operator==(const GameSettings& other) const
+{
+    return std::all_of(std::begin(keys), std::end(keys), [&](const Key& key) {
+        return std::visit([&](auto field) { return this->*field == other.*field; }, key.field);
+    });
+}
 
 GameSettings GameSettings::load(const SettingsStore& store)
 {

@@ -25,6 +25,9 @@ struct GameSettings {
     // The code of the game kept in "auto.sav", with its clues' fingerprint; empty for none.
     QString savedPuzzle;
 
+    bool operator==(const GameSettings& other) const;
+    bool operator!=(const GameSettings& other) const { return !(*this == other); }
+
     static GameSettings load(const SettingsStore& store);
     // Writes every key; switches as the texts "true" and "false". False when the file could
     // not be written (the store says why), and then scores cannot be kept either.

@@ -21,13 +21,20 @@ std::optional<IniDocument> SettingsStore::readFile(QString* why) const
 {
     const DurableFile::Reading reading = DurableFile::read(path_, settingsLimit);
     using Status = DurableFile::Reading::Status;
-    // Damage too large to be the game's own file holds nothing to keep.
-    if (reading.status != Status::Read && reading.status != Status::Missing && reading.status != Status::TooLarge) {
+    // A file too large to be the game's own may still be the player's, grown by hand or by
+    // another program: it is kept as it is, like any file that cannot be read whole.
+    if (reading.status != Status::Read && reading.status != Status::Missing) {
         if (why)
             *why = reading.error;
         return std::nullopt;
     }
     return IniDocument::parse(reading.bytes);
+}
+
+QString SettingsStore::unreadable() const
+{
+    QString why;
+    return readFile(&why) ? QString() : why;
 }
 
 IniDocument SettingsStore::read() const

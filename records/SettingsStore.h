@@ -26,6 +26,10 @@ public:
     bool change(Change change);
     // Why the last write failed; empty once one succeeded.
     const QString& failure() const { return failure_; }
+    // Why the file as it stands cannot be read whole (not a regular file, too large, a read
+    // error); empty when it can be, or is missing. Such a file is never overwritten: reads
+    // give what changes this run made, and every change fails with this reason.
+    QString unreadable() const;
     // From now on nothing is written: the game has left, and what it wrote last stands.
     void seal() { sealed_ = true; }
 

@@ -292,6 +292,47 @@ private slots:
         QCOMPARE(stored(w, "bestBeginner", "5x5Wins"), QString("1"));
     }
 
+    void theWinScreenShowsOnceWhateverBoxFollowsIt()
+    {
+        // Settings that cannot be written are told as the window closes after Quit; ticks run
+        // while that box is open, and the win screen must not open again over it.
+        QVERIFY(QFile::remove("tessarin.ini") && QFile::link("gone/tessarin.ini", "tessarin.ini"));
+        WindowDriver w;
+        w.play(5, 5, Normal);
+        w.solve();
+        int screens = 0;
+        auto* poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, [&screens] {
+            if (auto* dialog = qobject_cast<WinScreen*>(QApplication::activeModalWidget())) {
+                ++screens;
+                dialog->done(QDialog::Rejected);
+            }
+        });
+        poll->start(0);
+        w.whileAsked = [&](const QString&) {
+            for (int i = 0; i < 20; ++i) {
+                w.tick();
+                QCoreApplication::processEvents();
+            }
+        };
+        w.dissolve();
+        QTRY_VERIFY(!w->isVisible());
+        for (int i = 0; i < 20; ++i)
+            QCoreApplication::processEvents();
+        delete poll;
+        QCOMPARE(screens, 1);
+        QCOMPARE(w.asked.size(), 1);
+        QVERIFY(w.asked[0].startsWith("Your settings and scores could not be saved"));
+
+        // F2 on the solved board starts the next game at once: nothing is lost there.
+        WindowDriver next;
+        next.play(5, 5, Normal);
+        next.solve();
+        next.key(Qt::Key_F2);
+        QVERIFY(next.asked.isEmpty());
+        QCOMPARE(next.session().phase(), Session::Phase::Creating);
+    }
+
     void theSolutionIsReplayedFromTheWinScreenAndLeftForTheFinishedBoard()
     {
         WindowDriver w;

@@ -5,8 +5,10 @@
 
 #include "GameFiles.h"
 #include "GeneratedPuzzle.h"
+#include "PuzzleSizes.h"
 #include "ResumableGame.h"
 #include "Session.h"
+#include "SettingsStore.h"
 
 #include <QtTest>
 
@@ -59,7 +61,7 @@ private slots:
         Session session;
         session.resume(Normal, board, puzzle.clues, puzzle.solution, 12, 3);
         GameFiles files;
-        QVERIFY(files.saveGame(session, nullptr));
+        QVERIFY(files.saveGame(session, nullptr) == SavedGameFile::Writing::Written);
         // The clues with their signs as play left them.
         QByteArray expected = bigEndian({Normal, 5, 5, 12, 3});
         for (const auto* lists : {&session.game().clues().columnClues, &session.game().clues().rowClues})
@@ -141,8 +143,9 @@ private slots:
 
     void failedWritesAtCloseAreTold()
     {
-        // Neither the game nor the settings can be written.
-        QVERIFY(QDir().mkdir("auto.sav") && QFile::remove("tessarin.ini") && QDir().mkdir("tessarin.ini"));
+        // Neither the game nor the settings can be written: the settings' folder is gone.
+        QVERIFY(QDir().mkdir("auto.sav") && QFile::remove("tessarin.ini")
+            && QFile::link("gone/tessarin.ini", "tessarin.ini"));
         WindowDriver w;
         w.answer = true;
         w.play(5, 5, Normal);
@@ -169,7 +172,7 @@ private slots:
         QCOMPARE(w.asked,
             QStringList({"Save your game?",
                 "Your settings and scores could not be saved to " + QDir::current().filePath("tessarin.ini")
-                    + ": it is not a regular file."}));
+                    + ": No such file or directory."}));
         QVERIFY(!w->isVisible() && QFile::exists("auto.sav"));
     }
 
@@ -223,6 +226,77 @@ private slots:
                 w.solve();
             QVERIFY2(!QFile::exists("auto.sav"), qPrintable(QString::number(ending)));
         }
+    }
+
+    void theGameIsKeptSoonAfterEachChange()
+    {
+        // A lost display, a crash or a power cut loses at most the last few seconds: a change
+        // is kept off the tick, once the keep's timer has run, with the settings it changed.
+        WindowDriver w;
+        w.play(5, 5, Normal);
+        w.drag(Qt::LeftButton, {{2, 2}});
+        w->menus().sizeEntry(sizeIndexOf(10, 5))->trigger();
+        QVERIFY(!QFile::exists("auto.sav"));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists("auto.sav"), 4 * GameKeeper::keepDelay.count());
+        SavedGame saved;
+        QVERIFY(SavedGame::decode(bytesOf("auto.sav"), saved));
+        QVERIFY(saved.columns == 5 && saved.cells.size() == 1 && saved.cells[0].code == Filled);
+        QCOMPARE(SettingsStore("tessarin.ini").read().value("lastGame", "lastSize"), QString("10x5"));
+        QVERIFY(SettingsStore("tessarin.ini").read().value("lastGame", "savedPuzzle").startsWith("5x5-"));
+        // "Save your game?" still decides: No drops what was kept.
+        w->close();
+        QCOMPARE(w.asked, QStringList({"Save your game?"}));
+        QVERIFY(!QFile::exists("auto.sav"));
+    }
+
+    void aGamePlayedInAnotherCopyIsNotOfferedHere()
+    {
+        // Another copy resumed the saved game and plays it: a second copy started meanwhile
+        // neither offers it nor removes it, and keeps its own game there only when told to.
+        const QByteArray bytes = generatedGame(3, 10, 5).encode();
+        writeBytes("auto.sav", bytes);
+        GameFiles other;
+        ResumableGame resumed;
+        QVERIFY(other.loadGame(resumed, nullptr));
+        WindowDriver w;
+        w->StartUp();
+        QVERIFY(w.asked.isEmpty());
+        QCOMPARE(w.session().phase(), Session::Phase::Creating);
+        QCOMPARE(bytesOf("auto.sav"), bytes);
+        w.play(5, 5, Normal);
+        w.drag(Qt::LeftButton, {{2, 2}});
+        w.answer = true;
+        w.cancel = false;
+        w->SaveWithoutAsking();
+        QCOMPARE(bytesOf("auto.sav"), bytes);
+        w->close();
+        QCOMPARE(w.asked,
+            QStringList({"Save your game?",
+                "Another copy of Tessarin keeps a game in " + QDir::current().filePath("auto.sav")
+                    + ".\nReplace it with this one?"}));
+        SavedGame saved;
+        QVERIFY(SavedGame::decode(bytesOf("auto.sav"), saved) && saved.columns == 5);
+    }
+
+    void settingsThatCannotBeReadWholeAreKeptAndToldOnce()
+    {
+        // Far larger than the game writes, perhaps grown by hand: never replaced, named once.
+        const QByteArray large = "[bestNormal]\n5x5Wins=77\n" + QByteArray(2 << 20, '#');
+        writeBytes("tessarin.ini", large);
+        WindowDriver w;
+        w->StartUp();
+        // On the defaults, the first-time question follows.
+        QCOMPARE(w.asked.size(), 2);
+        QCOMPARE(w.asked.first(),
+            "Your settings and scores in " + QDir::current().filePath("tessarin.ini")
+                + " could not be read: it is too large to be the game's.\nThe game plays on its defaults and "
+                  "leaves the file as it is.");
+        w.asked.clear();
+        w.play(5, 5, Normal);
+        w.solve();
+        w->close();
+        QVERIFY(w.asked.isEmpty());
+        QCOMPARE(bytesOf("tessarin.ini"), large);
     }
 
     void leavingKeepsTheGameWithoutAsking()

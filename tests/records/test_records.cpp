@@ -4,11 +4,14 @@
 #include "FileBytes.h"
 #include "GameFolderMark.h"
 #include "GameSettings.h"
+#include "SavedGameFile.h"
 #include "ScoreBook.h"
 #include "SettingsStore.h"
 #include "StorageFolder.h"
 #include "TechniqueRecord.h"
 
+#include <QLockFile>
+#include <QProcess>
 #include <QtTest>
 
 #include <fcntl.h>
@@ -239,7 +242,7 @@ private slots:
         QCOMPARE(DurableFile::read("hundred", 100).bytes.size(), 100);
     }
 
-    void damagedFilesAreRewrittenWithoutAlarm()
+    void damagedFilesAreRewrittenButUnreadableOnesKept()
     {
         writeBytes("tessarin.ini", QByteArray("\x00\xff\xfe junk\n", 9) + "[settings]\nbackground=2\n");
         QVERIFY(GameSettings::load(*store).save(*store));
@@ -247,11 +250,65 @@ private slots:
         QVERIFY(bytesOf("tessarin.ini").contains("\n[settings]\nbackground=2\n")
             && !bytesOf("tessarin.ini").contains("junk"));
 
-        // Far too large to be the game's own: read as no file, and replaced.
-        writeBytes("tessarin.ini", QByteArray(3 << 20, '\0'));
+        // Too large to read whole, yet perhaps the player's, with wins in it: played on the
+        // defaults, never replaced, and every change says why, while this run still sees it.
+        QByteArray large = "[bestNormal]\n5x5Wins=77\n" + QByteArray(3 << 20, '#');
+        writeBytes("tessarin.ini", large);
         QCOMPARE(describe(GameSettings::load(*store)), defaults);
-        QVERIFY(GameSettings().save(*store));
-        QVERIFY(bytesOf("tessarin.ini").startsWith("[lastGame]\n"));
+        QCOMPARE(store->unreadable(), QString("it is too large to be the game's"));
+        GameSettings chosen;
+        chosen.background = 3;
+        QVERIFY(!chosen.save(*store));
+        QCOMPARE(store->failure(), store->unreadable());
+        QCOMPARE(GameSettings::load(*store).background, 3);
+        QCOMPARE(bytesOf("tessarin.ini"), large);
+        QVERIFY(SettingsStore("missing.ini").unreadable().isEmpty());
+    }
+
+    void copiesOfTheGameShareTheSavedGameWithoutLosingOne()
+    {
+        using Writing = SavedGameFile::Writing;
+        // Two copies in one folder; the first keeps its game there and claims the file.
+        SavedGameFile first("auto.sav"), second("auto.sav");
+        QVERIFY(first.write("first's game", nullptr) == Writing::Written);
+        QVERIFY(second.claimedElsewhere());
+        // The second neither writes over it nor removes it, unless the player says so.
+        QString why;
+        QVERIFY(second.write("second's game", &why) == Writing::Taken);
+        QCOMPARE(why, QString("another copy of Tessarin keeps its game there"));
+        second.discard("first's game");
+        second.release();
+        QCOMPARE(bytesOf("auto.sav"), "first's game");
+        QVERIFY(second.write("second's game", nullptr, true) == Writing::Written);
+        // Replaced, the first's next keep is refused in turn, and its end removes nothing.
+        QVERIFY(first.write("first's next", nullptr) == Writing::Taken);
+        first.release();
+        QCOMPARE(bytesOf("auto.sav"), "second's game");
+
+        // A claim goes with the game: once the first has no game there, the second keeps its
+        // own freely, and sealed, a copy leaves its file to the next.
+        QVERIFY(!second.claimedElsewhere());
+        QVERIFY(second.write("second's next", nullptr) == Writing::Written);
+        QVERIFY(first.claimedElsewhere());
+        second.seal();
+        QVERIFY(!first.claimedElsewhere());
+        QVERIFY(second.write("after the seal", nullptr) == Writing::Written);
+        QCOMPARE(bytesOf("auto.sav"), "second's next");
+        first.seal();
+        // A copy that died leaves its claim to the next: the lock names a process that is gone.
+        QProcess gone;
+        gone.start("sleep", {"0.1"});
+        QVERIFY(gone.waitForStarted());
+        const qint64 pid = gone.processId();
+        QVERIFY(gone.waitForFinished());
+        {
+            QLockFile probe("probe.lock");
+            QVERIFY(probe.lock());
+            QByteArray contents = bytesOf("probe.lock");
+            writeBytes("auto.sav.lock", QByteArray::number(pid) + contents.mid(contents.indexOf('\n')));
+        }
+        SavedGameFile third("auto.sav");
+        QVERIFY(!third.claimedElsewhere());
     }
 
     void theFirstPlaceHoldingTheAssetsServesThemAll()
