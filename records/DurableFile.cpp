@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -132,8 +134,10 @@ bool write(const QString& path, const QByteArray& bytes, QString* error)
     const bool exists = ::stat(targetName.constData(), &status) == 0;
     if (exists && !S_ISREG(status.st_mode))
         return fail(error, notARegularFile());
+    // A file keeps its mode, unless that shuts out its owner: the copy that replaces it then
+    // has the user's normal mode, as a new file does, rather than staying unreadable.
     mode_t mode = status.st_mode & 07777;
-    if (!exists) {
+    if (!exists || (mode & 0600) != 0600) {
         const mode_t mask = ::umask(0);
         ::umask(mask);
         mode = 0666 & ~mask;
@@ -164,6 +168,18 @@ bool write(const QString& path, const QByteArray& bytes, QString* error)
     if (folder.get() >= 0)
         ::fsync(folder.get());
     return true;
+}
+
+void removeStaleCopies(const QString& path, std::chrono::seconds age)
+{
+    const QFileInfo info(writeTarget(path));
+    const QDir folder = info.absoluteDir();
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-age.count());
+    // Exactly the names write() makes: a dot, the file's name, a dot and six characters.
+    const QString prefix = "." + info.fileName() + ".";
+    for (const QFileInfo& copy : folder.entryInfoList({prefix + "??????"}, QDir::Files | QDir::Hidden | QDir::System))
+        if (!copy.isSymLink() && copy.isFile() && copy.lastModified().toUTC() < before)
+            QFile::remove(copy.absoluteFilePath());
 }
 
 void removeIfHolding(const QString& path, const QByteArray& bytes)

@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <chrono>
+
 // The only way the game reads and writes the files it keeps ("tessarin.ini", "auto.sav").
 // Only regular files are read or written (a symbolic link is followed only to one): a pipe or
 // a device is refused without waiting on it. A write replaces a file only by a complete copy
@@ -29,6 +31,10 @@ Reading read(const QString& path, qint64 limit);
 // Writes bytes to a new file beside path, flushes it to the disk, checks its size and renames
 // it over path. False on any failure, with why ("No space left on device") in error.
 bool write(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+// Removes the copies write() left beside path when it was killed before it could rename
+// one, once they are older than age: by then no write is still making them.
+void removeStaleCopies(const QString& path, std::chrono::seconds age);
 
 // Removes the file only while it holds exactly these bytes, so that what another copy of
 // the game wrote there since is kept.

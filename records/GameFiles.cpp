@@ -12,6 +12,9 @@ GameFiles::GameFiles()
     , settings_(storage_.filePath("tessarin.ini"))
     , savedGame_(storage_.filePath("auto.sav"))
 {
+    // A write lasts milliseconds: a copy a minute old was left by a game killed while saving.
+    for (const QString& path : {settings_.path(), savedGame_.path()})
+        DurableFile::removeStaleCopies(path, std::chrono::minutes(1));
 }
 
 SavedGameFile::Writing GameFiles::saveGame(const Session& session, QString* why, bool replace)

@@ -18,6 +18,7 @@ public:
     SettingsStore& settings() { return settings_; }
     const SettingsStore& settings() const { return settings_; }
     SavedGameFile& savedGame() { return savedGame_; }
+    const StorageFolder& storage() const { return storage_; }
 
     // Keeps the session's game in "auto.sav", with a waiting hint's cells as cells (the hint
     // is paid for); over another copy's game only when replacing. Why, when not written.

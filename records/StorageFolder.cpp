@@ -22,11 +22,11 @@ bool workingFolderTakesFiles()
     return probe.open();
 }
 
-// The user's data folder, made if missing; empty when there is none to be had.
+// The user's data folder, whether or not it can be made.
 QString dataFolder()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    return !folder.isEmpty() && QDir().mkpath(folder) ? folder : QString();
+    return folder.isEmpty() ? QDir::homePath() + "/.local/share/tessarin" : folder;
 }
 
 void adoptGameFolderSettings(const QString& folder)
@@ -42,8 +42,9 @@ void adoptGameFolderSettings(const QString& folder)
 
 } // namespace
 
-StorageFolder::StorageFolder(QString folder)
+StorageFolder::StorageFolder(QString folder, bool made)
     : folder_(std::move(folder))
+    , made_(made)
 {
 }
 
@@ -53,9 +54,10 @@ StorageFolder StorageFolder::choose()
     if (AssetFolder::holdsAssets(working) && workingFolderTakesFiles())
         return StorageFolder(working);
     const QString data = dataFolder();
-    // Nowhere better: reads give defaults and writes fail, and say where.
-    if (data.isEmpty())
-        return StorageFolder(working);
+    // Never somewhere the player would not look for them, such as the folder the game was
+    // started from: reads give defaults and writes fail, saying where.
+    if (!QDir().mkpath(data))
+        return StorageFolder(data, false);
     adoptGameFolderSettings(data);
     return StorageFolder(data);
 }

@@ -16,9 +16,14 @@ public:
 
     // The absolute path of one of the game's own files, e.g. filePath("auto.sav").
     QString filePath(const QString& fileName) const;
+    // The folder, and whether it is there to take files (false when the data folder could
+    // not be made, say because $XDG_DATA_HOME names a file).
+    const QString& folder() const { return folder_; }
+    bool made() const { return made_; }
 
 private:
-    explicit StorageFolder(QString folder);
+    explicit StorageFolder(QString folder, bool made = true);
 
     QString folder_;
+    bool made_;
 };

@@ -18,8 +18,10 @@
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
 
+#include <ctime>
 #include <optional>
 #include <tuple>
 
@@ -309,6 +311,50 @@ private slots:
         }
         SavedGameFile third("auto.sav");
         QVERIFY(!third.claimedElsewhere());
+    }
+
+    void aReplacedFileIsLeftUsableAndNoTemporaryStays()
+    {
+        // A file shut to its owner is replaced by one of the user's normal mode; any other
+        // mode is the player's choice, and stays.
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        for (const auto& [before, after] : {std::pair(0000, 0666 & ~mask), {0200, 0666 & ~mask}, {0640, 0640}}) {
+            writeBytes("tessarin.ini", "[settings]\n");
+            QCOMPARE(::chmod("tessarin.ini", mode_t(before)), 0);
+            QVERIFY(DurableFile::write("tessarin.ini", "[settings]\nbackground=1\n"));
+            struct stat status { };
+            QCOMPARE(::stat("tessarin.ini", &status), 0);
+            QCOMPARE(int(status.st_mode & 07777), int(after));
+        }
+
+        // Copies a killed write left behind go once they are old; a write in progress, and
+        // files of other names, stay.
+        writeBytes(".tessarin.ini.Ab12Cd", "left by a kill");
+        writeBytes(".tessarin.ini.Ef34Gh", "being written");
+        writeBytes(".tessarin.ini.longest", "not the game's");
+        writeBytes(".auto.sav.Ab12Cd", "another file's");
+        const struct timeval old[2] = {{std::time(nullptr) - 3600, 0}, {std::time(nullptr) - 3600, 0}};
+        for (const char* name : {".tessarin.ini.Ab12Cd", ".tessarin.ini.longest", ".auto.sav.Ab12Cd"})
+            QCOMPARE(::utimes(name, old), 0);
+        DurableFile::removeStaleCopies("tessarin.ini", std::chrono::minutes(1));
+        QCOMPARE(QDir().entryList({".*.*"}, QDir::Files | QDir::Hidden),
+            QStringList({".auto.sav.Ab12Cd", ".tessarin.ini.Ef34Gh", ".tessarin.ini.longest"}));
+    }
+
+    void aDataFolderThatCannotBeMadeKeepsNothingElsewhere()
+    {
+        // $XDG_DATA_HOME names a file: nothing lands in the folder the game was started from.
+        writeBytes(root->filePath("file"), "not a folder");
+        qputenv("XDG_DATA_HOME", root->filePath("file").toUtf8());
+        const StorageFolder storage = StorageFolder::choose();
+        QVERIFY(!storage.made());
+        QCOMPARE(storage.filePath("auto.sav"), dataFolder() + "/auto.sav");
+        QVERIFY(dataFolder().startsWith(root->filePath("file/")));
+        SettingsStore kept(storage.filePath("tessarin.ini"));
+        QVERIFY(!GameSettings().save(kept));
+        QCOMPARE(kept.failure(), QString("Not a directory"));
+        QCOMPARE(QDir(work).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden), QStringList());
     }
 
     void theFirstPlaceHoldingTheAssetsServesThemAll()

@@ -11,10 +11,15 @@
 #   4. in Normal, plays at the keyboard cursor, fills a row with a one-jump drag, takes it
 #      back and brings it again with the undo and redo keys, and fills ten cells with ten
 #      quick clicks;
+#   0. SIGTERM at the first-time question ends the game within a second;
 #   5. told to stop with nobody there to answer: SIGTERM during play, then SIGHUP during the
 #      resumed game, each leave an "auto.sav" that the next start resumes as it was (the same
 #      cells and marks on screen and in the file, the same faults, the time going on), and a
-#      resumed game killed outright (SIGKILL) is offered again.
+#      resumed game killed outright (SIGKILL) is offered again;
+#   6. SIGTERM with a hint's box open ends the game within a second, keeping the game with
+#      the hint's cells, which the next start offers;
+#   7. the display going away during play leaves the game kept a few seconds after its last
+#      change, which the next start offers.
 # A "Fatal Error" box at any start fails the test.
 #
 # Given a game folder, plays a copy of it from there, where the game keeps its files. Given
@@ -124,6 +129,25 @@ expect_row() { # ROW LOOK
         expect "$column" "$1" "$2"
     done
 }
+
+# The game must end by itself within a second of the signal, as a program told to stop does.
+stop_game() { # SIGNAL
+    kill "-$1" "$game_pid"
+    for _ in $(seq 10); do
+        game_ended && break
+        sleep 0.1
+    done
+    game_ended || fail "SIG$1 did not end the game within a second"
+    status=0
+    wait "$game_pid" || status=$?
+    game_pid=
+    [ "$1" = KILL ] || [ "$status" -eq 0 ] || fail "the game exited with status $status on SIG$1"
+}
+
+echo "0. SIGTERM at the first-time question"
+start_game
+wait_for question_open || fail "the first-time question was not asked"
+stop_game TERM
 
 echo "1. fill, cross and erase"
 start_game
@@ -240,34 +264,41 @@ expect_end
 
 echo "5. SIGTERM, SIGHUP and SIGKILL"
 saved="$DATA/auto.sav"
-stop_game() { # SIGNAL: the game must end by itself, as a program told to stop does
-    kill "-$1" "$game_pid"
-    wait_for game_ended || fail "SIG$1 did not end the game"
-    status=0
-    wait "$game_pid" || status=$?
-    game_pid=
-    [ "$1" = KILL ] || [ "$status" -eq 0 ] || fail "the game exited with status $status on SIG$1"
-}
 # Field N (from 1) of a saved game's header: mode, columns, rows, time, faults.
 field() { od -An -tu4 --endian=big -j $((4 * ($1 - 1))) -N4 "${2:-$saved}" | tr -d ' '; }
-# The cells as drawn, once the pointer is off the board.
+# The cells as drawn, once the pointer is off the board. It moves twice: a new window comes up
+# under the pointer where the last one left it, and a move to where it already is moves nothing.
 board_now() {
-    xdotool mousemove --window "$main" 5 300
+    xdotool mousemove --window "$main" 6 301 mousemove --window "$main" 5 300
     screenshot
     cells_now 0 0 5
 }
+# The first blank cell, row by row, after the given one (COLUMN ROW), as the screen shows it.
+blank_after() {
+    screenshot
+    at=$(($2 * 5 + $1 + 1))
+    while [ "$at" -lt 25 ]; do
+        if [ "$(cell_look $((at % 5)) $((at / 5)))" = blank ]; then
+            echo "$((at % 5)) $((at / 5))"
+            return 0
+        fi
+        at=$((at + 1))
+    done
+    fail "no blank cell left after ($1, $2)"
+}
 start_game
 wait_for board_up || fail "no board after the start"
-click 1 0 0
-click 3 1 0
-# A hint costs a fault: it mends a wrong cell, or names a technique in a box.
+# On a board without a wrong cell a hint always names a technique in a box, and costs a fault.
 press_in "$main" h
-sleep 1
-if question_open; then
-    answer Return "the hint"
-fi
+answer Return "the hint"
+set -- $(blank_after -1 0)
+click 1 "$1" "$2"
+set -- $(blank_after "$1" "$2")
+click 3 "$1" "$2"
+set -- $(blank_after "$1" "$2")
+mark_x=$1 mark_y=$2
 press_in "$main" m
-click 1 3 3
+click 1 "$mark_x" "$mark_y"
 sleep 2
 board=$(board_now)
 stop_game TERM
@@ -275,8 +306,8 @@ stop_game TERM
 cp "$saved" ../first.sav
 [ "$(field 5)" -ge 1 ] || fail "the hint's fault was not kept"
 [ "$(field 4)" -ge 2 ] || fail "the time was not kept: $(field 4) s"
-# A mark (code 3) among the cells, at column 3, row 3.
-od -An -tu4 --endian=big -j 20 "$saved" | tr -s ' \n' ' ' | grep -q ' 3 3 3 ' || fail "the mark was not kept"
+# A mark (code 3) among the cells, where it was entered.
+od -An -tu4 --endian=big -j 20 "$saved" | tr -s ' \n' ' ' | grep -q " $mark_x $mark_y 3 " || fail "the mark was not kept"
 
 start_game
 answer Return "the load question"
@@ -300,6 +331,52 @@ sleep 0.5
 menu_keys Up Return
 expect_end
 rm ../first.sav ../second.sav
+
+echo "6. SIGTERM with a hint's box open"
+start_game
+wait_for board_up || fail "no board after the start"
+press_in "$main" h
+wait_for question_open || fail "the hint's box did not open"
+stop_game TERM
+[ -s "$saved" ] || fail "SIGTERM under the hint's box left no auto.sav"
+[ "$(field 5)" -eq 1 ] || fail "the hint's fault was not kept"
+cp "$saved" ../hinted.sav
+start_game
+answer n "the load question after SIGTERM under the hint's box"
+expect_hint_gone() { [ ! -e "$saved" ]; }
+wait_for expect_hint_gone || fail "auto.sav declined but kept"
+menu_keys Up Return
+expect_end
+rm ../hinted.sav
+
+echo "7. the display goes away during play"
+display=:$(($$ % 400 + 500))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+server_pid=$!
+main_display=$DISPLAY
+export DISPLAY="$display"
+server_up() { xdotool getmouselocation >/dev/null 2>&1; }
+wait_for server_up || fail "no second X server"
+start_game
+wait_for board_up || fail "no board on the second display"
+click 1 2 2
+kept() { [ -s "$saved" ]; }
+wait_for kept || fail "the change was not kept while playing"
+kill "$server_pid"
+wait_for game_ended || fail "the game went on without its display"
+wait "$game_pid" || true
+game_pid=
+wait "$server_pid" 2>/dev/null || true
+export DISPLAY="$main_display"
+[ -s "$saved" ] || fail "the game was lost with the display"
+start_game
+answer Return "the load question after the display went away"
+sleep 0.5
+screenshot
+[ "$(cell_look 2 2)" != blank ] || fail "the kept game lost its cell (screenshot $shot)"
+menu_keys Up Return
+answer n "Save your game?"
+expect_end
 if [ "$DATA" != . ]; then
     # Only the settings stay behind (and whatever the graphics libraries cache).
     rm -f screen.png
