@@ -14,8 +14,8 @@ namespace ApplicationLook {
 void install(const QIcon& icon)
 {
     // An installed game has no font folder of its own: it uses the system's Comfortaa.
-    QFontDatabase::addApplicationFont(AssetFolder::file("Fonts//Comfortaa Regular.ttf"));
-    QFontDatabase::addApplicationFont(AssetFolder::file("Fonts//Comfortaa Bold.ttf"));
+    QFontDatabase::addApplicationFontFromData(AssetFolder::read("Fonts//Comfortaa Regular.ttf"));
+    QFontDatabase::addApplicationFontFromData(AssetFolder::read("Fonts//Comfortaa Bold.ttf"));
     // Help windows show the application's icon, so all share this one, and every box shares
     // its buttons' icons with the boxes before it. Each icon object leaves scaled copies of its
     // own in Qt's pixmap cache: one loaded per help window, like the button icons of every

@@ -1,19 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Language.h"
 
+#include "HelpBrowser.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 namespace {
 
-void install(QCoreApplication& application, const QLocale& locale, const QString& name, const QString& folder)
+// The translator installed, or none when there is no translation for the locale.
+const QTranslator* install(
+    QCoreApplication& application, const QLocale& locale, const QString& name, const QString& folder)
 {
     auto* translator = new QTranslator(&application);
-    if (translator->load(locale, name, "_", folder))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+    if (translator->load(locale, name, "_", folder) && QCoreApplication::installTranslator(translator))
+        return translator;
+    delete translator;
+    return nullptr;
 }
 
 } // namespace
@@ -21,6 +25,8 @@ void install(QCoreApplication& application, const QLocale& locale, const QString
 void useLanguage(QCoreApplication& application, const QLocale& locale)
 {
     install(application, locale, "qtbase", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    // Built into the program, so that it speaks the language wherever it runs from.
-    install(application, locale, "tessarin", ":/i18n");
+    // Built into the program, so that it speaks the language wherever it runs from; the help
+    // follows in the language the game's texts came in.
+    const QTranslator* game = install(application, locale, "tessarin", ":/i18n");
+    HelpBrowser::setLanguage(game ? QLocale(game->language()).name().section('_', 0, 0) : QString());
 }

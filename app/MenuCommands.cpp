@@ -88,7 +88,7 @@ void MainWindow::MenuHint()
                         .arg(GameWords::technique(hint.technique))
                     + "<p align='center'>" + line + "</p>",
                 scene_.hintBand(session_)))
-            // The help is in English, and so are its anchors.
+            // The sections are anchored by their English names in every language.
             OpenHelp("Help//methods.html#" + QString(techniqueName(hint.technique)));
         scene_.hideHint();
         answer(session_.acceptHint(askedIn));

@@ -12,6 +12,11 @@ void MainWindow::StartUp()
 {
     show();
     // Said once, before anything is played on the defaults.
+    const StorageFolder& storage = keeper_.files().storage();
+    if (!storage.made())
+        Prompt::tell(this,
+            tr("Tessarin cannot keep your settings, scores and games: the folder %1 cannot be made.")
+                .arg(storage.folder()));
     const QString unreadable = keeper_.files().settings().unreadable();
     if (!unreadable.isEmpty())
         Prompt::tell(this,

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SoundBank.h"
 
+#include "DurableFile.h"
+
 #include <SDL.h>
 #include <SDL_mixer.h>
+
+#include <QFile>
 
 #include <cstdlib>
 
@@ -16,6 +20,20 @@ const char* const trackFiles[] = {"Music//Babylon.ogg", "Music//Chill.ogg", "Mus
 constexpr int frequency = 22050;
 constexpr int chunkSize = 1024;
 constexpr int musicVolume = 50;
+// Far beyond any effect or track of the game's.
+constexpr qint64 largestFile = 32 << 20;
+
+// A file's bytes as the game reads its assets: only a regular file, never waiting on a pipe.
+QByteArray readAsset(const std::string& path)
+{
+    return DurableFile::read(QFile::decodeName(path.c_str()), largestFile).bytes;
+}
+
+// The mixer reads the bytes through this; an empty file loads nothing, as a missing one.
+SDL_RWops* memoryOf(const QByteArray& bytes)
+{
+    return bytes.isEmpty() ? nullptr : SDL_RWFromConstMem(bytes.constData(), int(bytes.size()));
+}
 
 } // namespace
 
@@ -35,7 +53,7 @@ SoundBank::SoundBank(const std::function<void()>& reportNoDevice, const std::str
     open = true;
     Mix_VolumeMusic(musicVolume);
     for (std::size_t i = 0; i < effects.size(); ++i)
-        effects[i] = Mix_LoadWAV_RW(SDL_RWFromFile(assetPath(effectFiles[i]).c_str(), "rb"), 1);
+        effects[i] = Mix_LoadWAV_RW(memoryOf(readAsset(assetPath(effectFiles[i]))), 1);
 }
 
 SoundBank::~SoundBank()
@@ -65,7 +83,11 @@ void SoundBank::playRandomTrack()
         return;
     releaseTrack();
     musicFile = assetPath(trackFiles[std::rand() % 3]);
-    music = Mix_LoadMUS(musicFile.c_str());
+    // The mixer streams the track from these bytes while it plays.
+    const QByteArray bytes = readAsset(musicFile);
+    musicBytes.assign(bytes.begin(), bytes.end());
+    if (!musicBytes.empty())
+        music = Mix_LoadMUS_RW(SDL_RWFromConstMem(musicBytes.data(), int(musicBytes.size())), 1);
     if (music)
         Mix_PlayMusic(music, 0);
 }
@@ -95,6 +117,7 @@ void SoundBank::releaseTrack()
         Mix_FreeMusic(music);
         music = nullptr;
     }
+    musicBytes.clear();
 }
 
 std::string SoundBank::assetPath(const char* relative) const

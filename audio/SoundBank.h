@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 // Declared here rather than included so that users of the bank never see the SDL headers.
 struct Mix_Chunk;
@@ -11,7 +12,8 @@ struct _Mix_Music;
 
 // The game's audio: four sound effects kept in memory and background music streamed from
 // one of three tracks, one random track after another. Everything is read from the game's
-// asset folder ("Sounds//draw.wav", "Music//Chill.ogg", ...).
+// asset folder ("Sounds//draw.wav", "Music//Chill.ogg", ...), as the game reads its files:
+// only regular files, never waiting on a pipe.
 //
 // The sound and music switches belong to the caller (they are settings of the window); each
 // call that depends on one takes it as an argument, so there is a single copy of each.
@@ -64,4 +66,6 @@ private:
     _Mix_Music* music = nullptr;
     std::string assetFolder;
     std::string musicFile;
+    // The loaded track's file, which the mixer reads as it plays.
+    std::vector<char> musicBytes;
 };

@@ -1,32 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "About.h"
 
-#include "AssetFolder.h"
+#include "HelpBrowser.h"
 #include "ui_About.h"
 
-#include <QDir>
+#include <QDesktopServices>
 #include <QLabel>
-#include <QRegularExpression>
 #include <QUrl>
 
 namespace {
 
-// The form links to the help pages by paths relative to the game's asset folder, as the game
-// reads its assets; the system's browser is handed absolute file addresses instead.
-// Addresses with a scheme are left as they are.
-QString withAbsoluteLinks(QString text)
+// The game's own pages, named relative to its asset folder, open in its own help window, in
+// the player's language; only addresses with a scheme go to the system's browser.
+void follow(const QString& link)
 {
-    static const QRegularExpression relativeLink(QStringLiteral("href=\"([^\":]+)\""));
-    QRegularExpressionMatch match;
-    qsizetype from = 0;
-    while ((match = relativeLink.match(text, from)).hasMatch()) {
-        const QString url
-            = QUrl::fromLocalFile(QDir::current().absoluteFilePath(AssetFolder::file(match.captured(1)))).toString();
-        const QString link = QStringLiteral("href=\"%1\"").arg(url.toHtmlEscaped());
-        text.replace(match.capturedStart(), match.capturedLength(), link);
-        from = match.capturedStart() + link.size();
-    }
-    return text;
+    const QUrl url(link);
+    if (url.scheme().isEmpty())
+        OpenHelp(link);
+    else
+        QDesktopServices::openUrl(url);
 }
 
 } // namespace
@@ -37,8 +29,10 @@ About::About(QWidget* parent)
 {
     ui->setupUi(this);
     ui->versionLabel->setText(tr("Version %1").arg(QStringLiteral(TESSARIN_VERSION)));
-    for (QLabel* label : findChildren<QLabel*>())
-        label->setText(withAbsoluteLinks(label->text()));
+    for (QLabel* label : findChildren<QLabel*>()) {
+        label->setOpenExternalLinks(false);
+        connect(label, &QLabel::linkActivated, this, &follow);
+    }
 }
 
 About::~About()

@@ -6,10 +6,31 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QShortcut>
 #include <QUrl>
 
 namespace {
+
+QString& helpLanguage()
+{
+    static QString language;
+    return language;
+}
+
+// The page in the help's language, where the help has it: "Help//methods.html#Glue" becomes
+// "Help/de/methods.html#Glue" in German.
+QString inLanguage(const QString& page)
+{
+    const QUrl written(page);
+    const QFileInfo english(written.path());
+    if (helpLanguage().isEmpty())
+        return page;
+    const QString translated = english.path() + '/' + helpLanguage() + '/' + english.fileName();
+    if (!QFileInfo(AssetFolder::file(translated)).isFile())
+        return page;
+    return written.hasFragment() ? translated + '#' + written.fragment() : translated;
+}
 
 // The text browser resolves links only against a file URL, and an anchor written into a
 // file name would be taken as part of it, so the path and the anchor are set apart. The path
@@ -43,7 +64,7 @@ HelpBrowser::HelpBrowser(const QString& page, QWidget* parent)
     connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Right), this), &QShortcut::activated, ui->textBrowser,
         &QTextBrowser::forward);
     // After the connections, so that the first page already names the window.
-    ui->textBrowser->setSource(pageUrl(page));
+    ui->textBrowser->setSource(pageUrl(inLanguage(page)));
 }
 
 HelpBrowser::~HelpBrowser()
@@ -59,6 +80,11 @@ void HelpBrowser::goHome()
 void HelpBrowser::updateWindowTitle()
 {
     setWindowTitle(tr("Help: %1").arg(ui->textBrowser->documentTitle()));
+}
+
+void HelpBrowser::setLanguage(const QString& language)
+{
+    helpLanguage() = language;
 }
 
 HelpBrowser* OpenHelp(const QString& page)

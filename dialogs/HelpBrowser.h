@@ -18,8 +18,13 @@ class HelpBrowser : public QWidget {
 
 public:
     // page: a path relative to the game's asset folder, optionally with an anchor, such as
-    // "Help//methods.html#Glue".
+    // "Help//methods.html#Glue"; the page in the help's language where there is one.
     explicit HelpBrowser(const QString& page, QWidget* parent = nullptr);
+
+    // The language the help is shown in where it has the pages ("de" reads "Help/de/..."
+    // for "Help/..."), as the game's texts are; empty for English, the pages of "Help/"
+    // itself. The anchors are the same in every language.
+    static void setLanguage(const QString& language);
     ~HelpBrowser() override;
 
     Ui::HelpBrowser* ui;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AssetFolder.h"
 
+#include "DurableFile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -42,6 +44,12 @@ QString file(const QString& relative)
 {
     const QString folder = find();
     return folder.isEmpty() ? relative : QDir::cleanPath(folder + '/' + relative);
+}
+
+QByteArray read(const QString& relative)
+{
+    constexpr qint64 largestAsset = 32 << 20;
+    return DurableFile::read(file(relative), largestAsset).bytes;
 }
 
 QString notFoundMessage()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +27,11 @@ QString find();
 // place holds the assets, the name comes back as given: it is then read from the working
 // folder, and fails there.
 QString file(const QString& relative);
+
+// The bytes of an asset named as file() names it, read as the game's own files are: only a
+// regular file, never waiting on a pipe or a device, and only up to a size no asset comes
+// near. Empty for anything else, which the caller treats as a missing asset.
+QByteArray read(const QString& relative);
 
 // The one message for a game that finds no assets: what is missing and where it looked.
 QString notFoundMessage();

@@ -12,14 +12,14 @@
 BoardScene::BoardScene()
     : infoFont_(QStringLiteral("Comfortaa"), 14, QFont::Bold)
 {
-    mistake_.load(AssetFolder::file("Images//mistake.png"));
+    mistake_.loadFromData(AssetFolder::read("Images//mistake.png"));
 }
 
 bool BoardScene::setBackground(int index)
 {
     backgroundIndex_ = index;
     background_ = QPixmap();
-    const bool loaded = background_.load(AssetFolder::file(Backgrounds::style(index).textureFile));
+    const bool loaded = background_.loadFromData(AssetFolder::read(Backgrounds::style(index).textureFile));
     restylePanel();
     return loaded;
 }

@@ -46,9 +46,10 @@ QPixmap drawnStrip()
 
 namespace CellStrip {
 
-QPixmap load(const QString& path)
+QPixmap load(const QByteArray& file)
 {
-    QPixmap strip(path);
+    QPixmap strip;
+    strip.loadFromData(file);
     if (strip.width() >= tiles * cellPitch && strip.height() >= cellPitch)
         return strip;
     return drawnStrip();

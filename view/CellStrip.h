@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QPixmap>
-#include <QString>
 
 // The strip of cell tiles the board is drawn with: one tile per cell code, side by side.
 namespace CellStrip {
 
-// The picture at path, or, when it is missing or too small to hold every tile, a plain strip
-// drawn here: without one the player could not see a single entered cell.
-QPixmap load(const QString& path);
+// The picture in a file's bytes, or, when there is none or it is too small to hold every
+// tile, a plain strip drawn here: without one the player could not see a single entered cell.
+QPixmap load(const QByteArray& file);
 
 } // namespace CellStrip

@@ -93,7 +93,7 @@ bool FramePainter::dimmed(const ClueSet& clues, bool isRow, int line, int k, int
 }
 
 FramePainter::FramePainter()
-    : cellTexture_(CellStrip::load(AssetFolder::file("Images//cell.png")))
+    : cellTexture_(CellStrip::load(AssetFolder::read("Images//cell.png")))
     , clueFont_(QStringLiteral("Comfortaa"))
 {
     clueFont_.setPixelSize(20);

@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include <QScrollBar>
+#include <QTranslator>
 #include <QTextBlock>
 
 #include <functional>
@@ -39,6 +40,9 @@ int anchorPosition(const QTextDocument& document, const QString& name)
     });
     return position;
 }
+
+// The help's languages: English in the folder itself, the others each in a folder of its own.
+const QStringList languages = {"", "de", "fr", "es"};
 
 QTextDocument* load(const QString& page, QObject* owner)
 {
@@ -102,29 +106,83 @@ private slots:
         QCOMPARE(seen, techniques);
     }
 
-    void linksAndPicturesResolve()
+    void linksAndPicturesResolveInEveryLanguage()
     {
-        for (const QString page : {"index.html", "howtoplay.html", "methods.html"}) {
-            QStringList links, broken;
-            forEachFragment(*load(page, this), [&](const QTextFragment& fragment) {
-                const QTextCharFormat format = fragment.charFormat();
-                if (format.isImageFormat() && QImage(source.filePath(format.toImageFormat().name())).isNull())
-                    broken << format.toImageFormat().name();
-                if (format.anchorHref().isEmpty())
-                    return;
-                // The help works without a network: every link stays within its folder.
-                const QUrl link(format.anchorHref());
-                const QString target = link.path().isEmpty() ? page : link.path();
-                links << link.toString();
-                if (!link.scheme().isEmpty() || !source.exists(target)
-                    || (link.hasFragment() && anchorPosition(*load(target, this), link.fragment()) < 0))
-                    broken << link.toString();
-            });
-            QCOMPARE(broken, QStringList());
-            // The contents lead to each technique's section, which the hint's Help button opens.
-            for (const QString& name : techniques)
-                QVERIFY(page != "index.html" || links.contains("methods.html#" + name));
+        for (const QString& language : languages) {
+            const QDir folder(source.filePath(language));
+            for (const QString page : {"index.html", "howtoplay.html", "methods.html"}) {
+                QStringList links, broken;
+                const QString path = QDir(language).filePath(page);
+                forEachFragment(*load(path, this), [&](const QTextFragment& fragment) {
+                    const QTextCharFormat format = fragment.charFormat();
+                    if (format.isImageFormat() && QImage(folder.filePath(format.toImageFormat().name())).isNull())
+                        broken << format.toImageFormat().name();
+                    if (format.anchorHref().isEmpty())
+                        return;
+                    // The help works without a network: every link stays within its folder.
+                    const QUrl link(format.anchorHref());
+                    const QString target = QDir(language).filePath(link.path().isEmpty() ? page : link.path());
+                    links << link.toString();
+                    if (!link.scheme().isEmpty() || !source.exists(target)
+                        || (link.hasFragment() && anchorPosition(*load(target, this), link.fragment()) < 0))
+                        broken << link.toString();
+                });
+                QVERIFY2(broken.isEmpty(), qPrintable(path + ": " + broken.join(' ')));
+                // The contents lead to each technique's section, which the hint's Help button
+                // opens, and every language links the same places.
+                for (const QString& name : techniques)
+                    QVERIFY(page != "index.html" || links.contains("methods.html#" + name));
+                if (!language.isEmpty()) {
+                    QStringList english;
+                    forEachFragment(*load(page, this), [&](const QTextFragment& fragment) {
+                        if (!fragment.charFormat().anchorHref().isEmpty())
+                            english << fragment.charFormat().anchorHref();
+                    });
+                    english.removeDuplicates();
+                    links.removeDuplicates();
+                    QCOMPARE(links, english);
+                }
+            }
         }
+    }
+
+    // The hint names a technique as the game's texts do; its section's heading must read the
+    // same, in every language.
+    void eachTechniqueIsHeadedByTheNameTheHintGivesIt()
+    {
+        for (const QString& language : languages) {
+            QTranslator translator;
+            QVERIFY(language.isEmpty() || translator.load(QLocale(language), "tessarin", "_", ":/i18n"));
+            QCoreApplication::installTranslator(&translator);
+            QTextDocument* methods = load(QDir(language).filePath("methods.html"), this);
+            for (const QString& name : techniques) {
+                const int at = anchorPosition(*methods, name);
+                QVERIFY2(at >= 0, qPrintable(language + " " + name));
+                const QString heading = methods->findBlock(at).text();
+                QCOMPARE(heading, QCoreApplication::translate("GameWords", qPrintable(name)));
+            }
+            QCoreApplication::removeTranslator(&translator);
+        }
+    }
+
+    void theWindowShowsTheHelpInItsLanguage()
+    {
+        // The same English page and anchor, which the hint's Help button names, open the
+        // player's language; a language the help lacks keeps to English.
+        HelpBrowser::setLanguage("de");
+        QPointer<HelpBrowser> window = OpenHelp("Help//methods.html#Glue");
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QCOMPARE(window->windowTitle(), "Help: Methoden");
+        QTextBrowser* page = window->ui->textBrowser;
+        QTextCursor glue(page->document());
+        glue.setPosition(anchorPosition(*page->document(), "Glue"));
+        QCOMPARE(glue.block().text(), QString("Kleber"));
+        QVERIFY(page->verticalScrollBar()->value() > 0);
+        window->ui->homeButton->click();
+        QCOMPARE(window->windowTitle(), "Help: Inhalt");
+        HelpBrowser::setLanguage("it");
+        QCOMPARE(OpenHelp("Help//index.html")->windowTitle(), "Help: Contents");
+        HelpBrowser::setLanguage({});
     }
 
     void theWindowFindsItsAnchorGoesHomeAndBackAndCloses()
@@ -172,23 +230,29 @@ private slots:
         QTRY_VERIFY(window.isNull());
     }
 
-    // The version, and links the system's browser can open: the font's home or a page of the help.
-    void aboutShowsTheVersionAndAbsoluteLinks()
+    // The version, and links: the web's for the system's browser, the game's own pages for
+    // its help window, which needs no browser at all.
+    void aboutShowsTheVersionAndItsPagesOpenInTheHelp()
     {
         About about;
         QCOMPARE(about.ui->versionLabel->text(), QString("Version " TESSARIN_VERSION));
-        int links = 0;
+        int web = 0, pages = 0;
         static const QRegularExpression href("href=\"([^\"]+)\"");
-        for (const QLabel* label : about.findChildren<QLabel*>())
+        for (QLabel* label : about.findChildren<QLabel*>())
             for (const QRegularExpressionMatch& match : href.globalMatch(label->text())) {
                 const QUrl url(match.captured(1));
-                const QString file = url.toLocalFile();
-                QVERIFY2(label->openExternalLinks()
-                        && (url.scheme().startsWith("http") || (QDir::isAbsolutePath(file) && QFile::exists(file))),
-                    qPrintable(url.toString()));
-                ++links;
+                QVERIFY(!label->openExternalLinks());
+                if (url.scheme().startsWith("http")) {
+                    ++web;
+                    continue;
+                }
+                ++pages;
+                const int before = int(helpWindows().size());
+                emit label->linkActivated(match.captured(1));
+                QCOMPARE(int(helpWindows().size()), before + 1);
+                QCOMPARE(helpWindows().last()->windowTitle(), "Help: Contents");
             }
-        QVERIFY(links > 1);
+        QVERIFY(web > 1 && pages > 1);
     }
 };
 

@@ -239,6 +239,11 @@ private slots:
         QVERIFY(GameSettings().save(linked));
         QVERIFY(QFileInfo("linked.ini").isSymLink() && bytesOf("elsewhere/real.ini").contains("background=0\n"));
 
+        // Assets are read the same way: a pipe in a picture's place is no picture.
+        markAsGameFolder(work);
+        QVERIFY(QDir().mkpath("Images") && ::mkfifo("Images/mistake.png", 0644) == 0);
+        QVERIFY(AssetFolder::read("Images//mistake.png").isEmpty());
+
         writeBytes("hundred", QByteArray(100, 'x'));
         QCOMPARE(DurableFile::read("hundred", 99).status, DurableFile::Reading::Status::TooLarge);
         QCOMPARE(DurableFile::read("hundred", 100).bytes.size(), 100);

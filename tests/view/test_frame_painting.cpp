@@ -8,6 +8,7 @@
 
 #include <QPaintEngine>
 #include <QPainter>
+#include <QBuffer>
 #include <QtTest>
 
 #include <cmath>
@@ -326,12 +327,15 @@ private slots:
 
         // A missing or short strip is replaced by one drawn plainly.
         const auto argb = [](const QPixmap& pixmap) { return pixmap.toImage().convertToFormat(QImage::Format_ARGB32); };
-        const QImage picture = argb(CellStrip::load("Images/cell.png"));
+        QFile cells("Images/cell.png");
+        QVERIFY(cells.open(QIODevice::ReadOnly));
+        const QImage picture = argb(CellStrip::load(cells.readAll()));
         QCOMPARE(picture, argb(QPixmap("Images/cell.png")));
-        QTemporaryDir folder;
-        QVERIFY(QImage(24, 24, QImage::Format_ARGB32).save(folder.filePath("small.png")));
-        for (const QString& path : {folder.filePath("missing.png"), folder.filePath("small.png")}) {
-            const QImage strip = argb(CellStrip::load(path));
+        QByteArray small;
+        QBuffer smallFile(&small);
+        QVERIFY(smallFile.open(QIODevice::WriteOnly) && QImage(24, 24, QImage::Format_ARGB32).save(&smallFile, "PNG"));
+        for (const QByteArray& file : {QByteArray(), small}) {
+            const QImage strip = argb(CellStrip::load(file));
             QCOMPARE(strip.size(), picture.size());
             const auto tile = [&](int code) { return strip.copy(24 * code, 0, 24, 24); };
             const auto opaque = [&](int code, int x, int y) { return tile(code).pixelColor(x, y).alpha() > 100; };
