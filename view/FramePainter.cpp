@@ -32,8 +32,14 @@ using SceneGeometry::clueStep;
 constexpr int columnClueInset = 5;
 constexpr qreal columnClueReach = cellPitch - columnClueInset - 2;
 constexpr qreal rowClueReach = clueStep - 5;
-// The info text keeps this far inside its box.
+// The info text keeps this far inside its box, and further from the clues beside and below.
 constexpr int infoPadding = 3;
+constexpr int infoClueGap = 5;
+// The small print under the info text shrinks no further (points at the board's scale; about
+// 11 board pixels), so that a small window still shows a readable code: a line too wide is
+// condensed, as clue numbers are, and one that would be condensed too far breaks at a space.
+constexpr qreal smallestPrint = 8.0;
+constexpr qreal mostCondensed = 0.7;
 
 QColor clueColour(bool dimmed, bool hovered, const ClueHover& hover, const BoardLook& look, qreal opacity)
 {
@@ -59,6 +65,36 @@ QFont fontFitting(QFont font, const QString& text, QSizeF room, QPaintDevice* de
         font.setPointSizeF(std::max(1.0, std::min(font.pointSizeF() * ratio, font.pointSizeF() - 0.25)));
     }
     return font;
+}
+
+// One line of small print and how far it is condensed to fit.
+struct PrintLine {
+    QString text;
+    qreal squeeze;
+};
+
+// The small print's lines in that font, each fitting width: condensed when slightly too wide,
+// broken at the space nearest its middle when condensing would make it hard to read.
+std::vector<PrintLine> printLines(const QStringList& lines, const QFont& font, qreal width, QPaintDevice* device)
+{
+    const QFontMetricsF metrics(font, device);
+    std::vector<PrintLine> laid;
+    QStringList pending = lines;
+    while (!pending.isEmpty()) {
+        const QString line = pending.takeFirst();
+        const qreal squeeze = std::min(1.0, width / metrics.horizontalAdvance(line));
+        const int middle = int(line.size()) / 2;
+        const qsizetype before = line.lastIndexOf(' ', middle);
+        const qsizetype after = line.indexOf(' ', middle);
+        const qsizetype space = before < 0 ? after : after < 0 ? before : middle - before <= after - middle ? before : after;
+        if (squeeze >= mostCondensed || space < 0) {
+            laid.push_back({line, std::max(squeeze, mostCondensed)});
+            continue;
+        }
+        pending.prepend(line.mid(space + 1));
+        pending.prepend(line.left(space));
+    }
+    return laid;
 }
 
 QPen linePen(const QColor& colour, qreal width)
@@ -313,25 +349,38 @@ void FramePainter::paintInfo(QPainter& painter, const Session& session, const QF
         small << QString::fromStdString(session.code()->text());
     const QString smallText = small.join('\n');
     // A long time or a small box would push the text over the box's edge; it shrinks instead.
-    const QRect room = box.adjusted(infoPadding, infoPadding, -infoPadding, -infoPadding);
+    const QRect room = box.adjusted(infoPadding, infoPadding, -infoPadding - infoClueGap, -infoPadding - infoClueGap);
     if (smallText.isEmpty()) {
         painter.setFont(fontFitting(infoFont, text, room.size(), painter.device()));
-        painter.drawText(box, Qt::AlignCenter, text);
+        painter.drawText(room, Qt::AlignCenter, text);
         return;
     }
 
     // The small lines are often wider than a box of four clue slots: they shrink to the
     // box's width on their own rather than make the three lines above them smaller, and take
-    // at most half its height.
-    const QFont smallFont
-        = fontFitting(infoFont, smallText, QSizeF(room.width(), room.height() / 2.0), painter.device());
-    const qreal smallHeight = QFontMetricsF(smallFont, painter.device()).height() * small.size();
-    painter.setFont(fontFitting(infoFont, text, QSizeF(room.width(), room.height() - smallHeight), painter.device()));
-    const qreal textHeight = painter.boundingRect(QRectF(box), Qt::AlignCenter, text).height();
-    const qreal top = box.top() + (box.height() - textHeight - smallHeight) / 2;
-    painter.drawText(QRectF(box.left(), top, box.width(), textHeight), Qt::AlignCenter, text);
+    // at most half its height, but never below the smallest print.
+    QFont smallFont = fontFitting(infoFont, smallText, QSizeF(room.width(), room.height() / 2.0), painter.device());
+    smallFont.setPointSizeF(std::max(smallFont.pointSizeF(), smallestPrint));
+    const std::vector<PrintLine> print = printLines(small, smallFont, room.width(), painter.device());
+    const qreal lineHeight = QFontMetricsF(smallFont, painter.device()).height();
+    const qreal smallHeight = lineHeight * qreal(print.size());
+    painter.setFont(fontFitting(
+        infoFont, text, QSizeF(room.width(), std::max(1.0, room.height() - smallHeight)), painter.device()));
+    const qreal textHeight = painter.boundingRect(QRectF(room), Qt::AlignCenter, text).height();
+    qreal top = room.top() + (room.height() - textHeight - smallHeight) / 2;
+    painter.drawText(QRectF(room.left(), top, room.width(), textHeight), Qt::AlignCenter, text);
     painter.setFont(smallFont);
-    painter.drawText(QRectF(box.left(), top + textHeight, box.width(), smallHeight), Qt::AlignCenter, smallText);
+    top += textHeight;
+    // Condensed about the box's middle, like the clue numbers: narrower, not smaller.
+    for (const PrintLine& line : print) {
+        painter.save();
+        painter.translate(room.center().x(), top);
+        painter.scale(line.squeeze, 1);
+        const qreal wide = room.width() / line.squeeze;
+        painter.drawText(QRectF(-wide / 2, 0, wide, lineHeight), Qt::AlignCenter, line.text);
+        painter.restore();
+        top += lineHeight;
+    }
 }
 
 void FramePainter::paintFaultMark(QPainter& painter, const ViewState& view, const QPixmap& mark) const

@@ -4,6 +4,7 @@
 #include "BoardScene.h"
 #include "CellState.h"
 #include "CellStrip.h"
+#include "PuzzleCode.h"
 #include "SceneGeometry.h"
 
 #include <QPaintEngine>
@@ -354,12 +355,12 @@ private slots:
     void infoTextIsCentredInItsBoxAndFitsAtEverySize()
     {
         // Mode, time, faults and the difficulty, centred in the information box (20, 20, 130,
-        // 110) of a scene at (50, 40).
+        // 110) of a scene at (50, 40), less the gap it keeps from the clues right and below.
         Scene scene(20, 15, 6, 5);
         QVERIFY(scene.session.difficulty().hardestTechnique > 0);
         const auto white = [](QColor c) { return c.lightness() > 245; };
         const QRect ink = inkIn(scene.render(), QRect(70, 60, 130, 110), white);
-        QVERIFY(qAbs(ink.center().x() - (50 + 85)) <= 2 && qAbs(ink.center().y() - (40 + 75)) <= 4);
+        QVERIFY(qAbs(ink.center().x() - (50 + 82)) <= 2 && qAbs(ink.center().y() - (40 + 72)) <= 4);
         QVERIFY(ink.height() > 70);
         // In a box of four slots (20, 20, 90, 90) the difficulty line shrinks to the box's width
         // on its own, rather than make the lines above it smaller.
@@ -380,6 +381,32 @@ private slots:
             const QRect ink = inkIn(small.render(), corner, [](QColor c) { return c.lightness() > 200; });
             QVERIFY(toWindow.mapRect(QRectF(21, 21, 88, 88)).contains(QRectF(ink)) && ink.width() > 70 * view.scale);
         }
+    }
+
+    void theInfoBoxKeepsClearOfTheCluesAndItsSmallPrintReadable()
+    {
+        // A 10x10 game with the longest code, a long time and many faults, in 800 x 600.
+        Scene scene(10, 10, 4, 4);
+        PuzzleGrid board;
+        board.resize(10, 10);
+        scene.session.resume(
+            Normal, board, scene.session.game().clues(), board, 5999, 12, PuzzleCode {10, 10, 0xFFFFFFFFu});
+        scene.window = QSize(800, 600);
+        scene.scene.fit(scene.window, 21);
+        const QImage image = scene.render();
+        const ViewTransform& view = scene.scene.layout().transform();
+        const QTransform toWindow(view.scale, 0, 0, view.scale, view.offsetX, view.offsetY);
+        // Left of the first column's clues and above the first row's, with room to spare.
+        const auto white = [](QColor c) { return c.lightness() > 245; };
+        const QRect ink = inkIn(image, toWindow.mapRect(QRect(0, 0, 110, 110)), white);
+        const QPointF clear = toWindow.map(QPointF(110 - 4, 110 - 4));
+        QVERIFY2(ink.right() < clear.x() && ink.bottom() < clear.y(),
+            qPrintable(QString("%1 %2 %3 %4").arg(ink.right()).arg(ink.bottom()).arg(clear.x()).arg(clear.y())));
+        // The code's line, the lowest, stands at least 10 pixels tall, its digits a full height.
+        int top = ink.bottom();
+        while (top > ink.top() && !inkIn(image, QRect(ink.left(), top - 1, ink.width(), 1), white).isEmpty())
+            --top;
+        QVERIFY2(ink.bottom() - top + 1 >= 10, qPrintable(QString::number(ink.bottom() - top + 1)));
     }
 
     void faultMarkAndHintDrawOverTheBoard()
