@@ -104,7 +104,7 @@ void MainWindow::MenuMarking()
         // The marks stand in view while the player decides.
         answer(session_.resumePlay());
         const int askedIn = session_.gameNumber();
-        answer(session_.stopMarking(Prompt::ask(this, tr("Keep marks?")), askedIn));
+        answer(session_.stopMarking(Prompt::askBeside(this, tr("Keep marks?"), scene_.cellsArea(session_)), askedIn));
     }
     followCommand();
 }

@@ -6,6 +6,10 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -33,8 +37,9 @@ QMessageBox::StandardButton show(QWidget* parent, const QString& title, const QS
         // The box settles its size only once shown.
         box.show();
         const QRect clear(parent->mapToGlobal(keepClear->topLeft()), keepClear->size());
-        box.move(Prompt::placeClear(parent->frameGeometry(), box.size() + QSize(0, frameAllowance),
-            parent->pos() + QPoint(100, 100), clear.adjusted(-4, -4, 4, 4)));
+        const QScreen* screen = parent->screen();
+        box.move(Prompt::placeClear(parent->frameGeometry(), screen ? screen->availableGeometry() : QRect(),
+            box.size() + QSize(0, frameAllowance), parent->pos() + QPoint(100, 100), clear.adjusted(-4, -4, 4, 4)));
     }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
@@ -48,6 +53,13 @@ bool ask(QWidget* parent, const QString& question)
     if (responder())
         return responder()(question) == Answer::Yes;
     return show(parent, "Tessarin", question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool askBeside(QWidget* parent, const QString& question, const QRect& keepClear)
+{
+    if (responder())
+        return responder()(question) == Answer::Yes;
+    return show(parent, "Tessarin", question, QMessageBox::Yes | QMessageBox::No, &keepClear) == QMessageBox::Yes;
 }
 
 Answer askOrCancel(QWidget* parent, const QString& question)
@@ -90,25 +102,34 @@ bool offerHelp(QWidget* parent, const QString& message, const QRect& keepClear)
     return show(parent, "Tessarin", message, QMessageBox::Ok | QMessageBox::Help, &keepClear) == QMessageBox::Help;
 }
 
-QPoint placeClear(const QRect& area, const QSize& box, const QPoint& preferred, const QRect& keepClear)
+QPoint placeClear(
+    const QRect& area, const QRect& screen, const QSize& box, const QPoint& preferred, const QRect& keepClear)
 {
-    if (!QRect(preferred, box).intersects(keepClear))
-        return preferred;
+    // Moved as little as it takes to stand wholly on the screen; a box larger than the screen
+    // keeps its top-left corner, and its buttons, there.
+    const auto onScreen = [&](QPoint at) {
+        if (screen.isEmpty())
+            return at;
+        return QPoint(std::max(screen.left(), std::min(at.x(), screen.right() + 1 - box.width())),
+            std::max(screen.top(), std::min(at.y(), screen.bottom() + 1 - box.height())));
+    };
     const QPoint candidates[] = {
+        preferred,
         {keepClear.left() - box.width(), preferred.y()},
         {keepClear.right() + 1, preferred.y()},
         {preferred.x(), keepClear.top() - box.height()},
         {preferred.x(), keepClear.bottom() + 1},
     };
-    const auto distance = [&](QPoint at) { return (at - preferred).manhattanLength(); };
-    QPoint best = candidates[0];
-    bool bestInside = false;
-    for (QPoint at : candidates) {
-        const bool inside = area.contains(QRect(at, box));
-        if ((inside && !bestInside) || (inside == bestInside && distance(at) < distance(best))) {
+    // Clear of what it talks about first, then inside the window, then as near as can be.
+    const auto rank = [&](QPoint at) {
+        const QRect placed(at, box);
+        return std::make_tuple(placed.intersects(keepClear), !area.contains(placed), (at - preferred).manhattanLength());
+    };
+    QPoint best = onScreen(preferred);
+    for (QPoint candidate : candidates) {
+        const QPoint at = onScreen(candidate);
+        if (rank(at) < rank(best))
             best = at;
-            bestInside = inside;
-        }
     }
     return best;
 }

@@ -18,6 +18,9 @@ enum class Answer { No, Yes, Cancel };
 
 // Yes and No; true on Yes.
 bool ask(QWidget* parent, const QString& question);
+// The same, placed as offerHelp() places its box: clear of keepClear, the parent's cells the
+// question is about.
+bool askBeside(QWidget* parent, const QString& question, const QRect& keepClear);
 
 // Yes, No and Cancel; Escape and the title bar's close cancel.
 Answer askOrCancel(QWidget* parent, const QString& question);
@@ -32,8 +35,9 @@ bool offerHelp(QWidget* parent, const QString& message, const QRect& keepClear);
 
 // Where a box of that size goes in area: at preferred if it covers nothing of keepClear,
 // else moved straight left, right, up or down by the least that clears it, inside area if it
-// can be.
-QPoint placeClear(const QRect& area, const QSize& box, const QPoint& preferred, const QRect& keepClear);
+// can be; and in any case inside screen, even if it must then cover some of keepClear.
+QPoint placeClear(
+    const QRect& area, const QRect& screen, const QSize& box, const QPoint& preferred, const QRect& keepClear);
 
 // A line of text, with OK and Cancel; none on Cancel.
 std::optional<QString> askText(QWidget* parent, const QString& question);

@@ -152,6 +152,13 @@ QRect BoardScene::hintBand(const Session& session) const
     return layout_.transform().toWindow(QRectF(band));
 }
 
+QRect BoardScene::cellsArea(const Session& session) const
+{
+    const QPoint origin = layout_.origin();
+    const QRect cells(origin, QSize(SceneGeometry::cellPitch * session.columns(), SceneGeometry::cellPitch * session.rows()));
+    return layout_.transform().toWindow(QRectF(cells));
+}
+
 void BoardScene::hideHint()
 {
     view_.hintShown = false;

@@ -58,6 +58,8 @@ public:
     void hideHint();
     // The hinted line and its clue numbers, in window pixels: what the hint's box must not cover.
     QRect hintBand(const Session& session) const;
+    // The board's cells, in window pixels: what a question about them must leave in view.
+    QRect cellsArea(const Session& session) const;
 
     // The part of the window whose picture changed since the last time this was asked, in
     // window pixels; empty when nothing did.

@@ -239,7 +239,24 @@ void FramePainter::paintBoard(QPainter& painter, const Session& session, const B
     hover.colour = hoverColour(session);
     paintClues(painter, session.game().clues(), origin, hover, 1.0);
     paintCells(painter, session.game().board(), origin, 1.0);
+    if (session.game().marking())
+        paintMarksFrame(painter, session, origin);
     paintInfo(painter, session, scene.infoFont());
+}
+
+// Marks mode shows on the board itself, around the cells, in the colour of its marks and its
+// lit clues, so that the player sees it wherever the pointer is.
+void FramePainter::paintMarksFrame(QPainter& painter, const Session& session, QPoint origin) const
+{
+    const QRectF frame = SceneGeometry::marksFrame(origin, session.columns(), session.rows())
+                             .adjusted(SceneGeometry::inkReach, SceneGeometry::inkReach, -SceneGeometry::inkReach,
+                                 -SceneGeometry::inkReach);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(linePen(hoverColour(session), 3.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(frame.adjusted(1.5, 1.5, -1.5, -1.5), 4, 4);
+    painter.restore();
 }
 
 void FramePainter::paintClues(

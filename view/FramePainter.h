@@ -59,6 +59,7 @@ private:
     static void toBoard(QPainter& painter, const BoardScene& scene);
     void paintBoard(QPainter& painter, const Session& session, const BoardScene& scene) const;
     void paintInfo(QPainter& painter, const Session& session, const QFont& font) const;
+    void paintMarksFrame(QPainter& painter, const Session& session, QPoint origin) const;
     void paintFaultMark(QPainter& painter, const ViewState& view, const QPixmap& mark) const;
     void paintHintOverlay(QPainter& painter, QSize windowSize, const Session& session, const BoardScene& scene) const;
     void paintMessage(QPainter& painter, QSize windowSize, const BoardScene& scene, const QString& text) const;

@@ -69,6 +69,14 @@ inline QRect lineBand(QPoint origin, bool isRow, int line, int rowClueSlots, int
         QPoint(left + cellPitch - 1, origin.y() + cellPitch * rows));
 }
 
+// The frame drawn around the cells while marks mode is on, with its ink.
+constexpr int marksFrameGap = 4;
+inline QRectF marksFrame(QPoint origin, int columns, int rows)
+{
+    const qreal reach = marksFrameGap + inkReach;
+    return QRectF(origin.x() - reach, origin.y() - reach, cellPitch * columns + 2 * reach, cellPitch * rows + 2 * reach);
+}
+
 // The box of the mode, time and faults, in the corner the clues leave free.
 inline QRect infoBox(int rowClueSlots, int columnClueSlots)
 {

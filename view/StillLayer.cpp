@@ -98,7 +98,8 @@ void StillLayer::noteClues(
         noteLine(rowCluesArea(origin, y), clues.rowClues[y].size());
 }
 
-// The lit clues move with the pointer, and their colour says whether marks mode is on.
+// The lit clues move with the pointer, and their colour, with the frame around the cells,
+// says whether marks mode is on.
 void StillLayer::noteHover(const Session& session, const BoardScene& scene, QRegion& changed) const
 {
     const ClueHover& hover = scene.view().hover;
@@ -114,6 +115,8 @@ void StillLayer::noteHover(const Session& session, const BoardScene& scene, QReg
     };
     noteLine(shown_.hoverColumn, hover.column, columnCluesArea);
     noteLine(shown_.hoverRow, hover.row, rowCluesArea);
+    if (recoloured)
+        changed += transform.toWindow(marksFrame(origin, session.columns(), session.rows()));
 }
 
 void StillLayer::remember(const Session& session, const BoardScene& scene, QSize window)

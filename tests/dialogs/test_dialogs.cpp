@@ -62,21 +62,33 @@ private slots:
         QCOMPARE(buttons, QStringList({"New Game 1", "Quit 0", "Show Solution 2"}));
     }
 
-    void theHintsBoxStandsClearOfItsLine()
+    void aBoxStandsClearOfWhatItTalksAboutAndOnTheScreen()
     {
         const QRect window(0, 0, 800, 600);
+        const QRect screen(0, 0, 1024, 768);
         const QSize box(300, 100);
         const QPoint corner(100, 100);
+        const auto place = [&](const QRect& keepClear) { return Prompt::placeClear(window, screen, box, corner, keepClear); };
         // Nothing in the way: the box keeps its place.
-        QCOMPARE(Prompt::placeClear(window, box, corner, QRect(500, 0, 24, 600)), corner);
+        QCOMPARE(place(QRect(500, 0, 24, 600)), corner);
         // A column under the box: moved sideways by the least, to the left of it here.
-        QCOMPARE(Prompt::placeClear(window, box, corner, QRect(360, 0, 24, 600)), QPoint(60, 100));
-        QCOMPARE(Prompt::placeClear(window, box, corner, QRect(150, 0, 24, 600)), QPoint(174, 100));
+        QCOMPARE(place(QRect(360, 0, 24, 600)), QPoint(60, 100));
+        QCOMPARE(place(QRect(150, 0, 24, 600)), QPoint(174, 100));
         // A row: moved down or up, whichever is nearer.
-        QCOMPARE(Prompt::placeClear(window, box, corner, QRect(0, 190, 800, 24)), QPoint(100, 90));
-        QCOMPARE(Prompt::placeClear(window, box, corner, QRect(0, 110, 800, 24)), QPoint(100, 134));
+        QCOMPARE(place(QRect(0, 190, 800, 24)), QPoint(100, 90));
+        QCOMPARE(place(QRect(0, 110, 800, 24)), QPoint(100, 134));
         // The nearer side would leave the window: the other one.
-        QCOMPARE(Prompt::placeClear(window, box, corner, QRect(120, 0, 24, 600)), QPoint(144, 100));
+        QCOMPARE(place(QRect(120, 0, 24, 600)), QPoint(144, 100));
+        // A box wider than the window beside a column, as a longer language's is: it may leave
+        // the window, never the screen, even if it must then cover some of the line.
+        const QSize wide(520, 100);
+        QCOMPARE(Prompt::placeClear(window, screen, wide, corner, QRect(300, 0, 24, 600)), QPoint(324, 100));
+        QCOMPARE(Prompt::placeClear(window, screen, wide, corner, QRect(540, 0, 24, 600)), QPoint(20, 100));
+        // A window partly off the screen, and a box wider than the screen, which keeps its
+        // left edge on it and stands below the line instead.
+        QCOMPARE(Prompt::placeClear(QRect(-200, 0, 800, 600), screen, wide, QPoint(-100, 100), QRect(0, 0, 24, 600)),
+            QPoint(24, 100));
+        QCOMPARE(Prompt::placeClear(window, screen, QSize(1100, 100), corner, QRect(700, 0, 24, 600)), QPoint(0, 600));
     }
 
     void highScoresShowTheSelectedRecordAndResetOnlyWhenAnsweredYes()

@@ -6,6 +6,7 @@
 #include "CellStrip.h"
 #include "PuzzleCode.h"
 #include "SceneGeometry.h"
+#include "StillLayer.h"
 
 #include <QPaintEngine>
 #include <QPainter>
@@ -407,6 +408,36 @@ private slots:
         while (top > ink.top() && !inkIn(image, QRect(ink.left(), top - 1, ink.width(), 1), white).isEmpty())
             --top;
         QVERIFY2(ink.bottom() - top + 1 >= 10, qPrintable(QString::number(ink.bottom() - top + 1)));
+    }
+
+    void marksModeShowsAroundTheCells()
+    {
+        // A frame in the marks' colour around the cells, all the time marks mode is on, and
+        // gone with it; the frame's repaint covers it, however the pointer lies.
+        Scene scene(10, 10, 4, 4, 0, 0, Normal);
+        scene.window = QSize(800, 600);
+        scene.scene.fit(scene.window, 21);
+        const auto blue = [](QColor c) { return c.blue() > 150 && c.red() < 90 && c.green() < 90; };
+        const ViewTransform& view = scene.scene.layout().transform();
+        const QRect around = view.toWindow(SceneGeometry::marksFrame(scene.scene.layout().origin(), 10, 10));
+        const QRect cells = view.toWindow(QRectF(110, 110, 240, 240)).adjusted(3, 3, -3, -3);
+        const auto frameInk = [&](const QImage& image) {
+            QRegion ink(inkIn(image, around, blue));
+            return ink.subtracted(cells).boundingRect();
+        };
+        QCOMPARE(frameInk(scene.render()), QRect());
+        scene.session.startMarking();
+        const QImage marking = scene.render();
+        // On every side of the cells, outside them.
+        const QRect frame = frameInk(marking);
+        QVERIFY(frame.contains(cells.adjusted(-6, -6, 6, 6)) && around.contains(frame));
+        StillLayer still;
+        scene.session.resumePlay();
+        still.refresh(scene.session, scene.scene, scene.window, 1);
+        still.takeUnshown();
+        scene.session.stopMarking(false, scene.session.gameNumber());
+        still.noteChanges(scene.session, scene.scene, scene.window);
+        QVERIFY(still.takeUnshown().boundingRect().contains(around));
     }
 
     void faultMarkAndHintDrawOverTheBoard()
