@@ -139,10 +139,13 @@ void MainWindow::replay(ReplayBar::Command command)
     case ReplayBar::Command::Play: answer(session_.playReplay(!session_.replayPlaying())); break;
     case ReplayBar::Command::Forward: answer(session_.replayTo(at + 1)); break;
     case ReplayBar::Command::End: answer(session_.replayTo(session_.replay().count())); break;
+    case ReplayBar::Command::Slower: session_.changeReplaySpeed(-1); break;
+    case ReplayBar::Command::Faster: session_.changeReplaySpeed(+1); break;
     case ReplayBar::Command::Leave: answer(session_.leaveReplay()); break;
     }
-    // Play and stop change no step, and report nothing.
+    // Play, stop and a new speed change no step, and report nothing.
     followReplay();
+    wakeTick();
 }
 
 void MainWindow::followReplay()

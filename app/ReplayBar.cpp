@@ -13,17 +13,23 @@ ReplayBar::ReplayBar(QWidget* parent, Run run)
     : QWidget(parent)
     , run_(std::move(run))
     , step_(new QLabel(this))
+    , speed_(new QLabel(this))
 {
     // The board takes whatever height the bar leaves.
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 4, 8, 4);
-    layout->addWidget(button(tr("Start (Home)"), Command::Start, QStyle::SP_MediaSkipBackward));
+    layout->addWidget(start_ = button(tr("Start (Home)"), Command::Start, QStyle::SP_MediaSkipBackward));
     layout->addWidget(back_ = button(tr("Back (Left)"), Command::Back, QStyle::SP_MediaSeekBackward));
     // Its icon and tip follow whether the replay plays.
     layout->addWidget(play_ = button(tr("Play (P)"), Command::Play, QStyle::SP_MediaPlay));
     layout->addWidget(forward_ = button(tr("Forward (Right or Space)"), Command::Forward, QStyle::SP_MediaSeekForward));
-    layout->addWidget(button(tr("End (End)"), Command::End, QStyle::SP_MediaSkipForward));
+    layout->addWidget(end_ = button(tr("End (End)"), Command::End, QStyle::SP_MediaSkipForward));
+    layout->addWidget(slower_ = button(tr("Slower (-)"), Command::Slower));
+    slower_->setText(QStringLiteral("\u2212"));
+    layout->addWidget(speed_);
+    layout->addWidget(faster_ = button(tr("Faster (+)"), Command::Faster));
+    faster_->setText(QStringLiteral("+"));
     layout->addWidget(step_, 1);
     QPushButton* leave = button(tr("Show the finished board (Escape)"), Command::Leave);
     leave->setText(tr("Done"));
@@ -52,6 +58,9 @@ std::optional<ReplayBar::Command> ReplayBar::commandFor(int key)
     case Qt::Key_Right:
     case Qt::Key_Space: return Command::Forward;
     case Qt::Key_End: return Command::End;
+    case Qt::Key_Minus: return Command::Slower;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: return Command::Faster;
     case Qt::Key_Escape: return Command::Leave;
     default: return std::nullopt;
     }
@@ -66,8 +75,18 @@ void ReplayBar::follow(const Session& session)
                        .arg(replay.count())
                        .arg(step ? GameWords::deduction(step->technique, step->isRow, step->line, step->clue)
                                  : tr("the blank board")));
+    start_->setEnabled(replay.position() > 0);
     back_->setEnabled(replay.position() > 0);
     forward_->setEnabled(!replay.atEnd());
+    end_->setEnabled(!replay.atEnd());
+    // As a multiple of the usual pace: "1/2×", "1×", "4×".
+    const auto pace = session.replayPace();
+    const auto usual = Session::replayPaces[Session::usualReplaySpeed];
+    const QString times = pace > usual ? QStringLiteral("1/%1\u00d7").arg(pace / usual)
+                                       : QStringLiteral("%1\u00d7").arg(usual / pace);
+    speed_->setText(tr("Speed: %1").arg(times));
+    slower_->setEnabled(session.replaySpeed() > 0);
+    faster_->setEnabled(session.replaySpeed() < Session::replaySpeedCount - 1);
     const bool playing = session.replayPlaying();
     play_->setIcon(style()->standardIcon(playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
     play_->setToolTip(playing ? tr("Stop (P)") : tr("Play (P)"));
@@ -76,4 +95,9 @@ void ReplayBar::follow(const Session& session)
 QString ReplayBar::stepText() const
 {
     return step_->text();
+}
+
+QString ReplayBar::speedText() const
+{
+    return speed_->text();
 }

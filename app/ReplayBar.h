@@ -12,22 +12,24 @@ class QPushButton;
 class Session;
 
 // The replay's controls under the board: which step is on show and what it found, and
-// buttons to step, jump, play and leave. The buttons never take the focus, so the keys stay
-// with the window.
+// buttons to step, jump, play slower or faster and leave. The buttons never take the focus, so
+// the keys stay with the window; those that would go nowhere are disabled.
 class ReplayBar : public QWidget {
     Q_OBJECT
 
 public:
-    enum class Command { Start, Back, Play, Forward, End, Leave };
+    enum class Command { Start, Back, Play, Forward, End, Slower, Faster, Leave };
     using Run = std::function<void(Command)>;
 
     ReplayBar(QWidget* parent, Run run);
 
-    // Home, Left, P, Right or Space, End and Escape; none for any other key.
+    // Home, Left, P, Right or Space, End, minus, plus (or =, its key unshifted) and Escape;
+    // none for any other key.
     static std::optional<Command> commandFor(int key);
     // Where the session's replay stands.
     void follow(const Session& session);
     QString stepText() const;
+    QString speedText() const;
 
 private:
     QPushButton* button(
@@ -35,7 +37,12 @@ private:
 
     Run run_;
     QLabel* step_;
+    QLabel* speed_;
+    QPushButton* start_;
     QPushButton* back_;
     QPushButton* play_;
     QPushButton* forward_;
+    QPushButton* end_;
+    QPushButton* slower_;
+    QPushButton* faster_;
 };

@@ -350,6 +350,13 @@ const Session::Events& Session::playReplay(bool on)
     return events_;
 }
 
+void Session::changeReplaySpeed(int steps)
+{
+    replaySpeed_ = std::clamp(replaySpeed_ + steps, 0, replaySpeedCount - 1);
+    // A step already waited longer than the new pace comes at the next advance.
+    replayWaited_ = std::min(replayWaited_, replayPace());
+}
+
 const Session::Events& Session::leaveReplay()
 {
     events_.clear();
@@ -367,7 +374,7 @@ void Session::replayAfter(std::chrono::milliseconds elapsed)
     if (!replayPlaying_)
         return;
     replayWaited_ += elapsed;
-    if (replayWaited_ < replayPace)
+    if (replayWaited_ < replayPace())
         return;
     replayTo(replay_.position() + 1);
 }

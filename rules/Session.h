@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -116,8 +117,19 @@ public:
     const SolutionReplay& replay() const { return replay_; }
     bool replayPlaying() const { return replayPlaying_; }
     // How long until a playing replay takes its next step.
-    std::chrono::milliseconds toNextReplayStep() const { return replayPace - replayWaited_; }
-    static constexpr std::chrono::milliseconds replayPace {800};
+    std::chrono::milliseconds toNextReplayStep() const { return replayPace() - replayWaited_; }
+    // The replay's speeds, slowest first, each as the time between steps, and the usual one.
+    static constexpr std::chrono::milliseconds replayPaces[]
+        = {std::chrono::milliseconds(6400), std::chrono::milliseconds(3200), std::chrono::milliseconds(1600),
+            std::chrono::milliseconds(800), std::chrono::milliseconds(400), std::chrono::milliseconds(200),
+            std::chrono::milliseconds(100)};
+    static constexpr int usualReplaySpeed = 3;
+    static constexpr int replaySpeedCount = static_cast<int>(std::size(replayPaces));
+    // The speed, an index into replayPaces, kept from one replay to the next; by steps up
+    // (faster) or down, no further than the fastest or slowest.
+    int replaySpeed() const { return replaySpeed_; }
+    void changeReplaySpeed(int steps);
+    std::chrono::milliseconds replayPace() const { return replayPaces[replaySpeed_]; }
 
     Phase phase() const { return phase_; }
     bool inPlay() const { return phase_ == Phase::Playing || phase_ == Phase::Paused; }
@@ -176,6 +188,7 @@ private:
     int dissolveCountdown_ = 0;
     SolutionReplay replay_;
     bool replayPlaying_ = false;
+    int replaySpeed_ = usualReplaySpeed;
     std::chrono::milliseconds replayWaited_ {0};
     Events events_;
 };

@@ -17,10 +17,13 @@
 #include <QComboBox>
 #include <QDate>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QTranslator>
 #include <QtTest>
+
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -345,6 +348,14 @@ private slots:
         const ReplayBar& bar = *w->replayBar();
         QVERIFY(!bar.isHidden());
         QCOMPARE(bar.stepText(), "Step 0 of " + QString::number(replay.count()) + ": the blank board");
+        // A button that would go nowhere is disabled: the jumps at their ends too.
+        const auto enabled = [&](const char* tip) {
+            for (const QPushButton* button : bar.findChildren<QPushButton*>())
+                if (button->toolTip() == tip)
+                    return button->isEnabled();
+            qFatal("no button %s", tip);
+        };
+        QVERIFY(!enabled("Start (Home)") && !enabled("Back (Left)") && enabled("End (End)"));
 
         // The arrows and Space step through the replay, not the cursor, and the step's line
         // stands out as a hint's does.
@@ -361,6 +372,17 @@ private slots:
                 + QString::fromStdString(deductionName(step.technique, step.isRow, step.line, step.clue)));
         w.key(Qt::Key_End);
         QVERIFY(w.session().game().board().cells == w.session().game().solution().cells);
+        QVERIFY(enabled("Start (Home)") && !enabled("End (End)") && !enabled("Forward (Right or Space)"));
+        // Minus and plus slow it down and speed it up, eight times either way at most.
+        QCOMPARE(bar.speedText(), QString("Speed: 1\u00d7"));
+        for (int i = 0; i < 2; ++i)
+            w.key(Qt::Key_Minus);
+        QCOMPARE(bar.speedText(), QString("Speed: 1/4\u00d7"));
+        for (int i = 0; i < 9; ++i)
+            w.key(Qt::Key_Plus);
+        QCOMPARE(bar.speedText(), QString("Speed: 8\u00d7"));
+        QVERIFY(!enabled("Faster (+)") && enabled("Slower (-)"));
+        QCOMPARE(w.session().replayPace(), 100ms);
         w.key(Qt::Key_Home);
         QVERIFY(!view.hintShown);
         w.key(Qt::Key_P);

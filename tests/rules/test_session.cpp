@@ -266,12 +266,28 @@ private slots:
 
         // Played, it steps at its pace and stops at the end.
         session.playReplay(true);
-        session.advance(Session::replayPace - 1ms);
+        QCOMPARE(session.replayPace(), 800ms);
+        session.advance(session.replayPace() - 1ms);
         QCOMPARE(replay.position(), 5);
         QCOMPARE(count(session.advance(1ms), Kind::Replayed), 1);
         QCOMPARE(replay.position(), 6);
+        // Eight times faster or slower at most, a step's wait shortened with its pace.
+        session.advance(500ms);
+        session.changeReplaySpeed(+10);
+        QCOMPARE(session.replayPace(), 100ms);
+        QCOMPARE(session.toNextReplayStep(), 0ms);
+        session.advance(0ms);
+        QCOMPARE(replay.position(), 7);
+        session.changeReplaySpeed(-10);
+        QCOMPARE(session.replayPace(), 6400ms);
+        session.advance(6399ms);
+        QCOMPARE(replay.position(), 7);
+        session.advance(1ms);
+        QCOMPARE(replay.position(), 8);
+        session.changeReplaySpeed(Session::usualReplaySpeed);
+        QCOMPARE(session.replayPace(), 800ms);
         while (session.replayPlaying())
-            session.advance(Session::replayPace);
+            session.advance(session.replayPace());
         QVERIFY(replay.atEnd());
 
         // Left halfway, the finished board shows.
