@@ -118,6 +118,12 @@ Das Spiel bleibt geöffnet, damit nichts verloren geht.</translation>
         <source>Your settings and scores could not be saved to %1: %2.</source>
         <translation>Ihre Einstellungen und Ergebnisse konnten nicht in %1 gespeichert werden: %2.</translation>
     </message>
+    <message>
+        <source>Another copy of Tessarin keeps a game in %1.
+Replace it with this one?</source>
+        <translation>Eine andere Tessarin-Instanz bewahrt ein Spiel in %1 auf.
+Soll es durch dieses ersetzt werden?</translation>
+    </message>
 </context>
 <context>
     <name>GameWords</name>
@@ -263,18 +269,6 @@ Gewonnene Rätsel: Ihre gewonnenen Rätsel, für die sie die schwierigste nötig
         <translation>Neues Spiel	F2</translation>
     </message>
     <message>
-        <source>Beginner</source>
-        <translation>Anfänger</translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <translation>Normal</translation>
-    </message>
-    <message>
-        <source>Expert</source>
-        <translation>Experte</translation>
-    </message>
-    <message>
         <source>Enter Puzzle Code…</source>
         <translation>Rätselcode eingeben …</translation>
     </message>
@@ -406,6 +400,16 @@ The clock and the faults go on.</source>
         <translation>Spielfeld leeren und dieses Rätsel neu beginnen?
 Uhr und Fehlerzähler laufen weiter.</translation>
     </message>
+    <message>
+        <source>Tessarin cannot keep your settings, scores and games: the folder %1 cannot be made.</source>
+        <translation>Tessarin kann Ihre Einstellungen, Ergebnisse und Spiele nicht aufbewahren: Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Your settings and scores in %1 could not be read: %2.
+The game plays on its defaults and leaves the file as it is.</source>
+        <translation>Ihre Einstellungen und Ergebnisse in %1 konnten nicht gelesen werden: %2.
+Das Spiel läuft mit den Voreinstellungen weiter und lässt die Datei unverändert.</translation>
+    </message>
 </context>
 <context>
     <name>Prompt</name>
@@ -455,6 +459,25 @@ Uhr und Fehlerzähler laufen weiter.</translation>
     <message>
         <source>Stop (P)</source>
         <translation>Anhalten (P)</translation>
+    </message>
+    <message>
+        <source>Slower (-)</source>
+        <translation>Langsamer (-)</translation>
+    </message>
+    <message>
+        <source>Faster (+)</source>
+        <translation>Schneller (+)</translation>
+    </message>
+    <message>
+        <source>Speed: %1</source>
+        <translation>Tempo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SavedGameFile</name>
+    <message>
+        <source>another copy of Tessarin keeps its game there</source>
+        <translation>eine andere Tessarin-Instanz bewahrt dort ihr Spiel auf</translation>
     </message>
 </context>
 <context>

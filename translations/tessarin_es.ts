@@ -118,6 +118,12 @@ El juego sigue abierto para que no se pierda nada.</translation>
         <source>Your settings and scores could not be saved to %1: %2.</source>
         <translation>No se han podido guardar la configuración y las puntuaciones en %1: %2.</translation>
     </message>
+    <message>
+        <source>Another copy of Tessarin keeps a game in %1.
+Replace it with this one?</source>
+        <translation>Otra copia de Tessarin guarda una partida en %1.
+¿Quieres sustituirla por esta?</translation>
+    </message>
 </context>
 <context>
     <name>GameWords</name>
@@ -263,18 +269,6 @@ Puzles ganados: los puzles que has ganado cuya técnica más difícil era esa.</
         <translation>Nueva partida	F2</translation>
     </message>
     <message>
-        <source>Beginner</source>
-        <translation>Principiante</translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <translation>Normal</translation>
-    </message>
-    <message>
-        <source>Expert</source>
-        <translation>Experto</translation>
-    </message>
-    <message>
         <source>Enter Puzzle Code…</source>
         <translation>Introducir código de puzle…</translation>
     </message>
@@ -406,6 +400,16 @@ The clock and the faults go on.</source>
         <translation>¿Borrar el tablero y empezar de nuevo este puzle?
 El reloj y los fallos siguen contando.</translation>
     </message>
+    <message>
+        <source>Tessarin cannot keep your settings, scores and games: the folder %1 cannot be made.</source>
+        <translation>Tessarin no puede guardar la configuración, las puntuaciones ni las partidas: no se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>Your settings and scores in %1 could not be read: %2.
+The game plays on its defaults and leaves the file as it is.</source>
+        <translation>No se han podido leer la configuración y las puntuaciones de %1: %2.
+El juego sigue con los valores predeterminados y deja el archivo tal como está.</translation>
+    </message>
 </context>
 <context>
     <name>Prompt</name>
@@ -455,6 +459,25 @@ El reloj y los fallos siguen contando.</translation>
     <message>
         <source>Stop (P)</source>
         <translation>Detener (P)</translation>
+    </message>
+    <message>
+        <source>Slower (-)</source>
+        <translation>Más lento (-)</translation>
+    </message>
+    <message>
+        <source>Faster (+)</source>
+        <translation>Más rápido (+)</translation>
+    </message>
+    <message>
+        <source>Speed: %1</source>
+        <translation>Velocidad: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SavedGameFile</name>
+    <message>
+        <source>another copy of Tessarin keeps its game there</source>
+        <translation>otra copia de Tessarin guarda ahí su partida</translation>
     </message>
 </context>
 <context>

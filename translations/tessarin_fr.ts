@@ -118,6 +118,12 @@ Le jeu reste ouvert pour que rien ne soit perdu.</translation>
         <source>Your settings and scores could not be saved to %1: %2.</source>
         <translation>Vos paramètres et vos scores n&apos;ont pas pu être enregistrés dans %1&#xa0;: %2.</translation>
     </message>
+    <message>
+        <source>Another copy of Tessarin keeps a game in %1.
+Replace it with this one?</source>
+        <translation>Une autre instance de Tessarin conserve une partie dans %1.
+La remplacer par celle-ci&#xa0;?</translation>
+    </message>
 </context>
 <context>
     <name>GameWords</name>
@@ -263,18 +269,6 @@ Grilles gagnées&#xa0;: les grilles gagnées dont elle était la technique la pl
         <translation>Nouvelle partie	F2</translation>
     </message>
     <message>
-        <source>Beginner</source>
-        <translation>Débutant</translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <translation>Normal</translation>
-    </message>
-    <message>
-        <source>Expert</source>
-        <translation>Expert</translation>
-    </message>
-    <message>
         <source>Enter Puzzle Code…</source>
         <translation>Saisir un code de grille…</translation>
     </message>
@@ -406,6 +400,16 @@ The clock and the faults go on.</source>
         <translation>Effacer le plateau et recommencer cette grille&#xa0;?
 Le chronomètre continue de tourner et les fautes restent comptées.</translation>
     </message>
+    <message>
+        <source>Tessarin cannot keep your settings, scores and games: the folder %1 cannot be made.</source>
+        <translation>Tessarin ne peut pas conserver vos paramètres, scores et parties&#xa0;: le dossier %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>Your settings and scores in %1 could not be read: %2.
+The game plays on its defaults and leaves the file as it is.</source>
+        <translation>Vos paramètres et vos scores dans %1 n&apos;ont pas pu être lus&#xa0;: %2.
+Le jeu continue avec ses paramètres par défaut et laisse le fichier tel quel.</translation>
+    </message>
 </context>
 <context>
     <name>Prompt</name>
@@ -455,6 +459,25 @@ Le chronomètre continue de tourner et les fautes restent comptées.</translatio
     <message>
         <source>Stop (P)</source>
         <translation>Arrêt (P)</translation>
+    </message>
+    <message>
+        <source>Slower (-)</source>
+        <translation>Plus lent (-)</translation>
+    </message>
+    <message>
+        <source>Faster (+)</source>
+        <translation>Plus rapide (+)</translation>
+    </message>
+    <message>
+        <source>Speed: %1</source>
+        <translation>Vitesse&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SavedGameFile</name>
+    <message>
+        <source>another copy of Tessarin keeps its game there</source>
+        <translation>une autre instance de Tessarin y conserve sa partie</translation>
     </message>
 </context>
 <context>
