@@ -60,15 +60,25 @@ void MainWindow::paceTick()
         return;
     using std::chrono::milliseconds;
     const Session::Phase phase = session_.phase();
-    const milliseconds next = restless()                                          ? milliseconds(tickPeriod)
+    // None: nothing is due until the player does something, which wakes the tick.
+    milliseconds next = restless()                                                ? milliseconds(tickPeriod)
         : phase == Session::Phase::Playing && session_.clockStarted() && !asking_ ? session_.toNextSecond()
         : phase == Session::Phase::Replaying && session_.replayPlaying()          ? session_.toNextReplayStep()
-                                                                                  : milliseconds(1000);
-    if (tickTimer_->intervalAsDuration() != next)
+        : menus_->musicOn()                                                       ? milliseconds(1000)
+                                                                                  : milliseconds::zero();
+    // Once the last effect has played, the audio device rests.
+    if (const milliseconds quiet = sounds_->untilQuiet(); quiet > milliseconds::zero())
+        next = next == milliseconds::zero() ? quiet : std::min(next, quiet);
+    if (next == milliseconds::zero()) {
+        tickTimer_->stop();
+        asleep_ = true;
+    } else if (tickTimer_->intervalAsDuration() != next) {
         tickTimer_->start(next);
+    }
 }
 
-// Music goes on within a second of a track's end, which a sleeping tick allows.
+// Music goes on within a second of a track's end, which a tick a second allows; without music
+// the tick may sleep for good.
 bool MainWindow::restless() const
 {
     switch (session_.phase()) {
@@ -88,8 +98,12 @@ bool MainWindow::restless() const
 
 void MainWindow::wakeTick()
 {
-    if (tickTimer_ && tickTimer_->isActive() && tickTimer_->intervalAsDuration() != tickPeriod)
+    if (!tickTimer_)
+        return;
+    if (asleep_ || (tickTimer_->isActive() && tickTimer_->intervalAsDuration() != tickPeriod)) {
+        asleep_ = false;
         tickTimer_->start(tickPeriod);
+    }
 }
 
 void MainWindow::answer(const Session::Events& events)

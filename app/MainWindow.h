@@ -87,7 +87,9 @@ private:
     // The replay's controls show while it runs, and its step's line stands out as a hint's does.
     void followReplay();
     // The tick runs every 10 ms while anything moves or is being made, and otherwise sleeps
-    // until the clock's next second: input, commands and a new window size wake it.
+    // until the clock's next second, the replay's next step, the end of the last sound or,
+    // with music on, a second; with nothing due it sleeps until input, a command or a new
+    // window size wakes it.
     void paceTick();
     bool restless() const;
     void wakeTick();
@@ -119,6 +121,8 @@ private:
     bool winScreenDue_ = false;
     ScoreBook::Record winRecord_;
     QTimer* tickTimer_ = nullptr;
+    // The tick has stopped until something wakes it: nothing is due.
+    bool asleep_ = false;
     // Time between ticks, for the session's clock.
     QElapsedTimer sinceLastTick_;
     // Without an audio device it stays silent.

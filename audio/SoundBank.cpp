@@ -8,6 +8,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
@@ -51,9 +53,51 @@ SoundBank::SoundBank(const std::function<void()>& reportNoDevice, const std::str
         return;
     }
     open = true;
-    Mix_VolumeMusic(musicVolume);
+    deviceOpen = true;
+    // Effects are kept in the device's format, which every later opening asks for again.
+    Mix_QuerySpec(&deviceFrequency, &deviceFormat, &deviceChannels);
     for (std::size_t i = 0; i < effects.size(); ++i)
         effects[i] = Mix_LoadWAV_RW(memoryOf(readAsset(assetPath(effectFiles[i]))), 1);
+    rest();
+}
+
+bool SoundBank::wake()
+{
+    if (deviceOpen)
+        return true;
+    int frequencyNow = 0;
+    Uint16 formatNow = 0;
+    int channelsNow = 0;
+    if (Mix_OpenAudio(deviceFrequency, deviceFormat, deviceChannels, chunkSize) != 0)
+        return false;
+    deviceOpen = true;
+    // A device that changed its format meanwhile could not play the kept effects.
+    Mix_QuerySpec(&frequencyNow, &formatNow, &channelsNow);
+    if (frequencyNow != deviceFrequency || formatNow != deviceFormat || channelsNow != deviceChannels) {
+        Mix_CloseAudio();
+        deviceOpen = false;
+        return false;
+    }
+    Mix_VolumeMusic(musicVolume);
+    return true;
+}
+
+void SoundBank::rest()
+{
+    if (deviceOpen && Mix_Playing(-1) == 0 && Mix_PlayingMusic() == 0) {
+        releaseTrack();
+        Mix_CloseAudio();
+        deviceOpen = false;
+    }
+}
+
+std::chrono::milliseconds SoundBank::untilQuiet() const
+{
+    if (!deviceOpen || Mix_Playing(-1) == 0)
+        return std::chrono::milliseconds(0);
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(quietAt - std::chrono::steady_clock::now());
+    // A channel's end lags its computed length by the device's buffer; a little later is soon enough.
+    return std::max(left, std::chrono::milliseconds(0)) + std::chrono::milliseconds(100);
 }
 
 SoundBank::~SoundBank()
@@ -65,7 +109,8 @@ SoundBank::~SoundBank()
             if (chunk)
                 Mix_FreeChunk(chunk);
         }
-        Mix_CloseAudio();
+        if (deviceOpen)
+            Mix_CloseAudio();
     }
     SDL_Quit();
 }
@@ -73,13 +118,18 @@ SoundBank::~SoundBank()
 void SoundBank::play(Effect effect, bool soundOn)
 {
     Mix_Chunk* chunk = effects[static_cast<std::size_t>(effect)];
-    if (open && soundOn && chunk)
-        Mix_PlayChannelTimed(-1, chunk, 0, -1);
+    if (!open || !soundOn || !chunk || !wake())
+        return;
+    if (Mix_PlayChannelTimed(-1, chunk, 0, -1) < 0)
+        return;
+    const int bytesPerSecond = deviceFrequency * deviceChannels * int(SDL_AUDIO_BITSIZE(deviceFormat) / 8);
+    const auto length = std::chrono::milliseconds(std::int64_t(chunk->alen) * 1000 / std::max(1, bytesPerSecond));
+    quietAt = std::max(quietAt, std::chrono::steady_clock::now() + length);
 }
 
 void SoundBank::playRandomTrack()
 {
-    if (!open)
+    if (!open || !wake())
         return;
     releaseTrack();
     musicFile = assetPath(trackFiles[std::rand() % 3]);
@@ -98,16 +148,21 @@ void SoundBank::applyMusicSwitch(bool musicOn)
         return;
     if (musicOn) {
         playRandomTrack();
-    } else {
+    } else if (deviceOpen) {
         Mix_HaltMusic();
         releaseTrack();
+        rest();
     }
 }
 
 void SoundBank::keepMusicGoing(bool musicOn)
 {
-    if (open && musicOn && Mix_PlayingMusic() == 0)
+    if (!open)
+        return;
+    if (musicOn && (!deviceOpen || Mix_PlayingMusic() == 0))
         playRandomTrack();
+    else if (!musicOn)
+        rest();
 }
 
 void SoundBank::releaseTrack()

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <chrono>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -20,6 +22,10 @@ struct _Mix_Music;
 //
 // Without an audio device the bank reports it once at construction and from then on never
 // calls the mixer: every operation does nothing and the game runs silently.
+//
+// While nothing plays the device is closed, so that a game at rest is never woken by the
+// mixer's thread (which, merely paused, would go on mixing silence); the next effect or track
+// opens it again.
 //
 // Only one bank may exist at a time: it starts SDL's audio and shuts SDL down again. All
 // calls come from one thread; the mixer does its mixing on its own thread.
@@ -49,19 +55,34 @@ public:
 
     // Call once per game tick: with music on and nothing playing, the next random track
     // starts, so a finished track is followed within one tick and a track that failed to
-    // load is retried with a new pick. Never waits.
+    // load is retried with a new pick; with music off and every effect over, the device
+    // rests. Never waits.
     void keepMusicGoing(bool musicOn);
+    // How long until the effects playing now have ended and the device may rest; zero when
+    // none plays.
+    std::chrono::milliseconds untilQuiet() const;
 
     // False when no audio device could be opened.
     bool isOpen() const { return open; }
+    // Whether the device is open now: only while something plays, or is about to.
+    bool isAwake() const { return deviceOpen; }
     // The file of the loaded track, or nullptr when no track is loaded.
     const char* loadedTrack() const { return music ? musicFile.c_str() : nullptr; }
 
 private:
+    // Opens the device again if it rests; false when it cannot be had as the effects need it.
+    bool wake();
+    // Closes the device once nothing plays.
+    void rest();
     void releaseTrack();
     std::string assetPath(const char* relative) const;
 
     bool open = false;
+    bool deviceOpen = false;
+    int deviceFrequency = 0;
+    std::uint16_t deviceFormat = 0;
+    int deviceChannels = 0;
+    std::chrono::steady_clock::time_point quietAt;
     std::array<Mix_Chunk*, 4> effects {};
     _Mix_Music* music = nullptr;
     std::string assetFolder;

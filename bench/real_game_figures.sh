@@ -3,7 +3,9 @@
 # The real game under Xvfb, each time in a fresh copy of its folder, 5x5 Beginner, music off:
 # prints the time from start to the first drawn puzzle (each start, then the median), the share
 # of one core it takes over 30 s at rest before the first move (the next puzzle made by then)
-# and after one click with the clock running, and its resident memory at rest.
+# and after one click with the clock running, how often it wakes in each (its threads'
+# voluntary context switches a second, with the busiest thread's share), and its resident
+# memory at rest.
 #
 # usage: real_game_figures.sh GAME_FOLDER PROBE [STARTS]
 #   e.g. bench/real_game_figures.sh build/game build/bench/first_board_probe 7
@@ -40,10 +42,24 @@ stop_game() {
 }
 # Clock ticks of processor time the process has used, user and system.
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+# Each thread's voluntary context switches so far: "TID NAME COUNT" lines.
+switches() {
+    for task in /proc/"$1"/task/*; do
+        echo "${task##*/} $(tr ' ' '_' <"$task/comm") $(awk '/^voluntary_ctxt_switches/ { print $2 }' "$task/status")"
+    done
+}
+# The share of a core over SECONDS, and the wake-ups a second of all threads and of the one
+# that woke most.
 core_share() { # PID SECONDS
     before=$(cpu_ticks "$1")
+    switches "$1" >"$SCRATCH/switches.before"
     sleep "$2"
-    awk "BEGIN { printf \"%.2f %%\", 100 * ($(cpu_ticks "$1") - $before) / ($2 * $(getconf CLK_TCK)) }"
+    switches "$1" >"$SCRATCH/switches.after"
+    awk "BEGIN { printf \"%.2f %% of a core\", 100 * ($(cpu_ticks "$1") - $before) / ($2 * $(getconf CLK_TCK)) }"
+    awk -v seconds="$2" 'NR == FNR { was[$1] = $3; next }
+        { woke = $3 - was[$1]; total += woke; if (woke > most) { most = woke; name = $2 } }
+        END { printf ", %.2f wake-ups a second (%s %.2f)", total / seconds, name ? name : "none", most / seconds }' \
+        "$SCRATCH/switches.before" "$SCRATCH/switches.after"
 }
 
 times=
@@ -58,9 +74,9 @@ echo "start to the first drawn puzzle:$times ms; median $(echo "$times" | tr ' '
 set -- $(start_game)
 game=$1
 sleep 5
-echo "at rest before the first move: $(core_share "$game" 30) of a core"
+echo "at rest before the first move: $(core_share "$game" 30)"
 echo "resident memory at rest: $(awk '/^VmRSS/ { print $2, $3 }' "/proc/$game/status")"
 xdotool mousemove "$x" "$y" click 1
 sleep 2
-echo "at rest with the clock running: $(core_share "$game" 30) of a core"
+echo "at rest with the clock running: $(core_share "$game" 30)"
 stop_game "$game"

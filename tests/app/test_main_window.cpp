@@ -124,6 +124,15 @@ private slots:
         // A command wakes it too.
         w->form()->actionPause->trigger();
         QCOMPARE(timer.interval(), 10);
+        // With music off and the clock standing, nothing is due: the tick sleeps for good,
+        // until the player does something.
+        w->form()->actionMusic->trigger();
+        QVERIFY(!w->menus().musicOn());
+        for (int ticks = 0; ticks < 500 && timer.isActive(); ++ticks)
+            w.tick();
+        QVERIFY(!timer.isActive());
+        w.moveTo(3, 3);
+        QVERIFY(timer.isActive() && timer.interval() == 10);
     }
 
     void keysPlayAtTheCursor()

@@ -52,7 +52,7 @@ private slots:
             GameFolder folder({effectFiles[present]}, {});
             SoundBank bank;
             bank.play(Effect(present), false);
-            QCOMPARE(Mix_Playing(-1), 0);
+            QVERIFY(!bank.isAwake());
             for (int effect = 0; effect < 4; ++effect)
                 bank.play(Effect(effect), true);
             bank.play(Effect(present), true);
@@ -100,14 +100,43 @@ private slots:
         QDeadlineTimer deadline(2000);
         while (Mix_PlayingMusic() && !deadline.hasExpired())
             SDL_Delay(2);
-        bank.keepMusicGoing(false);
         QCOMPARE(Mix_PlayingMusic(), 0);
         bank.keepMusicGoing(true);
         QCOMPARE(Mix_PlayingMusic(), 1);
         // Switched off, the track is released at once.
         bank.applyMusicSwitch(false);
-        QCOMPARE(Mix_PlayingMusic(), 0);
         QVERIFY(!bank.loadedTrack());
+    }
+
+    // Merely paused, the mixer's thread would go on waking the game many times a second to mix
+    // silence: the device rests, closed, whenever nothing plays.
+    void theDeviceRestsWhileNothingPlays()
+    {
+        GameFolder folder(effectFiles, trackFiles);
+        SoundBank bank;
+        QVERIFY(bank.isOpen() && !bank.isAwake());
+        QCOMPARE(bank.untilQuiet().count(), 0);
+        bank.play(Effect::Draw, true);
+        QVERIFY(bank.isAwake() && Mix_Playing(-1) == 1);
+        QVERIFY(bank.untilQuiet().count() > 0);
+        bank.keepMusicGoing(false);
+        QVERIFY(bank.isAwake());
+        QDeadlineTimer deadline(3000);
+        while (Mix_Playing(-1) && !deadline.hasExpired())
+            SDL_Delay(5);
+        QCOMPARE(bank.untilQuiet().count(), 0);
+        bank.keepMusicGoing(false);
+        QVERIFY(!bank.isAwake());
+        // The kept effects play on a device opened again, and music keeps it awake until off.
+        bank.play(Effect::Erase, true);
+        QCOMPARE(Mix_Playing(-1), 1);
+        bank.applyMusicSwitch(true);
+        QVERIFY(bank.isAwake() && Mix_PlayingMusic() == 1);
+        bank.applyMusicSwitch(false);
+        while (Mix_Playing(-1) && !deadline.hasExpired())
+            SDL_Delay(5);
+        bank.keepMusicGoing(false);
+        QVERIFY(!bank.isAwake());
     }
 
     void withoutDeviceReportsOnceAndStaysSilent()
