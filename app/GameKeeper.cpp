@@ -26,8 +26,11 @@ bool GameKeeper::offerSavedGame(ResumableGame& game)
     if (saved.claimedElsewhere())
         return false;
     const DurableFile::Reading offered = saved.read();
-    if (offered.status != DurableFile::Reading::Status::Read)
+    // Nothing to offer: no claim is held, so that another copy may keep its game there.
+    if (offered.status != DurableFile::Reading::Status::Read) {
+        saved.release();
         return false;
+    }
     // Offered once: declined, it goes, unless another copy of the game saved over it while
     // the question was open.
     if (!Prompt::ask(&window_, tr("Load game in progress from previous session?"))) {

@@ -82,8 +82,8 @@ void ReplayBar::follow(const Session& session)
     // As a multiple of the usual pace: "1/2×", "1×", "4×".
     const auto pace = session.replayPace();
     const auto usual = Session::replayPaces[Session::usualReplaySpeed];
-    const QString times = pace > usual ? QStringLiteral("1/%1\u00d7").arg(pace / usual)
-                                       : QStringLiteral("%1\u00d7").arg(usual / pace);
+    const QString times
+        = pace > usual ? QStringLiteral("1/%1\u00d7").arg(pace / usual) : QStringLiteral("%1\u00d7").arg(usual / pace);
     speed_->setText(tr("Speed: %1").arg(times));
     slower_->setEnabled(session.replaySpeed() > 0);
     faster_->setEnabled(session.replaySpeed() < Session::replaySpeedCount - 1);

@@ -51,9 +51,8 @@ void HighScores::SetSelection(int sizeIndex, int modeIndex)
 
 void HighScores::UpdateHighScore()
 {
-    const ScoreBook::Record record
-        = ScoreBook::lookup(
-            scores_, puzzleSizes[ui->sizeComboBox->currentIndex()].label, ui->modeComboBox->currentIndex() + 1);
+    const ScoreBook::Record record = ScoreBook::lookup(
+        scores_, puzzleSizes[ui->sizeComboBox->currentIndex()].label, ui->modeComboBox->currentIndex() + 1);
     ui->highScoreLabel->setText(ScoreText::best(record.bestTime, record.bestFaults));
     ui->winsLabel->setText(ScoreText::wins(record.wins));
 }

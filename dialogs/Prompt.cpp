@@ -123,7 +123,8 @@ QPoint placeClear(
     // Clear of what it talks about first, then inside the window, then as near as can be.
     const auto rank = [&](QPoint at) {
         const QRect placed(at, box);
-        return std::make_tuple(placed.intersects(keepClear), !area.contains(placed), (at - preferred).manhattanLength());
+        return std::make_tuple(
+            placed.intersects(keepClear), !area.contains(placed), (at - preferred).manhattanLength());
     };
     QPoint best = onScreen(preferred);
     for (QPoint candidate : candidates) {

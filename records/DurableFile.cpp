@@ -2,9 +2,9 @@
 #include "DurableFile.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>

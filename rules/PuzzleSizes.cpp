@@ -10,7 +10,8 @@ namespace {
 bool readCount(const std::string& text, std::size_t& at, int& count)
 {
     constexpr std::size_t mostDigits = 4;
-    const auto isDigit = [&](std::size_t i) { return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); };
+    const auto isDigit
+        = [&](std::size_t i) { return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); };
     const std::size_t start = at;
     count = 0;
     while (isDigit(at) && at - start < mostDigits)

@@ -119,10 +119,9 @@ public:
     // How long until a playing replay takes its next step.
     std::chrono::milliseconds toNextReplayStep() const { return replayPace() - replayWaited_; }
     // The replay's speeds, slowest first, each as the time between steps, and the usual one.
-    static constexpr std::chrono::milliseconds replayPaces[]
-        = {std::chrono::milliseconds(6400), std::chrono::milliseconds(3200), std::chrono::milliseconds(1600),
-            std::chrono::milliseconds(800), std::chrono::milliseconds(400), std::chrono::milliseconds(200),
-            std::chrono::milliseconds(100)};
+    static constexpr std::chrono::milliseconds replayPaces[] = {std::chrono::milliseconds(6400),
+        std::chrono::milliseconds(3200), std::chrono::milliseconds(1600), std::chrono::milliseconds(800),
+        std::chrono::milliseconds(400), std::chrono::milliseconds(200), std::chrono::milliseconds(100)};
     static constexpr int usualReplaySpeed = 3;
     static constexpr int replaySpeedCount = static_cast<int>(std::size(replayPaces));
     // The speed, an index into replayPaces, kept from one replay to the next; by steps up

@@ -155,7 +155,8 @@ QRect BoardScene::hintBand(const Session& session) const
 QRect BoardScene::cellsArea(const Session& session) const
 {
     const QPoint origin = layout_.origin();
-    const QRect cells(origin, QSize(SceneGeometry::cellPitch * session.columns(), SceneGeometry::cellPitch * session.rows()));
+    const QRect cells(
+        origin, QSize(SceneGeometry::cellPitch * session.columns(), SceneGeometry::cellPitch * session.rows()));
     return layout_.transform().toWindow(QRectF(cells));
 }
 

@@ -86,7 +86,10 @@ std::vector<PrintLine> printLines(const QStringList& lines, const QFont& font, q
         const int middle = int(line.size()) / 2;
         const qsizetype before = line.lastIndexOf(' ', middle);
         const qsizetype after = line.indexOf(' ', middle);
-        const qsizetype space = before < 0 ? after : after < 0 ? before : middle - before <= after - middle ? before : after;
+        const qsizetype space = before < 0      ? after
+            : after < 0                         ? before
+            : middle - before <= after - middle ? before
+                                                : after;
         if (squeeze >= mostCondensed || space < 0) {
             laid.push_back({line, std::max(squeeze, mostCondensed)});
             continue;

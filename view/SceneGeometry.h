@@ -74,7 +74,8 @@ constexpr int marksFrameGap = 4;
 inline QRectF marksFrame(QPoint origin, int columns, int rows)
 {
     const qreal reach = marksFrameGap + inkReach;
-    return QRectF(origin.x() - reach, origin.y() - reach, cellPitch * columns + 2 * reach, cellPitch * rows + 2 * reach);
+    return QRectF(
+        origin.x() - reach, origin.y() - reach, cellPitch * columns + 2 * reach, cellPitch * rows + 2 * reach);
 }
 
 // The box of the mode, time and faults, in the corner the clues leave free.

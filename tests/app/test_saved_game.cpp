@@ -276,6 +276,14 @@ private slots:
                     + ".\nReplace it with this one?"}));
         SavedGame saved;
         QVERIFY(SavedGame::decode(bytesOf("auto.sav"), saved) && saved.columns == 5);
+
+        // A copy that found nothing to offer claims nothing: the next keeps its game freely.
+        QVERIFY(QFile::remove("auto.sav"));
+        other.seal();
+        WindowDriver first;
+        first->StartUp();
+        GameFiles second;
+        QVERIFY(!second.savedGame().claimedElsewhere());
     }
 
     void settingsThatCannotBeReadWholeAreKeptAndToldOnce()

@@ -68,7 +68,8 @@ private slots:
         const QRect screen(0, 0, 1024, 768);
         const QSize box(300, 100);
         const QPoint corner(100, 100);
-        const auto place = [&](const QRect& keepClear) { return Prompt::placeClear(window, screen, box, corner, keepClear); };
+        const auto place
+            = [&](const QRect& keepClear) { return Prompt::placeClear(window, screen, box, corner, keepClear); };
         // Nothing in the way: the box keeps its place.
         QCOMPARE(place(QRect(500, 0, 24, 600)), corner);
         // A column under the box: moved sideways by the least, to the left of it here.

@@ -12,8 +12,8 @@
 #include <QtTest>
 
 #include <QScrollBar>
-#include <QTranslator>
 #include <QTextBlock>
+#include <QTranslator>
 
 #include <functional>
 #include <optional>

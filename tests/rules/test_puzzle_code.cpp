@@ -49,18 +49,17 @@ private slots:
         const std::string valid = PuzzleCode({5, 5, 33825}).text();
         const std::string rest = valid.substr(valid.find('-'));
         QVERIFY(PuzzleCode::read("5X5" + rest));
-        for (const std::string size : {"4294967301x5", "5x 5", " 5x5 ", "+5x+5", "5xXxX5", "05x5", "5x05", "5x5x",
-                 "5x-5", "5xx5", "0x5", "5x5 "})
+        for (const std::string size :
+            {"4294967301x5", "5x 5", " 5x5 ", "+5x+5", "5xXxX5", "05x5", "5x05", "5x5x", "5x-5", "5xx5", "0x5", "5x5 "})
             QVERIFY2(!PuzzleCode::read(size + rest), (size + rest).c_str());
         QVERIFY(!PuzzleCode::read("4294967301x5-103EPQ41"));
         // Each refusal says why.
         using Problem = PuzzleCode::Problem;
-        for (const auto& [typed, problem] : {std::pair("  ", Problem::Empty), {"15x10", Problem::NoSize},
-                 {"15-10-1111D", Problem::NoSize}, {"16x10-1111D", Problem::UnknownSize},
-                 {"15x10-111UD", Problem::BadCharacter}, {"15x10-1", Problem::WrongLength},
-                 {"5x5-ZZZZZZZZ", Problem::WrongLength}, {"15x10-1121D", Problem::WrongCheck},
-                 {"15x10-1111D", Problem::None}})
-        {
+        for (const auto& [typed, problem] :
+            {std::pair("  ", Problem::Empty), {"15x10", Problem::NoSize}, {"15-10-1111D", Problem::NoSize},
+                {"16x10-1111D", Problem::UnknownSize}, {"15x10-111UD", Problem::BadCharacter},
+                {"15x10-1", Problem::WrongLength}, {"5x5-ZZZZZZZZ", Problem::WrongLength},
+                {"15x10-1121D", Problem::WrongCheck}, {"15x10-1111D", Problem::None}}) {
             PuzzleCode::Problem why = Problem::None;
             QCOMPARE(PuzzleCode::read(typed, why).has_value(), problem == Problem::None);
             QVERIFY2(why == problem, typed);

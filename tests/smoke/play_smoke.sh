@@ -268,10 +268,12 @@ saved="$DATA/auto.sav"
 field() { od -An -tu4 --endian=big -j $((4 * ($1 - 1))) -N4 "${2:-$saved}" | tr -d ' '; }
 # The cells as drawn, once the pointer is off the board. It moves twice: a new window comes up
 # under the pointer where the last one left it, and a move to where it already is moves nothing.
+# The board's edge is left out: marks mode draws its frame around it.
 board_now() {
     xdotool mousemove --window "$main" 6 301 mousemove --window "$main" 5 300
     screenshot
-    cells_now 0 0 5
+    inner=$(calc "24 * 5 * $scale - 8")
+    import -window root -crop "${inner}x${inner}+$(calc "$(cell_x -0.5) + 4")+$(calc "$(cell_y -0.5) + 4")" rgb:- | md5sum
 }
 # The first blank cell, row by row, after the given one (COLUMN ROW), as the screen shows it.
 blank_after() {

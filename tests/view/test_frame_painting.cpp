@@ -8,9 +8,9 @@
 #include "SceneGeometry.h"
 #include "StillLayer.h"
 
+#include <QBuffer>
 #include <QPaintEngine>
 #include <QPainter>
-#include <QBuffer>
 #include <QtTest>
 
 #include <cmath>

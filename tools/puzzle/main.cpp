@@ -64,10 +64,12 @@ const char* problemText(PuzzleCode::Problem problem)
     case PuzzleCode::Problem::Empty: return "it is empty";
     case PuzzleCode::Problem::NoSize: return "it does not start with a size such as 15x10 and a dash";
     case PuzzleCode::Problem::UnknownSize: return "its size is none the game makes";
-    case PuzzleCode::Problem::BadCharacter: return "after the dash it has a character no code has (I, L, O and U are read as 1 and 0; no other letters)";
+    case PuzzleCode::Problem::BadCharacter:
+        return "after the dash it has a character no code has (I, L, O and U are read as 1 and 0; no other letters)";
     case PuzzleCode::Problem::WrongLength: return "after the dash it has too few or too many letters and digits";
     case PuzzleCode::Problem::WrongCheck:
-        return "its check digit (the last letter or digit) does not fit the others: one is mistyped, or two are swapped";
+        return "its check digit (the last letter or digit) does not fit the others: one is mistyped, or two are "
+               "swapped";
     case PuzzleCode::Problem::None: break;
     }
     return "";
@@ -195,7 +197,8 @@ int solve(int argc, char** argv)
     if (const ClueFit fit = ClueFit::of(clues); fit.kind != ClueFit::Kind::Fits) {
         std::cout << "no picture fits these clues: ";
         if (fit.kind == ClueFit::Kind::LineTooShort)
-            std::cout << lineName(fit.isRow, fit.line, (fit.isRow ? clues.rowClues : clues.columnClues)[size_t(fit.line)])
+            std::cout << lineName(
+                fit.isRow, fit.line, (fit.isRow ? clues.rowClues : clues.columnClues)[size_t(fit.line)])
                       << " needs " << fit.cellsNeeded << " cells, but the line has " << fit.lineLength << '\n';
         else
             std::cout << "the columns fill " << fit.columnCells << " cells, the rows " << fit.rowCells << '\n';
