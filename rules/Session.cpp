@@ -225,6 +225,10 @@ bool Session::readyForCommand()
     if (phase_ != Phase::Playing)
         return false;
     applyInput();
+    // A command acts on the board as it stands: one the last hint or command solved has won,
+    // and takes no more.
+    if (phase_ == Phase::Playing && game_.board_.changed)
+        settle();
     return phase_ == Phase::Playing;
 }
 

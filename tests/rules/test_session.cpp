@@ -329,6 +329,17 @@ private slots:
         session.stopMarking(true, asked);
         QVERIFY(blank(session));
         QCOMPARE(session.game().faults(), 0);
+
+        // The hint that solves the board wins at the next command, before any tick: a hint
+        // asked for at once finds nothing more on the solved board, and opens no box.
+        for (int hints = 0; hints < 100; ++hints) {
+            session.hint(hint);
+            if (hint.kind != Game::Hint::Kind::Technique)
+                break;
+            session.acceptHint(session.gameNumber());
+        }
+        QCOMPARE(hint.kind, Game::Hint::Kind::Nothing);
+        QCOMPARE(session.phase(), Phase::Celebrating);
     }
 };
 
