@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include <utility>
+
 ReplayBar::ReplayBar(QWidget* parent, Run run)
     : QWidget(parent)
     , run_(std::move(run))
@@ -26,10 +28,13 @@ ReplayBar::ReplayBar(QWidget* parent, Run run)
     layout->addWidget(forward_ = button(tr("Forward (Right or Space)"), Command::Forward, QStyle::SP_MediaSeekForward));
     layout->addWidget(end_ = button(tr("End (End)"), Command::End, QStyle::SP_MediaSkipForward));
     layout->addWidget(slower_ = button(tr("Slower (-)"), Command::Slower));
-    slower_->setText(QStringLiteral("\u2212"));
     layout->addWidget(speed_);
     layout->addWidget(faster_ = button(tr("Faster (+)"), Command::Faster));
-    faster_->setText(QStringLiteral("+"));
+    // A sign each, as narrow as the buttons with pictures.
+    for (const auto& [control, sign] : {std::pair(slower_, QStringLiteral("\u2212")), {faster_, QStringLiteral("+")}}) {
+        control->setText(sign);
+        control->setFixedWidth(start_->sizeHint().width());
+    }
     layout->addWidget(step_, 1);
     QPushButton* leave = button(tr("Show the finished board (Escape)"), Command::Leave);
     leave->setText(tr("Done"));

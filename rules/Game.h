@@ -79,6 +79,8 @@ public:
     // The deduced cells, and only they, become cells, as one undo step; the player's other
     // marks stay marks.
     const Changes& acceptHint();
+    // A hint's cells stand on the board as marks, waiting for acceptHint().
+    bool hintWaiting() const { return hintPending_; }
     // The board as a save keeps it: while a hint waits to be accepted, its deduced cells are
     // cells (the hint is paid for); the player's marks stay marks.
     const PuzzleGrid& boardToKeep() const;

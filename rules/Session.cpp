@@ -183,7 +183,9 @@ void Session::retestClues()
 bool Session::settle()
 {
     retestClues();
-    if (!game_.clues_.allSatisfied())
+    // A hint's cells stand as marks while its box is open, and marks count in the clues: the
+    // board wins once they are cells, not under the box.
+    if (game_.hintWaiting() || !game_.clues_.allSatisfied())
         return false;
     // A button still held after the win enters nothing in the next game.
     game_.releaseAll();

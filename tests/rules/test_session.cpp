@@ -330,14 +330,18 @@ private slots:
         QVERIFY(blank(session));
         QCOMPARE(session.game().faults(), 0);
 
-        // The hint that solves the board wins at the next command, before any tick: a hint
-        // asked for at once finds nothing more on the solved board, and opens no box.
+        // The hint that completes the board wins once accepted, never while its cells wait as
+        // marks under its box (ticks run meanwhile); a hint asked for at once, before any tick,
+        // finds the board won and opens no box.
+        bool wonUnderTheBox = false;
         for (int hints = 0; hints < 100; ++hints) {
             session.hint(hint);
             if (hint.kind != Game::Hint::Kind::Technique)
                 break;
+            wonUnderTheBox |= count(session.advance(10ms), Kind::Won) > 0;
             session.acceptHint(session.gameNumber());
         }
+        QVERIFY(!wonUnderTheBox);
         QCOMPARE(hint.kind, Game::Hint::Kind::Nothing);
         QCOMPARE(session.phase(), Phase::Celebrating);
     }
