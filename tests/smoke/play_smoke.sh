@@ -109,11 +109,13 @@ cell_look() {
         echo filled
     fi
 }
-# The new board is up once the plate's tint shows in the top-left cell: the wood alone, or
-# with "Creating puzzle..." over it, is brown or white there, never green.
+# The board is up once the plate's tint shows right of the first row, where no cell, clue or
+# text is ever drawn: the wood alone, or with "Creating puzzle..." over it, is brown or white
+# there, never green. (A resumed board may have anything in its cells.)
 board_up() {
     import -window root screen.png
-    green=$(convert screen.png -crop "1x1+$(cell_x 0)+$(cell_y 0)" -format "%[fx:int(255*(p{0,0}.g-p{0,0}.r))]" info:)
+    plate="$(calc "$offset_x + 236 * $scale")+$(cell_y 0)"
+    green=$(convert screen.png -crop "1x1+$plate" -format "%[fx:int(255*(p{0,0}.g-p{0,0}.r))]" info:)
     [ "$green" -gt 20 ]
 }
 expect() {
@@ -155,7 +157,7 @@ answer Escape "the first-time question"
 menu_keys Down Down Down Right Down Return # Mode > Normal
 menu_keys Down Return                      # New Game
 answer Escape "the first-time question before the new game"
-sleep 0.5
+wait_for board_up || fail "no board after New Game"
 screenshot
 expect 0 0 blank
 expect 1 0 blank
@@ -185,7 +187,7 @@ echo "2. solve with hints, win, quit"
 sed -i 's/lastMode=Normal/lastMode=Beginner/' "$DATA/tessarin.ini"
 start_game
 answer Escape "the first-time question"
-sleep 0.5
+wait_for board_up || fail "no board after the start"
 congratulated() { [ -n "$(windows '^Congratulations!$')" ]; }
 hints=0
 while ! congratulated; do
@@ -217,7 +219,7 @@ expect_end
 [ -s "$DATA/auto.sav" ] || fail "no auto.sav"
 start_game
 answer Return "the load question"
-sleep 0.5
+wait_for board_up || fail "no board after the load"
 screenshot
 expect 2 2 "$before"
 [ -s "$DATA/auto.sav" ] || fail "the resumed game's file is gone while it is played"
@@ -313,6 +315,7 @@ od -An -tu4 --endian=big -j 20 "$saved" | tr -s ' \n' ' ' | grep -q " $mark_x $m
 
 start_game
 answer Return "the load question"
+wait_for board_up || fail "no board after the load"
 [ "$(board_now)" = "$board" ] || fail "the resumed board does not look as it was left (screenshot $shot)"
 sleep 2
 stop_game HUP
@@ -328,8 +331,8 @@ stop_game KILL
 cmp -s ../second.sav "$saved" || fail "SIGKILL of a resumed game lost or changed its file"
 start_game
 answer n "the load question after SIGKILL"
-sleep 0.5
-[ -e "$saved" ] && fail "auto.sav declined but kept"
+save_gone() { [ ! -e "$saved" ]; }
+wait_for save_gone || fail "auto.sav declined but kept"
 menu_keys Up Return
 expect_end
 rm ../first.sav ../second.sav
@@ -345,18 +348,22 @@ stop_game TERM
 cp "$saved" ../hinted.sav
 start_game
 answer n "the load question after SIGTERM under the hint's box"
-expect_hint_gone() { [ ! -e "$saved" ]; }
-wait_for expect_hint_gone || fail "auto.sav declined but kept"
+wait_for save_gone || fail "auto.sav declined but kept"
 menu_keys Up Return
 expect_end
 rm ../hinted.sav
 
 echo "7. the display goes away during play"
-display=:$(($$ % 400 + 500))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# A display of its own, on a number no other server holds, gone again whatever happens.
+number=$(($$ % 300 + 600))
+while [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ]; do
+    number=$((number + 1))
+done
+Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 server_pid=$!
+trap 'kill "$server_pid" 2>/dev/null' EXIT
 main_display=$DISPLAY
-export DISPLAY="$display"
+export DISPLAY=":$number"
 server_up() { xdotool getmouselocation >/dev/null 2>&1; }
 wait_for server_up || fail "no second X server"
 start_game
@@ -373,7 +380,7 @@ export DISPLAY="$main_display"
 [ -s "$saved" ] || fail "the game was lost with the display"
 start_game
 answer Return "the load question after the display went away"
-sleep 0.5
+wait_for board_up || fail "no board after the load"
 screenshot
 [ "$(cell_look 2 2)" != blank ] || fail "the kept game lost its cell (screenshot $shot)"
 menu_keys Up Return
