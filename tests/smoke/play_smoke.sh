@@ -359,9 +359,11 @@ number=$(($$ % 300 + 600))
 while [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ]; do
     number=$((number + 1))
 done
-Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# -noreset: the server would otherwise reset, refusing clients for a moment, each time its last
+# client (the probe below) leaves.
+Xvfb ":$number" -noreset -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 server_pid=$!
-trap 'kill "$server_pid" 2>/dev/null' EXIT
+trap 'kill "$server_pid" 2>/dev/null || true' EXIT
 main_display=$DISPLAY
 export DISPLAY=":$number"
 server_up() { xdotool getmouselocation >/dev/null 2>&1; }
