@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SoundBank.h"
 
-#include "DurableFile.h"
+#include "AssetFolder.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -22,13 +22,9 @@ const char* const trackFiles[] = {"Music//Babylon.ogg", "Music//Chill.ogg", "Mus
 constexpr int frequency = 22050;
 constexpr int chunkSize = 1024;
 constexpr int musicVolume = 50;
-// Far beyond any effect or track of the game's.
-constexpr qint64 largestFile = 32 << 20;
-
-// A file's bytes as the game reads its assets: only a regular file, never waiting on a pipe.
 QByteArray readAsset(const std::string& path)
 {
-    return DurableFile::read(QFile::decodeName(path.c_str()), largestFile).bytes;
+    return AssetFolder::readFile(QFile::decodeName(path.c_str()));
 }
 
 // The mixer reads the bytes through this; an empty file loads nothing, as a missing one.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HelpPage.h"
 
-#include "DurableFile.h"
+#include "AssetFolder.h"
 
 #include <QTextDocument>
 
@@ -11,11 +11,10 @@ QVariant HelpPage::loadResource(int type, const QUrl& name)
     // program's own) is the browser's to find.
     if (!name.isLocalFile())
         return QTextBrowser::loadResource(type, name);
-    constexpr qint64 largestPage = 8 << 20;
-    const DurableFile::Reading file = DurableFile::read(name.toLocalFile(), largestPage);
-    if (file.status != DurableFile::Reading::Status::Read)
+    const QByteArray file = AssetFolder::readFile(name.toLocalFile());
+    if (file.isEmpty())
         return {};
     if (type == QTextDocument::HtmlResource)
-        return QString::fromUtf8(file.bytes);
-    return file.bytes;
+        return QString::fromUtf8(file);
+    return file;
 }

@@ -48,8 +48,13 @@ QString file(const QString& relative)
 
 QByteArray read(const QString& relative)
 {
+    return readFile(file(relative));
+}
+
+QByteArray readFile(const QString& path)
+{
     constexpr qint64 largestAsset = 32 << 20;
-    return DurableFile::read(file(relative), largestAsset).bytes;
+    return DurableFile::read(path, largestAsset).bytes;
 }
 
 QString notFoundMessage()

@@ -32,6 +32,8 @@ QString file(const QString& relative);
 // regular file, never waiting on a pipe or a device, and only up to a size no asset comes
 // near. Empty for anything else, which the caller treats as a missing asset.
 QByteArray read(const QString& relative);
+// The same for an asset's whole path.
+QByteArray readFile(const QString& path);
 
 // The one message for a game that finds no assets: what is missing and where it looked.
 QString notFoundMessage();

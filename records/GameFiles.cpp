@@ -28,7 +28,7 @@ SavedGameFile::Writing GameFiles::saveGame(const Session& session, QString* why,
     saved.faults = game.faults();
     saved.columnClues = game.clues().columnClues;
     saved.rowClues = game.clues().rowClues;
-    const PuzzleGrid& board = game.boardToKeep();
+    const PuzzleGrid board = game.boardToKeep();
     for (int x = 0; x < board.width; ++x)
         for (int y = 0; y < board.height; ++y)
             if (board.cells[x][y] != Blank)

@@ -26,7 +26,6 @@ struct GameSettings {
     QString savedPuzzle;
 
     bool operator==(const GameSettings& other) const;
-    bool operator!=(const GameSettings& other) const { return !(*this == other); }
 
     static GameSettings load(const SettingsStore& store);
     // Writes every key; switches as the texts "true" and "false". False when the file could

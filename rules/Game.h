@@ -83,7 +83,7 @@ public:
     bool hintWaiting() const { return hintPending_; }
     // The board as a save keeps it: while a hint waits to be accepted, its deduced cells are
     // cells (the hint is paid for); the player's marks stay marks.
-    const PuzzleGrid& boardToKeep() const;
+    PuzzleGrid boardToKeep() const;
 
     void startMarking();
     // Marks mode ends; the marks become cells or are removed, as one undo step.
@@ -140,5 +140,4 @@ private:
     // The board the hint reasons on, and the cells it deduced, as they will be once accepted.
     PuzzleGrid reasoned_;
     std::vector<CellChange> deduced_;
-    mutable PuzzleGrid kept_;
 };

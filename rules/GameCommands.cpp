@@ -24,8 +24,8 @@ Game::Hint Game::hint(LogicSolver& solver)
         deduction.kind = Hint::Kind::Technique;
         countFault();
         hintPending_ = true;
-        // On the blank board the solver wrote its finds as marks; they stand on the player's
-        // board the same way until accepted.
+        // On the board without marks the solver wrote its finds as marks; they stand on the
+        // player's board the same way until accepted.
         deduced_.clear();
         const int length = deduction.isRow ? board_.width : board_.height;
         for (int i = 0; i < length; ++i) {
@@ -76,14 +76,13 @@ const Game::Changes& Game::acceptHint()
     return changes_;
 }
 
-const PuzzleGrid& Game::boardToKeep() const
+PuzzleGrid Game::boardToKeep() const
 {
-    if (!hintPending_)
-        return board_;
-    kept_.copyFrom(board_);
-    for (const CellChange& cell : deduced_)
-        kept_.cells[cell.x][cell.y] = cell.after;
-    return kept_;
+    PuzzleGrid kept = board_;
+    if (hintPending_)
+        for (const CellChange& cell : deduced_)
+            kept.cells[cell.x][cell.y] = cell.after;
+    return kept;
 }
 
 void Game::startMarking()

@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WindowDriver.h"
 
-#include "About.h"
 #include "AssetFolder.h"
 #include "HelpBrowser.h"
 #include "HelpWindows.h"
 #include "ui_HelpBrowser.h"
 #include "ui_MainWindow.h"
 
-#include <QLabel>
 #include <QTextBrowser>
 #include <QtTest>
 
@@ -53,7 +51,7 @@ private slots:
         QCOMPARE(w.asked.size(), 1);
     }
 
-    void installedAssetsServeTheWindowTheHelpAndAbout()
+    void installedAssetsServeTheWindowAndTheHelp()
     {
         for (const char* assets : {"Images", "Sounds", "Music", "Help"})
             QVERIFY(QFile::link(gameFolder + '/' + assets, installed + '/' + assets));
@@ -68,19 +66,6 @@ private slots:
         HelpBrowser* help = helpWindows().front();
         QCOMPARE(help->windowTitle(), "Help: Contents");
         QCOMPARE(help->ui->textBrowser->source().toLocalFile(), installed + "/Help/index.html");
-
-        // About's own pages open in a help window on the installed pages too.
-        About about;
-        int links = 0;
-        for (QLabel* label : about.findChildren<QLabel*>())
-            if (label->text().contains("\"Help/index.html\"")) {
-                emit label->linkActivated("Help/index.html");
-                ++links;
-            }
-        QVERIFY(links > 0);
-        QCOMPARE(helpWindows().size(), 1 + links);
-        for (HelpBrowser* window : helpWindows())
-            QCOMPARE(window->ui->textBrowser->source().toLocalFile(), installed + "/Help/index.html");
 
         // What the game keeps goes to the data folder, never into the home itself.
         w->SaveSettings();

@@ -10,7 +10,6 @@
 
 #include <csignal>
 #include <cstdlib>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -157,27 +156,6 @@ private slots:
         bank.keepMusicGoing(true);
         bank.applyMusicSwitch(false);
         QCOMPARE(SDL_GetError(), "");
-    }
-
-    // A pipe in place of a file is read as no file, never waited on: the bank comes up silent
-    // for it, at once.
-    void pipesInPlaceOfFilesAreNeverWaitedOn()
-    {
-        GameFolder folder({}, {});
-        for (const char* pipe : {"Sounds/draw.wav", "Music/Babylon.ogg", "Music/Chill.ogg", "Music/Hypnothis.ogg"})
-            QCOMPARE(::mkfifo(pipe, 0644), 0);
-        const pid_t child = fork();
-        if (child == 0) {
-            // A wait on a pipe would outlast the alarm, which ends the child.
-            alarm(5);
-            SoundBank bank;
-            bank.play(Effect::Draw, true);
-            bank.applyMusicSwitch(true);
-            _exit(bank.loadedTrack() || Mix_Playing(-1) ? 1 : 0);
-        }
-        int status = 0;
-        QCOMPARE(waitpid(child, &status, 0), child);
-        QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, qPrintable(QString::number(status)));
     }
 
     void sigtermStillEndsTheGame()

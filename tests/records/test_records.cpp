@@ -10,8 +10,6 @@
 #include "StorageFolder.h"
 #include "TechniqueRecord.h"
 
-#include <QLockFile>
-#include <QProcess>
 #include <QtTest>
 
 #include <fcntl.h>
@@ -301,21 +299,6 @@ private slots:
         QVERIFY(!first.claimedElsewhere());
         QVERIFY(second.write("after the seal", nullptr) == Writing::Written);
         QCOMPARE(bytesOf("auto.sav"), "second's next");
-        first.seal();
-        // A copy that died leaves its claim to the next: the lock names a process that is gone.
-        QProcess gone;
-        gone.start("sleep", {"0.1"});
-        QVERIFY(gone.waitForStarted());
-        const qint64 pid = gone.processId();
-        QVERIFY(gone.waitForFinished());
-        {
-            QLockFile probe("probe.lock");
-            QVERIFY(probe.lock());
-            QByteArray contents = bytesOf("probe.lock");
-            writeBytes("auto.sav.lock", QByteArray::number(pid) + contents.mid(contents.indexOf('\n')));
-        }
-        SavedGameFile third("auto.sav");
-        QVERIFY(!third.claimedElsewhere());
     }
 
     void aReplacedFileIsLeftUsableAndNoTemporaryStays()

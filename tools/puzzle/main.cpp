@@ -5,6 +5,7 @@
 #include "ClueFit.h"
 #include "ClueSet.h"
 #include "Difficulty.h"
+#include "DurableFile.h"
 #include "LogicSolver.h"
 #include "PuzzleCode.h"
 #include "PuzzleGenerator.h"
@@ -12,19 +13,15 @@
 #include "PuzzleSizes.h"
 #include "TechniqueNames.h"
 
-#include <cerrno>
+#include <QFile>
+
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <iostream>
 #include <iterator>
 #include <sstream>
 #include <string>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -73,37 +70,6 @@ const char* problemText(PuzzleCode::Problem problem)
     case PuzzleCode::Problem::None: break;
     }
     return "";
-}
-
-// The whole of a regular file, never waiting on a pipe or a device, up to a size no clues
-// come near.
-bool readRegularFile(const char* path, std::string& text, std::string& error)
-{
-    constexpr off_t limit = 16 << 20;
-    const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    struct stat status { };
-    if (fd < 0 || ::fstat(fd, &status) != 0) {
-        error = std::strerror(errno);
-        if (fd >= 0)
-            ::close(fd);
-        return false;
-    }
-    bool read = S_ISREG(status.st_mode) && status.st_size <= limit;
-    if (!read)
-        error = !S_ISREG(status.st_mode) ? "it is not a regular file" : "it is too large to hold clues";
-    char chunk[65536];
-    for (ssize_t got = 0; read && (got = ::read(fd, chunk, sizeof chunk)) != 0;) {
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0 || off_t(text.size()) + got > limit) {
-            error = got < 0 ? std::strerror(errno) : "it is too large to hold clues";
-            read = false;
-        } else {
-            text.append(chunk, size_t(got));
-        }
-    }
-    ::close(fd);
-    return read;
 }
 
 // A seed as srand() takes it: decimal, 0 to 4294967295, nothing else.
@@ -181,10 +147,16 @@ int solve(int argc, char** argv)
     std::string error;
     std::string text;
     if (argc == 3) {
-        if (!readRegularFile(argv[2], text, error)) {
-            std::cerr << "tessarin-puzzle: cannot read " << argv[2] << ": " << error << '\n';
+        // As the game reads its files: a regular file only, never waiting on a pipe.
+        constexpr qint64 largestClues = 16 << 20;
+        const DurableFile::Reading file = DurableFile::read(QFile::decodeName(argv[2]), largestClues);
+        if (file.status != DurableFile::Reading::Status::Read) {
+            const QString why
+                = file.status == DurableFile::Reading::Status::Missing ? "there is no such file" : file.error;
+            std::cerr << "tessarin-puzzle: cannot read " << argv[2] << ": " << why.toStdString() << '\n';
             return 1;
         }
+        text = file.bytes.toStdString();
     } else {
         text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
     }
