@@ -296,7 +296,7 @@ blank_after() {
 start_game
 wait_for board_up || fail "no board after the start"
 # On a board without a wrong cell a hint always names a technique in a box, and costs a fault.
-press_in "$main" h
+open_box h "the hint"
 answer Return "the hint"
 set -- $(blank_after -1 0)
 click 1 "$1" "$2"
@@ -344,8 +344,7 @@ rm ../first.sav ../second.sav ../left.png ../resumed.png
 echo "6. SIGTERM with a hint's box open"
 start_game
 wait_for board_up || fail "no board after the start"
-press_in "$main" h
-wait_for question_open || fail "the hint's box did not open"
+open_box h "the hint's box"
 stop_game TERM
 [ -s "$saved" ] || fail "SIGTERM under the hint's box left no auto.sav"
 [ "$(field 5)" -eq 1 ] || fail "the hint's fault was not kept"

@@ -54,6 +54,19 @@ press_in() { # WINDOW KEY
     xdotool windowfocus --sync "$1" 2>/dev/null || true
     xdotool key "$2"
 }
+# A key pressed while the board is only just up may be lost (more often while the machine is
+# busy): while no box has opened after a while, the key is pressed again. A second press
+# cannot open a second box, since the first one takes every key while it is open.
+open_box() { # KEY WHAT
+    for _ in 1 2 3; do
+        press_in "$main" "$1"
+        for _ in $(seq 50); do
+            question_open && return 0
+            sleep 0.1
+        done
+    done
+    fail "$2 was not asked"
+}
 # A box that has only just appeared may not take the focus yet (more often while the machine
 # is busy), and the key goes to the board instead: while a box is still open after a while,
 # the key is pressed in it again. Answered means no box is left open.
