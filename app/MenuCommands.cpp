@@ -8,7 +8,7 @@
 #include "HelpBrowser.h"
 #include "ProcessMemory.h"
 #include "PuzzleSizes.h"
-#include "TechniqueNames.h"
+#include "TechniqueTable.h"
 
 #include <QDate>
 #include <QMenuBar>
@@ -88,8 +88,8 @@ void MainWindow::MenuHint()
                         .arg(GameWords::technique(hint.technique))
                     + "<p align='center'>" + line + "</p>",
                 scene_.hintBand(session_)))
-            // The sections are anchored by their English names in every language.
-            OpenHelp("Help//methods.html#" + QString(techniqueName(hint.technique)));
+            // The sections have the same anchors in every language.
+            OpenHelp("Help//methods.html#" + QString(findTechnique(hint.technique)->key));
         scene_.hideHint();
         answer(session_.acceptHint(askedIn));
     }

@@ -4,6 +4,7 @@
 #include "ClueSet.h"
 #include "LogicSolver.h"
 #include "PuzzleGrid.h"
+#include "PuzzleLogic.h"
 
 namespace {
 
@@ -39,5 +40,23 @@ Difficulty gradePuzzle(const ClueSet& clues)
             break;
         }
     }
+    return difficulty;
+}
+
+Difficulty gradeWithEveryTechnique(const ClueSet& clues)
+{
+    LogicSolver seven;
+    if (solvesFromBlank(seven, clues))
+        return gradePuzzle(clues);
+    PuzzleGrid board;
+    board.resize(static_cast<int>(clues.columnClues.size()), static_cast<int>(clues.rowClues.size()));
+    ClueSet working = clues;
+    PuzzleLogic logic;
+    logic.solve(board, working);
+    const LogicSolver::Record& run = logic.lastRecord();
+    Difficulty difficulty;
+    difficulty.hardestTechnique = run.highestTechnique;
+    difficulty.deductions = run.deductions;
+    difficulty.sweeps = run.sweeps;
     return difficulty;
 }

@@ -3,7 +3,7 @@
 
 class ClueSet;
 
-// How hard a puzzle is for the player who solves it line by line with the seven techniques.
+// How hard a puzzle is for the player who solves it line by line with the techniques.
 struct Difficulty {
     // The hardest technique the puzzle needs: with the techniques numbered up to it (the
     // order of the hint search) logic solves the puzzle from a blank board, with the ones
@@ -25,3 +25,8 @@ struct Difficulty {
 // solving them from a blank board. Clues logic cannot solve get the highest technique that
 // deduced anything, as no set of techniques is enough for them.
 Difficulty gradePuzzle(const ClueSet& clues);
+
+// The same with every technique: clues the seven finish get gradePuzzle's grade; others get
+// Arrangements or What If (whichever the solve past the seven needed last), with the work of
+// that solve; clues logic cannot finish get the highest technique that deduced anything.
+Difficulty gradeWithEveryTechnique(const ClueSet& clues);

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TechniqueNames.h"
 
+#include "CellState.h"
+#include "TechniqueTable.h"
+
 #include <cstdlib>
 
 const char* techniqueName(int technique)
 {
-    static const char* const names[] = {"", "Boxes", "Complete", "Mercury", "Glue", "Punctuate", "Gap", "Fill"};
-    return technique >= 1 && technique <= 7 ? names[technique] : names[0];
+    const Technique* entry = findTechnique(technique);
+    return entry ? entry->name : "";
 }
 
 std::string clueText(const std::vector<int>& stored)
@@ -28,4 +31,14 @@ std::string lineName(bool isRow, int index, const std::vector<int>& storedClue)
 std::string deductionName(int technique, bool isRow, int index, const std::vector<int>& storedClue)
 {
     return lineName(isRow, index, storedClue) + ": " + techniqueName(technique);
+}
+
+std::string whatIfText(int x, int y, int broken, bool brokenIsRow, int brokenLine, const std::vector<int>& brokenClue)
+{
+    const std::string cell = "column " + std::to_string(x + 1) + ", row " + std::to_string(y + 1);
+    if (broken != Filled && broken != Crossed)
+        return "Whether " + cell + " is filled or empty, the same cells follow.";
+    const std::string line = (brokenIsRow ? "row " : "column ") + std::to_string(brokenLine + 1);
+    return "If " + cell + " were " + (broken == Filled ? "filled" : "empty") + ", " + line + " could not hold its clue "
+        + clueText(brokenClue) + ": so it is " + (broken == Filled ? "empty." : "filled.");
 }

@@ -2,7 +2,7 @@
 #include "TechniqueRecord.h"
 
 #include "SettingsStore.h"
-#include "TechniqueNames.h"
+#include "TechniqueTable.h"
 
 namespace {
 
@@ -10,10 +10,10 @@ const QString group = "techniques";
 
 bool countOne(SettingsStore& store, int technique, const char* what)
 {
-    const QString name = techniqueName(technique);
-    if (name.isEmpty())
+    const Technique* entry = findTechnique(technique);
+    if (!entry)
         return true;
-    return store.change([key = name + what](IniDocument& file) { file.countOneMore(group, key); });
+    return store.change([key = entry->key + QString(what)](IniDocument& file) { file.countOneMore(group, key); });
 }
 
 } // namespace
@@ -25,8 +25,8 @@ Table lookup(const SettingsStore& store)
     const IniDocument file = store.read();
     Table table;
     for (int technique = 1; technique <= int(table.size()); ++technique) {
-        const QString name = techniqueName(technique);
-        table[size_t(technique - 1)] = {file.count(group, name + "Hints", 0), file.count(group, name + "Wins", 0)};
+        const QString key = findTechnique(technique)->key;
+        table[size_t(technique - 1)] = {file.count(group, key + "Hints", 0), file.count(group, key + "Wins", 0)};
     }
     return table;
 }

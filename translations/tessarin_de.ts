@@ -180,6 +180,14 @@ Soll es durch dieses ersetzt werden?</translation>
         <extracomment>A line and the technique that found cells on it: &quot;Column 4, clue 6 1: Boxes&quot;.</extracomment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Arrangements</source>
+        <translation>Anordnungen</translation>
+    </message>
+    <message>
+        <source>What If</source>
+        <translation>Was wäre, wenn</translation>
+    </message>
 </context>
 <context>
     <name>HelpBrowser</name>

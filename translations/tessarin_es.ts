@@ -180,6 +180,14 @@ Replace it with this one?</source>
         <extracomment>A line and the technique that found cells on it: &quot;Column 4, clue 6 1: Boxes&quot;.</extracomment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Arrangements</source>
+        <translation>Colocaciones</translation>
+    </message>
+    <message>
+        <source>What If</source>
+        <translation>Y si</translation>
+    </message>
 </context>
 <context>
     <name>HelpBrowser</name>

@@ -180,6 +180,14 @@ La remplacer par celle-ci&#xa0;?</translation>
         <extracomment>A line and the technique that found cells on it: &quot;Column 4, clue 6 1: Boxes&quot;.</extracomment>
         <translation>%1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>Arrangements</source>
+        <translation>Placements</translation>
+    </message>
+    <message>
+        <source>What If</source>
+        <translation>Et si</translation>
+    </message>
 </context>
 <context>
     <name>HelpBrowser</name>

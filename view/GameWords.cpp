@@ -3,6 +3,7 @@
 
 #include "GameMode.h"
 #include "TechniqueNames.h"
+#include "TechniqueTable.h"
 
 #include <QCoreApplication>
 
@@ -11,10 +12,6 @@ namespace {
 
     const char* const modes[] = {QT_TRANSLATE_NOOP("GameWords", "Beginner"), QT_TRANSLATE_NOOP("GameWords", "Normal"),
         QT_TRANSLATE_NOOP("GameWords", "Expert")};
-    const char* const techniques[] = {QT_TRANSLATE_NOOP("GameWords", "Boxes"),
-        QT_TRANSLATE_NOOP("GameWords", "Complete"), QT_TRANSLATE_NOOP("GameWords", "Mercury"),
-        QT_TRANSLATE_NOOP("GameWords", "Glue"), QT_TRANSLATE_NOOP("GameWords", "Punctuate"),
-        QT_TRANSLATE_NOOP("GameWords", "Gap"), QT_TRANSLATE_NOOP("GameWords", "Fill")};
 
 } // namespace
 
@@ -26,9 +23,9 @@ QString mode(int mode)
 
 QString technique(int technique)
 {
-    return technique >= 1 && technique <= int(std::size(techniques))
-        ? QCoreApplication::translate("GameWords", techniques[technique - 1])
-        : QString();
+    // The table marks its names for translation in this context.
+    const Technique* entry = findTechnique(technique);
+    return entry ? QCoreApplication::translate("GameWords", entry->name) : QString();
 }
 
 QString line(bool isRow, int index, const std::vector<int>& storedClue)

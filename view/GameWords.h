@@ -12,7 +12,7 @@ namespace GameWords {
 
 // "Beginner", "Normal", "Expert"; empty for any other number.
 QString mode(int mode);
-// "Boxes" ... "Fill" by technique number; empty for any other number.
+// A technique's name by its number ("Boxes" ... "What If"); empty for any other number.
 QString technique(int technique);
 // A line and its clue as the player counts them, from 1: "Column 4, clue 6 1".
 QString line(bool isRow, int index, const std::vector<int>& storedClue);

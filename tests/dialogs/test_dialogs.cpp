@@ -7,6 +7,7 @@
 #include "ScratchFolder.h"
 #include "SettingsStore.h"
 #include "SharedIconStyle.h"
+#include "TechniqueTable.h"
 #include "WinScreen.h"
 #include "ui_HighScores.h"
 #include "ui_WinScreen.h"
@@ -114,9 +115,10 @@ private slots:
         QCOMPARE(shown(dialog), "Best Time: 1 second with 1 fault. Total Wins for This Type: 1.");
         // Each technique's hints and wins, whatever the selection.
         const QTableWidget& table = *dialog.ui->techniqueTable;
-        QCOMPARE(table.rowCount(), 7);
+        QCOMPARE(table.rowCount(), techniqueCount);
         QCOMPARE(table.item(3, 0)->text() + table.item(3, 1)->text() + table.item(3, 2)->text(), "Glue30");
         QCOMPARE(table.item(6, 0)->text() + table.item(6, 1)->text() + table.item(6, 2)->text(), "Fill02");
+        QCOMPARE(table.item(8, 0)->text() + table.item(8, 1)->text() + table.item(8, 2)->text(), "What If00");
 
         // Reset asks first, in a real question box, answered No here once it is up.
         dialog.show();

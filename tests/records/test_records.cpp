@@ -9,6 +9,7 @@
 #include "SettingsStore.h"
 #include "StorageFolder.h"
 #include "TechniqueRecord.h"
+#include "TechniqueTable.h"
 
 #include <QtTest>
 
@@ -132,10 +133,11 @@ private slots:
         QVERIFY(TechniqueRecord::countHint(*store, 4));
         QVERIFY(TechniqueRecord::countWin(*store, 1));
         QVERIFY(TechniqueRecord::countWin(*store, 7));
+        QVERIFY(TechniqueRecord::countHint(*store, whatIfTechnique));
         // No technique, nothing counted.
-        QVERIFY(TechniqueRecord::countHint(*store, 0) && TechniqueRecord::countWin(*store, 8));
+        QVERIFY(TechniqueRecord::countHint(*store, 0) && TechniqueRecord::countWin(*store, techniqueCount + 1));
         // Read back through the high scores' table, which test_dialogs checks.
-        QCOMPARE(bytesOf("tessarin.ini"), "[techniques]\nBoxesWins=1\nFillWins=1\nGlueHints=4\n");
+        QCOMPARE(bytesOf("tessarin.ini"), "[techniques]\nBoxesWins=1\nFillWins=1\nGlueHints=4\nWhatIfHints=1\n");
     }
 
     void newBestRules()

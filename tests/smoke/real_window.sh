@@ -49,9 +49,13 @@ open_game_menu() {
     done
     fail "the Game menu did not open"
 }
-# Without a window manager keys go to the focused window, so focus the box itself first.
+# Without a window manager keys go to the focused window, so focus the window itself first,
+# and see that it has the focus: a busy machine may leave the focus nowhere for a while.
 press_in() { # WINDOW KEY
-    xdotool windowfocus --sync "$1" 2>/dev/null || true
+    for _ in $(seq 20); do
+        xdotool windowfocus --sync "$1" 2>/dev/null && [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] && break
+        sleep 0.1
+    done
     xdotool key "$2"
 }
 # A key pressed while the board is only just up may be lost (more often while the machine is
@@ -59,11 +63,16 @@ press_in() { # WINDOW KEY
 # cannot open a second box, since the first one takes every key while it is open.
 open_box() { # KEY WHAT
     for _ in 1 2 3; do
+        main=$(main_window)
         press_in "$main" "$1"
         for _ in $(seq 50); do
             question_open && return 0
             sleep 0.1
         done
+    done
+    # What was on the screen instead, for the log.
+    for id in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+        echo "window $id \"$(xdotool getwindowname "$id" 2>/dev/null)\" $(xdotool getwindowgeometry "$id" 2>/dev/null | sed -n 's/.*Geometry: //p')"
     done
     fail "$2 was not asked"
 }

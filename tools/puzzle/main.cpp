@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tessarin-puzzle: generate puzzles exactly as the game does, and trace the solver.
+#include "Analysis.h"
+#include "PuzzleInput.h"
 #include "PuzzleText.h"
 
 #include "ClueFit.h"
 #include "ClueSet.h"
 #include "Difficulty.h"
-#include "DurableFile.h"
-#include "LogicSolver.h"
 #include "PuzzleCode.h"
 #include "PuzzleGenerator.h"
 #include "PuzzleGrid.h"
+#include "PuzzleLogic.h"
 #include "PuzzleSizes.h"
 #include "TechniqueNames.h"
+#include "TechniqueTable.h"
 
 #include <QFile>
 
@@ -34,9 +36,16 @@ int usage()
                  "      puzzle code such as 15x10-7QK2M4C, print its picture, clues and code;\n"
                  "      the sizes are those of the game: 5x5, 10x5, 10x10, 15x10, 15x15, 20x15\n"
                  "  tessarin-puzzle solve [FILE]\n"
-                 "      read clues (the \"columns:\" and \"rows:\" lines that generate prints)\n"
-                 "      from FILE or standard input, solve them by logic, print every deduction\n"
-                 "      (the steps the game's Show Solution replays)\n";
+                 "      read a puzzle from FILE (.non, .nin, webpbn .xml, .g, .mk, or the\n"
+                 "      \"columns:\" and \"rows:\" lines that generate prints) or standard input,\n"
+                 "      solve it by logic and print every deduction (the steps the game's Show\n"
+                 "      Solution replays)\n"
+                 "  tessarin-puzzle analyse [--seconds S] [--show] FILE...\n"
+                 "      print for each file, separated by tabs: the file, its size, the verdict\n"
+                 "      (logic, guess, several, none, unknown, or invalid), the hardest technique\n"
+                 "      logic needs (or why the file is invalid) and the milliseconds taken;\n"
+                 "      a search for the pictures takes at most S seconds (default 10) a file;\n"
+                 "      --show prints the picture, or the two pictures, found\n";
     return 2;
 }
 
@@ -143,29 +152,14 @@ int solve(int argc, char** argv)
 {
     if (argc > 3)
         return usage();
-    ClueSet clues;
+    const std::string path = argc == 3 ? argv[2] : "-";
+    PuzzleFile puzzle;
     std::string error;
-    std::string text;
-    if (argc == 3) {
-        // As the game reads its files: a regular file only, never waiting on a pipe.
-        constexpr qint64 largestClues = 16 << 20;
-        const DurableFile::Reading file = DurableFile::read(QFile::decodeName(argv[2]), largestClues);
-        if (file.status != DurableFile::Reading::Status::Read) {
-            const QString why
-                = file.status == DurableFile::Reading::Status::Missing ? "there is no such file" : file.error;
-            std::cerr << "tessarin-puzzle: cannot read " << argv[2] << ": " << why.toStdString() << '\n';
-            return 1;
-        }
-        text = file.bytes.toStdString();
-    } else {
-        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-    }
-    std::istringstream in(text);
-    if (!PuzzleText::readClues(in, clues, error)) {
-        std::cerr << "tessarin-puzzle: " << error << '\n';
+    if (!readPuzzleInput(path, puzzle, error)) {
+        std::cerr << "tessarin-puzzle: cannot read " << (path == "-" ? "the clues" : path) << ": " << error << '\n';
         return 1;
     }
-
+    ClueSet& clues = puzzle.clues;
     if (const ClueFit fit = ClueFit::of(clues); fit.kind != ClueFit::Kind::Fits) {
         std::cout << "no picture fits these clues: ";
         if (fit.kind == ClueFit::Kind::LineTooShort)
@@ -178,15 +172,21 @@ int solve(int argc, char** argv)
     }
     PuzzleGrid board;
     board.resize(static_cast<int>(clues.columnClues.size()), static_cast<int>(clues.rowClues.size()));
-    LogicSolver solver;
-    solver.setObserver([](const LogicSolver::Deduction& d) {
+    PuzzleLogic solver;
+    solver.setObserver([](const PuzzleLogic::Step& step) {
+        if (step.technique == whatIfTechnique) {
+            const PuzzleLogic::Assumption& a = step.assumption;
+            std::cout << techniqueName(step.technique) << ": "
+                      << whatIfText(a.x, a.y, a.broken, a.brokenIsRow, a.brokenLine, step.clue) << '\n';
+            return;
+        }
         // Named as the game's replay names its steps.
-        const std::string name = deductionName(d.technique, d.isRow, d.lineIndex, d.clue);
-        std::printf("%-36s %s  ->  %s\n", name.c_str(), PuzzleText::cells(d.before).c_str(),
-            PuzzleText::cells(d.after).c_str());
+        const std::string name = deductionName(step.technique, step.isRow, step.lineIndex, step.clue);
+        std::printf("%-36s %s  ->  %s\n", name.c_str(), PuzzleText::cells(step.before).c_str(),
+            PuzzleText::cells(step.after).c_str());
     });
     const bool solved = solver.solve(board, clues);
-    const Difficulty difficulty = gradePuzzle(clues);
+    const Difficulty difficulty = gradeWithEveryTechnique(clues);
     std::cout << (solved ? "solved" : "not solvable by logic") << "; difficulty "
               << (difficulty.hardestTechnique ? techniqueName(difficulty.hardestTechnique) : "none") << ", "
               << difficulty.deductions << " deductions in " << difficulty.sweeps << " sweeps\n";
@@ -205,5 +205,7 @@ int main(int argc, char** argv)
         return generate(argc, argv);
     if (command == "solve")
         return solve(argc, argv);
+    if (command == "analyse")
+        return analyse(argc, argv);
     return usage();
 }

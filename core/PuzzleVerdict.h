@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ClueFit.h"
+#include "PuzzleGrid.h"
+
+#include <chrono>
+#include <vector>
+
+class ClueSet;
+
+// What can honestly be said of any clues: whether logic alone finishes them, and otherwise
+// whether they have one picture, several or none.
+struct PuzzleVerdict {
+    enum class Kind {
+        Logic, // the techniques finish it: one picture, found without guessing
+        Guess, // one picture, but logic stalls: a search proved there is no other
+        Several, // two pictures fit (both kept)
+        None, // no picture fits
+        Unknown, // the search ran out of time
+    };
+    Kind kind = Kind::Unknown;
+    // For Logic, the hardest technique it needs (see Difficulty); 0 otherwise.
+    int hardestTechnique = 0;
+    // The picture for Logic and Guess, two for Several, none otherwise.
+    std::vector<PuzzleGrid> solutions;
+    // Why no picture fits when counting alone shows it; Fits when the lines or the search did.
+    ClueFit fit;
+};
+
+// "logic", "guess", "several", "none", "unknown".
+const char* verdictWord(PuzzleVerdict::Kind kind);
+
+// Judges clues (stored lists, one per column and per row) from a blank board, searching for
+// at most the time given once logic stalls.
+PuzzleVerdict judgePuzzle(const ClueSet& clues, std::chrono::milliseconds searchTime);

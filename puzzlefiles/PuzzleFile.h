@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ClueSet.h"
+#include "PuzzleGrid.h"
+
+#include <cstddef>
+#include <string>
+
+// A puzzle as a file the player owns gives it.
+struct PuzzleFile {
+    // Lists in ClueSet's stored order (the run at the far end of the line first), one per
+    // column and one per row; an empty line is [0].
+    ClueSet clues;
+    // Empty when the file has none; UTF-8, with HTML entities decoded.
+    std::string title, author, copyright, licence;
+    // The solution the file gives (Filled and Crossed only), width 0 when it gives none.
+    PuzzleGrid goal;
+};
+
+// What reading a file gave: the puzzle, or why there is none.
+struct PuzzleFileReading {
+    bool read = false;
+    PuzzleFile puzzle;
+    // When not read: the reason in English, for the player, starting "line N: " where a line
+    // of the file is to blame.
+    std::string error;
+};
+
+constexpr int largestPuzzleSide = 1000;
+// Larger texts are refused before anything is read of them.
+constexpr std::size_t largestPuzzleFileBytes = 16 << 20;

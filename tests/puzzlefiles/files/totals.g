@@ -1,0 +1,6 @@
+: rows
+1
+2
+: columns
+1
+1
