@@ -29,6 +29,9 @@ Bits lowBits(int count)
 // Bit s set when [s, s + length) holds none of the marked positions.
 Bits clearStretches(Bits marked, int length)
 {
+    // No run that long fits a line held in a word (and a shift that far means nothing).
+    if (length >= 64)
+        return 0;
     Bits any = marked;
     int width = 1;
     for (; 2 * width <= length; width *= 2)
@@ -50,62 +53,96 @@ Bits covered(Bits starts, int length)
     return any;
 }
 
-Bits reversed(Bits bits, int count)
-{
-    bits = ((bits >> 1) & 0x5555555555555555ull) | ((bits & 0x5555555555555555ull) << 1);
-    bits = ((bits >> 2) & 0x3333333333333333ull) | ((bits & 0x3333333333333333ull) << 2);
-    bits = ((bits >> 4) & 0x0F0F0F0F0F0F0F0Full) | ((bits & 0x0F0F0F0F0F0F0F0Full) << 4);
-    bits = __builtin_bswap64(bits);
-    return bits >> (64 - count);
-}
-
-// One direction of the word-sized reasoning: prefix[j] has bit t set when cells [0, t) can
-// hold runs 0..j-1 exactly.
+// The line's cells as words, with what every run's step along them needs.
 class WordLine {
 public:
     WordLine(Bits filled, Bits crossed, int length)
-        : crossed_(crossed)
+        : filled_(filled)
+        , crossed_(crossed)
         , length_(length)
     {
-        // steps_[k]: the positions from which 2^k steps pass no filled cell.
-        steps_[0] = lowBits(length) & ~filled;
-        for (int k = 1; k < 6; ++k)
-            steps_[k] = steps_[k - 1] & (steps_[k - 1] >> (1 << (k - 1)));
-        first_ = lowBits((filled ? __builtin_ctzll(filled) : length) + 1);
+        // steps_[k]: the positions from which 2^k steps up pass no filled cell; as many
+        // doublings as reach across the line.
+        steps_[0] = lowBits(length) & ~filled_;
+        for (stepCount_ = 1; (1 << stepCount_) <= length; ++stepCount_)
+            steps_[stepCount_] = steps_[stepCount_ - 1] & (steps_[stepCount_ - 1] >> (1 << (stepCount_ - 1)));
     }
 
+    Bits filledCells() const { return filled_; }
+    Bits crossedCells() const { return crossed_; }
     Bits notFilled() const { return steps_[0]; }
-    Bits crossed() const { return crossed_; }
     int length() const { return length_; }
 
-    // Where run j may start, given the prefixes that hold runs 0..j-1.
-    Bits startsAfter(int j, Bits prefix) const { return j == 0 ? first_ : (prefix & steps_[0]) << 1; }
-
-    void prefixes(const int* runs, int runCount, Bits* prefix) const
+    // The positions reached from these by stepping up (down) over cells that are not filled.
+    Bits reachUp(Bits from) const
     {
-        prefix[0] = first_;
-        for (int j = 1; j <= runCount; ++j) {
-            const int run = runs[j - 1];
-            const Bits starts
-                = startsAfter(j - 1, prefix[j - 1]) & clearStretches(crossed_, run) & lowBits(length_ - run + 1);
-            prefix[j] = reach(starts << run);
-        }
-    }
-
-private:
-    // The positions reached from these by stepping over cells that are not filled.
-    Bits reach(Bits from) const
-    {
-        for (int k = 0; k < 6; ++k)
+        for (int k = 0; k < stepCount_; ++k)
             from |= (from & steps_[k]) << (1 << k);
         return from;
     }
+    Bits reachDown(Bits from) const
+    {
+        for (int k = 0; k < stepCount_; ++k)
+            from |= (from >> (1 << k)) & steps_[k];
+        return from;
+    }
 
-    Bits steps_[6];
-    Bits first_;
+private:
+    Bits filled_;
     Bits crossed_;
+    Bits steps_[7];
+    int stepCount_ = 0;
     int length_;
 };
+
+// The cells every placement shares, on a line held in words; run(j) is run j in line order.
+// No more runs than fit a line of longestWordLine cells get this far.
+template <typename RunAt>
+Arrangements::Result forcedInWords(const WordLine& line, int runCount, RunAt run, Bits& nowFilled, Bits& nowCrossed)
+{
+    constexpr int mostRuns = (longestWordLine + 1) / 2;
+    const int length = line.length();
+    if (runCount > (length + 1) / 2)
+        return Arrangements::Result::Contradiction;
+    const Bits notFilled = line.notFilled();
+    const Bits filledCells = line.filledCells();
+    Bits prefix[mostRuns + 1]; // bit t: cells [0, t) can hold runs 0..j-1
+    Bits suffix[mostRuns + 1]; // bit t: cells [t, length) can hold runs j..
+    Bits clear[mostRuns]; // bit s: no cross under run j placed at s
+    Bits later[mostRuns]; // bit s: run j at s leaves room for the runs after it
+
+    prefix[0] = lowBits((filledCells ? __builtin_ctzll(filledCells) : length) + 1);
+    for (int j = 0; j < runCount; ++j) {
+        const int length_j = run(j);
+        clear[j] = clearStretches(line.crossedCells(), length_j) & lowBits(length - length_j + 1);
+        const Bits starts = (j == 0 ? prefix[0] : (prefix[j] & notFilled) << 1) & clear[j];
+        prefix[j + 1] = line.reachUp(starts << length_j);
+    }
+    if ((prefix[runCount] >> length & 1) == 0)
+        return Arrangements::Result::Contradiction;
+
+    const int lastFilled = filledCells ? 63 - __builtin_clzll(filledCells) : -1;
+    suffix[runCount] = lowBits(length + 1) & ~lowBits(lastFilled + 1);
+    for (int j = runCount - 1; j >= 0; --j) {
+        const Bits ends = j + 1 == runCount ? suffix[runCount] : (suffix[j + 1] >> 1) & notFilled;
+        later[j] = (ends >> run(j)) & clear[j];
+        suffix[j] = line.reachDown(later[j]);
+    }
+
+    Bits canBeEmpty = 0;
+    for (int j = 0; j <= runCount; ++j)
+        canBeEmpty |= prefix[j] & (suffix[j] >> 1);
+    canBeEmpty &= notFilled;
+    Bits canBeFilled = 0;
+    for (int j = 0; j < runCount; ++j) {
+        const Bits starts = (j == 0 ? prefix[0] : (prefix[j] & notFilled) << 1) & later[j];
+        canBeFilled |= covered(starts, run(j));
+    }
+    const Bits undecidedCells = lowBits(length) & ~(filledCells | line.crossedCells());
+    nowFilled = undecidedCells & canBeFilled & ~canBeEmpty;
+    nowCrossed = undecidedCells & ~canBeFilled;
+    return (nowFilled | nowCrossed) == 0 ? Arrangements::Result::Unchanged : Arrangements::Result::Changed;
+}
 
 } // namespace
 
@@ -113,60 +150,20 @@ Arrangements::Result Arrangements::solveInWords(unsigned char* cells, int length
 {
     Bits filledCells = 0;
     Bits crossedCells = 0;
-    Bits backwardFilled = 0;
-    Bits backwardCrossed = 0;
     for (int i = 0; i < length; ++i) {
-        const Bits cell = Bits(1) << i;
-        const Bits mirrored = Bits(1) << (length - 1 - i);
-        if (cells[i] == filled) {
-            filledCells |= cell;
-            backwardFilled |= mirrored;
-        } else if (cells[i] == crossed) {
-            crossedCells |= cell;
-            backwardCrossed |= mirrored;
-        }
+        filledCells |= Bits(cells[i] == filled) << i;
+        crossedCells |= Bits(cells[i] == crossed) << i;
     }
-    const WordLine forward(filledCells, crossedCells, length);
-    Bits* prefix = wordPrefix_.data();
-    forward.prefixes(runs, runCount, prefix);
-    if ((prefix[runCount] >> length & 1) == 0)
-        return Result::Contradiction;
-    // The line read from its far end, with its runs in that order, gives the suffixes.
-    backwardRuns_.assign(runs, runs + runCount);
-    std::reverse(backwardRuns_.begin(), backwardRuns_.end());
-    const WordLine backward(backwardFilled, backwardCrossed, length);
-    Bits* suffix = wordSuffix_.data();
-    backward.prefixes(backwardRuns_.data(), runCount, suffix);
-    // suffix[j] bit t: cells [t, length) can hold runs j..runCount-1.
-    for (int j = 0; j <= runCount / 2; ++j) {
-        const Bits low = reversed(suffix[j], length + 1);
-        suffix[j] = reversed(suffix[runCount - j], length + 1);
-        suffix[runCount - j] = low;
-    }
-
-    const Bits notFilled = forward.notFilled();
-    Bits canBeEmpty = 0;
-    for (int j = 0; j <= runCount; ++j)
-        canBeEmpty |= prefix[j] & (suffix[j] >> 1);
-    canBeEmpty &= notFilled;
-    Bits canBeFilled = 0;
-    for (int j = 0; j < runCount; ++j) {
-        const int run = runs[j];
-        const Bits ends = j + 1 == runCount ? suffix[runCount] : (suffix[j + 1] >> 1) & notFilled;
-        const Bits starts = forward.startsAfter(j, prefix[j]) & clearStretches(crossedCells, run)
-            & lowBits(length - run + 1) & (ends >> run);
-        canBeFilled |= covered(starts, run);
-    }
-    const Bits undecidedCells = lowBits(length) & ~(filledCells | crossedCells);
-    const Bits nowFilled = undecidedCells & canBeFilled & ~canBeEmpty;
-    const Bits nowCrossed = undecidedCells & ~canBeFilled;
-    if ((nowFilled | nowCrossed) == 0)
-        return Result::Unchanged;
+    Bits nowFilled = 0;
+    Bits nowCrossed = 0;
+    const Result result = forcedInWords(
+        WordLine(filledCells, crossedCells, length), runCount, [runs](int j) { return runs[j]; }, nowFilled,
+        nowCrossed);
     for (Bits bits = nowFilled; bits; bits &= bits - 1)
         cells[__builtin_ctzll(bits)] = filled;
     for (Bits bits = nowCrossed; bits; bits &= bits - 1)
         cells[__builtin_ctzll(bits)] = crossed;
-    return Result::Changed;
+    return result;
 }
 
 bool Arrangements::reachable(const unsigned char* cells, int length, const int* runs, int runCount)
@@ -229,13 +226,8 @@ bool Arrangements::reachable(const unsigned char* cells, int length, const int* 
 
 Arrangements::Result Arrangements::solve(unsigned char* cells, int length, const int* runs, int runCount)
 {
-    if (length <= longestWordLine) {
-        if (wordPrefix_.size() < size_t(runCount) + 1) {
-            wordPrefix_.resize(size_t(runCount) + 1);
-            wordSuffix_.resize(size_t(runCount) + 1);
-        }
+    if (length <= longestWordLine)
         return solveInWords(cells, length, runs, runCount);
-    }
     if (!reachable(cells, length, runs, runCount))
         return Result::Contradiction;
     const size_t width = size_t(length) + 1;

@@ -34,8 +34,8 @@ public:
         bool* contradiction = nullptr);
 
 private:
-    // The same for lines of at most 62 cells, each position of the line a bit of a word.
-    Result solveInWords(unsigned char* cells, int length, const int* runs, int runCount);
+    // solve() for lines of at most 62 cells, each position of the line a bit of a word.
+    static Result solveInWords(unsigned char* cells, int length, const int* runs, int runCount);
     bool reachable(const unsigned char* cells, int length, const int* runs, int runCount);
 
     std::vector<int> filledBefore_; // filled cells in [0, i)
@@ -47,9 +47,6 @@ private:
     // Per cell, how many placements cover it as part of a run, as a difference array.
     std::vector<int> coverStarts_;
     std::vector<unsigned char> canBeEmpty_;
-    std::vector<std::uint64_t> wordPrefix_;
-    std::vector<std::uint64_t> wordSuffix_;
-    std::vector<int> backwardRuns_;
     std::vector<unsigned char> codes_;
     std::vector<int> runs_;
 };

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "About.h"
+#include "Arrangements.h"
 #include "ClueSet.h"
 #include "GameFolderMark.h"
 #include "HelpBrowser.h"
 #include "HelpWindows.h"
 #include "LineSolver.h"
 #include "ScratchFolder.h"
+#include "TechniqueTable.h"
 #include "ui_About.h"
 #include "ui_HelpBrowser.h"
 
@@ -21,7 +23,15 @@
 namespace {
 
 const QDir source(TESSARIN_HELP_FOLDER);
-const QStringList techniques = {"Boxes", "Complete", "Mercury", "Glue", "Punctuate", "Gap", "Fill"};
+// The techniques' keys, which anchor their sections; a line technique's is also its name.
+QStringList techniqueKeys()
+{
+    QStringList keys;
+    for (int i = 0; i < techniqueCount; ++i)
+        keys << techniqueTable()[i].key;
+    return keys;
+}
+const QStringList techniques = techniqueKeys();
 
 // Every fragment of text, and every picture, as the help's rich-text engine sees the page.
 void forEachFragment(const QTextDocument& document, const std::function<void(const QTextFragment&)>& visit)
@@ -97,13 +107,18 @@ private slots:
             if (ClueSet::lineMatches(cells, clue))
                 for (int& run : clue)
                     run = -run;
-            LineSolver().apply(int(techniques.indexOf(seen.last())) + 1, cells, clue, 1, 2);
+            const int technique = int(techniques.indexOf(seen.last())) + 1;
+            if (technique == arrangementsTechnique)
+                Arrangements().apply(cells, clue, 1, 2);
+            else
+                LineSolver().apply(technique, cells, clue, 1, 2);
             QString after;
             for (int code : cells)
                 after += codes[code];
             QCOMPARE(after, match.captured(4));
         }
-        QCOMPARE(seen, techniques);
+        // Every line technique has its example; What If has a board of its own.
+        QCOMPARE(seen, techniques.mid(0, arrangementsTechnique));
     }
 
     void linksAndPicturesResolveInEveryLanguage()
@@ -155,11 +170,12 @@ private slots:
             QVERIFY(language.isEmpty() || translator.load(QLocale(language), "tessarin", "_", ":/i18n"));
             QCoreApplication::installTranslator(&translator);
             QTextDocument* methods = load(QDir(language).filePath("methods.html"), this);
-            for (const QString& name : techniques) {
-                const int at = anchorPosition(*methods, name);
-                QVERIFY2(at >= 0, qPrintable(language + " " + name));
+            for (int number = 1; number <= techniqueCount; ++number) {
+                const Technique& technique = *findTechnique(number);
+                const int at = anchorPosition(*methods, technique.key);
+                QVERIFY2(at >= 0, qPrintable(language + " " + technique.key));
                 const QString heading = methods->findBlock(at).text();
-                QCOMPARE(heading, QCoreApplication::translate("GameWords", qPrintable(name)));
+                QCOMPARE(heading, QCoreApplication::translate("GameWords", technique.name));
             }
             QCoreApplication::removeTranslator(&translator);
         }

@@ -1,9 +1,13 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The puzzle tool answers at once and says what is wrong: sizes it does not make, loose or
-# mistyped codes, clues no picture fits, and files that are no regular files.
+# mistyped codes, clues no picture fits, and files that are no regular files; and it judges
+# puzzle files of every format, going on past those it cannot read.
+#
+# usage: puzzle_tool.sh TOOL PUZZLE_FILES_FOLDER
 set -u
 tool=$1
+files=$2
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 failures=0
@@ -35,6 +39,31 @@ mkfifo "$scratch/pipe"
 expect 1 "not a regular file" "$tool" solve "$scratch/pipe"
 "$tool" generate 5x5 1 >"$scratch/five"
 expect 0 "^solved" "$tool" solve "$scratch/five"
+
+# One tab-separated line per file: the path, the size, the verdict, the hardest technique
+# (or why the file is invalid), the milliseconds. A file it cannot read does not stop it.
+tab=$(printf '\t')
+expect 1 "^$files/jwilk/data022.nin${tab}20x20${tab}logic${tab}What If${tab}[0-9]*$" \
+    "$tool" analyse "$files/colour.non" "$files/jwilk/data022.nin"
+expect 1 "^$files/colour.non${tab}-${tab}invalid${tab}line 4: colour puzzles are not supported yet${tab}" \
+    "$tool" analyse "$files/colour.non" "$files/jwilk/data022.nin"
+expect 0 "${tab}10x10${tab}several${tab}-${tab}" "$tool" analyse "$files/jwilk/data001.nin"
+expect 0 "${tab}25x20${tab}logic${tab}Arrangements${tab}" "$tool" analyse "$files/jwilk/data142.nin"
+expect 0 "${tab}6x5${tab}logic${tab}Mercury${tab}" "$tool" analyse "$files/lantern.g" "$files/lantern.mk" \
+    "$files/lantern.xml" "$files/lantern.non" "$files/lantern.nin"
+# --show prints both pictures of a puzzle that has two: 10 rows each, a blank line after each.
+"$tool" analyse --show "$files/jwilk/data001.nin" >"$scratch/two"
+if [ "$(grep -c '^[#.]\{10\}$' "$scratch/two")" != 20 ] || [ "$(grep -c '^$' "$scratch/two")" != 2 ]; then
+    echo "FAIL: analyse --show did not print two 10x10 pictures:"
+    cat "$scratch/two"
+    failures=$((failures + 1))
+fi
+# What cannot be a puzzle file is refused at once: a pipe, a device, a file of 100 MB.
+expect 1 "${tab}invalid${tab}.*not a regular file" "$tool" analyse "$scratch/pipe"
+expect 1 "${tab}invalid${tab}.*not a regular file" "$tool" analyse /dev/zero
+truncate -s 100M "$scratch/huge.non"
+expect 1 "${tab}invalid${tab}it is larger than 16 MB" "$tool" analyse "$scratch/huge.non"
+expect 2 "not a number of seconds" "$tool" analyse --seconds soon "$files/lantern.non"
 
 [ "$failures" -eq 0 ] && echo "puzzle tool: every answer as expected"
 exit "$failures"

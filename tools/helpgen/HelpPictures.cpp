@@ -125,6 +125,14 @@ void preparePainter(QPainter& painter)
 }
 
 const QColor clueColour(40, 44, 60);
+// The blue of the marks, so that the frame reads as part of what the hint shows.
+const QColor frameColour(31, 95, 191);
+
+// The top-left corner of a board's cells, past the widest clues.
+QPoint boardCorner(const std::vector<std::vector<int>>& columnClues, const std::vector<std::vector<int>>& rowClues)
+{
+    return QPoint(margin + clueStep * longest(rowClues) + clueGap, margin + clueStep * longest(columnClues) + clueGap);
+}
 
 } // namespace
 
@@ -160,8 +168,7 @@ QImage boardPicture(const QImage& tiles, const std::vector<std::vector<int>>& co
 {
     const int columns = static_cast<int>(cells.size());
     const int rows = static_cast<int>(cells.front().size());
-    const QPoint corner(
-        margin + clueStep * longest(rowClues) + clueGap, margin + clueStep * longest(columnClues) + clueGap);
+    const QPoint corner = boardCorner(columnClues, rowClues);
     QImage image(
         corner.x() + cellPitch * columns + margin, corner.y() + cellPitch * rows + margin, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
@@ -174,6 +181,28 @@ QImage boardPicture(const QImage& tiles, const std::vector<std::vector<int>>& co
     for (int y = 0; y < rows; ++y)
         drawRowClue(painter, rowClues[y], corner.x() - clueGap, corner.y() + cellPitch * y);
     drawCells(painter, tiles, cells, corner);
+    return image;
+}
+
+QImage framedBoardPicture(const QImage& tiles, const std::vector<std::vector<int>>& columnClues,
+    const std::vector<std::vector<int>>& rowClues, const std::vector<std::vector<int>>& cells, bool framedIsRow,
+    int framedLine)
+{
+    QImage image = boardPicture(tiles, columnClues, rowClues, cells);
+    const int columns = static_cast<int>(cells.size());
+    const int rows = static_cast<int>(cells.front().size());
+    const QPoint corner = boardCorner(columnClues, rowClues);
+    // Along the line's own grid lines, where the board already has a border, so that the
+    // cells beside it keep their look; the clue is taken in, since the text names the line by it.
+    const qreal outside = margin / 2.0;
+    const QRectF frame = framedIsRow
+        ? QRectF(outside, corner.y() + cellPitch * framedLine, corner.x() + cellPitch * columns - outside, cellPitch)
+        : QRectF(corner.x() + cellPitch * framedLine, outside, cellPitch, corner.y() + cellPitch * rows - outside);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(frameColour, 2.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(frame, 3.0, 3.0);
     return image;
 }
 

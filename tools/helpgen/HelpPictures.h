@@ -20,6 +20,12 @@ QImage linePicture(
 QImage boardPicture(const QImage& tiles, const std::vector<std::vector<int>>& columnClues,
     const std::vector<std::vector<int>>& rowClues, const std::vector<std::vector<int>>& cells);
 
+// The same with a frame around one line and its clue, the line the text tells of; cells may
+// hold the mark codes, drawn as a hint shows them.
+QImage framedBoardPicture(const QImage& tiles, const std::vector<std::vector<int>>& columnClues,
+    const std::vector<std::vector<int>>& rowClues, const std::vector<std::vector<int>>& cells, bool framedIsRow,
+    int framedLine);
+
 // Whether the clue font is installed; without it the numbers would be drawn in whatever
 // font the system substitutes.
 bool clueFontAvailable();

@@ -3,9 +3,11 @@
 
 #include "TechniqueNames.h"
 
+#include "Arrangements.h"
 #include "CellState.h"
 #include "ClueSet.h"
 #include "LineSolver.h"
+#include "TechniqueTable.h"
 
 namespace LineExamples {
 
@@ -21,6 +23,9 @@ std::vector<LineExample> table()
         {LineSolver::Punctuate, {2, 3}, ".##.......", {}},
         {LineSolver::Gap, {3}, "..x.....x.", {}},
         {LineSolver::Fill, {3, 2}, "x.#.x.....", {}},
+        // Both blocks lie far enough from the ends that each of the seven, looking from a
+        // wall, still sees room for the runs in the blanks before them.
+        {arrangementsTechnique, {1, 3}, "..#..#....", {}},
     };
 }
 
@@ -40,17 +45,43 @@ std::string text(const std::vector<int>& cells)
     return line;
 }
 
+namespace {
+
+    // Stored order puts the run at the far end first; a line that already matches its clue
+    // carries it negated, which is what Complete looks for.
+    std::vector<int> storedClue(const LineExample& example, const std::vector<int>& line)
+    {
+        std::vector<int> stored(example.clue.rbegin(), example.clue.rend());
+        if (ClueSet::lineMatches(line, stored))
+            for (int& run : stored)
+                run = -run;
+        return stored;
+    }
+
+} // namespace
+
 void solve(LineExample& example)
 {
     std::vector<int> line = cells(example.before);
-    // Stored order puts the run at the far end first; a line that already matches its clue
-    // carries it negated, which is what Complete looks for.
-    std::vector<int> stored(example.clue.rbegin(), example.clue.rend());
-    if (ClueSet::lineMatches(line, stored))
-        for (int& run : stored)
-            run = -run;
-    LineSolver().apply(example.technique, line, stored, Filled, Crossed);
+    const std::vector<int> stored = storedClue(example, line);
+    // The seven's own solver knows only their numbers.
+    if (example.technique == arrangementsTechnique)
+        Arrangements().apply(line, stored, Filled, Crossed);
+    else
+        LineSolver().apply(example.technique, line, stored, Filled, Crossed);
     example.after = text(line);
+}
+
+bool sevenFindNothing(const LineExample& example)
+{
+    const std::vector<int> before = cells(example.before);
+    const std::vector<int> stored = storedClue(example, before);
+    for (int technique = LineSolver::Boxes; technique <= LineSolver::Fill; ++technique) {
+        std::vector<int> line = before;
+        if (LineSolver().apply(technique, line, stored, Filled, Crossed))
+            return false;
+    }
+    return true;
 }
 
 bool consistent(const std::vector<int>& clue, const std::string& line)
