@@ -151,22 +151,65 @@ bool LogicSolver::solveCellByCell(PuzzleGrid& board, ClueSet& clues)
 {
     const int columns = std::min(board.width, static_cast<int>(clues.columnClues.size()));
     const int rows = std::min(board.height, static_cast<int>(clues.rowClues.size()));
+    // As on the masks, a line whose cells and signs are as they were when the techniques
+    // last found nothing on it is skipped: they would find nothing again. Signs are
+    // refreshed once a sweep, so a line whose cells changed after it ran in one sweep may
+    // only see its new signs in the next.
+    columnFlags_.reset(board.width);
+    rowFlags_.reset(board.height);
     for (;;) {
         clues.updateSatisfied(board);
+        reopenWhereSignsChanged(columnFlags_, clues.columnClues, columns);
+        reopenWhereSignsChanged(rowFlags_, clues.rowClues, rows);
         bool progress = false;
         for (int x = 0; x < columns; ++x) {
+            if (!columnFlags_.open[x])
+                continue;
             scratch_ = board.cells[x];
-            progress |= runAllTechniques(scratch_, clues.columnClues[x], false, x) != 0;
-            board.setColumn(x, scratch_);
+            const bool wrote = runAllTechniques(scratch_, clues.columnClues[x], false, x) != 0;
+            progress |= wrote;
+            // A technique may rewrite a mark without counting it as a find.
+            bool changed = false;
+            for (int y = 0; y < board.height; ++y)
+                if (scratch_[y] != board.cells[x][y]) {
+                    rowFlags_.open[y] = true;
+                    board.cells[x][y] = scratch_[y];
+                    changed = true;
+                }
+            if (!wrote && !changed)
+                columnFlags_.open[x] = false;
         }
         for (int y = 0; y < rows; ++y) {
+            if (!rowFlags_.open[y])
+                continue;
             copyRow(board, y);
-            progress |= runAllTechniques(scratch_, clues.rowClues[y], true, y) != 0;
-            storeRow(board, y);
+            const bool wrote = runAllTechniques(scratch_, clues.rowClues[y], true, y) != 0;
+            progress |= wrote;
+            bool changed = false;
+            for (int x = 0; x < board.width; ++x)
+                if (scratch_[x] != board.cells[x][y]) {
+                    columnFlags_.open[x] = true;
+                    board.cells[x][y] = scratch_[x];
+                    changed = true;
+                }
+            if (!wrote && !changed)
+                rowFlags_.open[y] = false;
         }
         if (!progress)
             return clues.allSatisfied();
         ++record_.sweeps;
+    }
+}
+
+void LogicSolver::reopenWhereSignsChanged(LineFlags& flags, const std::vector<std::vector<int>>& lists, int count)
+{
+    // The rewrite flags a whole list alike, so its first entry tells its signs.
+    for (int i = 0; i < count; ++i) {
+        const auto signs = lists[size_t(i)].empty() || lists[size_t(i)][0] >= 0 ? LineFlags::unsatisfiedSigns
+                                                                                : LineFlags::satisfiedSigns;
+        if (flags.signs[size_t(i)] != signs)
+            flags.open[size_t(i)] = true;
+        flags.signs[size_t(i)] = signs;
     }
 }
 

@@ -75,9 +75,11 @@ private:
 
     // The sweeps on a board loaded into masks_, skipping the line runs that cannot write.
     bool solveOnMasks(PuzzleGrid& board, ClueSet& clues);
-    // The sweeps as defined, cell by cell, for boards the masks cannot hold.
+    // The sweeps cell by cell, for boards the masks cannot hold, skipping the lines that
+    // cannot write.
     bool solveCellByCell(PuzzleGrid& board, ClueSet& clues);
     void refreshSigns(bool isRow, std::vector<std::vector<int>>& lists);
+    void reopenWhereSignsChanged(LineFlags& flags, const std::vector<std::vector<int>>& lists, int count);
     // Runs the techniques on an open line; reopens the crossing lines whose cells it changed.
     bool runOpenLine(bool isRow, int index, const std::vector<int>& clue);
     // Both return the techniques that wrote, bit t for technique t, and count them as

@@ -43,7 +43,7 @@ expect 0 "^solved" "$tool" solve "$scratch/five"
 # One tab-separated line per file: the path, the size, the verdict, the hardest technique
 # (or why the file is invalid), the milliseconds. A file it cannot read does not stop it.
 tab=$(printf '\t')
-expect 1 "^$files/jwilk/data022.nin${tab}20x20${tab}logic${tab}What If${tab}[0-9]*$" \
+expect 1 "^$files/jwilk/data022.nin${tab}20x20${tab}logic${tab}What If${tab}[0-9]*\.[0-9]$" \
     "$tool" analyse "$files/colour.non" "$files/jwilk/data022.nin"
 expect 1 "^$files/colour.non${tab}-${tab}invalid${tab}line 4: colour puzzles are not supported yet${tab}" \
     "$tool" analyse "$files/colour.non" "$files/jwilk/data022.nin"

@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <iomanip>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -83,7 +84,7 @@ int analyse(int argc, char** argv)
                       << verdictWord(verdict.kind) << '\t'
                       << (verdict.hardestTechnique ? techniqueName(verdict.hardestTechnique) : "-");
         }
-        std::cout << '\t' << static_cast<long long>(taken + 0.5) << '\n';
+        std::cout << '\t' << std::fixed << std::setprecision(1) << taken << '\n';
         if (!show)
             continue;
         for (const PuzzleGrid& solution : verdict.solutions) {

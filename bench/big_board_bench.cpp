@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// How long the verdict takes on large boards: smooth pictures (random noise blurred and cut
+// at its middle, as drawn pictures tend to be) of 50x50 to 200x200, mended until the lines
+// alone finish them (a cell they cannot decide is flipped in the picture, and the clues made
+// again), then judged from their clues as tessarin-puzzle analyse judges a file.
+//
+// usage: big_board_bench [PICTURES]   (default 5 a size)
+#include "CellState.h"
+#include "ClueSet.h"
+#include "LinePropagator.h"
+#include "PuzzleGrid.h"
+#include "PuzzleVerdict.h"
+#include "TechniqueNames.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <vector>
+
+namespace {
+
+PuzzleGrid smoothPicture(int side, std::mt19937& random)
+{
+    std::vector<double> field(size_t(side) * size_t(side));
+    for (double& value : field)
+        value = std::uniform_real_distribution<double>(0, 1)(random);
+    for (int pass = 0; pass < 4; ++pass) {
+        std::vector<double> blurred(field.size());
+        for (int y = 0; y < side; ++y)
+            for (int x = 0; x < side; ++x) {
+                double sum = 0;
+                int count = 0;
+                for (int dy = -2; dy <= 2; ++dy)
+                    for (int dx = -2; dx <= 2; ++dx)
+                        if (x + dx >= 0 && x + dx < side && y + dy >= 0 && y + dy < side) {
+                            sum += field[size_t(x + dx + (y + dy) * side)];
+                            ++count;
+                        }
+                blurred[size_t(x + y * side)] = sum / count;
+            }
+        field.swap(blurred);
+    }
+    std::vector<double> sorted = field;
+    std::nth_element(sorted.begin(), sorted.begin() + long(sorted.size() / 2), sorted.end());
+    const double middle = sorted[sorted.size() / 2];
+    PuzzleGrid picture;
+    picture.resize(side, side);
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            picture.cells[size_t(x)][size_t(y)] = field[size_t(x + y * side)] > middle ? Filled : Crossed;
+    return picture;
+}
+
+// Flips undecided cells of the picture until the lines finish its clues; false when that
+// takes too many rounds.
+bool mendUntilLinesFinish(PuzzleGrid& picture, ClueSet& clues, std::mt19937& random)
+{
+    LinePropagator lines;
+    std::vector<unsigned char> cells;
+    for (int round = 0; round < 200; ++round) {
+        clues.computeFrom(picture);
+        lines.setClues(clues);
+        cells.assign(size_t(picture.width) * size_t(picture.height), 0);
+        lines.propagate(cells);
+        std::vector<int> undecided;
+        for (size_t i = 0; i < cells.size(); ++i)
+            if (cells[i] == 0)
+                undecided.push_back(int(i));
+        if (undecided.empty())
+            return true;
+        // A few cells a round: a large board may have hundreds the lines cannot decide.
+        for (size_t flip = 0; flip <= undecided.size() / 50; ++flip) {
+            const int at = undecided[random() % undecided.size()];
+            int& cell = picture.cells[size_t(at % picture.width)][size_t(at / picture.width)];
+            cell = cell == Filled ? Crossed : Filled;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int pictures = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    std::mt19937 random(2026);
+    std::printf("%-8s %9s %12s %12s %10s\n", "size", "tried", "median ms", "slowest ms", "hardest");
+    for (int side : {50, 100, 200}) {
+        std::vector<double> times;
+        int tried = 0;
+        int hardest = 0;
+        while (int(times.size()) < pictures) {
+            ++tried;
+            PuzzleGrid picture = smoothPicture(side, random);
+            ClueSet clues;
+            if (!mendUntilLinesFinish(picture, clues, random))
+                continue;
+            const auto start = std::chrono::steady_clock::now();
+            const PuzzleVerdict verdict = judgePuzzle(clues, std::chrono::seconds(10));
+            times.push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+            if (verdict.kind != PuzzleVerdict::Kind::Logic) {
+                std::fprintf(stderr, "a picture the lines finish was not judged logic\n");
+                return 1;
+            }
+            hardest = std::max(hardest, verdict.hardestTechnique);
+        }
+        std::sort(times.begin(), times.end());
+        std::printf("%3dx%-4d %9d %12.1f %12.1f %10s\n", side, side, tried, times[times.size() / 2], times.back(),
+            techniqueName(hardest));
+    }
+    return 0;
+}
