@@ -43,10 +43,15 @@ Difficulty gradePuzzle(const ClueSet& clues)
     return difficulty;
 }
 
-Difficulty gradeWithEveryTechnique(const ClueSet& clues)
+bool sevenTechniquesFinish(const ClueSet& clues)
 {
     LogicSolver seven;
-    if (solvesFromBlank(seven, clues))
+    return solvesFromBlank(seven, clues);
+}
+
+Difficulty gradeWithEveryTechnique(const ClueSet& clues)
+{
+    if (sevenTechniquesFinish(clues))
         return gradePuzzle(clues);
     PuzzleGrid board;
     board.resize(static_cast<int>(clues.columnClues.size()), static_cast<int>(clues.rowClues.size()));

@@ -26,6 +26,9 @@ struct Difficulty {
 // deduced anything, as no set of techniques is enough for them.
 Difficulty gradePuzzle(const ClueSet& clues);
 
+// Whether the seven techniques alone finish the clues from a blank board.
+bool sevenTechniquesFinish(const ClueSet& clues);
+
 // The same with every technique: clues the seven finish get gradePuzzle's grade; others get
 // Arrangements or What If (whichever the solve past the seven needed last), with the work of
 // that solve; clues logic cannot finish get the highest technique that deduced anything.

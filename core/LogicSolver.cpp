@@ -162,43 +162,40 @@ bool LogicSolver::solveCellByCell(PuzzleGrid& board, ClueSet& clues)
         reopenWhereSignsChanged(columnFlags_, clues.columnClues, columns);
         reopenWhereSignsChanged(rowFlags_, clues.rowClues, rows);
         bool progress = false;
-        for (int x = 0; x < columns; ++x) {
-            if (!columnFlags_.open[x])
-                continue;
-            scratch_ = board.cells[x];
-            const bool wrote = runAllTechniques(scratch_, clues.columnClues[x], false, x) != 0;
-            progress |= wrote;
-            // A technique may rewrite a mark without counting it as a find.
-            bool changed = false;
-            for (int y = 0; y < board.height; ++y)
-                if (scratch_[y] != board.cells[x][y]) {
-                    rowFlags_.open[y] = true;
-                    board.cells[x][y] = scratch_[y];
-                    changed = true;
-                }
-            if (!wrote && !changed)
-                columnFlags_.open[x] = false;
-        }
-        for (int y = 0; y < rows; ++y) {
-            if (!rowFlags_.open[y])
-                continue;
-            copyRow(board, y);
-            const bool wrote = runAllTechniques(scratch_, clues.rowClues[y], true, y) != 0;
-            progress |= wrote;
-            bool changed = false;
-            for (int x = 0; x < board.width; ++x)
-                if (scratch_[x] != board.cells[x][y]) {
-                    columnFlags_.open[x] = true;
-                    board.cells[x][y] = scratch_[x];
-                    changed = true;
-                }
-            if (!wrote && !changed)
-                rowFlags_.open[y] = false;
-        }
+        for (int x = 0; x < columns; ++x)
+            progress |= sweepCellLine(board, false, x, clues.columnClues[size_t(x)]);
+        for (int y = 0; y < rows; ++y)
+            progress |= sweepCellLine(board, true, y, clues.rowClues[size_t(y)]);
         if (!progress)
             return clues.allSatisfied();
         ++record_.sweeps;
     }
+}
+
+bool LogicSolver::sweepCellLine(PuzzleGrid& board, bool isRow, int index, const std::vector<int>& clue)
+{
+    LineFlags& own = isRow ? rowFlags_ : columnFlags_;
+    LineFlags& crossing = isRow ? columnFlags_ : rowFlags_;
+    if (!own.open[size_t(index)])
+        return false;
+    if (isRow)
+        copyRow(board, index);
+    else
+        scratch_ = board.cells[size_t(index)];
+    const bool wrote = runAllTechniques(scratch_, clue, isRow, index) != 0;
+    // A technique may rewrite a mark without counting it as a find.
+    bool changed = false;
+    for (int i = 0; i < int(scratch_.size()); ++i) {
+        int& cell = isRow ? board.cells[size_t(i)][size_t(index)] : board.cells[size_t(index)][size_t(i)];
+        if (scratch_[size_t(i)] != cell) {
+            crossing.open[size_t(i)] = true;
+            cell = scratch_[size_t(i)];
+            changed = true;
+        }
+    }
+    if (!wrote && !changed)
+        own.open[size_t(index)] = false;
+    return wrote;
 }
 
 void LogicSolver::reopenWhereSignsChanged(LineFlags& flags, const std::vector<std::vector<int>>& lists, int count)

@@ -79,6 +79,9 @@ private:
     // cannot write.
     bool solveCellByCell(PuzzleGrid& board, ClueSet& clues);
     void refreshSigns(bool isRow, std::vector<std::vector<int>>& lists);
+    // Runs the techniques on one open line of the plain sweeps and stores what they wrote,
+    // reopening the crossing lines whose cells changed; returns whether they found anything.
+    bool sweepCellLine(PuzzleGrid& board, bool isRow, int index, const std::vector<int>& clue);
     void reopenWhereSignsChanged(LineFlags& flags, const std::vector<std::vector<int>>& lists, int count);
     // Runs the techniques on an open line; reopens the crossing lines whose cells it changed.
     bool runOpenLine(bool isRow, int index, const std::vector<int>& clue);

@@ -5,7 +5,6 @@
 #include "ClueSet.h"
 #include "Difficulty.h"
 #include "LinePropagator.h"
-#include "LogicSolver.h"
 #include "SolutionSearch.h"
 #include "TechniqueTable.h"
 #include "WhatIf.h"
@@ -27,16 +26,6 @@ PuzzleGrid gridOf(const std::vector<unsigned char>& cells, int width, int height
 bool decided(const std::vector<unsigned char>& cells)
 {
     return std::find(cells.begin(), cells.end(), 0) == cells.end();
-}
-
-// The seven edge techniques finish whatever they can without the complete ones; only a
-// board they finish is graded among them.
-bool sevenFinish(const ClueSet& clues)
-{
-    PuzzleGrid board;
-    board.resize(int(clues.columnClues.size()), int(clues.rowClues.size()));
-    ClueSet working = clues;
-    return LogicSolver().solve(board, working);
 }
 
 } // namespace
@@ -74,7 +63,8 @@ PuzzleVerdict judgePuzzle(const ClueSet& clues, std::chrono::milliseconds search
     // be one the seven finish.
     if (decided(cells)) {
         verdict.kind = PuzzleVerdict::Kind::Logic;
-        verdict.hardestTechnique = sevenFinish(clues) ? gradePuzzle(clues).hardestTechnique : arrangementsTechnique;
+        verdict.hardestTechnique
+            = sevenTechniquesFinish(clues) ? gradePuzzle(clues).hardestTechnique : arrangementsTechnique;
         verdict.solutions.push_back(gridOf(cells, width, height));
         return verdict;
     }

@@ -20,26 +20,21 @@ int SolutionSearch::pickCell(const std::vector<unsigned char>& cells) const
     const int height = lines_->height();
     int best = -1;
     int fewest = width + height + 1;
-    for (int y = 0; y < height; ++y) {
-        int undecided = 0;
-        int first = -1;
-        for (int x = 0; x < width; ++x)
-            if (cells[size_t(x + y * width)] == 0 && undecided++ == 0)
-                first = x + y * width;
-        if (undecided > 0 && undecided < fewest) {
-            fewest = undecided;
-            best = first;
-        }
-    }
-    for (int x = 0; x < width; ++x) {
-        int undecided = 0;
-        int first = -1;
-        for (int y = 0; y < height; ++y)
-            if (cells[size_t(x + y * width)] == 0 && undecided++ == 0)
-                first = x + y * width;
-        if (undecided > 0 && undecided < fewest) {
-            fewest = undecided;
-            best = first;
+    for (const bool isRow : {true, false}) {
+        const int lineCount = isRow ? height : width;
+        const int length = isRow ? width : height;
+        for (int line = 0; line < lineCount; ++line) {
+            int undecided = 0;
+            int first = -1;
+            for (int i = 0; i < length; ++i) {
+                const int at = isRow ? i + line * width : line + i * width;
+                if (cells[size_t(at)] == 0 && undecided++ == 0)
+                    first = at;
+            }
+            if (undecided > 0 && undecided < fewest) {
+                fewest = undecided;
+                best = first;
+            }
         }
     }
     return best;

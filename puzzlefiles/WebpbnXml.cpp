@@ -80,15 +80,9 @@ bool WebpbnReader::refuse(int line, const std::string& reason)
 
 bool WebpbnReader::skipElement()
 {
-    for (int depth = 1; depth > 0;) {
-        if (!nextInside())
-            return false;
-        if (token.kind == Kind::Start)
-            ++depth;
-        else if (token.kind == Kind::End)
-            --depth;
-    }
-    return true;
+    std::string ignored;
+    int line = 0;
+    return collectText(ignored, line);
 }
 
 // The text of the element just started, with that of any inside it.

@@ -76,17 +76,28 @@ bool fits(const ClueSet& clues, const PuzzleGrid& picture)
 {
     ClueSet given;
     given.computeFrom(picture);
-    for (size_t x = 0; x < given.columnClues.size(); ++x)
-        for (size_t i = 0; i < given.columnClues[x].size(); ++i)
-            if (given.columnClues[x].size() != clues.columnClues[x].size()
-                || given.columnClues[x][i] != std::abs(clues.columnClues[x][i]))
+    auto same = [](const std::vector<std::vector<int>>& lists, const std::vector<std::vector<int>>& wanted) {
+        for (size_t line = 0; line < lists.size(); ++line) {
+            if (lists[line].size() != wanted[line].size())
                 return false;
-    for (size_t y = 0; y < given.rowClues.size(); ++y)
-        for (size_t i = 0; i < given.rowClues[y].size(); ++i)
-            if (given.rowClues[y].size() != clues.rowClues[y].size()
-                || given.rowClues[y][i] != std::abs(clues.rowClues[y][i]))
-                return false;
-    return true;
+            for (size_t i = 0; i < lists[line].size(); ++i)
+                if (lists[line][i] != std::abs(wanted[line][i]))
+                    return false;
+        }
+        return true;
+    };
+    return same(given.columnClues, clues.columnClues) && same(given.rowClues, clues.rowClues);
+}
+
+// One deduction as the traces are compared: "4 c3 0120>1121".
+QString deductionText(
+    int technique, bool isRow, int index, const std::vector<int>& before, const std::vector<int>& after)
+{
+    return QString("%1 %2%3 %4>%5")
+        .arg(technique)
+        .arg(isRow ? 'r' : 'c')
+        .arg(index)
+        .arg(digitsOf(before), digitsOf(after));
 }
 
 // Every deduction of a solve as text, and the board the trace's last step leaves.
@@ -94,11 +105,7 @@ QStringList traceOf(PuzzleLogic& logic, PuzzleGrid& board, ClueSet& clues, bool&
 {
     QStringList trace;
     logic.setObserver([&](const PuzzleLogic::Step& step) {
-        trace << QString("%1 %2%3 %4>%5")
-                     .arg(step.technique)
-                     .arg(step.isRow ? 'r' : 'c')
-                     .arg(step.lineIndex)
-                     .arg(digitsOf(step.before), digitsOf(step.after));
+        trace << deductionText(step.technique, step.isRow, step.lineIndex, step.before, step.after);
     });
     solved = logic.solve(board, clues);
     return trace;
@@ -233,11 +240,7 @@ private slots:
             QStringList expected;
             LogicSolver seven;
             seven.setObserver([&](const LogicSolver::Deduction& d) {
-                expected << QString("%1 %2%3 %4>%5")
-                                .arg(d.technique)
-                                .arg(d.isRow ? 'r' : 'c')
-                                .arg(d.lineIndex)
-                                .arg(digitsOf(d.before), digitsOf(d.after));
+                expected << deductionText(d.technique, d.isRow, d.lineIndex, d.before, d.after);
             });
             PuzzleGrid sevenBoard = blankOf(puzzle.clues);
             ClueSet sevenClues = puzzle.clues;

@@ -7,6 +7,7 @@
 // say why, briefly, and leave no puzzle behind.
 #include "CellState.h"
 #include "ClueFit.h"
+#include "FuzzChecks.h"
 #include "NonFormat.h"
 #include "PuzzleFileReader.h"
 
@@ -19,27 +20,6 @@ namespace {
 
 const char* const fileNames[] = {"puzzle.non", "puzzle.nin", "puzzle.xml", "puzzle.g", "puzzle.mk", "puzzle"};
 
-void require(bool condition, const char* broken)
-{
-    if (condition)
-        return;
-    std::fprintf(stderr, "reader fault: %s\n", broken);
-    std::abort();
-}
-
-bool fitsLine(const std::vector<int>& clue, int length)
-{
-    if (clue.size() == 1 && clue.front() == 0)
-        return true;
-    long long needed = -1;
-    for (int value : clue) {
-        if (value <= 0)
-            return false;
-        needed += value + 1LL;
-    }
-    return !clue.empty() && needed <= length;
-}
-
 void requireConsistent(const PuzzleFile& puzzle)
 {
     const ClueSet& clues = puzzle.clues;
@@ -47,6 +27,10 @@ void requireConsistent(const PuzzleFile& puzzle)
     const int rows = int(clues.rowClues.size());
     require(columns >= 1 && columns <= largestPuzzleSide && rows >= 1 && rows <= largestPuzzleSide,
         "a size the game does not take");
+    for (const auto* lists : {&clues.columnClues, &clues.rowClues})
+        for (const auto& clue : *lists)
+            for (int value : clue)
+                require(value >= 0, "a signed clue from a file");
     for (const auto& clue : clues.columnClues)
         require(fitsLine(clue, rows), "a column clue that cannot fit");
     for (const auto& clue : clues.rowClues)

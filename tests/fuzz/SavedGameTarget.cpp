@@ -3,6 +3,7 @@
 // it accepts must be a game the window can lay out and the player can still win, and what it
 // refuses must leave the target as it was.
 #include "CellState.h"
+#include "FuzzChecks.h"
 #include "LogicSolver.h"
 #include "PuzzleSizes.h"
 #include "ResumableGame.h"
@@ -12,27 +13,6 @@
 #include <cstdlib>
 
 namespace {
-
-void require(bool condition, const char* broken)
-{
-    if (condition)
-        return;
-    std::fprintf(stderr, "reader fault: %s\n", broken);
-    std::abort();
-}
-
-bool fitsLine(const std::vector<int>& clue, int length)
-{
-    if (clue.size() == 1 && clue.front() == 0)
-        return true;
-    int needed = -1;
-    for (int value : clue) {
-        if (value == 0 || std::abs(value) > length)
-            return false;
-        needed += std::abs(value) + 1;
-    }
-    return !clue.empty() && needed <= length;
-}
 
 void requireConsistent(const ResumableGame& game)
 {

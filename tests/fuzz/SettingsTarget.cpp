@@ -2,6 +2,7 @@
 // Feeds texts as "tessarin.ini" to the settings and score readers, through the same file and
 // code as the game. Every value read must be one the game can use, and a win recorded on top
 // of any file must follow the scoring rules.
+#include "FuzzChecks.h"
 #include "GameSettings.h"
 #include "ScoreBook.h"
 #include "SettingsStore.h"
@@ -18,14 +19,6 @@
 namespace {
 
 const char* const sizeLabels[] = {"5x5", "10x5", "10x10", "15x10", "15x15", "20x15"};
-
-void require(bool condition, const char* broken)
-{
-    if (condition)
-        return;
-    std::fprintf(stderr, "reader fault: %s\n", broken);
-    std::abort();
-}
 
 int count(const QString& text)
 {

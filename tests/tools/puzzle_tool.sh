@@ -49,8 +49,6 @@ expect 1 "^$files/colour.non${tab}-${tab}invalid${tab}line 4: colour puzzles are
     "$tool" analyse "$files/colour.non" "$files/jwilk/data022.nin"
 expect 0 "${tab}10x10${tab}several${tab}-${tab}" "$tool" analyse "$files/jwilk/data001.nin"
 expect 0 "${tab}25x20${tab}logic${tab}Arrangements${tab}" "$tool" analyse "$files/jwilk/data142.nin"
-expect 0 "${tab}6x5${tab}logic${tab}Mercury${tab}" "$tool" analyse "$files/lantern.g" "$files/lantern.mk" \
-    "$files/lantern.xml" "$files/lantern.non" "$files/lantern.nin"
 # --show prints both pictures of a puzzle that has two: 10 rows each, a blank line after each.
 "$tool" analyse --show "$files/jwilk/data001.nin" >"$scratch/two"
 if [ "$(grep -c '^[#.]\{10\}$' "$scratch/two")" != 20 ] || [ "$(grep -c '^$' "$scratch/two")" != 2 ]; then
