@@ -5,6 +5,7 @@
 
 fail() {
     echo "FAIL: $*"
+    show_windows
     [ -n "${game_pid:-}" ] && kill "$game_pid" 2>/dev/null
     exit 1
 }
@@ -49,11 +50,21 @@ open_game_menu() {
     done
     fail "the Game menu did not open"
 }
+# What is on the screen and which window has the keys, for the log.
+show_windows() {
+    for id in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+        echo "  window $id \"$(xdotool getwindowname "$id" 2>/dev/null)\" $(xdotool getwindowgeometry "$id" 2>/dev/null | sed -n 's/.*Geometry: //p')"
+    done
+    echo "  focus: $(xdotool getwindowfocus 2>/dev/null)"
+}
 # Without a window manager keys go to the focused window, so focus the window itself first,
-# and see that it has the focus: a busy machine may leave the focus nowhere for a while.
+# and see that it has the focus: a busy machine may leave the focus nowhere for a while. The
+# focus is asked for without waiting on it (xdotool's own wait may outlast a test), and looked
+# at until it has come.
 press_in() { # WINDOW KEY
     for _ in $(seq 20); do
-        xdotool windowfocus --sync "$1" 2>/dev/null && [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] && break
+        xdotool windowfocus "$1" 2>/dev/null
+        [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] && break
         sleep 0.1
     done
     xdotool key "$2"
@@ -69,10 +80,6 @@ open_box() { # KEY WHAT
             question_open && return 0
             sleep 0.1
         done
-    done
-    # What was on the screen instead, for the log.
-    for id in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
-        echo "window $id \"$(xdotool getwindowname "$id" 2>/dev/null)\" $(xdotool getwindowgeometry "$id" 2>/dev/null | sed -n 's/.*Geometry: //p')"
     done
     fail "$2 was not asked"
 }
