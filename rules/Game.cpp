@@ -14,7 +14,15 @@ void Game::setUp(int mode, const PuzzleGrid& board, const PuzzleGrid& solution, 
     clues_.columnClues = clues.columnClues;
     clues_.rowClues = clues.rowClues;
     faults_ = faults;
+    board_.changed = false;
     beginPlay();
+}
+
+void Game::retestClues()
+{
+    board_.changed = false;
+    clues_.updateSatisfied(board_);
+    clues_.updateSettled(board_);
 }
 
 void Game::beginPlay()

@@ -52,6 +52,10 @@ public:
 
     // A puzzle to play from this board on, with faults already counted; play begins too.
     void setUp(int mode, const PuzzleGrid& board, const PuzzleGrid& solution, const ClueSet& clues, int faults);
+    // Whether the board changed since its clues were last tested against it.
+    bool changedSinceTest() const { return board_.changed; }
+    // The clues' satisfied and settled marks follow the board as it stands.
+    void retestClues();
 
     // Play begins on the board as it stands, new or resumed: no drag, marks mode off, nothing
     // to undo.
@@ -100,9 +104,6 @@ public:
     const Changes& redo();
 
 private:
-    // The session makes the puzzles into this game's board, and dissolves the solved one.
-    friend class Session;
-
     struct Drag {
         bool reachedBoard = false;
         bool erases = false;

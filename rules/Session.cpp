@@ -12,11 +12,11 @@ const Session::Events& Session::begin(int columns, int rows, int mode)
     prepare(columns, rows, mode);
     // A puzzle made ahead in the last game's spare time starts at the next advance.
     std::uint32_t seed = 0;
-    puzzleReady_ = reserve_.take(columns, rows, game_.solution_, game_.clues_, seed);
+    puzzleReady_ = reserve_.take(columns, rows, made_.solution, made_.clues, seed);
     if (!puzzleReady_) {
         // The seed is all the puzzle takes from the game's randomness.
         seed = static_cast<std::uint32_t>(std::rand());
-        generator_.startGeneration(game_.board_, game_.clues_, columns, rows, seed);
+        generator_.startGeneration(made_.board, made_.clues, columns, rows, seed);
     }
     code_ = PuzzleCode {columns, rows, seed};
     setPhase(Phase::Creating);
@@ -27,7 +27,7 @@ const Session::Events& Session::begin(const PuzzleCode& code, int mode)
 {
     prepare(code.columns, code.rows, mode);
     puzzleReady_ = false;
-    generator_.startGeneration(game_.board_, game_.clues_, code.columns, code.rows, code.seed);
+    generator_.startGeneration(made_.board, made_.clues, code.columns, code.rows, code.seed);
     code_ = code;
     setPhase(Phase::Creating);
     return events_;
@@ -39,7 +39,7 @@ void Session::prepare(int columns, int rows, int mode)
     ++gameNumber_;
     columns_ = columns;
     rows_ = rows;
-    game_.mode_ = mode;
+    modeToPlay_ = mode;
     recorded_.clear();
 }
 
@@ -52,10 +52,11 @@ const Session::Events& Session::resume(int mode, const PuzzleGrid& board, const 
     rows_ = board.height;
     code_ = code;
     game_.setUp(mode, board, solution, clues, faults);
-    game_.board_.changed = true;
     playedMs_ = std::int64_t(seconds) * 1000;
     clockStarted_ = true;
     beginPlay();
+    // A board kept the moment it was solved wins as it comes back.
+    settle();
     return events_;
 }
 
@@ -75,7 +76,7 @@ const Session::Events& Session::advance(std::chrono::milliseconds elapsed)
             playedMs_ += elapsed.count();
         applyInput();
         // The hint, marks and undo change the board between advances.
-        if (phase_ == Phase::Playing && game_.board_.changed)
+        if (phase_ == Phase::Playing && game_.changedSinceTest())
             settle();
         break;
     case Phase::Celebrating: dissolveStep(); break;
@@ -98,6 +99,21 @@ int Session::seconds() const
     return static_cast<int>(std::min<std::int64_t>(playedMs_ / 1000, std::numeric_limits<int>::max()));
 }
 
+const PuzzleGrid& Session::board() const
+{
+    return showsCopy() ? shown_ : game_.board();
+}
+
+const ClueSet& Session::clues() const
+{
+    return showsCopy() ? shownClues_ : game_.clues();
+}
+
+bool Session::showsCopy() const
+{
+    return phase_ == Phase::Celebrating || phase_ == Phase::Finished || phase_ == Phase::Replaying;
+}
+
 void Session::setPhase(Phase phase)
 {
     phase_ = phase;
@@ -109,15 +125,15 @@ void Session::createStep()
     if (puzzleReady_) {
         puzzleReady_ = false;
         acceptPuzzle();
-    } else if (generator_.generateFor(game_.board_, game_.solution_, game_.clues_, PuzzleGenerator::tickBudget)) {
+    } else if (generator_.generateFor(made_.board, made_.solution, made_.clues, PuzzleGenerator::tickBudget)) {
         acceptPuzzle();
     }
 }
 
 void Session::acceptPuzzle()
 {
-    game_.board_.resize(columns_, rows_);
-    game_.faults_ = 0;
+    made_.board.resize(columns_, rows_);
+    game_.setUp(modeToPlay_, made_.board, made_.solution, made_.clues, 0);
     playedMs_ = 0;
     clockStarted_ = false;
     beginPlay();
@@ -125,11 +141,9 @@ void Session::acceptPuzzle()
 
 void Session::beginPlay()
 {
-    game_.clues_.updateSatisfied(game_.board_);
-    game_.clues_.updateSettled(game_.board_);
+    game_.retestClues();
     // Graded afresh for a resumed game too, so that "auto.sav" need not keep it.
-    difficulty_ = gradePuzzle(game_.clues_);
-    game_.beginPlay();
+    difficulty_ = gradePuzzle(game_.clues());
     recorded_.clear();
     setPhase(Phase::Playing);
 }
@@ -143,7 +157,7 @@ void Session::applyInput()
         case Input::Kind::Release: game_.release(input.button); break;
         }
         // What comes after the winning move is not played on the dissolving board.
-        if (game_.board_.changed && settle())
+        if (game_.changedSinceTest() && settle())
             break;
     }
     recorded_.clear();
@@ -173,24 +187,27 @@ void Session::startClock()
     clockStarted_ = true;
 }
 
-void Session::retestClues()
+void Session::retestShownClues()
 {
-    game_.board_.changed = false;
-    game_.clues_.updateSatisfied(game_.board_);
-    game_.clues_.updateSettled(game_.board_);
+    shown_.changed = false;
+    shownClues_.updateSatisfied(shown_);
+    shownClues_.updateSettled(shown_);
 }
 
 bool Session::settle()
 {
-    retestClues();
+    game_.retestClues();
     // A hint's cells stand as marks while its box is open, and marks count in the clues: the
     // board wins once they are cells, not under the box.
-    if (game_.hintWaiting() || !game_.clues_.allSatisfied())
+    if (game_.hintWaiting() || !game_.clues().allSatisfied())
         return false;
     // A button still held after the win enters nothing in the next game.
     game_.releaseAll();
     recorded_.clear();
     dissolveCountdown_ = columns_ * rows_;
+    // The solved picture stays the game's; a copy of it dissolves.
+    shown_.copyFrom(game_.board());
+    shownClues_ = game_.clues();
     events_.push_back({Event::Kind::Won});
     setPhase(Phase::Celebrating);
     return true;
@@ -214,9 +231,9 @@ void Session::dissolveStep()
 
 void Session::dissolve(int column, int row)
 {
-    events_.push_back({Event::Kind::Dissolved, column, row, game_.board_.cells[column][row]});
-    game_.board_.cells[column][row] = Blank;
-    game_.board_.changed = true;
+    events_.push_back({Event::Kind::Dissolved, column, row, shown_.cells[column][row]});
+    shown_.cells[column][row] = Blank;
+    shown_.changed = true;
 }
 
 bool Session::readyForCommand()
@@ -229,7 +246,7 @@ bool Session::readyForCommand()
     applyInput();
     // A command acts on the board as it stands: one the last hint or command solved has won,
     // and takes no more.
-    if (phase_ == Phase::Playing && game_.board_.changed)
+    if (phase_ == Phase::Playing && game_.changedSinceTest())
         settle();
     return phase_ == Phase::Playing;
 }
@@ -240,7 +257,7 @@ const Session::Events& Session::pause()
     if (phase_ != Phase::Playing)
         return events_;
     applyInput();
-    if (phase_ == Phase::Playing && !(game_.board_.changed && settle()))
+    if (phase_ == Phase::Playing && !(game_.changedSinceTest() && settle()))
         setPhase(Phase::Paused);
     return events_;
 }
@@ -257,11 +274,11 @@ const Session::Events& Session::hint(Game::Hint& found)
 {
     found = {};
     // The hint needs a board without marks.
-    if (!readyForCommand() || game_.marking_)
+    if (!readyForCommand() || game_.marking())
         return events_;
     found = game_.hint(solver_);
     if (found.kind == Game::Hint::Kind::Mended)
-        events_.push_back({Event::Kind::Mended, found.x, found.y, game_.board_.cells[found.x][found.y]});
+        events_.push_back({Event::Kind::Mended, found.x, found.y, game_.board().cells[found.x][found.y]});
     startClock();
     return events_;
 }
@@ -276,7 +293,7 @@ const Session::Events& Session::acceptHint(int askedInGame)
 
 const Session::Events& Session::startMarking()
 {
-    if (readyForCommand() && game_.mode_ != Beginner && !game_.marking_)
+    if (readyForCommand() && game_.mode() != Beginner && !game_.marking())
         game_.startMarking();
     return events_;
 }
@@ -284,7 +301,7 @@ const Session::Events& Session::startMarking()
 const Session::Events& Session::stopMarking(bool keepMarks, int askedInGame)
 {
     events_.clear();
-    if (askedInGame == gameNumber_ && readyForCommand() && game_.marking_)
+    if (askedInGame == gameNumber_ && readyForCommand() && game_.marking())
         game_.stopMarking(keepMarks);
     return events_;
 }
@@ -320,11 +337,12 @@ const Session::Events& Session::showSolution()
     events_.clear();
     if (phase_ != Phase::Finished && phase_ != Phase::Solved)
         return events_;
-    replay_.record(game_.clues_, game_.board_);
+    shownClues_ = game_.clues();
+    replay_.record(shownClues_, shown_);
     replayPlaying_ = false;
     replayWaited_ = {};
     setPhase(Phase::Replaying);
-    retestClues();
+    retestShownClues();
     events_.push_back({Event::Kind::Replayed, 0, 0, 0});
     return events_;
 }
@@ -334,12 +352,12 @@ const Session::Events& Session::replayTo(int position)
     events_.clear();
     if (phase_ != Phase::Replaying)
         return events_;
-    replay_.moveTo(position, game_.board_);
+    replay_.moveTo(position, shown_);
     replayWaited_ = {};
     // Played to the end, it stops there; played again from the end, it starts over.
     if (replay_.atEnd())
         replayPlaying_ = false;
-    retestClues();
+    retestShownClues();
     events_.push_back({Event::Kind::Replayed, 0, 0, replay_.position()});
     return events_;
 }
@@ -369,8 +387,6 @@ const Session::Events& Session::leaveReplay()
     if (phase_ != Phase::Replaying)
         return events_;
     replayPlaying_ = false;
-    game_.board_.copyFrom(game_.solution_);
-    retestClues();
     setPhase(Phase::Solved);
     return events_;
 }

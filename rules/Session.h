@@ -133,6 +133,12 @@ public:
     Phase phase() const { return phase_; }
     bool inPlay() const { return phase_ == Phase::Playing || phase_ == Phase::Paused; }
     const Game& game() const { return game_; }
+    // The mode of the game in play, or of the one being made.
+    int mode() const { return phase_ == Phase::Creating ? modeToPlay_ : game_.mode(); }
+    // The board and clues on show: the game's while it is played and once solved (the picture
+    // stays), a copy of it while it dissolves and waits, and the replay's while it replays.
+    const PuzzleGrid& board() const;
+    const ClueSet& clues() const;
     int columns() const { return columns_; }
     int rows() const { return rows_; }
     // Counts the games begun, so that an answer reaches only the game that asked.
@@ -160,7 +166,8 @@ private:
     void applyInput();
     void answer(const Game::Changes& changes, const Input& input);
     void startClock();
-    void retestClues();
+    bool showsCopy() const;
+    void retestShownClues();
     // Re-tests the clues after a change and wins when all match; true if it did.
     bool settle();
     void dissolveStep();
@@ -171,6 +178,15 @@ private:
     void replayAfter(std::chrono::milliseconds elapsed);
 
     Game game_;
+    // The puzzle being made, and the mode it is to be played in.
+    struct {
+        PuzzleGrid board;
+        PuzzleGrid solution;
+        ClueSet clues;
+    } made_;
+    int modeToPlay_ = Beginner;
+    PuzzleGrid shown_;
+    ClueSet shownClues_;
     PuzzleGenerator generator_;
     PuzzleReserve reserve_;
     LogicSolver solver_;

@@ -68,7 +68,7 @@ void BoardScene::showPhase(const Session& session, QSize window, int menuBarHeig
 void BoardScene::showBoard(const Session& session, QSize window, int menuBarHeight)
 {
     shownGame_ = session.gameNumber();
-    const ClueSet& clues = session.game().clues();
+    const ClueSet& clues = session.clues();
     layout_.layOut(session.columns(), session.rows(), clues.widestRowClue(), clues.widestColumnClue());
     rebuildPanel(session.columns(), session.rows(), clues.widestRowClue(), clues.widestColumnClue());
     fit(window, menuBarHeight);
@@ -146,7 +146,7 @@ void BoardScene::showHint(bool isRow, int line)
 
 QRect BoardScene::hintBand(const Session& session) const
 {
-    const ClueSet& clues = session.game().clues();
+    const ClueSet& clues = session.clues();
     const QRect band = SceneGeometry::lineBand(layout_.origin(), view_.hintIsRow, view_.hintLine, clues.widestRowClue(),
         clues.widestColumnClue(), session.columns(), session.rows());
     return layout_.transform().toWindow(QRectF(band));

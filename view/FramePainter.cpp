@@ -240,8 +240,8 @@ void FramePainter::paintBoard(QPainter& painter, const Session& session, const B
     // The lit clues say whether marks mode is on.
     ClueHover hover = scene.view().hover;
     hover.colour = hoverColour(session);
-    paintClues(painter, session.game().clues(), origin, hover, 1.0);
-    paintCells(painter, session.game().board(), origin, 1.0);
+    paintClues(painter, session.clues(), origin, hover, 1.0);
+    paintCells(painter, session.board(), origin, 1.0);
     if (session.game().marking())
         paintMarksFrame(painter, session, origin);
     paintInfo(painter, session, scene.infoFont());
@@ -353,7 +353,7 @@ void FramePainter::paintCells(QPainter& painter, const PuzzleGrid& board, QPoint
 
 void FramePainter::paintInfo(QPainter& painter, const Session& session, const QFont& infoFont) const
 {
-    const ClueSet& clues = session.game().clues();
+    const ClueSet& clues = session.clues();
     painter.setPen(look_.infoText);
     const QRect box = SceneGeometry::infoBox(clues.widestRowClue(), clues.widestColumnClue());
     if (!Visible(painter).shows(box))
@@ -419,7 +419,7 @@ void FramePainter::paintFaultMark(QPainter& painter, const ViewState& view, cons
 void FramePainter::paintHintOverlay(
     QPainter& painter, QSize windowSize, const Session& session, const BoardScene& scene) const
 {
-    const ClueSet& clues = session.game().clues();
+    const ClueSet& clues = session.clues();
     const ViewState& view = scene.view();
     const QRect band = SceneGeometry::lineBand(scene.layout().origin(), view.hintIsRow, view.hintLine,
         clues.widestRowClue(), clues.widestColumnClue(), session.columns(), session.rows());

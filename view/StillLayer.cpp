@@ -33,17 +33,17 @@ void StillLayer::noteChanges(const Session& session, const BoardScene& scene, QS
     QRegion changed;
     if (!sameFrame(session, scene, window)) {
         changed = QRect(QPoint(0, 0), window);
-        rememberBoard(session, dimmedNumbers(session.game().clues()));
+        rememberBoard(session, dimmedNumbers(session.clues()));
     } else if (FramePainter::showsBoard(session.phase())) {
         if (noteCells(session, scene, changed)) {
             // A clue's dimming follows the cells of its own line only, so it can change only then.
-            std::vector<bool> dimmed = dimmedNumbers(session.game().clues());
+            std::vector<bool> dimmed = dimmedNumbers(session.clues());
             noteClues(session, scene, dimmed, changed);
             rememberBoard(session, std::move(dimmed));
         }
         noteHover(session, scene, changed);
         if (session.seconds() != shown_.seconds || session.game().faults() != shown_.faults) {
-            const ClueSet& clues = session.game().clues();
+            const ClueSet& clues = session.clues();
             const QRectF box = infoBox(clues.widestRowClue(), clues.widestColumnClue());
             changed += scene.layout().transform().toWindow(box.adjusted(-inkReach, -inkReach, inkReach, inkReach));
         }
@@ -65,7 +65,7 @@ bool StillLayer::sameFrame(const Session& session, const BoardScene& scene, QSiz
 
 bool StillLayer::noteCells(const Session& session, const BoardScene& scene, QRegion& changed) const
 {
-    const PuzzleGrid& board = session.game().board();
+    const PuzzleGrid& board = session.board();
     const QPoint origin = scene.layout().origin();
     const ViewTransform& transform = scene.layout().transform();
     bool any = false;
@@ -83,7 +83,7 @@ bool StillLayer::noteCells(const Session& session, const BoardScene& scene, QReg
 void StillLayer::noteClues(
     const Session& session, const BoardScene& scene, const std::vector<bool>& now, QRegion& changed) const
 {
-    const ClueSet& clues = session.game().clues();
+    const ClueSet& clues = session.clues();
     const QPoint origin = scene.layout().origin();
     const ViewTransform& transform = scene.layout().transform();
     std::size_t first = 0;
@@ -137,7 +137,7 @@ void StillLayer::remember(const Session& session, const BoardScene& scene, QSize
 
 void StillLayer::rememberBoard(const Session& session, std::vector<bool> dimmed)
 {
-    const PuzzleGrid& board = session.game().board();
+    const PuzzleGrid& board = session.board();
     shown_.cells.resize(std::size_t(board.width) * board.height);
     for (int x = 0; x < board.width; ++x)
         for (int y = 0; y < board.height; ++y)

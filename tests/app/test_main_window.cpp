@@ -226,11 +226,11 @@ private slots:
                 QVERIFY(w->menus().modeEntry(Expert)->isChecked());
                 QVERIFY(w->menus().modeEntry(Beginner)->text() != "Beginner");
                 w.form().actionNew_Game->trigger();
-                QCOMPARE(w.session().game().mode(), int(Expert));
+                QCOMPARE(w.session().mode(), int(Expert));
                 QCOMPARE(w.session().columns(), 10);
                 w->menus().modeEntry(Normal)->trigger();
                 w.form().actionTodaysPuzzle->trigger();
-                QCOMPARE(w.session().game().mode(), int(Normal));
+                QCOMPARE(w.session().mode(), int(Normal));
                 QVERIFY(w->SaveSettings());
                 QCOMPARE(stored(w, "lastGame", "lastMode"), QString("Normal"));
             }
@@ -378,7 +378,7 @@ private slots:
             "Step 2 of " + QString::number(replay.count()) + ": "
                 + QString::fromStdString(deductionName(step.technique, step.isRow, step.line, step.clue)));
         w.key(Qt::Key_End);
-        QVERIFY(w.session().game().board().cells == w.session().game().solution().cells);
+        QVERIFY(w.session().board().cells == w.session().game().solution().cells);
         QVERIFY(enabled("Start (Home)") && !enabled("End (End)") && !enabled("Forward (Right or Space)"));
         // Minus and plus slow it down and speed it up, eight times either way at most.
         QCOMPARE(bar.speedText(), QString("Speed: 1\u00d7"));

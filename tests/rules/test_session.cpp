@@ -68,7 +68,7 @@ void win(Session& session)
 bool blank(const Session& session)
 {
     const std::vector<int> column(size_t(session.rows()), Blank);
-    return session.game().board().cells == std::vector<std::vector<int>>(size_t(session.columns()), column);
+    return session.board().cells == std::vector<std::vector<int>>(size_t(session.columns()), column);
 }
 
 } // namespace
@@ -228,6 +228,11 @@ private slots:
         session.advance(5000ms);
         win(session);
         const int seconds = session.seconds();
+        // What dissolves is a copy: the game keeps the picture the player made.
+        const auto wonBoard = session.game().board().cells;
+        QVERIFY(blank(session));
+        for (QPoint cell : solutionCells(session, Filled))
+            QCOMPARE(wonBoard[size_t(cell.x())][size_t(cell.y())], int(Filled));
 
         // The solver, run on its own, names the steps.
         std::vector<std::string> expected;
@@ -246,22 +251,22 @@ private slots:
         QCOMPARE(replay.count(), int(expected.size()));
         QCOMPARE(replay.count(), session.difficulty().deductions);
         QVERIFY(blank(session));
-        std::vector<PuzzleGrid> seen {session.game().board()};
+        std::vector<PuzzleGrid> seen {session.board()};
         for (int step = 1; step <= replay.count(); ++step) {
             const Session::Events& events = session.replayTo(step);
             QCOMPARE(count(events, Kind::Won), 0);
             const SolutionReplay::Step& named = *replay.current();
             QCOMPARE(deductionName(named.technique, named.isRow, named.line, named.clue), expected[size_t(step - 1)]);
-            seen.push_back(session.game().board());
+            seen.push_back(session.board());
         }
-        QVERIFY(session.game().board().cells == session.game().solution().cells);
-        QVERIFY(session.game().clues().allSatisfied());
+        QVERIFY(session.board().cells == session.game().solution().cells);
+        QVERIFY(session.clues().allSatisfied());
         QCOMPARE(session.phase(), Phase::Replaying);
 
         // Jumps land where the steps one by one did.
         for (int to : {3, 1, replay.count() - 2, 0, 5}) {
             session.replayTo(to);
-            QVERIFY(session.game().board().cells == seen[size_t(to)].cells);
+            QVERIFY(session.board().cells == seen[size_t(to)].cells);
         }
 
         // Played, it steps at its pace and stops at the end.
@@ -290,11 +295,12 @@ private slots:
             session.advance(session.replayPace());
         QVERIFY(replay.atEnd());
 
-        // Left halfway, the finished board shows.
+        // Left halfway, the player's own solved picture shows, as it stood at the win.
         session.replayTo(2);
         session.leaveReplay();
         QCOMPARE(session.phase(), Phase::Solved);
-        QVERIFY(session.game().board().cells == session.game().solution().cells);
+        QVERIFY(session.board().cells == wonBoard);
+        QVERIFY(session.clues().allSatisfied());
         QCOMPARE(session.seconds(), seconds);
         QCOMPARE(session.game().faults(), 0);
         QVERIFY(session.canShowSolution());
