@@ -3,6 +3,7 @@
 // the win and its screen.
 #include "MainWindow.h"
 
+#include "GameMode.h"
 #include "PuzzleSizes.h"
 #include "SoundBank.h"
 #include "WinScreen.h"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "GameMode.h"
 #include "GameWords.h"
 #include "PuzzleSizes.h"
 

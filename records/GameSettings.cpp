@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GameSettings.h"
 
+#include "GameMode.h"
 #include "PuzzleSizes.h"
 #include "SettingsStore.h"
 

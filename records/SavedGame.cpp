@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SavedGame.h"
 
+#include "GameMode.h"
 #include "PuzzleSizes.h"
 
 #include <QDataStream>

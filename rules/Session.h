@@ -34,7 +34,7 @@ public:
         Celebrating, // solved: the board dissolves, a cell a tick
         Finished, // dissolved: the win waits to be shown
         Replaying, // the solver's steps are replayed on the won puzzle
-        Solved, // the win was shown; the solution stands on the board
+        Solved, // the win was shown; the picture the player made stands on the board
     };
 
     // One thing the pointer or the keys did: the cell it was over (perhaps off the board) and

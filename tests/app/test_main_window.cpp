@@ -4,6 +4,7 @@
 // help windows. The rules of each move are the session's and are tested there.
 #include "WindowDriver.h"
 
+#include "GameMode.h"
 #include "HelpBrowser.h"
 #include "HelpWindows.h"
 #include "PuzzleSizes.h"

@@ -4,6 +4,7 @@
 // refuses must leave the target as it was.
 #include "CellState.h"
 #include "FuzzChecks.h"
+#include "GameMode.h"
 #include "LogicSolver.h"
 #include "PuzzleSizes.h"
 #include "ResumableGame.h"

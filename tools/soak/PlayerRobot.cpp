@@ -2,6 +2,7 @@
 #include "PlayerRobot.h"
 
 #include "CellState.h"
+#include "GameMode.h"
 #include "HelpBrowser.h"
 #include "MainWindow.h"
 #include "PuzzleSizes.h"

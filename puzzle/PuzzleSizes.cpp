@@ -43,16 +43,3 @@ int sizeIndexOf(const std::string& label)
             return index;
     return -1;
 }
-
-const char* modeName(int mode)
-{
-    return mode >= Beginner && mode <= Expert ? modeNames[mode - Beginner] : "";
-}
-
-int modeFromName(const std::string& name)
-{
-    for (int mode = Beginner; mode <= Expert; ++mode)
-        if (name == modeNames[mode - Beginner])
-            return mode;
-    return 0;
-}

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "GameMode.h"
-
+#include <iterator>
 #include <string>
 
 // The board sizes, columns x rows, in the order of the Size menu, with their labels ("5x5"
@@ -24,11 +23,3 @@ int sizeIndexOf(const std::string& label);
 // A size as written in labels and codes, "15x10" (or "15X10"): decimal digits without sign
 // or leading zero, an x, and digits again, nothing else; false for any other text.
 bool readSize(const std::string& text, int& columns, int& rows);
-
-// "Beginner", "Normal" and "Expert", in the order of the Mode menu; also the score groups'
-// names after "best".
-constexpr const char* modeNames[] = {"Beginner", "Normal", "Expert"};
-// The name of a mode; empty for any other number.
-const char* modeName(int mode);
-// The mode with that name, or 0.
-int modeFromName(const std::string& name);

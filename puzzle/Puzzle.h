@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ClueSet.h"
+#include "Difficulty.h"
+#include "PuzzleCode.h"
+#include "PuzzleGrid.h"
+#include "PuzzleVerdict.h"
+
+#include <string>
+#include <vector>
+
+// Where a puzzle comes from, which names it when it comes back.
+struct PuzzleOrigin {
+    enum class Kind {
+        Generated, // made from its code
+        File, // opened from a file the player owns
+        Gallery, // a picture of the game's gallery
+        Design, // drawn by the player
+    };
+    Kind kind = Kind::Generated;
+    // For a generated puzzle, the code that makes it again.
+    PuzzleCode code;
+    // For a file, its path; for a picture or a design, its id.
+    std::string place;
+};
+
+// One puzzle as the game plays it, whatever its size and wherever it comes from: its clues,
+// what is known of its solutions, how hard it is and its texts.
+struct Puzzle {
+    ClueSet clues;
+    // The pictures known to fit: one for a puzzle with one solution, two when it has several
+    // (the search stops at the second), and none or the file's own when nobody knows.
+    std::vector<PuzzleGrid> solutions;
+    PuzzleVerdict::Kind verdict = PuzzleVerdict::Kind::Unknown;
+    Difficulty difficulty;
+    PuzzleOrigin origin;
+    // UTF-8; empty when there is none.
+    std::string title, author, copyright, licence;
+
+    int columns() const { return static_cast<int>(clues.columnClues.size()); }
+    int rows() const { return static_cast<int>(clues.rowClues.size()); }
+    // Whether exactly one picture fits and it is known, as Beginner and the hint's mending
+    // need.
+    bool hasOneSolution() const;
+    // Its one solution, or a blank board of its size when it has none for certain.
+    PuzzleGrid solutionOrBlank() const;
+};
+
+// Sixteen hex digits that stand for clue lists, the same on every machine, so that a puzzle
+// is known again by its clues wherever it was opened from.
+std::string clueFingerprint(const ClueSet& clues);

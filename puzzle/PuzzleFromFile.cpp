@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PuzzleFromFile.h"
+
+#include "PuzzleFile.h"
+
+namespace {
+
+std::string fileName(const std::string& path)
+{
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+} // namespace
+
+Puzzle puzzleFromFile(const PuzzleFile& file, const std::string& path, std::chrono::milliseconds searchTime)
+{
+    Puzzle puzzle;
+    puzzle.clues.columnClues = file.clues.columnClues;
+    puzzle.clues.rowClues = file.clues.rowClues;
+    PuzzleVerdict verdict = judgePuzzle(puzzle.clues, searchTime);
+    puzzle.verdict = verdict.kind;
+    puzzle.solutions = std::move(verdict.solutions);
+    // Unsettled, the file's own picture is still one that fits.
+    if (puzzle.solutions.empty() && puzzle.verdict == PuzzleVerdict::Kind::Unknown && file.goal.width > 0)
+        puzzle.solutions.push_back(file.goal);
+    puzzle.difficulty = gradeWithEveryTechnique(puzzle.clues);
+    puzzle.origin.kind = PuzzleOrigin::Kind::File;
+    puzzle.origin.place = path;
+    puzzle.title = file.title.empty() ? fileName(path) : file.title;
+    puzzle.author = file.author;
+    puzzle.copyright = file.copyright;
+    puzzle.licence = file.licence;
+    return puzzle;
+}
