@@ -33,6 +33,20 @@ const Session::Events& Session::begin(const PuzzleCode& code, int mode)
     return events_;
 }
 
+const Session::Events& Session::begin(const Puzzle& puzzle, int mode)
+{
+    prepare(puzzle.columns(), puzzle.rows(), mode == Beginner && !puzzle.hasOneSolution() ? Normal : mode);
+    puzzleReady_ = false;
+    code_ = puzzle.origin.kind == PuzzleOrigin::Kind::Generated ? std::optional(puzzle.origin.code) : std::nullopt;
+    puzzle_ = puzzle;
+    made_.board.resize(columns_, rows_);
+    game_.setUp(modeToPlay_, made_.board, puzzle.solutionOrBlank(), puzzle.clues, 0);
+    playedMs_ = 0;
+    clockStarted_ = false;
+    beginPlay();
+    return events_;
+}
+
 void Session::prepare(int columns, int rows, int mode)
 {
     events_.clear();
@@ -52,6 +66,7 @@ const Session::Events& Session::resume(int mode, const PuzzleGrid& board, const 
     rows_ = board.height;
     code_ = code;
     game_.setUp(mode, board, solution, clues, faults);
+    puzzle_ = generatedPuzzle();
     playedMs_ = std::int64_t(seconds) * 1000;
     clockStarted_ = true;
     beginPlay();
@@ -134,16 +149,33 @@ void Session::acceptPuzzle()
 {
     made_.board.resize(columns_, rows_);
     game_.setUp(modeToPlay_, made_.board, made_.solution, made_.clues, 0);
+    puzzle_ = generatedPuzzle();
     playedMs_ = 0;
     clockStarted_ = false;
     beginPlay();
 }
 
+Puzzle Session::generatedPuzzle() const
+{
+    Puzzle puzzle;
+    puzzle.clues.columnClues = game_.clues().columnClues;
+    puzzle.clues.rowClues = game_.clues().rowClues;
+    puzzle.solutions = {game_.solution()};
+    // The generator keeps only what logic finishes.
+    puzzle.verdict = PuzzleVerdict::Kind::Logic;
+    puzzle.origin.kind = PuzzleOrigin::Kind::Generated;
+    if (code_)
+        puzzle.origin.code = *code_;
+    return puzzle;
+}
+
 void Session::beginPlay()
 {
     game_.retestClues();
-    // Graded afresh for a resumed game too, so that "auto.sav" need not keep it.
-    difficulty_ = gradePuzzle(game_.clues());
+    // A generated puzzle is graded afresh, for a resumed game too, so that "auto.sav" need not
+    // keep it.
+    if (puzzle_.origin.kind == PuzzleOrigin::Kind::Generated)
+        puzzle_.difficulty = gradePuzzle(game_.clues());
     recorded_.clear();
     setPhase(Phase::Playing);
 }

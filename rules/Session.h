@@ -4,6 +4,7 @@
 #include "Difficulty.h"
 #include "Game.h"
 #include "LogicSolver.h"
+#include "Puzzle.h"
 #include "PuzzleCode.h"
 #include "PuzzleGenerator.h"
 #include "PuzzleReserve.h"
@@ -78,6 +79,9 @@ public:
     const Events& begin(int columns, int rows, int mode);
     // Begins making the puzzle a code names, for that mode.
     const Events& begin(const PuzzleCode& code, int mode);
+    // Plays a puzzle made elsewhere (a file's, ...) at once, from a blank board. Beginner
+    // needs its one solution: a puzzle without one is played in Normal.
+    const Events& begin(const Puzzle& puzzle, int mode);
     // Plays on a game kept from before: its board, clues, solution, time and faults, and its
     // code when it was kept too.
     const Events& resume(int mode, const PuzzleGrid& board, const ClueSet& clues, const PuzzleGrid& solution,
@@ -133,6 +137,8 @@ public:
     Phase phase() const { return phase_; }
     bool inPlay() const { return phase_ == Phase::Playing || phase_ == Phase::Paused; }
     const Game& game() const { return game_; }
+    // The puzzle in play, or the last one played while the next is made.
+    const Puzzle& puzzle() const { return puzzle_; }
     // The mode of the game in play, or of the one being made.
     int mode() const { return phase_ == Phase::Creating ? modeToPlay_ : game_.mode(); }
     // The board and clues on show: the game's while it is played and once solved (the picture
@@ -143,7 +149,7 @@ public:
     int rows() const { return rows_; }
     // Counts the games begun, so that an answer reaches only the game that asked.
     int gameNumber() const { return gameNumber_; }
-    const Difficulty& difficulty() const { return difficulty_; }
+    const Difficulty& difficulty() const { return puzzle_.difficulty; }
     // The code of the puzzle made or being made; none for a game resumed without one.
     const std::optional<PuzzleCode>& code() const { return code_; }
     // The clock starts with the first cell entered (or a fault, or a hint), not with play.
@@ -161,6 +167,8 @@ private:
     // Forgets the last game's input and points the session at a new puzzle.
     void prepare(int columns, int rows, int mode);
     void createStep();
+    // The generated puzzle the game plays, as a puzzle of its own.
+    Puzzle generatedPuzzle() const;
     void acceptPuzzle();
     void beginPlay();
     void applyInput();
@@ -185,12 +193,12 @@ private:
         ClueSet clues;
     } made_;
     int modeToPlay_ = Beginner;
+    Puzzle puzzle_;
     PuzzleGrid shown_;
     ClueSet shownClues_;
     PuzzleGenerator generator_;
     PuzzleReserve reserve_;
     LogicSolver solver_;
-    Difficulty difficulty_;
     std::optional<PuzzleCode> code_;
     Phase phase_ = Phase::Idle;
     int columns_ = 0;

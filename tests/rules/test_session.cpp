@@ -108,6 +108,46 @@ private slots:
         QVERIFY(!session.reserve().readyFor(5, 5));
     }
 
+    void aPuzzleFromElsewhereIsPlayedAtOnceAndAnyPictureThatFitsWins()
+    {
+        // Two diagonals fit the clues of a 2x2 board with one cell in every line.
+        Puzzle diagonals;
+        diagonals.clues.columnClues = diagonals.clues.rowClues = {{1}, {1}};
+        diagonals.verdict = PuzzleVerdict::Kind::Several;
+        diagonals.difficulty.hardestTechnique = 9;
+        diagonals.origin.kind = PuzzleOrigin::Kind::File;
+        diagonals.title = "Diagonals";
+        Session session;
+        start(session, 5, 5, Normal, 3);
+        const int games = session.gameNumber();
+
+        // Without its one solution Beginner could judge no move: it is played in Normal.
+        session.begin(diagonals, Beginner);
+        QCOMPARE(session.phase(), Phase::Playing);
+        QCOMPARE(session.gameNumber(), games + 1);
+        QCOMPARE(session.mode(), int(Normal));
+        QCOMPARE(session.columns() * 10 + session.rows(), 22);
+        QVERIFY(blank(session) && !session.code() && !session.clockStarted());
+        QCOMPARE(session.difficulty().hardestTechnique, 9);
+        QCOMPARE(session.puzzle().title, std::string("Diagonals"));
+        // Either diagonal wins.
+        click(session, {1, 0});
+        QCOMPARE(count(click(session, {0, 1}), Kind::Won), 1);
+
+        // With its one solution known, Beginner is played as asked and judges against it.
+        Puzzle corner;
+        corner.clues.columnClues = {{2}, {1}};
+        corner.clues.rowClues = {{1}, {2}};
+        corner.verdict = PuzzleVerdict::Kind::Logic;
+        PuzzleGrid solution;
+        solution.resize(2, 2);
+        solution.cells = {{Filled, Filled}, {Crossed, Filled}};
+        corner.solutions = {solution};
+        session.begin(corner, Beginner);
+        QCOMPARE(session.mode(), int(Beginner));
+        QCOMPARE(count(click(session, {1, 0}), Kind::Fault), 1);
+    }
+
     void theClockGoesOnlyWhilePlayingFromTheFirstCell()
     {
         Session session;
