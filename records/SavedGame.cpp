@@ -2,11 +2,14 @@
 #include "SavedGame.h"
 
 #include "GameMode.h"
+#include "Puzzle.h"
+#include "PuzzleFile.h"
 #include "PuzzleSizes.h"
 
 #include <QDataStream>
 #include <QIODevice>
 
+#include <array>
 #include <cstdlib>
 
 namespace {
@@ -48,13 +51,90 @@ bool readClues(QDataStream& in, int lines, int length, std::vector<std::vector<i
     return true;
 }
 
+// The origin's texts in the order they are kept.
+template <typename Origin>
+auto textsOf(Origin& origin)
+{
+    return std::array {&origin.place, &origin.code, &origin.title, &origin.author, &origin.copyright, &origin.licence};
+}
+
+// A byte count no larger than the longest text, then that many bytes.
+bool readText(QDataStream& in, QByteArray& text)
+{
+    qint32 length = -1;
+    in >> length;
+    if (in.status() != QDataStream::Ok || length < 0 || length > SavedGame::longestText)
+        return false;
+    text.resize(length);
+    return in.readRawData(text.data(), length) == length;
+}
+
+bool readCell(QDataStream& in, SavedGame::Cell& cell)
+{
+    qint32 x = 0, y = 0, code = 0;
+    in >> x >> y >> code;
+    cell = {x, y, code};
+    return in.status() == QDataStream::Ok;
+}
+
+bool cellFits(const SavedGame& game, const SavedGame::Cell& cell)
+{
+    return cell.x >= 0 && cell.x < game.columns && cell.y >= 0 && cell.y < game.rows && cell.code >= 1 && cell.code <= 4
+        && static_cast<int>(game.cells.size()) < game.columns * game.rows;
+}
+
+// The second form's cells: as many as it counts, every one whole.
+bool readCountedCells(QDataStream& in, SavedGame& game)
+{
+    qint32 count = -1;
+    in >> count;
+    if (in.status() != QDataStream::Ok || count < 0 || count > game.columns * game.rows)
+        return false;
+    for (qint32 i = 0; i < count; ++i) {
+        SavedGame::Cell cell;
+        if (!readCell(in, cell) || !cellFits(game, cell))
+            return false;
+        game.cells.push_back(cell);
+    }
+    return in.atEnd();
+}
+
+// The first form's cells, to the end of the file; a last one cut short is dropped.
+bool readCellsToTheEnd(QDataStream& in, SavedGame& game)
+{
+    while (!in.atEnd()) {
+        SavedGame::Cell cell;
+        if (!readCell(in, cell))
+            break;
+        if (!cellFits(game, cell))
+            return false;
+        game.cells.push_back(cell);
+    }
+    return true;
+}
+
 } // namespace
+
+bool SavedGame::inFirstForm() const
+{
+    return origin.kind == int(PuzzleOrigin::Kind::Generated) && sizeIndexOf(columns, rows) >= 0;
+}
 
 QByteArray SavedGame::encode() const
 {
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
+    const bool first = inFirstForm();
+    if (!first)
+        out << magic << version;
     out << qint32(mode) << qint32(columns) << qint32(rows) << qint32(time) << qint32(faults);
+    if (!first) {
+        out << qint32(origin.kind);
+        for (const QByteArray* text : textsOf(origin)) {
+            out << qint32(text->size());
+            out.writeRawData(text->constData(), int(text->size()));
+        }
+    }
     for (const auto* lists : {&columnClues, &rowClues}) {
         for (const auto& clue : *lists) {
             out << qint32(clue.size());
@@ -62,6 +142,8 @@ QByteArray SavedGame::encode() const
                 out << qint32(value);
         }
     }
+    if (!first)
+        out << qint32(cells.size());
     for (const Cell& cell : cells)
         out << qint32(cell.x) << qint32(cell.y) << qint32(cell.code);
     return bytes;
@@ -71,6 +153,15 @@ bool SavedGame::decode(const QByteArray& bytes, SavedGame& game)
 {
     QDataStream in(bytes);
     SavedGame read;
+    // An old file starts with its mode, which is never the magic number.
+    const bool first = !bytes.startsWith("TSAV");
+    if (!first) {
+        quint32 mark = 0;
+        qint32 form = 0;
+        in >> mark >> form;
+        if (in.status() != QDataStream::Ok || form != version)
+            return false;
+    }
     qint32 header[5] = {};
     for (qint32& value : header)
         in >> value;
@@ -81,22 +172,27 @@ bool SavedGame::decode(const QByteArray& bytes, SavedGame& game)
     read.rows = header[2];
     read.time = header[3];
     read.faults = header[4];
-    if (read.mode < Beginner || read.mode > Expert || sizeIndexOf(read.columns, read.rows) < 0 || read.time < 0
-        || read.faults < 0)
+    const bool sizeFits = first
+        ? sizeIndexOf(read.columns, read.rows) >= 0
+        : read.columns >= 1 && read.columns <= largestPuzzleSide && read.rows >= 1 && read.rows <= largestPuzzleSide;
+    if (read.mode < Beginner || read.mode > Expert || !sizeFits || read.time < 0 || read.faults < 0)
         return false;
+    if (!first) {
+        qint32 kind = -1;
+        in >> kind;
+        if (in.status() != QDataStream::Ok || kind < int(PuzzleOrigin::Kind::Generated)
+            || kind > int(PuzzleOrigin::Kind::Design))
+            return false;
+        read.origin.kind = kind;
+        for (QByteArray* text : textsOf(read.origin))
+            if (!readText(in, *text))
+                return false;
+    }
     if (!readClues(in, read.columns, read.rows, read.columnClues)
         || !readClues(in, read.rows, read.columns, read.rowClues))
         return false;
-    while (!in.atEnd()) {
-        qint32 x = 0, y = 0, code = 0;
-        in >> x >> y >> code;
-        if (in.status() != QDataStream::Ok)
-            break; // a last cell cut short
-        if (x < 0 || x >= read.columns || y < 0 || y >= read.rows || code < 1 || code > 4
-            || static_cast<int>(read.cells.size()) == read.columns * read.rows)
-            return false;
-        read.cells.push_back({x, y, code});
-    }
+    if (!(first ? readCellsToTheEnd(in, read) : readCountedCells(in, read)))
+        return false;
     game = std::move(read);
     return true;
 }

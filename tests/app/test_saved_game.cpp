@@ -5,6 +5,7 @@
 
 #include "GameFiles.h"
 #include "GeneratedPuzzle.h"
+#include "PuzzleFile.h"
 #include "PuzzleSizes.h"
 #include "ResumableGame.h"
 #include "Session.h"
@@ -31,7 +32,7 @@ QByteArray bigEndian(std::initializer_list<int> values)
 SavedGame generatedGame(unsigned seed, int columns, int rows)
 {
     const GeneratedPuzzle puzzle(seed, columns, rows);
-    SavedGame game {Normal, columns, rows, 75, 2, puzzle.clues.columnClues, puzzle.clues.rowClues, {}};
+    SavedGame game {Normal, columns, rows, 75, 2, puzzle.clues.columnClues, puzzle.clues.rowClues, {}, {}};
     for (int x = 0; x < columns; ++x)
         for (int y = 0; y < rows; ++y)
             if ((x * 7 + y * 3) % 5 == 0)
@@ -77,6 +78,65 @@ private slots:
         QVERIFY(files.loadGame(game, nullptr));
         QVERIFY(game.board.cells == board.cells && game.solution.cells == puzzle.solution.cells);
         QVERIFY(game.saved.mode == Normal && game.saved.time == 12 && game.saved.faults == 3);
+    }
+
+    void anyOtherPuzzleIsKeptInTheSecondFormWithItsOriginAndDamageIsRefused()
+    {
+        // A file's puzzle of a size the generator does not make, with texts beyond ASCII.
+        PuzzleGrid picture;
+        picture.resize(25, 20);
+        for (int x = 0; x < 25; ++x)
+            for (int y = 0; y < 20; ++y)
+                picture.cells[x][y] = (x * x + 3 * y) % 7 < 3 ? Filled : Crossed;
+        ClueSet clues;
+        clues.computeFrom(picture);
+        SavedGame game {Expert, 25, 20, 4321, 5, clues.columnClues, clues.rowClues,
+            {{24, 19, Filled}, {0, 3, MarkedCrossed}},
+            {int(PuzzleOrigin::Kind::File), "/home/player/Été/cat.non", {}, "Le chat \xe2\x80\x94 \xe7\x8c\xab",
+                "A. Setter", "(c) 2026", "CC-BY-SA-4.0"}};
+        QVERIFY(!game.inFirstForm());
+        const QByteArray bytes = game.encode();
+        QVERIFY(bytes.startsWith(QByteArray("TSAV") + bigEndian({SavedGame::version})));
+        SavedGame read;
+        QVERIFY(SavedGame::decode(bytes, read));
+        QVERIFY(read.mode == Expert && read.columns == 25 && read.rows == 20 && read.time == 4321 && read.faults == 5);
+        QVERIFY(read.columnClues == game.columnClues && read.rowClues == game.rowClues);
+        QCOMPARE(read.cells.size(), size_t(2));
+        QVERIFY(read.cells[1].x == 0 && read.cells[1].y == 3 && read.cells[1].code == MarkedCrossed);
+        for (auto text : {&SavedGame::Origin::place, &SavedGame::Origin::code, &SavedGame::Origin::title,
+                 &SavedGame::Origin::author, &SavedGame::Origin::copyright, &SavedGame::Origin::licence})
+            QCOMPARE(read.origin.*text, game.origin.*text);
+        QCOMPARE(read.origin.kind, int(PuzzleOrigin::Kind::File));
+
+        // A puzzle of one of the six sizes from anywhere but the generator is kept with its
+        // origin too; a generated one of another size would not be read back in the first form.
+        SavedGame small = generatedGame(11, 5, 5);
+        QVERIFY(small.inFirstForm());
+        small.origin.kind = int(PuzzleOrigin::Kind::File);
+        QVERIFY(
+            !small.inFirstForm() && SavedGame::decode(small.encode(), read) && read.origin.kind == small.origin.kind);
+        game.origin.kind = int(PuzzleOrigin::Kind::Generated);
+        QVERIFY(!game.inFirstForm());
+
+        // Cut anywhere, grown at the end, or changed where it says what follows: refused, and
+        // the target left as it was.
+        const auto refused = [](const QByteArray& damaged) {
+            SavedGame target;
+            target.time = -9;
+            return !SavedGame::decode(damaged, target) && target.time == -9 && target.origin.place.isEmpty();
+        };
+        for (int length = 0; length < bytes.size(); ++length)
+            QVERIFY2(refused(bytes.left(length)), qPrintable(QString::number(length)));
+        QVERIFY(refused(bytes + '\0'));
+        const auto changed = [&](int offset, int value) {
+            QByteArray damaged = bytes;
+            damaged.replace(offset, 4, bigEndian({value}));
+            return damaged;
+        };
+        QVERIFY(refused(changed(4, SavedGame::version + 1)));
+        QVERIFY(refused(changed(12, 0)) && refused(changed(12, largestPuzzleSide + 1)));
+        QVERIFY(refused(changed(28, int(PuzzleOrigin::Kind::Design) + 1)));
+        QVERIFY(refused(changed(32, SavedGame::longestText + 1)) && refused(changed(32, -1)));
     }
 
     void contradictoryOrUnwinnableGamesAreRefused()

@@ -6,6 +6,7 @@
 #include "FuzzChecks.h"
 #include "GameMode.h"
 #include "LogicSolver.h"
+#include "PuzzleFile.h"
 #include "PuzzleSizes.h"
 #include "ResumableGame.h"
 
@@ -19,7 +20,10 @@ void requireConsistent(const ResumableGame& game)
 {
     const SavedGame& saved = game.saved;
     require(saved.mode >= Beginner && saved.mode <= Expert, "unknown mode");
-    require(sizeIndexOf(saved.columns, saved.rows) >= 0, "unknown size");
+    require(saved.inFirstForm() ? sizeIndexOf(saved.columns, saved.rows) >= 0
+                                : saved.columns >= 1 && saved.columns <= largestPuzzleSide && saved.rows >= 1
+                && saved.rows <= largestPuzzleSide,
+        "a size the form cannot hold");
     require(saved.time >= 0 && saved.faults >= 0, "negative time or faults");
     require(int(saved.columnClues.size()) == saved.columns && int(saved.rowClues.size()) == saved.rows,
         "a clue list too many or too few");
