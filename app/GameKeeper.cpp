@@ -6,6 +6,7 @@
 #include "TechniqueRecord.h"
 
 #include <QDebug>
+#include <QWidget>
 
 GameKeeper::GameKeeper(QWidget& window, const Session& session, std::function<bool()> gameStarted,
     std::function<bool(bool always)> saveSettings)
@@ -123,20 +124,55 @@ void GameKeeper::keepWithoutAsking()
 
 void GameKeeper::keepHint(int technique)
 {
-    TechniqueRecord::countHint(files_.settings(), technique);
+    hintsWaiting_.push_back(technique);
+    keepWaitingSoon();
 }
 
-ScoreBook::Record GameKeeper::keepWin()
+void GameKeeper::keepWin()
 {
-    TechniqueRecord::countWin(files_.settings(), session_.difficulty().hardestTechnique);
-    files_.savedGame().release();
     const Game& game = session_.game();
-    return ScoreBook::recordWin(files_.settings(), puzzleSizes[sizeIndexOf(session_.columns(), session_.rows())].label,
-        game.mode(), QString::number(session_.seconds()), QString::number(game.faults()));
+    const int size = sizeIndexOf(session_.columns(), session_.rows());
+    winWaiting_ = Win {size >= 0 ? QString(puzzleSizes[size].label) : QString(), game.mode(),
+        QString::number(session_.seconds()), QString::number(game.faults()), session_.difficulty().hardestTechnique};
+    keepWaitingSoon();
+}
+
+const ScoreBook::Record& GameKeeper::lastWin()
+{
+    keepWaiting();
+    return lastWin_;
+}
+
+void GameKeeper::keepWaitingSoon()
+{
+    // A queued call, not a timer, so that it comes the moment the tick or command returns.
+    if (!keepPosted_)
+        QMetaObject::invokeMethod(
+            &window_, [this] { keepWaiting(); }, Qt::QueuedConnection);
+    keepPosted_ = true;
+}
+
+void GameKeeper::keepWaiting()
+{
+    keepPosted_ = false;
+    if (files_.sealed())
+        return;
+    for (const int technique : hintsWaiting_)
+        TechniqueRecord::countHint(files_.settings(), technique);
+    hintsWaiting_.clear();
+    if (!winWaiting_)
+        return;
+    const Win win = *std::exchange(winWaiting_, std::nullopt);
+    TechniqueRecord::countWin(files_.settings(), win.technique);
+    files_.savedGame().release();
+    // Only the generator's sizes have scores yet.
+    if (!win.sizeLabel.isEmpty())
+        lastWin_ = ScoreBook::recordWin(files_.settings(), win.sizeLabel, win.mode, win.seconds, win.faults);
 }
 
 void GameKeeper::seal()
 {
+    keepWaiting();
     keepTimer_.stop();
     files_.seal();
 }

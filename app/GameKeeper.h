@@ -10,6 +10,8 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
+#include <vector>
 
 class QWidget;
 class Session;
@@ -46,10 +48,14 @@ public:
     // Keeps a started game and the settings; nobody may be there to read a box, so the
     // terminal, if any, is told of a failure.
     void keepWithoutAsking();
-    // The session's win, kept in the scores the moment the board is solved, as the record it
-    // leaves; a resumed game's file is done with.
-    ScoreBook::Record keepWin();
-    // A hint a technique gave, counted with the puzzles won per hardest technique.
+    // The session's win, as it stands the moment the board is solved, is kept in the scores
+    // the moment after (never inside the tick, which it would stall); a resumed game's file is
+    // done with.
+    void keepWin();
+    // The record the last win left, kept first if it is still waiting.
+    const ScoreBook::Record& lastWin();
+    // A hint a technique gave, counted with the puzzles won per hardest technique, the moment
+    // after.
     void keepHint(int technique);
     void seal();
 
@@ -58,6 +64,9 @@ private:
     // The game in play and any changed setting, without a box; the terminal hears of a
     // failure once, until a keep succeeds again.
     void keepNow();
+    // Writes the win and the hints waiting since the last command or tick.
+    void keepWaiting();
+    void keepWaitingSoon();
 
     QWidget& window_;
     const Session& session_;
@@ -66,4 +75,15 @@ private:
     GameFiles files_;
     QTimer keepTimer_;
     bool keepFailed_ = false;
+    struct Win {
+        QString sizeLabel;
+        int mode;
+        QString seconds;
+        QString faults;
+        int technique;
+    };
+    std::optional<Win> winWaiting_;
+    std::vector<int> hintsWaiting_;
+    bool keepPosted_ = false;
+    ScoreBook::Record lastWin_;
 };

@@ -151,7 +151,7 @@ void MainWindow::followCommand()
 // another game meanwhile.
 void MainWindow::recordWin()
 {
-    winRecord_ = keeper_.keepWin();
+    keeper_.keepWin();
     sounds_->play(SoundBank::Effect::Win, menus_->soundOn());
     settings_.newPlayer = false;
     // A button still held after the win enters nothing in the next game.
@@ -164,7 +164,7 @@ void MainWindow::FinishGame()
 {
     WinScreen dialog(this);
     dialog.setWindowModality(Qt::WindowModal);
-    dialog.ShowWin(session_, winRecord_);
+    dialog.ShowWin(session_, keeper_.lastWin());
     const int chosen = dialog.exec();
     if (chosen == WinScreen::ShowSolution) {
         MenuShowSolution();

@@ -119,7 +119,6 @@ private:
     // The win screen is due, open or was shown for the game in play, with the record as the
     // win left it: a finished game shows it once, whatever box opens after it.
     bool winScreenDue_ = false;
-    ScoreBook::Record winRecord_;
     QTimer* tickTimer_ = nullptr;
     // The tick has stopped until something wakes it: nothing is due.
     bool asleep_ = false;
