@@ -36,8 +36,12 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Shows the window, then resumes the saved game or starts the first puzzle.
-    void StartUp();
+    // Shows the window, then plays the puzzle file given, or resumes the saved game, or starts
+    // the first puzzle.
+    void StartUp(const QString& puzzleFile = {});
+    // Plays the puzzle of a file in the checked mode; a file that cannot be opened gets one
+    // box with its path and why, and the game in progress goes on. False then.
+    bool OpenPuzzleFile(const QString& path);
     void StartNewGame(int columns, int rows, int mode);
     // The puzzle a code names, in that mode; the Size menu follows it.
     void StartPuzzle(const PuzzleCode& code, int mode);
@@ -63,6 +67,7 @@ public:
 
 public slots:
     void MenuNewGame();
+    void MenuOpenFile();
     void MenuEnterCode();
     void MenuTodaysPuzzle();
     void MenuRestart();

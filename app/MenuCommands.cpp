@@ -7,10 +7,13 @@
 #include "GameWords.h"
 #include "HelpBrowser.h"
 #include "ProcessMemory.h"
+#include "PuzzleFileOpening.h"
 #include "PuzzleSizes.h"
 #include "TechniqueTable.h"
 
 #include <QDate>
+#include <QDir>
+#include <QFileDialog>
 #include <QMenuBar>
 
 void MainWindow::MenuNewGame()
@@ -43,6 +46,28 @@ void MainWindow::leaveGame()
     handBackFreedMemory();
     // The player chose another game: a resumed game's file is done with.
     keeper_.files().savedGame().release();
+}
+
+void MainWindow::MenuOpenFile()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open Puzzle File"), QString(),
+        tr("Puzzle files (*.non *.nonpack *.nin *.xml *.g *.mk);;All files (*)"));
+    if (!path.isEmpty())
+        OpenPuzzleFile(path);
+}
+
+bool MainWindow::OpenPuzzleFile(const QString& path)
+{
+    const PuzzleFileOpening opening = openPuzzleFile(path);
+    if (!opening.opened) {
+        Prompt::tell(this,
+            tr("<p>%1 could not be opened as a puzzle:</p><p>%2.</p>")
+                .arg(QDir::toNativeSeparators(path).toHtmlEscaped(), opening.error.toHtmlEscaped()));
+        return false;
+    }
+    leaveGame();
+    answer(session_.begin(opening.puzzle, menus_->mode()));
+    return true;
 }
 
 void MainWindow::MenuEnterCode()

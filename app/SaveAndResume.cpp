@@ -8,7 +8,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 
-void MainWindow::StartUp()
+void MainWindow::StartUp(const QString& puzzleFile)
 {
     show();
     // Said once, before anything is played on the defaults.
@@ -23,12 +23,19 @@ void MainWindow::StartUp()
             tr("Your settings and scores in %1 could not be read: %2.\nThe game plays on its defaults and leaves the "
                "file as it is.")
                 .arg(keeper_.files().settings().path(), unreadable));
+    // The saved game stays as it is for the next start: this copy asks before it replaces it.
+    if (!puzzleFile.isEmpty() && OpenPuzzleFile(puzzleFile))
+        return;
     ResumableGame game;
     if (!keeper_.offerSavedGame(game)) {
         MenuNewGame();
         return;
     }
     const SavedGame& saved = game.saved;
+    if (!saved.inFirstForm()) {
+        answer(session_.resume(game.puzzle, saved.mode, game.board, saved.time, saved.faults));
+        return;
+    }
     answer(session_.resume(saved.mode, game.board, game.clues, game.solution, saved.time, saved.faults,
         PuzzleCode::keptFor(settings_.savedPuzzle.toStdString(), game.clues)));
 }

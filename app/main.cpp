@@ -40,7 +40,9 @@ int main(int argc, char* argv[])
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
         [&window](QSessionManager&) { window.SaveWithoutAsking(); });
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &window, &MainWindow::Leave);
-    window.StartUp();
+    // A puzzle file to play, as a file manager or the command line gives it.
+    const QStringList arguments = QCoreApplication::arguments();
+    window.StartUp(arguments.size() == 2 ? arguments[1] : QString());
     // Told to stop in a box of the start, before the event loop runs, which would forget it.
     if (stopSignals.arrived())
         return 0;

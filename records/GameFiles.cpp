@@ -28,6 +28,15 @@ SavedGameFile::Writing GameFiles::saveGame(const Session& session, QString* why,
     saved.faults = game.faults();
     saved.columnClues = game.clues().columnClues;
     saved.rowClues = game.clues().rowClues;
+    const Puzzle& puzzle = session.puzzle();
+    saved.origin.kind = int(puzzle.origin.kind);
+    saved.origin.place = QByteArray::fromStdString(puzzle.origin.place);
+    if (session.code())
+        saved.origin.code = QByteArray::fromStdString(session.code()->text());
+    saved.origin.title = QByteArray::fromStdString(puzzle.title);
+    saved.origin.author = QByteArray::fromStdString(puzzle.author);
+    saved.origin.copyright = QByteArray::fromStdString(puzzle.copyright);
+    saved.origin.licence = QByteArray::fromStdString(puzzle.licence);
     const PuzzleGrid board = game.boardToKeep();
     for (int x = 0; x < board.width; ++x)
         for (int y = 0; y < board.height; ++y)

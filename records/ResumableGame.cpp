@@ -4,6 +4,7 @@
 #include "CellState.h"
 #include "GameMode.h"
 #include "LogicSolver.h"
+#include "PuzzleFromFile.h"
 
 #include <cstdlib>
 
@@ -32,6 +33,46 @@ bool agreesWithSolution(const SavedGame& game, const PuzzleGrid& solution)
     return true;
 }
 
+// The puzzle of the second form, judged from its clues as when it was opened.
+bool judgeKept(ResumableGame& read)
+{
+    const SavedGame::Origin& origin = read.saved.origin;
+    Puzzle& puzzle = read.puzzle;
+    puzzle.clues.columnClues = read.saved.columnClues;
+    puzzle.clues.rowClues = read.saved.rowClues;
+    for (auto* lists : {&puzzle.clues.columnClues, &puzzle.clues.rowClues})
+        for (std::vector<int>& clue : *lists)
+            for (int& run : clue)
+                run = std::abs(run);
+    PuzzleVerdict verdict = judgePuzzle(puzzle.clues, fileSearchTime);
+    if (verdict.kind == PuzzleVerdict::Kind::None)
+        return false;
+    puzzle.verdict = verdict.kind;
+    puzzle.solutions = std::move(verdict.solutions);
+    puzzle.difficulty = gradeWithEveryTechnique(puzzle.clues);
+    puzzle.origin.kind = PuzzleOrigin::Kind(origin.kind);
+    if (const std::optional<PuzzleCode> code = PuzzleCode::read(origin.code.toStdString()))
+        puzzle.origin.code = *code;
+    puzzle.origin.place = origin.place.toStdString();
+    puzzle.title = origin.title.toStdString();
+    puzzle.author = origin.author.toStdString();
+    puzzle.copyright = origin.copyright.toStdString();
+    puzzle.licence = origin.licence.toStdString();
+    read.solution = puzzle.solutionOrBlank();
+    return read.saved.mode != Beginner || puzzle.hasOneSolution();
+}
+
+// The first form's generated puzzle: the seven techniques solve it, to the clues it gives.
+bool solveGenerated(ResumableGame& read, LogicSolver& solver)
+{
+    read.solution.resize(read.saved.columns, read.saved.rows);
+    if (!solver.solve(read.solution, read.clues))
+        return false;
+    ClueSet given;
+    given.computeFrom(read.solution);
+    return sameRuns(read.saved.columnClues, given.columnClues) && sameRuns(read.saved.rowClues, given.rowClues);
+}
+
 } // namespace
 
 bool ResumableGame::read(const QByteArray& bytes, LogicSolver& solver, ResumableGame& game)
@@ -41,13 +82,7 @@ bool ResumableGame::read(const QByteArray& bytes, LogicSolver& solver, Resumable
         return false;
     read.clues.columnClues = read.saved.columnClues;
     read.clues.rowClues = read.saved.rowClues;
-    read.solution.resize(read.saved.columns, read.saved.rows);
-    if (!solver.solve(read.solution, read.clues))
-        return false;
-
-    ClueSet given;
-    given.computeFrom(read.solution);
-    if (!sameRuns(read.saved.columnClues, given.columnClues) || !sameRuns(read.saved.rowClues, given.rowClues))
+    if (!(read.saved.inFirstForm() ? solveGenerated(read, solver) : judgeKept(read)))
         return false;
     if (read.saved.mode == Beginner && !agreesWithSolution(read.saved, read.solution))
         return false;

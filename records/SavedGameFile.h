@@ -20,8 +20,9 @@ public:
     explicit SavedGameFile(QString path);
 
     const QString& path() const { return path_; }
-    // Larger than any game this program writes; a larger file is not read at all.
-    static constexpr qint64 limit = 1 << 20;
+    // Larger than any game this program writes (a full board of the largest puzzle with its
+    // clues is about 16 MB); a larger file is not read at all.
+    static constexpr qint64 limit = 32 << 20;
     DurableFile::Reading read() const { return DurableFile::read(path_, limit); }
 
     // Another copy of the game, still running, has its game in the file (and this copy did

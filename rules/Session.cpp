@@ -67,12 +67,33 @@ const Session::Events& Session::resume(int mode, const PuzzleGrid& board, const 
     code_ = code;
     game_.setUp(mode, board, solution, clues, faults);
     puzzle_ = generatedPuzzle();
+    resumePlayAt(seconds);
+    return events_;
+}
+
+const Session::Events& Session::resume(const Puzzle& puzzle, int mode, const PuzzleGrid& board, int seconds, int faults)
+{
+    events_.clear();
+    ++gameNumber_;
+    columns_ = board.width;
+    rows_ = board.height;
+    code_ = puzzle.origin.kind == PuzzleOrigin::Kind::Generated && puzzle.origin.code.columns > 0
+        ? std::optional(puzzle.origin.code)
+        : std::nullopt;
+    puzzle_ = puzzle;
+    game_.setUp(mode == Beginner && !puzzle.hasOneSolution() ? Normal : mode, board, puzzle.solutionOrBlank(),
+        puzzle.clues, faults);
+    resumePlayAt(seconds);
+    return events_;
+}
+
+void Session::resumePlayAt(int seconds)
+{
     playedMs_ = std::int64_t(seconds) * 1000;
     clockStarted_ = true;
     beginPlay();
     // A board kept the moment it was solved wins as it comes back.
     settle();
-    return events_;
 }
 
 void Session::record(const Input& input)

@@ -86,6 +86,8 @@ public:
     // code when it was kept too.
     const Events& resume(int mode, const PuzzleGrid& board, const ClueSet& clues, const PuzzleGrid& solution,
         int seconds, int faults, const std::optional<PuzzleCode>& code = std::nullopt);
+    // Plays on a game of any puzzle kept from before: its board, time and faults.
+    const Events& resume(const Puzzle& puzzle, int mode, const PuzzleGrid& board, int seconds, int faults);
 
     // Queued for the next advance or command; only play takes input.
     void record(const Input& input);
@@ -171,6 +173,8 @@ private:
     Puzzle generatedPuzzle() const;
     void acceptPuzzle();
     void beginPlay();
+    // Play goes on from a kept board at a kept time.
+    void resumePlayAt(int seconds);
     void applyInput();
     void answer(const Game::Changes& changes, const Input& input);
     void startClock();

@@ -418,12 +418,43 @@ The game plays on its defaults and leaves the file as it is.</source>
         <translation>Ihre Einstellungen und Ergebnisse in %1 konnten nicht gelesen werden: %2.
 Das Spiel läuft mit den Voreinstellungen weiter und lässt die Datei unverändert.</translation>
     </message>
+    <message>
+        <source>Open Puzzle File…</source>
+        <translation>Rätseldatei öffnen …</translation>
+    </message>
+    <message>
+        <source>Open Puzzle File</source>
+        <translation>Rätseldatei öffnen</translation>
+    </message>
+    <message>
+        <source>Puzzle files (*.non *.nonpack *.nin *.xml *.g *.mk);;All files (*)</source>
+        <translation>Rätseldateien (*.non *.nonpack *.nin *.xml *.g *.mk);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;%1 could not be opened as a puzzle:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;%1 konnte nicht als Rätsel geöffnet werden:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>Prompt</name>
     <message>
         <source>Fatal Error</source>
         <translation>Schwerwiegender Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>PuzzleFileOpening</name>
+    <message>
+        <source>there is no such file</source>
+        <translation>es gibt keine solche Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than any puzzle file (%1 MB)</source>
+        <translation>sie ist größer als jede Rätseldatei (%1 MB)</translation>
+    </message>
+    <message>
+        <source>no picture fits its clues</source>
+        <translation>kein Bild passt zu ihren Zahlen</translation>
     </message>
 </context>
 <context>

@@ -418,12 +418,43 @@ The game plays on its defaults and leaves the file as it is.</source>
         <translation>No se han podido leer la configuración y las puntuaciones de %1: %2.
 El juego sigue con los valores predeterminados y deja el archivo tal como está.</translation>
     </message>
+    <message>
+        <source>Open Puzzle File…</source>
+        <translation>Abrir archivo de puzle…</translation>
+    </message>
+    <message>
+        <source>Open Puzzle File</source>
+        <translation>Abrir archivo de puzle</translation>
+    </message>
+    <message>
+        <source>Puzzle files (*.non *.nonpack *.nin *.xml *.g *.mk);;All files (*)</source>
+        <translation>Archivos de puzles (*.non *.nonpack *.nin *.xml *.g *.mk);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;%1 could not be opened as a puzzle:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;No se pudo abrir %1 como puzle:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>Prompt</name>
     <message>
         <source>Fatal Error</source>
         <translation>Error fatal</translation>
+    </message>
+</context>
+<context>
+    <name>PuzzleFileOpening</name>
+    <message>
+        <source>there is no such file</source>
+        <translation>no existe ese archivo</translation>
+    </message>
+    <message>
+        <source>it is larger than any puzzle file (%1 MB)</source>
+        <translation>es más grande que cualquier archivo de puzle (%1 MB)</translation>
+    </message>
+    <message>
+        <source>no picture fits its clues</source>
+        <translation>ninguna imagen encaja con sus pistas</translation>
     </message>
 </context>
 <context>

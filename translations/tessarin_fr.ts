@@ -418,12 +418,43 @@ The game plays on its defaults and leaves the file as it is.</source>
         <translation>Vos paramètres et vos scores dans %1 n&apos;ont pas pu être lus&#xa0;: %2.
 Le jeu continue avec ses paramètres par défaut et laisse le fichier tel quel.</translation>
     </message>
+    <message>
+        <source>Open Puzzle File…</source>
+        <translation>Ouvrir un fichier de grille…</translation>
+    </message>
+    <message>
+        <source>Open Puzzle File</source>
+        <translation>Ouvrir un fichier de grille</translation>
+    </message>
+    <message>
+        <source>Puzzle files (*.non *.nonpack *.nin *.xml *.g *.mk);;All files (*)</source>
+        <translation>Fichiers de grilles (*.non *.nonpack *.nin *.xml *.g *.mk);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;%1 could not be opened as a puzzle:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;%1 n’a pas pu être ouvert comme grille&#xa0;:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>Prompt</name>
     <message>
         <source>Fatal Error</source>
         <translation>Erreur fatale</translation>
+    </message>
+</context>
+<context>
+    <name>PuzzleFileOpening</name>
+    <message>
+        <source>there is no such file</source>
+        <translation>ce fichier n’existe pas</translation>
+    </message>
+    <message>
+        <source>it is larger than any puzzle file (%1 MB)</source>
+        <translation>il est plus grand que tout fichier de grille (%1 Mo)</translation>
+    </message>
+    <message>
+        <source>no picture fits its clues</source>
+        <translation>aucune image ne correspond à ses indices</translation>
     </message>
 </context>
 <context>

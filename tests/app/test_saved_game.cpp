@@ -11,6 +11,7 @@
 #include "Session.h"
 #include "SettingsStore.h"
 
+#include <QFileInfo>
 #include <QtTest>
 
 #include <algorithm>
@@ -137,6 +138,67 @@ private slots:
         QVERIFY(refused(changed(12, 0)) && refused(changed(12, largestPuzzleSide + 1)));
         QVERIFY(refused(changed(28, int(PuzzleOrigin::Kind::Design) + 1)));
         QVERIFY(refused(changed(32, SavedGame::longestText + 1)) && refused(changed(32, -1)));
+    }
+
+    void aFilesPuzzleIsPlayedKeptAndResumedAsItCame()
+    {
+        const QString lantern = QStringLiteral(TESSARIN_PUZZLE_FILES "/lantern.non");
+        const QString damaged = QStringLiteral(TESSARIN_PUZZLE_FILES "/malformed.xml");
+        const std::string title = "The \"Lantern\" & its light";
+        QPoint filled(0, 0);
+        {
+            WindowDriver w;
+            w.answer = true;
+            w.play(5, 5, Beginner);
+            const int games = w.session().gameNumber();
+            // A file that cannot be read gets one box with its path and the reader's reason,
+            // and the game goes on.
+            QVERIFY(!w->OpenPuzzleFile(damaged));
+            QVERIFY2(w.asked.size() == 1, qPrintable(w.asked.join(" | ")));
+            QVERIFY2(w.asked[0].contains(damaged) && w.asked[0].contains("line "), qPrintable(w.asked[0]));
+            QVERIFY(w.session().gameNumber() == games && w.session().columns() == 5);
+
+            QVERIFY(w->OpenPuzzleFile(lantern));
+            QCOMPARE(w.session().phase(), Session::Phase::Playing);
+            QVERIFY(w.session().columns() == 6 && w.session().rows() == 5 && !w.session().code());
+            QCOMPARE(w.session().puzzle().title, title);
+            // Its one solution is known: Beginner stays.
+            QCOMPARE(w.session().mode(), int(Beginner));
+            const PuzzleGrid& solution = w.session().game().solution();
+            while (solution.cells[size_t(filled.x())][size_t(filled.y())] != Filled)
+                filled.ry()++;
+            w.drag(Qt::LeftButton, {filled});
+            w.asked.clear();
+            w->close();
+            QCOMPARE(w.asked, QStringList({"Save your game?"}));
+        }
+        const QByteArray kept = bytesOf("auto.sav");
+        QVERIFY(kept.startsWith("TSAV"));
+        {
+            WindowDriver w;
+            w.answer = true;
+            w->StartUp();
+            QCOMPARE(w.asked, QStringList({"Load game in progress from previous session?"}));
+            const Puzzle& puzzle = w.session().puzzle();
+            QCOMPARE(puzzle.title, title);
+            QCOMPARE(puzzle.author, std::string("Zo\xc3\xab \xc3\x85ngstr\xc3\xb6m"));
+            QCOMPARE(QString::fromStdString(puzzle.origin.place), QFileInfo(lantern).absoluteFilePath());
+            QVERIFY(w.session().columns() == 6 && w.session().mode() == Beginner
+                && w.cell(filled.x(), filled.y()) == Filled);
+            QVERIFY(w.session().clockStarted() && w.session().difficulty().hardestTechnique > 0);
+        }
+        // Given a file at the start, the game plays it and leaves the saved game for later.
+        {
+            WindowDriver w;
+            w->StartUp(lantern);
+            QVERIFY(w.asked.isEmpty());
+            QVERIFY(w.session().phase() == Session::Phase::Playing && w.session().columns() == 6
+                && w.cell(filled.x(), filled.y()) == Blank);
+            w.drag(Qt::LeftButton, {filled});
+            w.answer = false;
+            w->close();
+        }
+        QCOMPARE(bytesOf("auto.sav"), kept);
     }
 
     void contradictoryOrUnwinnableGamesAreRefused()
