@@ -44,6 +44,8 @@ const Session::Events& Session::begin(const Puzzle& puzzle, int mode)
     playedMs_ = 0;
     clockStarted_ = false;
     beginPlay();
+    // Clues that ask for no cell at all are met from the start.
+    settle();
     return events_;
 }
 
@@ -257,7 +259,11 @@ bool Session::settle()
     // A button still held after the win enters nothing in the next game.
     game_.releaseAll();
     recorded_.clear();
-    dissolveCountdown_ = columns_ * rows_;
+    // One cell a tick, as the generated sizes have always dissolved (3 s at most); a larger
+    // board takes 2 s, a share of its cells a tick.
+    const int cells = columns_ * rows_;
+    dissolveCountdown_ = cells <= 300 ? cells : 200;
+    dissolvePerStep_ = (cells + dissolveCountdown_ - 1) / dissolveCountdown_;
     // The solved picture stays the game's; a copy of it dissolves.
     shown_.copyFrom(game_.board());
     shownClues_ = game_.clues();
@@ -266,13 +272,15 @@ bool Session::settle()
     return true;
 }
 
-// The solved board dissolves: one random cell a step, then the rest at once.
+// The solved board dissolves: random cells a step, then the rest at once.
 void Session::dissolveStep()
 {
     if (dissolveCountdown_ > 0) {
-        const int column = std::rand() % columns_;
-        const int row = std::rand() % rows_;
-        dissolve(column, row);
+        for (int i = 0; i < dissolvePerStep_; ++i) {
+            const int column = std::rand() % columns_;
+            const int row = std::rand() % rows_;
+            dissolve(column, row);
+        }
     } else {
         for (int column = 0; column < columns_; ++column)
             for (int row = 0; row < rows_; ++row)

@@ -32,7 +32,7 @@ public:
         Creating, // a puzzle is being made
         Playing,
         Paused, // the clock stands and the board is hidden
-        Celebrating, // solved: the board dissolves, a cell a tick
+        Celebrating, // solved: the board dissolves, a cell a tick (a share of a large one)
         Finished, // dissolved: the win waits to be shown
         Replaying, // the solver's steps are replayed on the won puzzle
         Solved, // the win was shown; the picture the player made stands on the board
@@ -213,6 +213,7 @@ private:
     bool clockStarted_ = false;
     std::int64_t playedMs_ = 0;
     int dissolveCountdown_ = 0;
+    int dissolvePerStep_ = 1;
     SolutionReplay replay_;
     bool replayPlaying_ = false;
     int replaySpeed_ = usualReplaySpeed;

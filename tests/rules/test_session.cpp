@@ -146,6 +146,17 @@ private slots:
         session.begin(corner, Beginner);
         QCOMPARE(session.mode(), int(Beginner));
         QCOMPARE(count(click(session, {1, 0}), Kind::Fault), 1);
+
+        // A board met from the start wins at once, and however large it dissolves in 2 s.
+        Puzzle empty;
+        empty.clues.columnClues = empty.clues.rowClues = std::vector<std::vector<int>>(60, {0});
+        empty.verdict = PuzzleVerdict::Kind::Logic;
+        QCOMPARE(count(session.begin(empty, Normal), Kind::Won), 1);
+        int advances = 0, dissolved = 0;
+        for (; session.phase() == Phase::Celebrating && advances < 1000; ++advances)
+            dissolved += count(session.advance(10ms), Kind::Dissolved);
+        QCOMPARE(advances, 201);
+        QVERIFY(dissolved >= 60 * 60);
     }
 
     void theClockGoesOnlyWhilePlayingFromTheFirstCell()
