@@ -5,6 +5,7 @@
 #include "Session.h"
 #include "TechniqueRecord.h"
 
+#include <QDate>
 #include <QDebug>
 #include <QWidget>
 
@@ -131,9 +132,17 @@ void GameKeeper::keepHint(int technique)
 void GameKeeper::keepWin()
 {
     const Game& game = session_.game();
+    const Puzzle& puzzle = session_.puzzle();
+    Win win {{}, {}, game.mode(), QString::number(session_.seconds()), QString::number(game.faults()),
+        session_.difficulty().hardestTechnique};
     const int size = sizeIndexOf(session_.columns(), session_.rows());
-    winWaiting_ = Win {size >= 0 ? QString(puzzleSizes[size].label) : QString(), game.mode(),
-        QString::number(session_.seconds()), QString::number(game.faults()), session_.difficulty().hardestTechnique};
+    if (puzzle.origin.kind == PuzzleOrigin::Kind::Generated && size >= 0)
+        win.sizeLabel = puzzleSizes[size].label;
+    else
+        win.file = {QString::fromStdString(clueFingerprint(puzzle.clues)), QString::fromStdString(puzzle.title),
+            QStringLiteral("%1x%2").arg(session_.columns()).arg(session_.rows()),
+            QDate::currentDate().toString(Qt::ISODate), {}};
+    winWaiting_ = win;
     keepWaitingSoon();
 }
 
@@ -165,9 +174,9 @@ void GameKeeper::keepWaiting()
     const Win win = *std::exchange(winWaiting_, std::nullopt);
     TechniqueRecord::countWin(files_.settings(), win.technique);
     files_.savedGame().release();
-    // Only the generator's sizes have scores yet.
-    if (!win.sizeLabel.isEmpty())
-        lastWin_ = ScoreBook::recordWin(files_.settings(), win.sizeLabel, win.mode, win.seconds, win.faults);
+    lastWin_ = win.sizeLabel.isEmpty()
+        ? ScoreBook::recordFileWin(files_.settings(), win.file, win.seconds, win.faults)
+        : ScoreBook::recordWin(files_.settings(), win.sizeLabel, win.mode, win.seconds, win.faults);
 }
 
 void GameKeeper::seal()

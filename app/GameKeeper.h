@@ -76,7 +76,9 @@ private:
     QTimer keepTimer_;
     bool keepFailed_ = false;
     struct Win {
+        // The generated size's label; empty for a puzzle kept by its fingerprint.
         QString sizeLabel;
+        ScoreBook::FileRecord file;
         int mode;
         QString seconds;
         QString faults;

@@ -164,7 +164,7 @@ void MainWindow::FinishGame()
 {
     WinScreen dialog(this);
     dialog.setWindowModality(Qt::WindowModal);
-    dialog.ShowWin(session_, keeper_.lastWin());
+    dialog.ShowWin(session_, keeper_.lastWin(), menus_->sizeIndex());
     const int chosen = dialog.exec();
     if (chosen == WinScreen::ShowSolution) {
         MenuShowSolution();

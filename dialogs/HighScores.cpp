@@ -10,7 +10,9 @@
 #include "TechniqueRecord.h"
 #include "ui_HighScores.h"
 
+#include <QDate>
 #include <QHeaderView>
+#include <QLocale>
 #include <QPushButton>
 
 HighScores::HighScores(SettingsStore& scores, QWidget* parent)
@@ -26,6 +28,7 @@ HighScores::HighScores(SettingsStore& scores, QWidget* parent)
     connect(ui->sizeComboBox, &QComboBox::currentIndexChanged, this, &HighScores::UpdateHighScore);
     connect(ui->buttonBox, &QDialogButtonBox::clicked, this, &HighScores::ResetScores);
     ShowTechniques();
+    ShowFiles();
 }
 
 HighScores::~HighScores()
@@ -84,6 +87,32 @@ void HighScores::ShowTechniques()
                         "needed it as their hardest technique."));
 }
 
+void HighScores::ShowFiles()
+{
+    const std::vector<ScoreBook::FileRecord> records = ScoreBook::fileRecords(scores_);
+    ui->filesLabel->setVisible(!records.empty());
+    ui->fileTable->setVisible(!records.empty());
+    const int bottom = records.empty() ? ui->techniqueTable->geometry().bottom() : ui->fileTable->geometry().bottom();
+    setFixedHeight(bottom + 14);
+    QTableWidget& table = *ui->fileTable;
+    table.setColumnCount(5);
+    table.setRowCount(int(records.size()));
+    table.setHorizontalHeaderLabels({tr("Title"), tr("Size"), tr("Best time"), tr("Faults"), tr("Date")});
+    table.verticalHeader()->hide();
+    table.horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table.horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int row = 0; row < int(records.size()); ++row) {
+        const ScoreBook::FileRecord& record = records[size_t(row)];
+        const QString texts[] = {record.title, record.size, record.record.bestTime, record.record.bestFaults,
+            QLocale().toString(QDate::fromString(record.date, Qt::ISODate), QLocale::ShortFormat)};
+        for (int column = 0; column < 5; ++column) {
+            auto* item = new QTableWidgetItem(texts[column]);
+            item->setTextAlignment(column == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+            table.setItem(row, column, item);
+        }
+    }
+}
+
 void HighScores::ResetScores(QAbstractButton* button)
 {
     // Every button of the box arrives here, Close included.
@@ -93,4 +122,5 @@ void HighScores::ResetScores(QAbstractButton* button)
         return;
     ScoreBook::clearAll(scores_);
     UpdateHighScore();
+    ShowFiles();
 }

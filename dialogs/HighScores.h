@@ -33,5 +33,7 @@ private:
 public slots:
     void UpdateHighScore();
     void ShowTechniques();
+    // The puzzles from files won, with their best games; the dialog keeps its size without any.
+    void ShowFiles();
     void ResetScores(QAbstractButton* button);
 };

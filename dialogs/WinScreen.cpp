@@ -63,15 +63,19 @@ void WinScreen::SetDifficulty(const QString& technique, int deductions, int swee
     ui->difficultyLabel->setText(tr("Difficulty: %1 (%2 in %3)").arg(technique, deductionCount, sweepCount));
 }
 
-void WinScreen::ShowWin(const Session& session, const ScoreBook::Record& record)
+void WinScreen::ShowWin(const Session& session, const ScoreBook::Record& record, int checkedSize)
 {
     const Game& game = session.game();
-    SetSelection(sizeIndexOf(session.columns(), session.rows()), game.mode() - Beginner);
+    const int size = sizeIndexOf(session.columns(), session.rows());
+    SetSelection(size >= 0 ? size : checkedSize, game.mode() - Beginner);
     SetScores(QString::number(session.seconds()), QString::number(game.faults()), record.bestTime, record.bestFaults,
         record.wins);
     const Difficulty& difficulty = session.difficulty();
     SetDifficulty(GameWords::technique(difficulty.hardestTechnique), difficulty.deductions, difficulty.sweeps);
     // Selectable, so that it can be copied and passed on.
-    ui->codeLabel->setText(
-        session.code() ? tr("Puzzle code: %1").arg(QString::fromStdString(session.code()->text())) : QString());
+    const QString title = QString::fromStdString(session.puzzle().title);
+    ui->codeLabel->setTextFormat(Qt::PlainText);
+    ui->codeLabel->setText(session.code() ? tr("Puzzle code: %1").arg(QString::fromStdString(session.code()->text()))
+            : title.isEmpty()             ? QString()
+                                          : tr("You solved %1").arg(title));
 }

@@ -35,7 +35,9 @@ public:
     void SetDifficulty(const QString& technique, int deductions, int sweeps);
     // All three for the session's game just won, with its record as the win left it; the
     // next game's size and mode start as this one's.
-    void ShowWin(const Session& session, const ScoreBook::Record& record);
+    // The next game's size is offered as the one won, or as checkedSize after a puzzle of
+    // another size.
+    void ShowWin(const Session& session, const ScoreBook::Record& record, int checkedSize);
 
     Ui::WinScreen* ui;
 };

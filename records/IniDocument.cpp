@@ -73,6 +73,16 @@ void IniDocument::removeGroup(const QString& group)
     groups_.erase(group);
 }
 
+QStringList IniDocument::keys(const QString& group) const
+{
+    QStringList keys;
+    const auto found = groups_.find(group);
+    if (found != groups_.end())
+        for (const auto& entry : found->second)
+            keys << entry.first;
+    return keys;
+}
+
 int IniDocument::count(const QString& group, const QString& key, int fallback) const
 {
     bool isNumber = false;

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <map>
 
@@ -22,6 +23,8 @@ public:
     QString value(const QString& group, const QString& key) const;
     void setValue(const QString& group, const QString& key, const QString& value);
     void removeGroup(const QString& group);
+    // The keys of a group, in sorted order; none for a group that is absent.
+    QStringList keys(const QString& group) const;
 
     // Counts are kept as decimal text. Anything else (edited by hand, or damaged) reads as
     // fallback: a best of "fast" read as 0 seconds could never be beaten again.

@@ -5,6 +5,8 @@
 #include "PuzzleSizes.h"
 #include "SettingsStore.h"
 
+#include <algorithm>
+
 namespace {
 
 QString groupOf(int mode)
@@ -13,34 +15,79 @@ QString groupOf(int mode)
     return QString("best") + modeName(mode);
 }
 
+ScoreBook::Record recordOf(const IniDocument& file, const QString& group, const QString& prefix)
+{
+    return {QString::number(file.count(group, prefix + "Time", 999)),
+        QString::number(file.count(group, prefix + "Faults", 999)),
+        QString::number(file.count(group, prefix + "Wins", 0))};
+}
+
+// Counts a win under the prefix, keeping it as the best when it is; true when it was.
+bool countWin(
+    IniDocument& file, const QString& group, const QString& prefix, const QString& time, const QString& faults)
+{
+    const int bestTime = file.count(group, prefix + "Time", 999);
+    const int bestFaults = file.count(group, prefix + "Faults", 999);
+    file.countOneMore(group, prefix + "Wins");
+    // Fewer faults beat any time; a tie keeps the older game.
+    if (faults.toInt() < bestFaults || (faults.toInt() == bestFaults && time.toInt() < bestTime)) {
+        file.setValue(group, prefix + "Time", time);
+        file.setValue(group, prefix + "Faults", faults);
+        return true;
+    }
+    return false;
+}
+
+const QString filesGroup = QStringLiteral("puzzleFiles");
+
 } // namespace
 
 namespace ScoreBook {
 
 Record lookup(const SettingsStore& store, const QString& sizeLabel, int mode)
 {
-    const IniDocument file = store.read();
-    const QString group = groupOf(mode);
-    return {QString::number(file.count(group, sizeLabel + "Time", 999)),
-        QString::number(file.count(group, sizeLabel + "Faults", 999)),
-        QString::number(file.count(group, sizeLabel + "Wins", 0))};
+    return recordOf(store.read(), groupOf(mode), sizeLabel);
 }
 
 Record recordWin(SettingsStore& store, const QString& sizeLabel, int mode, const QString& time, const QString& faults)
 {
     // Made on the file as it stands when written, so a win another copy of the game counted
     // meanwhile is counted too.
-    store.change([group = groupOf(mode), sizeLabel, time, faults](IniDocument& file) {
-        const int bestTime = file.count(group, sizeLabel + "Time", 999);
-        const int bestFaults = file.count(group, sizeLabel + "Faults", 999);
-        // Fewer faults beat any time; a tie keeps the older game.
-        if (faults.toInt() < bestFaults || (faults.toInt() == bestFaults && time.toInt() < bestTime)) {
-            file.setValue(group, sizeLabel + "Time", time);
-            file.setValue(group, sizeLabel + "Faults", faults);
-        }
-        file.countOneMore(group, sizeLabel + "Wins");
-    });
+    store.change([group = groupOf(mode), sizeLabel, time, faults](
+                     IniDocument& file) { countWin(file, group, sizeLabel, time, faults); });
     return lookup(store, sizeLabel, mode);
+}
+
+Record recordFileWin(SettingsStore& store, const FileRecord& won, const QString& time, const QString& faults)
+{
+    store.change([won, time, faults](IniDocument& file) {
+        const QString& key = won.fingerprint;
+        // The title the puzzle was last won under, whatever was best.
+        file.setValue(filesGroup, key + "Title", QString::fromLatin1(won.title.toUtf8().toPercentEncoding()));
+        file.setValue(filesGroup, key + "Size", won.size);
+        if (countWin(file, filesGroup, key, time, faults))
+            file.setValue(filesGroup, key + "Date", won.date);
+    });
+    return recordOf(store.read(), filesGroup, won.fingerprint);
+}
+
+std::vector<FileRecord> fileRecords(const SettingsStore& store)
+{
+    const IniDocument file = store.read();
+    std::vector<FileRecord> records;
+    for (const QString& key : file.keys(filesGroup)) {
+        if (!key.endsWith("Wins"))
+            continue;
+        const QString fingerprint = key.chopped(4);
+        records.push_back({fingerprint,
+            QString::fromUtf8(
+                QByteArray::fromPercentEncoding(file.value(filesGroup, fingerprint + "Title").toLatin1())),
+            file.value(filesGroup, fingerprint + "Size"), file.value(filesGroup, fingerprint + "Date"),
+            recordOf(file, filesGroup, fingerprint)});
+    }
+    std::stable_sort(records.begin(), records.end(),
+        [](const FileRecord& a, const FileRecord& b) { return a.title.localeAwareCompare(b.title) < 0; });
+    return records;
 }
 
 void clearAll(SettingsStore& store)
@@ -48,6 +95,7 @@ void clearAll(SettingsStore& store)
     store.change([](IniDocument& file) {
         for (int mode = Beginner; mode <= Expert; ++mode)
             file.removeGroup(groupOf(mode));
+        file.removeGroup(filesGroup);
     });
 }
 

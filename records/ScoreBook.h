@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <vector>
+
 class SettingsStore;
 
 // The best game and the win count of each size and mode, in "tessarin.ini": groups
@@ -26,7 +28,22 @@ Record lookup(const SettingsStore& store, const QString& sizeLabel, int mode);
 // says why).
 Record recordWin(SettingsStore& store, const QString& sizeLabel, int mode, const QString& time, const QString& faults);
 
-// Forgets every record of every size and mode; settings stay.
+// A puzzle from a file, whatever the mode, is kept in group "puzzleFiles" under its clues'
+// fingerprint: "<fingerprint>Time", "Faults" and "Wins" as above, and the title (percent-
+// encoded UTF-8), size ("25x20") and the date of the best game ("2026-12-09") it was won with.
+struct FileRecord {
+    QString fingerprint;
+    QString title;
+    QString size;
+    QString date;
+    Record record;
+};
+// Counts a win of a file's puzzle; the best as for the sizes, its title, size and date with it.
+Record recordFileWin(SettingsStore& store, const FileRecord& won, const QString& time, const QString& faults);
+// Every file's puzzle won, in the order of their titles.
+std::vector<FileRecord> fileRecords(const SettingsStore& store);
+
+// Forgets every record of every size and mode and of every file's puzzle; settings stay.
 void clearAll(SettingsStore& store);
 
 } // namespace ScoreBook

@@ -82,6 +82,14 @@
         <source>Difficulty: %1</source>
         <translation>Schwierigkeit: %1</translation>
     </message>
+    <message>
+        <source>by %1</source>
+        <translation>von %1</translation>
+    </message>
+    <message>
+        <source>More than one solution</source>
+        <translation>Mehr als eine Lösung</translation>
+    </message>
 </context>
 <context>
     <name>GameFiles</name>
@@ -244,6 +252,30 @@ Gewonnene Rätsel: Ihre gewonnenen Rätsel, für die sie die schwierigste nötig
     <message>
         <source>&lt;p align=&apos;center&apos;&gt;This will clear all high scores. Proceed?&lt;/p&gt;</source>
         <translation>&lt;p align=&apos;center&apos;&gt;Damit werden alle Bestwerte gelöscht. Fortfahren?&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Puzzles from files</source>
+        <translation>Rätsel aus Dateien</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Best time</source>
+        <translation>Bestzeit</translation>
+    </message>
+    <message>
+        <source>Faults</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
     </message>
 </context>
 <context>
@@ -601,6 +633,10 @@ Das Spiel läuft mit den Voreinstellungen weiter und lässt die Datei unverände
     <message>
         <source>Puzzle code: %1</source>
         <translation>Rätselcode: %1</translation>
+    </message>
+    <message>
+        <source>You solved %1</source>
+        <translation>Gelöst: %1</translation>
     </message>
 </context>
 </TS>

@@ -82,6 +82,14 @@
         <source>Difficulty: %1</source>
         <translation>Dificultad: %1</translation>
     </message>
+    <message>
+        <source>by %1</source>
+        <translation>de %1</translation>
+    </message>
+    <message>
+        <source>More than one solution</source>
+        <translation>Más de una solución</translation>
+    </message>
 </context>
 <context>
     <name>GameFiles</name>
@@ -244,6 +252,30 @@ Puzles ganados: los puzles que has ganado cuya técnica más difícil era esa.</
     <message>
         <source>&lt;p align=&apos;center&apos;&gt;This will clear all high scores. Proceed?&lt;/p&gt;</source>
         <translation>&lt;p align=&apos;center&apos;&gt;Se borrarán todas las mejores puntuaciones. ¿Continuar?&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Puzzles from files</source>
+        <translation>Puzles de archivos</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Best time</source>
+        <translation>Mejor tiempo</translation>
+    </message>
+    <message>
+        <source>Faults</source>
+        <translation>Fallos</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
     </message>
 </context>
 <context>
@@ -601,6 +633,10 @@ El juego sigue con los valores predeterminados y deja el archivo tal como está.
     <message>
         <source>Puzzle code: %1</source>
         <translation>Código de puzle: %1</translation>
+    </message>
+    <message>
+        <source>You solved %1</source>
+        <translation>Resuelto: %1</translation>
     </message>
 </context>
 </TS>

@@ -82,6 +82,14 @@
         <source>Difficulty: %1</source>
         <translation>Difficulté&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>by %1</source>
+        <translation>par %1</translation>
+    </message>
+    <message>
+        <source>More than one solution</source>
+        <translation>Plus d’une solution</translation>
+    </message>
 </context>
 <context>
     <name>GameFiles</name>
@@ -244,6 +252,30 @@ Grilles gagnées&#xa0;: les grilles gagnées dont elle était la technique la pl
     <message>
         <source>&lt;p align=&apos;center&apos;&gt;This will clear all high scores. Proceed?&lt;/p&gt;</source>
         <translation>&lt;p align=&apos;center&apos;&gt;Tous les meilleurs scores seront effacés. Continuer&#xa0;?&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Puzzles from files</source>
+        <translation>Grilles de fichiers</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Best time</source>
+        <translation>Meilleur temps</translation>
+    </message>
+    <message>
+        <source>Faults</source>
+        <translation>Fautes</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
     </message>
 </context>
 <context>
@@ -601,6 +633,10 @@ Le jeu continue avec ses paramètres par défaut et laisse le fichier tel quel.<
     <message>
         <source>Puzzle code: %1</source>
         <translation>Code de la grille&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>You solved %1</source>
+        <translation>Grille résolue&#xa0;: %1</translation>
     </message>
 </context>
 </TS>

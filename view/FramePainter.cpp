@@ -365,8 +365,16 @@ void FramePainter::paintInfo(QPainter& painter, const Session& session, const QF
     const int hardest = session.difficulty().hardestTechnique;
     if (hardest > 0)
         small << tr("Difficulty: %1").arg(GameWords::technique(hardest));
+    // A generated puzzle is named by its code, any other by its title and author.
+    const Puzzle& puzzle = session.puzzle();
     if (session.code())
         small << QString::fromStdString(session.code()->text());
+    else if (!puzzle.title.empty())
+        small << QString::fromStdString(puzzle.title);
+    if (!session.code() && !puzzle.author.empty())
+        small << tr("by %1").arg(QString::fromStdString(puzzle.author));
+    if (puzzle.verdict == PuzzleVerdict::Kind::Several)
+        small << tr("More than one solution");
     const QString smallText = small.join('\n');
     // A long time or a small box would push the text over the box's edge; it shrinks instead.
     const QRect room = box.adjusted(infoPadding, infoPadding, -infoPadding - infoClueGap, -infoPadding - infoClueGap);

@@ -8,6 +8,7 @@
 #include "PuzzleFile.h"
 #include "PuzzleSizes.h"
 #include "ResumableGame.h"
+#include "ScoreBook.h"
 #include "Session.h"
 #include "SettingsStore.h"
 
@@ -186,6 +187,15 @@ private slots:
             QVERIFY(w.session().columns() == 6 && w.session().mode() == Beginner
                 && w.cell(filled.x(), filled.y()) == Filled);
             QVERIFY(w.session().clockStarted() && w.session().difficulty().hardestTechnique > 0);
+            // Won, it is kept under its clues' fingerprint, never under its size's key.
+            w.solve();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+            const std::vector<ScoreBook::FileRecord> won = ScoreBook::fileRecords(w->files().settings());
+            QCOMPARE(won.size(), size_t(1));
+            QCOMPARE(won[0].title.toStdString() + ' ' + won[0].size.toStdString(), title + " 6x5");
+            QCOMPARE(won[0].fingerprint.toStdString(), clueFingerprint(w.session().puzzle().clues));
+            QVERIFY(!bytesOf("tessarin.ini").contains("6x5Wins") && !QFile::exists("auto.sav"));
+            writeBytes("auto.sav", kept);
         }
         // Given a file at the start, the game plays it and leaves the saved game for later.
         {

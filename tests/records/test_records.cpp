@@ -171,6 +171,30 @@ private slots:
         }
     }
 
+    void aFilesPuzzleKeepsItsBestUnderItsFingerprint()
+    {
+        writeBytes("tessarin.ini", "[bestNormal]\n25x20Wins=4\n");
+        // A title that would break a line of the file, and one that sorts first.
+        const ScoreBook::FileRecord cat {"00ff", "Cat = [cat]\n\"\xc3\xa9t\xc3\xa9\"", "25x20", "2026-12-01", {}};
+        const ScoreBook::FileRecord ant {"a1", "Ant", "5x5", "2026-12-09", {}};
+        QCOMPARE(describe(ScoreBook::recordFileWin(*store, cat, "143", "2")), "143/2/1");
+        ScoreBook::FileRecord later = cat;
+        later.date = "2026-12-08";
+        // Not better: the best and its date stay.
+        QCOMPARE(describe(ScoreBook::recordFileWin(*store, later, "120", "3")), "143/2/2");
+        QCOMPARE(describe(ScoreBook::recordFileWin(*store, ant, "50", "0")), "50/0/1");
+        const std::vector<ScoreBook::FileRecord> records = ScoreBook::fileRecords(*store);
+        QCOMPARE(records.size(), size_t(2));
+        QCOMPARE(records[0].title, QString("Ant"));
+        const ScoreBook::FileRecord& kept = records[1];
+        QCOMPARE(kept.title + '|' + kept.size + '|' + kept.date + '|' + describe(kept.record),
+            cat.title + "|25x20|2026-12-01|143/2/2");
+        // Never under a size's key, which a generated puzzle of that size uses.
+        QCOMPARE(describe(ScoreBook::lookup(*store, "25x20", 2)), "999/999/4");
+        ScoreBook::clearAll(*store);
+        QVERIFY(ScoreBook::fileRecords(*store).empty());
+    }
+
     void unusableValuesFallBackPerKey()
     {
         const std::tuple<const char*, const char*, QString> files[] = {
