@@ -105,6 +105,7 @@ private:
     bool gameStarted() const;
     // The game in play is left for another.
     void leaveGame();
+    void offerCell();
     // After a command: the menus follow the session, and what changed is kept soon.
     void followCommand();
 

@@ -100,18 +100,30 @@ void MainWindow::MenuHint()
     answer(session_.hint(hint));
     if (hint.kind == Game::Hint::Kind::AllCorrect)
         Prompt::tell(this, tr("<p align='center'>All markings are currently correct.</p>"));
+    // Asked in play, on a board the hint could not take further (a board it found solved has
+    // won by now).
+    if (hint.kind == Game::Hint::Kind::Nothing && session_.inPlay() && !session_.game().marking())
+        offerCell();
     if (hint.kind == Game::Hint::Kind::Technique) {
         keeper_.keepHint(hint.technique);
+        // What If lights the line that broke, or else the column of the cell it assumed.
+        const PuzzleLogic::Assumption& assumed = hint.assumption;
+        const bool whatIf = hint.technique == whatIfTechnique;
+        const bool isRow = whatIf ? assumed.broken && assumed.brokenIsRow : hint.isRow;
+        const int lineIndex = whatIf ? (assumed.broken ? assumed.brokenLine : assumed.x) : hint.line;
         // The deduced cells stand on the board as marks while the box names the technique.
-        scene_.showHint(hint.isRow, hint.line);
+        scene_.showHint(isRow, lineIndex);
         const ClueSet& clues = session_.game().clues();
-        const QString line = GameWords::line(
-            hint.isRow, hint.line, (hint.isRow ? clues.rowClues : clues.columnClues)[size_t(hint.line)]);
+        const QString line
+            = GameWords::line(isRow, lineIndex, (isRow ? clues.rowClues : clues.columnClues)[size_t(lineIndex)]);
+        const QString reasoning = whatIf
+            ? "<p align='center'>" + GameWords::whatIf(assumed.x, assumed.y, assumed.broken) + "</p>"
+            : QString();
         const int askedIn = session_.gameNumber();
         if (Prompt::offerHelp(this,
                 tr("<p align='center'>These cells are found using the <b>%1</b> technique.</p>")
                         .arg(GameWords::technique(hint.technique))
-                    + "<p align='center'>" + line + "</p>",
+                    + reasoning + "<p align='center'>" + line + "</p>",
                 scene_.hintBand(session_)))
             // The sections have the same anchors in every language.
             OpenHelp("Help//methods.html#" + QString(findTechnique(hint.technique)->key));
@@ -119,6 +131,20 @@ void MainWindow::MenuHint()
         answer(session_.acceptHint(askedIn));
     }
     followCommand();
+}
+
+// Logic has nothing more to say on a board not yet solved: the puzzle needs a guess here (or
+// the player's cells already went astray, which a hint in Normal mends first).
+void MainWindow::offerCell()
+{
+    const QString stuck = tr("<p align='center'>Logic alone cannot go on from here: this puzzle needs a guess.</p>");
+    if (!session_.game().knowsSolution()) {
+        Prompt::tell(this, stuck);
+        return;
+    }
+    const int askedIn = session_.gameNumber();
+    if (Prompt::ask(this, stuck + tr("<p align='center'>Reveal one cell of the solution, for a fault?</p>")))
+        answer(session_.revealCell(askedIn));
 }
 
 void MainWindow::MenuMarking()

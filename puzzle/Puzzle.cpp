@@ -9,13 +9,9 @@ bool Puzzle::hasOneSolution() const
     return (verdict == PuzzleVerdict::Kind::Logic || verdict == PuzzleVerdict::Kind::Guess) && solutions.size() == 1;
 }
 
-PuzzleGrid Puzzle::solutionOrBlank() const
+PuzzleGrid Puzzle::oneSolution() const
 {
-    if (hasOneSolution())
-        return solutions.front();
-    PuzzleGrid blank;
-    blank.resize(columns(), rows());
-    return blank;
+    return hasOneSolution() ? solutions.front() : PuzzleGrid {};
 }
 
 std::string clueFingerprint(const ClueSet& clues)

@@ -43,8 +43,8 @@ struct Puzzle {
     // Whether exactly one picture fits and it is known, as Beginner and the hint's mending
     // need.
     bool hasOneSolution() const;
-    // Its one solution, or a blank board of its size when it has none for certain.
-    PuzzleGrid solutionOrBlank() const;
+    // Its one solution, or an empty grid (width 0) when it has none for certain.
+    PuzzleGrid oneSolution() const;
 };
 
 // Sixteen hex digits that stand for clue lists, the same on every machine, so that a puzzle

@@ -58,7 +58,7 @@ bool judgeKept(ResumableGame& read)
     puzzle.author = origin.author.toStdString();
     puzzle.copyright = origin.copyright.toStdString();
     puzzle.licence = origin.licence.toStdString();
-    read.solution = puzzle.solutionOrBlank();
+    read.solution = puzzle.oneSolution();
     return read.saved.mode != Beginner || puzzle.hasOneSolution();
 }
 

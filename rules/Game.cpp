@@ -18,6 +18,11 @@ void Game::setUp(int mode, const PuzzleGrid& board, const PuzzleGrid& solution, 
     beginPlay();
 }
 
+void Game::judgeAgainst(const PuzzleGrid& solution)
+{
+    solution_.copyFrom(solution);
+}
+
 void Game::retestClues()
 {
     board_.changed = false;

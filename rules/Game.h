@@ -7,10 +7,11 @@
 #include "GameMode.h"
 #include "MoveHistory.h"
 #include "PuzzleGrid.h"
+#include "PuzzleLogic.h"
 
 #include <vector>
 
-class LogicSolver;
+class PuzzleLogic;
 
 // One game in progress and the rules it is played by: what presses, drags, the hint, marks
 // mode, undo and redo do to the player's board in each mode. It knows nothing of windows,
@@ -31,7 +32,7 @@ public:
             Nothing, // no technique finds anything more
             Mended, // a wrong cell (x, y) was put right, or cleared in Expert
             AllCorrect, // Expert without a wrong cell: only reassurance
-            Technique, // the deduced cells of one line stand on the board as marks
+            Technique, // the deduced cells (of one line, or What If's) stand on the board as marks
         };
         Kind kind = Kind::Nothing;
         int technique = 0;
@@ -39,11 +40,18 @@ public:
         int line = 0;
         int x = 0;
         int y = 0;
+        // What What If assumed, and the line that broke.
+        PuzzleLogic::Assumption assumption;
     };
 
     int mode() const { return mode_; }
     const PuzzleGrid& board() const { return board_; }
+    // Empty (width 0) when nobody knows the one solution: nothing is then judged wrong.
     const PuzzleGrid& solution() const { return solution_; }
+    bool knowsSolution() const { return solution_.width > 0; }
+    // The solution wrong cells are judged against from now on: of a puzzle with several, the
+    // one the player is nearest.
+    void judgeAgainst(const PuzzleGrid& solution);
     // Their satisfied and settled marks follow the board as the session last re-tested it.
     const ClueSet& clues() const { return clues_; }
     bool marking() const { return marking_; }
@@ -79,7 +87,11 @@ public:
     // deduction on the board as marks, to be made real by acceptHint(). A mended cell or a
     // deduction costs one fault. The deduction rests on the filled and crossed cells alone:
     // the player's marks are guesses, and a deduced cell may stand where one was.
-    Hint hint(LogicSolver& solver);
+    Hint hint(PuzzleLogic& logic);
+    // When logic cannot go on: the first undecided cell, column by column, takes its value in
+    // the solution, for a fault, as one undo step. Nothing changes when the solution is
+    // unknown or every cell is decided.
+    const Changes& revealCell();
     // The deduced cells, and only they, become cells, as one undo step; the player's other
     // marks stay marks.
     const Changes& acceptHint();
@@ -117,6 +129,8 @@ private:
     bool onBoard(int x, int y) const;
     void countFault();
     Hint mendFirstWrongCell();
+    // A cell the hint's search marked on the reasoned board stands on the player's as a mark.
+    void takeDeduced(int x, int y);
     void follow(int x, int y);
     void applyMove(int x, int y);
     void change(int x, int y, int code, CellChange::Reason reason);

@@ -3,9 +3,10 @@
 #include "Game.h"
 
 #include "CellState.h"
-#include "LogicSolver.h"
+#include "PuzzleLogic.h"
+#include "TechniqueTable.h"
 
-Game::Hint Game::hint(LogicSolver& solver)
+Game::Hint Game::hint(PuzzleLogic& logic)
 {
     endDrag();
     // Beginner never lets a wrong cell stand, so only the other modes look for one.
@@ -13,39 +14,69 @@ Game::Hint Game::hint(LogicSolver& solver)
         if (const Hint mended = mendFirstWrongCell(); mended.kind == Hint::Kind::Mended)
             return mended;
         if (mode_ == Expert)
-            return {Hint::Kind::AllCorrect};
+            return {Hint::Kind::AllCorrect, 0, false, 0, 0, 0, {}};
     }
     Hint deduction;
     snapshot_ = board_.cells;
     reasoned_.copyFrom(board_);
     reasoned_.discardMarks();
-    deduction.technique = solver.findHint(reasoned_, clues_, deduction.isRow, deduction.line);
+    deduction.technique = logic.findHint(reasoned_, clues_, deduction.isRow, deduction.line, deduction.assumption);
     if (deduction.technique) {
         deduction.kind = Hint::Kind::Technique;
         countFault();
         hintPending_ = true;
         // On the board without marks the solver wrote its finds as marks; they stand on the
-        // player's board the same way until accepted.
+        // player's board the same way until accepted. What If's may stand anywhere.
         deduced_.clear();
-        const int length = deduction.isRow ? board_.width : board_.height;
-        for (int i = 0; i < length; ++i) {
-            const int x = deduction.isRow ? i : deduction.line;
-            const int y = deduction.isRow ? deduction.line : i;
-            const int found = reasoned_.cells[x][y];
-            if (found != MarkedFilled && found != MarkedCrossed)
-                continue;
-            deduced_.push_back({x, y, board_.cells[x][y], found == MarkedFilled ? int(Filled) : int(Crossed),
-                CellChange::Reason::Settled});
-            board_.cells[x][y] = found;
-            board_.changed = true;
+        if (deduction.technique == whatIfTechnique) {
+            for (int x = 0; x < board_.width; ++x)
+                for (int y = 0; y < board_.height; ++y)
+                    takeDeduced(x, y);
+        } else {
+            const int length = deduction.isRow ? board_.width : board_.height;
+            for (int i = 0; i < length; ++i)
+                takeDeduced(deduction.isRow ? i : deduction.line, deduction.isRow ? deduction.line : i);
         }
     }
     return deduction;
 }
 
+void Game::takeDeduced(int x, int y)
+{
+    const int found = reasoned_.cells[x][y];
+    if (found != MarkedFilled && found != MarkedCrossed)
+        return;
+    deduced_.push_back(
+        {x, y, board_.cells[x][y], found == MarkedFilled ? int(Filled) : int(Crossed), CellChange::Reason::Settled});
+    board_.cells[x][y] = found;
+    board_.changed = true;
+}
+
+const Game::Changes& Game::revealCell()
+{
+    endDrag();
+    changes_.clear();
+    if (!knowsSolution())
+        return changes_;
+    for (int x = 0; x < board_.width; ++x) {
+        for (int y = 0; y < board_.height; ++y) {
+            const int code = board_.cells[x][y];
+            if (code == Filled || code == Crossed)
+                continue;
+            change(x, y, solution_.cells[x][y], CellChange::Reason::Mended);
+            countFault();
+            history_.record({changes_, false, false});
+            return changes_;
+        }
+    }
+    return changes_;
+}
+
 Game::Hint Game::mendFirstWrongCell()
 {
     changes_.clear();
+    if (!knowsSolution())
+        return {};
     for (int x = 0; x < board_.width; ++x) {
         for (int y = 0; y < board_.height; ++y) {
             const int code = board_.cells[x][y];
@@ -56,7 +87,7 @@ Game::Hint Game::mendFirstWrongCell()
             change(x, y, mode_ == Normal ? solution_.cells[x][y] : int(Blank), CellChange::Reason::Mended);
             countFault();
             history_.record({changes_, false, false});
-            return {Hint::Kind::Mended, 0, false, 0, x, y};
+            return {Hint::Kind::Mended, 0, false, 0, x, y, {}};
         }
     }
     return {};

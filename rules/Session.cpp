@@ -40,7 +40,7 @@ const Session::Events& Session::begin(const Puzzle& puzzle, int mode)
     code_ = puzzle.origin.kind == PuzzleOrigin::Kind::Generated ? std::optional(puzzle.origin.code) : std::nullopt;
     puzzle_ = puzzle;
     made_.board.resize(columns_, rows_);
-    game_.setUp(modeToPlay_, made_.board, puzzle.solutionOrBlank(), puzzle.clues, 0);
+    game_.setUp(modeToPlay_, made_.board, puzzle.oneSolution(), puzzle.clues, 0);
     playedMs_ = 0;
     clockStarted_ = false;
     beginPlay();
@@ -83,8 +83,8 @@ const Session::Events& Session::resume(const Puzzle& puzzle, int mode, const Puz
         ? std::optional(puzzle.origin.code)
         : std::nullopt;
     puzzle_ = puzzle;
-    game_.setUp(mode == Beginner && !puzzle.hasOneSolution() ? Normal : mode, board, puzzle.solutionOrBlank(),
-        puzzle.clues, faults);
+    game_.setUp(mode == Beginner && !puzzle.hasOneSolution() ? Normal : mode, board, puzzle.oneSolution(), puzzle.clues,
+        faults);
     resumePlayAt(seconds);
     return events_;
 }
@@ -176,6 +176,20 @@ void Session::acceptPuzzle()
     playedMs_ = 0;
     clockStarted_ = false;
     beginPlay();
+}
+
+PuzzleGrid Session::nearestSolution() const
+{
+    const PuzzleGrid& board = game_.board();
+    const auto agreeing = [&board](const PuzzleGrid& solution) {
+        int same = 0;
+        for (int x = 0; x < board.width; ++x)
+            for (int y = 0; y < board.height; ++y)
+                same += board.cells[x][y] == solution.cells[x][y];
+        return same;
+    };
+    return *std::max_element(puzzle_.solutions.begin(), puzzle_.solutions.end(),
+        [&](const PuzzleGrid& a, const PuzzleGrid& b) { return agreeing(a) < agreeing(b); });
 }
 
 Puzzle Session::generatedPuzzle() const
@@ -337,7 +351,10 @@ const Session::Events& Session::hint(Game::Hint& found)
     // The hint needs a board without marks.
     if (!readyForCommand() || game_.marking())
         return events_;
-    found = game_.hint(solver_);
+    // Of several pictures, the hint works towards the one the player is nearest.
+    if (puzzle_.verdict == PuzzleVerdict::Kind::Several && !puzzle_.solutions.empty())
+        game_.judgeAgainst(nearestSolution());
+    found = game_.hint(logic_);
     if (found.kind == Game::Hint::Kind::Mended)
         events_.push_back({Event::Kind::Mended, found.x, found.y, game_.board().cells[found.x][found.y]});
     startClock();
@@ -349,6 +366,18 @@ const Session::Events& Session::acceptHint(int askedInGame)
     events_.clear();
     if (askedInGame == gameNumber_)
         game_.acceptHint();
+    return events_;
+}
+
+const Session::Events& Session::revealCell(int askedInGame)
+{
+    events_.clear();
+    if (askedInGame != gameNumber_ || !readyForCommand() || game_.marking())
+        return events_;
+    for (const CellChange& change : game_.revealCell()) {
+        events_.push_back({Event::Kind::Mended, change.x, change.y, change.after});
+        startClock();
+    }
     return events_;
 }
 

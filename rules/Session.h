@@ -7,6 +7,7 @@
 #include "Puzzle.h"
 #include "PuzzleCode.h"
 #include "PuzzleGenerator.h"
+#include "PuzzleLogic.h"
 #include "PuzzleReserve.h"
 #include "SolutionReplay.h"
 
@@ -105,6 +106,9 @@ public:
     // acceptHint() with the number of the game that asked; another game ignores it.
     const Events& hint(Game::Hint& found);
     const Events& acceptHint(int askedInGame);
+    // When the hint found nothing on a board not yet solved: one cell of the solution, for a
+    // fault (nothing when the solution is unknown).
+    const Events& revealCell(int askedInGame);
     const Events& startMarking();
     const Events& stopMarking(bool keepMarks, int askedInGame);
     // The puzzle again from a blank board, on the same clock and faults.
@@ -171,6 +175,8 @@ private:
     void createStep();
     // The generated puzzle the game plays, as a puzzle of its own.
     Puzzle generatedPuzzle() const;
+    // Of the puzzle's known solutions, the one most of whose cells the board already shows.
+    PuzzleGrid nearestSolution() const;
     void acceptPuzzle();
     void beginPlay();
     // Play goes on from a kept board at a kept time.
@@ -202,7 +208,7 @@ private:
     ClueSet shownClues_;
     PuzzleGenerator generator_;
     PuzzleReserve reserve_;
-    LogicSolver solver_;
+    PuzzleLogic logic_;
     std::optional<PuzzleCode> code_;
     Phase phase_ = Phase::Idle;
     int columns_ = 0;

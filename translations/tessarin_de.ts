@@ -196,6 +196,18 @@ Soll es durch dieses ersetzt werden?</translation>
         <source>What If</source>
         <translation>Was wäre, wenn</translation>
     </message>
+    <message>
+        <source>If the cell in column %1, row %2 were filled, this line could not hold its clue: so it is empty.</source>
+        <translation>Wäre das Feld in Spalte %1, Zeile %2 gefüllt, könnte diese Linie ihre Zahlen nicht erfüllen: also bleibt es leer.</translation>
+    </message>
+    <message>
+        <source>If the cell in column %1, row %2 were empty, this line could not hold its clue: so it is filled.</source>
+        <translation>Bliebe das Feld in Spalte %1, Zeile %2 leer, könnte diese Linie ihre Zahlen nicht erfüllen: also ist es gefüllt.</translation>
+    </message>
+    <message>
+        <source>Whether the cell in column %1, row %2 is filled or empty, these cells follow either way.</source>
+        <translation>Ob das Feld in Spalte %1, Zeile %2 gefüllt oder leer ist, diese Felder folgen in beiden Fällen.</translation>
+    </message>
 </context>
 <context>
     <name>HelpBrowser</name>
@@ -465,6 +477,14 @@ Das Spiel läuft mit den Voreinstellungen weiter und lässt die Datei unverände
     <message>
         <source>&lt;p&gt;%1 could not be opened as a puzzle:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;</source>
         <translation>&lt;p&gt;%1 konnte nicht als Rätsel geöffnet werden:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p align=&apos;center&apos;&gt;Logic alone cannot go on from here: this puzzle needs a guess.&lt;/p&gt;</source>
+        <translation>&lt;p align=&apos;center&apos;&gt;Mit Logik allein geht es von hier nicht weiter: Dieses Rätsel verlangt einen Versuch.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p align=&apos;center&apos;&gt;Reveal one cell of the solution, for a fault?&lt;/p&gt;</source>
+        <translation>&lt;p align=&apos;center&apos;&gt;Ein Feld der Lösung aufdecken, für einen Fehler?&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

@@ -196,6 +196,18 @@ Replace it with this one?</source>
         <source>What If</source>
         <translation>Y si</translation>
     </message>
+    <message>
+        <source>If the cell in column %1, row %2 were filled, this line could not hold its clue: so it is empty.</source>
+        <translation>Si la casilla de la columna %1, fila %2 estuviera llena, esta línea no podría cumplir sus pistas: así que está vacía.</translation>
+    </message>
+    <message>
+        <source>If the cell in column %1, row %2 were empty, this line could not hold its clue: so it is filled.</source>
+        <translation>Si la casilla de la columna %1, fila %2 estuviera vacía, esta línea no podría cumplir sus pistas: así que está llena.</translation>
+    </message>
+    <message>
+        <source>Whether the cell in column %1, row %2 is filled or empty, these cells follow either way.</source>
+        <translation>Tanto si la casilla de la columna %1, fila %2 está llena como vacía, estas casillas se siguen en ambos casos.</translation>
+    </message>
 </context>
 <context>
     <name>HelpBrowser</name>
@@ -465,6 +477,14 @@ El juego sigue con los valores predeterminados y deja el archivo tal como está.
     <message>
         <source>&lt;p&gt;%1 could not be opened as a puzzle:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;</source>
         <translation>&lt;p&gt;No se pudo abrir %1 como puzle:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p align=&apos;center&apos;&gt;Logic alone cannot go on from here: this puzzle needs a guess.&lt;/p&gt;</source>
+        <translation>&lt;p align=&apos;center&apos;&gt;La lógica sola no puede seguir desde aquí: este puzle necesita un intento.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p align=&apos;center&apos;&gt;Reveal one cell of the solution, for a fault?&lt;/p&gt;</source>
+        <translation>&lt;p align=&apos;center&apos;&gt;¿Revelar una casilla de la solución, a cambio de un fallo?&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

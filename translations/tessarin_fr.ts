@@ -196,6 +196,18 @@ La remplacer par celle-ci&#xa0;?</translation>
         <source>What If</source>
         <translation>Et si</translation>
     </message>
+    <message>
+        <source>If the cell in column %1, row %2 were filled, this line could not hold its clue: so it is empty.</source>
+        <translation>Si la case colonne %1, ligne %2 était remplie, cette ligne ne pourrait plus respecter ses indices&#xa0;: elle est donc vide.</translation>
+    </message>
+    <message>
+        <source>If the cell in column %1, row %2 were empty, this line could not hold its clue: so it is filled.</source>
+        <translation>Si la case colonne %1, ligne %2 était vide, cette ligne ne pourrait plus respecter ses indices&#xa0;: elle est donc remplie.</translation>
+    </message>
+    <message>
+        <source>Whether the cell in column %1, row %2 is filled or empty, these cells follow either way.</source>
+        <translation>Que la case colonne %1, ligne %2 soit remplie ou vide, ces cases s’ensuivent dans les deux cas.</translation>
+    </message>
 </context>
 <context>
     <name>HelpBrowser</name>
@@ -465,6 +477,14 @@ Le jeu continue avec ses paramètres par défaut et laisse le fichier tel quel.<
     <message>
         <source>&lt;p&gt;%1 could not be opened as a puzzle:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;</source>
         <translation>&lt;p&gt;%1 n’a pas pu être ouvert comme grille&#xa0;:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p align=&apos;center&apos;&gt;Logic alone cannot go on from here: this puzzle needs a guess.&lt;/p&gt;</source>
+        <translation>&lt;p align=&apos;center&apos;&gt;La logique seule ne permet pas d’aller plus loin&#xa0;: cette grille demande un essai.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p align=&apos;center&apos;&gt;Reveal one cell of the solution, for a fault?&lt;/p&gt;</source>
+        <translation>&lt;p align=&apos;center&apos;&gt;Révéler une case de la solution, pour une faute&#xa0;?&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

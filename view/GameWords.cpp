@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GameWords.h"
 
+#include "CellState.h"
 #include "GameMode.h"
 #include "TechniqueNames.h"
 #include "TechniqueTable.h"
@@ -40,6 +41,24 @@ QString deduction(int technique, bool isRow, int index, const std::vector<int>& 
     //: A line and the technique that found cells on it: "Column 4, clue 6 1: Boxes".
     return QCoreApplication::translate("GameWords", "%1: %2")
         .arg(line(isRow, index, storedClue), GameWords::technique(technique));
+}
+
+QString whatIf(int x, int y, int broken)
+{
+    if (broken == Filled)
+        return QCoreApplication::translate("GameWords",
+            "If the cell in column %1, row %2 were filled, this line could not hold its clue: so it is empty.")
+            .arg(x + 1)
+            .arg(y + 1);
+    if (broken == Crossed)
+        return QCoreApplication::translate("GameWords",
+            "If the cell in column %1, row %2 were empty, this line could not hold its clue: so it is filled.")
+            .arg(x + 1)
+            .arg(y + 1);
+    return QCoreApplication::translate(
+        "GameWords", "Whether the cell in column %1, row %2 is filled or empty, these cells follow either way.")
+        .arg(x + 1)
+        .arg(y + 1);
 }
 
 } // namespace GameWords

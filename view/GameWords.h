@@ -19,4 +19,8 @@ QString line(bool isRow, int index, const std::vector<int>& storedClue);
 // One technique's deduction on a line: "Column 4, clue 6 1: Boxes".
 QString deduction(int technique, bool isRow, int index, const std::vector<int>& storedClue);
 
+// What If's reasoning on cell (x, y): the value assumed that broke a line (Filled or Crossed;
+// 0 when both values gave the same cells), as the hint tells it.
+QString whatIf(int x, int y, int broken);
+
 } // namespace GameWords

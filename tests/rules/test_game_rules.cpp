@@ -4,7 +4,7 @@
 #include "CellState.h"
 #include "DragPath.h"
 #include "Game.h"
-#include "LogicSolver.h"
+#include "PuzzleLogic.h"
 
 #include <QtTest>
 
@@ -193,7 +193,7 @@ private slots:
 
     void hintsAreStepsOfTheirOwn()
     {
-        LogicSolver solver;
+        PuzzleLogic solver;
         // Normal puts a wrong cell right: one step, one fault that stays.
         Game normal = gameOf(Normal, {"11", "22"}, {"21", "00"});
         const Game::Hint mended = normal.hint(solver);
@@ -230,7 +230,7 @@ private slots:
         // A tentative cross where the solution fills, and a tentative fill elsewhere: the hint
         // reasons from the real cells only and may overrule a mark; accepting makes real only
         // what it found, and a save meanwhile keeps just that.
-        LogicSolver solver;
+        PuzzleLogic solver;
         Game game = gameOf(Normal, {"12", "12", "12"}, {"40", "00", "03"});
         const Game::Hint deduced = game.hint(solver);
         QCOMPARE(int(deduced.kind), int(Game::Hint::Kind::Technique));

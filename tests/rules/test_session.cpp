@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GeneratedPuzzle.h"
+#include "LineNotation.h"
 #include "Session.h"
 
 #include "CellState.h"
 #include "LogicSolver.h"
 #include "TechniqueNames.h"
+#include "TechniqueTable.h"
 
 #include <QtTest>
 
@@ -157,6 +159,99 @@ private slots:
             dissolved += count(session.advance(10ms), Kind::Dissolved);
         QCOMPARE(advances, 201);
         QVERIFY(dissolved >= 60 * 60);
+    }
+
+    void hintsFinishWhatLogicCanAndRevealACellWhereItCannot()
+    {
+        // Pictures, rows of 1 (filled) and 2 (empty): What If finishes the first; the second
+        // has one picture, which only a search finds.
+        const auto puzzleOf = [](const std::vector<const char*>& rows, PuzzleVerdict::Kind verdict) {
+            Puzzle puzzle;
+            puzzle.solutions = {boardOf(rows)};
+            puzzle.clues.computeFrom(puzzle.solutions.front());
+            puzzle.verdict = verdict;
+            return puzzle;
+        };
+        const Puzzle whatIf = puzzleOf(
+            {"1212122", "2112112", "2122122", "2211222", "2212121", "2222111", "2222221"}, PuzzleVerdict::Kind::Logic);
+        Session session;
+        session.begin(whatIf, Beginner);
+        bool assumed = false;
+        Game::Hint hint;
+        int hints = 0;
+        const auto marks = [](const PuzzleGrid& board) {
+            int marked = 0;
+            for (const auto& column : board.cells)
+                marked += int(std::count(column.begin(), column.end(), MarkedFilled))
+                    + int(std::count(column.begin(), column.end(), MarkedCrossed));
+            return marked;
+        };
+        for (; hints < 100 && session.phase() == Phase::Playing; ++hints) {
+            PuzzleGrid before = session.game().board();
+            session.hint(hint);
+            QCOMPARE(hint.kind, Game::Hint::Kind::Technique);
+            if (hint.technique == whatIfTechnique) {
+                // Its cells may stand anywhere: all that the search deduced, the assumed cell
+                // among them when a value broke.
+                const PuzzleLogic::Assumption& a = hint.assumption;
+                const int shown = session.game().board().cells[size_t(a.x)][size_t(a.y)];
+                QVERIFY(!a.broken || shown == MarkedFilled || shown == MarkedCrossed);
+                ClueSet clues = whatIf.clues;
+                PuzzleLogic logic;
+                bool isRow = false;
+                int line = 0;
+                PuzzleLogic::Assumption again;
+                QCOMPARE(logic.findHint(before, clues, isRow, line, again), whatIfTechnique);
+                QCOMPARE(marks(session.game().board()), marks(before));
+                assumed = true;
+            }
+            session.acceptHint(session.gameNumber());
+            session.advance(10ms);
+        }
+        QVERIFY(assumed);
+        QCOMPARE(session.phase(), Phase::Celebrating);
+        // Every hint wrote the solution's cells: Beginner counted only the hints.
+        QCOMPARE(session.game().faults(), hints);
+
+        const Puzzle guess = puzzleOf({"1212211222", "1122122212", "2122211212", "2222122222", "1211122222",
+                                          "2122222222", "2222112211", "1122212221", "2212221122", "1211222122"},
+            PuzzleVerdict::Kind::Guess);
+        session.begin(guess, Normal);
+        int reveals = 0;
+        for (int turns = 0; turns < 200 && session.phase() == Phase::Playing; ++turns) {
+            session.hint(hint);
+            if (hint.kind == Game::Hint::Kind::Technique) {
+                session.acceptHint(session.gameNumber());
+            } else {
+                QCOMPARE(hint.kind, Game::Hint::Kind::Nothing);
+                const Session::Events& shown = session.revealCell(session.gameNumber());
+                QCOMPARE(count(shown, Kind::Mended), 1);
+                ++reveals;
+            }
+            session.advance(10ms);
+        }
+        QVERIFY(reveals > 0);
+        QCOMPARE(session.phase(), Phase::Celebrating);
+
+        // Of two pictures the hint works towards the one the board is nearer: either diagonal
+        // begun is finished, never mended; and no cell is revealed before a solution is chosen.
+        Puzzle diagonals;
+        diagonals.clues.columnClues = diagonals.clues.rowClues = {{1}, {1}};
+        diagonals.verdict = PuzzleVerdict::Kind::Several;
+        diagonals.solutions = {boardOf({"12", "21"}), boardOf({"21", "12"})};
+        for (const QPoint cell : {QPoint(0, 0), QPoint(1, 0)}) {
+            session.begin(diagonals, Normal);
+            QVERIFY(session.revealCell(session.gameNumber()).empty());
+            click(session, cell);
+            for (int hints = 0; hints < 4 && session.phase() == Phase::Playing; ++hints) {
+                QVERIFY(session.hint(hint).empty()); // nothing mended
+                QCOMPARE(hint.kind, Game::Hint::Kind::Technique);
+                session.acceptHint(session.gameNumber());
+                session.advance(10ms);
+            }
+            QCOMPARE(session.phase(), Phase::Celebrating);
+            QCOMPARE(session.game().board().cells[size_t(cell.x())][size_t(cell.y())], int(Filled));
+        }
     }
 
     void theClockGoesOnlyWhilePlayingFromTheFirstCell()
