@@ -8,6 +8,7 @@
 #include "ui_MainWindow.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 
 #include <algorithm>
@@ -24,6 +25,7 @@ GameMenus::GameMenus(Ui::MainWindow& form, QObject* owner)
         addChoice(form_.menuSize, sizeGroup_, QString::fromLatin1(puzzleSizes[index].label), index);
     for (int mode = Beginner; mode <= Expert; ++mode)
         addChoice(form_.menuMode, modeGroup_, GameWords::mode(mode), mode);
+    form_.menuMode->setToolTipsVisible(true);
     for (int index = 0; index < Backgrounds::count; ++index)
         backgroundGroup_->addAction(backgroundEntry(index));
     // Two keys, which the form cannot hold.
@@ -141,4 +143,13 @@ void GameMenus::follow(const Session& session)
     const bool choosing = phase != Session::Phase::Celebrating && phase != Session::Phase::Finished;
     sizeGroup_->setEnabled(choosing);
     modeGroup_->setEnabled(choosing);
+    // Beginner judges every move against the puzzle's one solution: a puzzle without one known
+    // is played in Normal.
+    const bool beginnerPlays
+        = phase == Session::Phase::Idle || phase == Session::Phase::Creating || session.puzzle().hasOneSolution();
+    modeEntry(Beginner)->setEnabled(choosing && beginnerPlays);
+    modeEntry(Beginner)->setToolTip(beginnerPlays
+            ? QString()
+            : QCoreApplication::translate("GameMenus",
+                "Beginner judges every move against the puzzle's one solution, and this puzzle has none known."));
 }

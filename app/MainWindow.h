@@ -68,6 +68,7 @@ public:
 public slots:
     void MenuNewGame();
     void MenuOpenFile();
+    void MenuAboutPuzzle();
     void MenuEnterCode();
     void MenuTodaysPuzzle();
     void MenuRestart();

@@ -70,6 +70,40 @@ bool MainWindow::OpenPuzzleFile(const QString& path)
     return true;
 }
 
+// What is known of the puzzle in play: where it comes from, its texts, and what logic says.
+void MainWindow::MenuAboutPuzzle()
+{
+    const Puzzle& puzzle = session_.puzzle();
+    QStringList lines;
+    const auto add = [&lines](const QString& label, const std::string& text) {
+        if (!text.empty())
+            lines << "<b>" + label.toHtmlEscaped() + "</b> " + QString::fromStdString(text).toHtmlEscaped();
+    };
+    add(tr("Title:"), puzzle.title);
+    add(tr("Author:"), puzzle.author);
+    add(tr("Copyright:"), puzzle.copyright);
+    add(tr("Licence:"), puzzle.licence);
+    if (session_.code())
+        add(tr("Puzzle code:"), session_.code()->text());
+    add(tr("Size:"), std::to_string(puzzle.columns()) + "x" + std::to_string(puzzle.rows()));
+    if (puzzle.origin.kind == PuzzleOrigin::Kind::File)
+        add(tr("File:"), QDir::toNativeSeparators(QString::fromStdString(puzzle.origin.place)).toStdString());
+    switch (puzzle.verdict) {
+    case PuzzleVerdict::Kind::Logic: lines << tr("Logic alone finishes it."); break;
+    case PuzzleVerdict::Kind::Guess:
+        lines << tr("It has one solution, but logic alone cannot finish it: it needs a guess.");
+        break;
+    case PuzzleVerdict::Kind::Several: lines << tr("It has more than one solution."); break;
+    case PuzzleVerdict::Kind::None: lines << tr("No picture fits its clues."); break;
+    case PuzzleVerdict::Kind::Unknown:
+        lines << tr("Nobody knows yet whether logic finishes it: the search ran out of time.");
+        break;
+    }
+    if (puzzle.verdict == PuzzleVerdict::Kind::Logic)
+        lines << tr("Hardest technique: %1").arg(GameWords::technique(puzzle.difficulty.hardestTechnique));
+    Prompt::tell(this, "<p>" + lines.join("<br>") + "</p>");
+}
+
 void MainWindow::MenuEnterCode()
 {
     const std::optional<QString> typed = Prompt::askText(this, tr("Puzzle code (for example 15x10-1111D):"));

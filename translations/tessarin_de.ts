@@ -134,6 +134,13 @@ Soll es durch dieses ersetzt werden?</translation>
     </message>
 </context>
 <context>
+    <name>GameMenus</name>
+    <message>
+        <source>Beginner judges every move against the puzzle&apos;s one solution, and this puzzle has none known.</source>
+        <translation>Anfänger prüft jeden Zug an der einen Lösung des Rätsels, und für dieses Rätsel ist keine bekannt.</translation>
+    </message>
+</context>
+<context>
     <name>GameWords</name>
     <message>
         <source>Beginner</source>
@@ -485,6 +492,62 @@ Das Spiel läuft mit den Voreinstellungen weiter und lässt die Datei unverände
     <message>
         <source>&lt;p align=&apos;center&apos;&gt;Reveal one cell of the solution, for a fault?&lt;/p&gt;</source>
         <translation>&lt;p align=&apos;center&apos;&gt;Ein Feld der Lösung aufdecken, für einen Fehler?&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>About This Puzzle…</source>
+        <translation>Über dieses Rätsel …</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titel:</translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation>Autor:</translation>
+    </message>
+    <message>
+        <source>Copyright:</source>
+        <translation>Copyright:</translation>
+    </message>
+    <message>
+        <source>Licence:</source>
+        <translation>Lizenz:</translation>
+    </message>
+    <message>
+        <source>Puzzle code:</source>
+        <translation>Rätselcode:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Größe:</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+    <message>
+        <source>Logic alone finishes it.</source>
+        <translation>Logik allein löst es.</translation>
+    </message>
+    <message>
+        <source>It has one solution, but logic alone cannot finish it: it needs a guess.</source>
+        <translation>Es hat eine Lösung, aber Logik allein löst es nicht: Es verlangt einen Versuch.</translation>
+    </message>
+    <message>
+        <source>It has more than one solution.</source>
+        <translation>Es hat mehr als eine Lösung.</translation>
+    </message>
+    <message>
+        <source>No picture fits its clues.</source>
+        <translation>Kein Bild passt zu seinen Zahlen.</translation>
+    </message>
+    <message>
+        <source>Nobody knows yet whether logic finishes it: the search ran out of time.</source>
+        <translation>Noch ist unbekannt, ob Logik es löst: Die Suche brauchte zu lange.</translation>
+    </message>
+    <message>
+        <source>Hardest technique: %1</source>
+        <translation>Schwierigste Technik: %1</translation>
     </message>
 </context>
 <context>

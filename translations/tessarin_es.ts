@@ -134,6 +134,13 @@ Replace it with this one?</source>
     </message>
 </context>
 <context>
+    <name>GameMenus</name>
+    <message>
+        <source>Beginner judges every move against the puzzle&apos;s one solution, and this puzzle has none known.</source>
+        <translation>Principiante juzga cada jugada según la única solución del puzle, y de este no se conoce ninguna.</translation>
+    </message>
+</context>
+<context>
     <name>GameWords</name>
     <message>
         <source>Beginner</source>
@@ -485,6 +492,62 @@ El juego sigue con los valores predeterminados y deja el archivo tal como está.
     <message>
         <source>&lt;p align=&apos;center&apos;&gt;Reveal one cell of the solution, for a fault?&lt;/p&gt;</source>
         <translation>&lt;p align=&apos;center&apos;&gt;¿Revelar una casilla de la solución, a cambio de un fallo?&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>About This Puzzle…</source>
+        <translation>Acerca de este puzle…</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Título:</translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation>Autor:</translation>
+    </message>
+    <message>
+        <source>Copyright:</source>
+        <translation>Copyright:</translation>
+    </message>
+    <message>
+        <source>Licence:</source>
+        <translation>Licencia:</translation>
+    </message>
+    <message>
+        <source>Puzzle code:</source>
+        <translation>Código de puzle:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Tamaño:</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Archivo:</translation>
+    </message>
+    <message>
+        <source>Logic alone finishes it.</source>
+        <translation>La lógica sola lo resuelve.</translation>
+    </message>
+    <message>
+        <source>It has one solution, but logic alone cannot finish it: it needs a guess.</source>
+        <translation>Tiene una solución, pero la lógica sola no lo resuelve: necesita un intento.</translation>
+    </message>
+    <message>
+        <source>It has more than one solution.</source>
+        <translation>Tiene más de una solución.</translation>
+    </message>
+    <message>
+        <source>No picture fits its clues.</source>
+        <translation>Ninguna imagen encaja con sus pistas.</translation>
+    </message>
+    <message>
+        <source>Nobody knows yet whether logic finishes it: the search ran out of time.</source>
+        <translation>Aún no se sabe si la lógica lo resuelve: a la búsqueda se le acabó el tiempo.</translation>
+    </message>
+    <message>
+        <source>Hardest technique: %1</source>
+        <translation>Técnica más difícil: %1</translation>
     </message>
 </context>
 <context>

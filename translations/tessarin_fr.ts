@@ -134,6 +134,13 @@ La remplacer par celle-ci&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>GameMenus</name>
+    <message>
+        <source>Beginner judges every move against the puzzle&apos;s one solution, and this puzzle has none known.</source>
+        <translation>Débutant juge chaque coup d’après l’unique solution de la grille, et on n’en connaît aucune pour celle-ci.</translation>
+    </message>
+</context>
+<context>
     <name>GameWords</name>
     <message>
         <source>Beginner</source>
@@ -485,6 +492,62 @@ Le jeu continue avec ses paramètres par défaut et laisse le fichier tel quel.<
     <message>
         <source>&lt;p align=&apos;center&apos;&gt;Reveal one cell of the solution, for a fault?&lt;/p&gt;</source>
         <translation>&lt;p align=&apos;center&apos;&gt;Révéler une case de la solution, pour une faute&#xa0;?&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>About This Puzzle…</source>
+        <translation>À propos de cette grille…</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titre&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation>Auteur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Copyright:</source>
+        <translation>Copyright&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Licence:</source>
+        <translation>Licence&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Puzzle code:</source>
+        <translation>Code de la grille&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Taille&#xa0;:</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Fichier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Logic alone finishes it.</source>
+        <translation>La logique seule la résout.</translation>
+    </message>
+    <message>
+        <source>It has one solution, but logic alone cannot finish it: it needs a guess.</source>
+        <translation>Elle a une solution, mais la logique seule ne la résout pas&#xa0;: elle demande un essai.</translation>
+    </message>
+    <message>
+        <source>It has more than one solution.</source>
+        <translation>Elle a plus d’une solution.</translation>
+    </message>
+    <message>
+        <source>No picture fits its clues.</source>
+        <translation>Aucune image ne correspond à ses indices.</translation>
+    </message>
+    <message>
+        <source>Nobody knows yet whether logic finishes it: the search ran out of time.</source>
+        <translation>On ne sait pas encore si la logique la résout&#xa0;: la recherche a manqué de temps.</translation>
+    </message>
+    <message>
+        <source>Hardest technique: %1</source>
+        <translation>Technique la plus difficile&#xa0;: %1</translation>
     </message>
 </context>
 <context>

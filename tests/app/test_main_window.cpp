@@ -19,6 +19,7 @@
 #include <QDate>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QTranslator>
@@ -407,6 +408,30 @@ private slots:
         QCOMPARE(w.session().phase(), Session::Phase::Replaying);
         w.form().actionNew_Game->trigger();
         QVERIFY(bar.isHidden() && !w.form().actionShowSolution->isEnabled());
+    }
+
+    void aPuzzleWithoutOneSolutionIsPlayedWithoutBeginner()
+    {
+        QTemporaryDir folder;
+        QFile file(folder.filePath("diagonals.non"));
+        QVERIFY(file.open(QIODevice::WriteOnly)
+            && file.write("title \"Two diagonals\"\nwidth 2\nheight 2\nrows\n1\n1\ncolumns\n1\n1\n") > 0);
+        file.close();
+        WindowDriver w;
+        w.play(5, 5, Beginner);
+        QVERIFY(w->menus().modeEntry(Beginner)->isEnabled());
+        QVERIFY(w->OpenPuzzleFile(file.fileName()));
+        QCOMPARE(w.session().mode(), int(Normal));
+        QAction& beginner = *w->menus().modeEntry(Beginner);
+        QVERIFY(!beginner.isEnabled() && beginner.toolTip().contains("solution"));
+        w.form().actionAboutPuzzle->trigger();
+        QCOMPARE(w.asked.size(), 1);
+        QVERIFY2(w.asked[0].contains("Two diagonals") && w.asked[0].contains("more than one solution")
+                && w.asked[0].contains("2x2"),
+            qPrintable(w.asked[0]));
+        // A generated puzzle again: Beginner is back.
+        w.play(5, 5, Beginner);
+        QVERIFY(beginner.isEnabled() && !beginner.toolTip().contains("solution"));
     }
 
     void aCodeOrTheDateStartsItsPuzzleAndAnythingElseChangesNothing()
