@@ -3,7 +3,9 @@
 
 #include "GameWords.h"
 #include "Session.h"
+#include "TechniqueTable.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -75,11 +77,17 @@ void ReplayBar::follow(const Session& session)
 {
     const SolutionReplay& replay = session.replay();
     const SolutionReplay::Step* step = replay.current();
-    step_->setText(tr("Step %1 of %2: %3")
-                       .arg(replay.position())
-                       .arg(replay.count())
-                       .arg(step ? GameWords::deduction(step->technique, step->isRow, step->line, step->clue)
-                                 : tr("the blank board")));
+    step_->setText(
+        tr("Step %1 of %2: %3")
+            .arg(replay.position())
+            .arg(replay.count())
+            .arg(!step ? tr("the blank board")
+                    : step->technique == whatIfTechnique
+                    //: What If and its reasoning: "What If: If the cell in column 3, ..."
+                    ? QCoreApplication::translate("GameWords", "%1: %2")
+                          .arg(GameWords::technique(whatIfTechnique),
+                              GameWords::whatIf(step->assumption.x, step->assumption.y, step->assumption.broken))
+                    : GameWords::deduction(step->technique, step->isRow, step->line, step->clue)));
     start_->setEnabled(replay.position() > 0);
     back_->setEnabled(replay.position() > 0);
     forward_->setEnabled(!replay.atEnd());

@@ -3,12 +3,14 @@
 
 #include "ClueSet.h"
 #include "PuzzleGrid.h"
+#include "PuzzleLogic.h"
 
 #include <vector>
 
-// How a puzzle is solved by logic, replayed from the blank board: the solver's deductions,
-// one technique writing on one line each, in the order the puzzle tool's "solve" prints
-// them, stepped through forward and back.
+// How a puzzle is solved by logic, replayed from the blank board: the deductions of every
+// technique (the seven first, as the puzzle tool's "solve" prints them), one line each, or for
+// What If the cells its assumption decided, stepped through forward and back. A puzzle logic
+// cannot finish is replayed as far as logic goes.
 class SolutionReplay {
 public:
     struct Step {
@@ -16,8 +18,10 @@ public:
         bool isRow;
         int line;
         std::vector<int> clue; // as stored, far end first
+        // The line's cells; for What If, the whole board's, column by column.
         std::vector<int> before;
         std::vector<int> after;
+        PuzzleLogic::Assumption assumption;
     };
 
     // Solves the clues from a blank board of their size and keeps every deduction; the board
@@ -34,6 +38,8 @@ public:
     void moveTo(int position, PuzzleGrid& board);
 
 private:
+    static void write(const Step& step, const std::vector<int>& cells, PuzzleGrid& board);
+
     std::vector<Step> steps_;
     int position_ = 0;
 };

@@ -192,7 +192,9 @@ La remplacer par celle-ci&#xa0;?</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>A line and the technique that found cells on it: &quot;Column 4, clue 6 1: Boxes&quot;.</extracomment>
+        <extracomment>What If and its reasoning: &quot;What If: If the cell in column 3, ...&quot;
+----------
+A line and the technique that found cells on it: &quot;Column 4, clue 6 1: Boxes&quot;.</extracomment>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>

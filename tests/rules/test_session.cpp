@@ -212,6 +212,27 @@ private slots:
         QCOMPARE(session.phase(), Phase::Celebrating);
         // Every hint wrote the solution's cells: Beginner counted only the hints.
         QCOMPARE(session.game().faults(), hints);
+        // Its replay takes What If's steps too, to the whole picture and back.
+        while (session.phase() == Phase::Celebrating)
+            session.advance(10ms);
+        session.showSolution();
+        const SolutionReplay& replay = session.replay();
+        int whatIfSteps = 0;
+        for (int step = 1; step <= replay.count(); ++step) {
+            session.replayTo(step);
+            if (replay.current()->technique != whatIfTechnique)
+                continue;
+            // The whole board, column by column, as the step left it.
+            std::vector<int> shown;
+            for (const auto& column : session.board().cells)
+                shown.insert(shown.end(), column.begin(), column.end());
+            QVERIFY(shown == replay.current()->after && shown != replay.current()->before);
+            ++whatIfSteps;
+        }
+        QVERIFY(whatIfSteps > 0);
+        QVERIFY(session.clues().allSatisfied());
+        session.replayTo(0);
+        QVERIFY(blank(session));
 
         const Puzzle guess = puzzleOf({"1212211222", "1122122212", "2122211212", "2222122222", "1211122222",
                                           "2122222222", "2222112211", "1122212221", "2212221122", "1211222122"},
