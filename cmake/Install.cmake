@@ -38,6 +38,7 @@ add_custom_command(OUTPUT changelog.gz
 add_custom_target(compressed_documents ALL DEPENDS tessarin.6.gz changelog.gz)
 install(FILES desktop/copyright ${PROJECT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tessarin)
 install(FILES desktop/${TESSARIN_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES desktop/${TESSARIN_APP_ID}.mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${TESSARIN_APP_ID}.xml)
 set(metainfo_source ${PROJECT_SOURCE_DIR}/desktop/${TESSARIN_APP_ID}.metainfo.xml.in)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${metainfo_source})
 file(READ ${metainfo_source} metainfo)

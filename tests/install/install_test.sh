@@ -30,6 +30,19 @@ done
 desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "the desktop file is not valid"
 report=$(appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" 2>&1) ||
     fail "the metainfo is not valid: $report"
+# The puzzle files' types, as a desktop compiles them: each file name and the webpbn root
+# element must lead to a type the launcher entry takes.
+mime="$prefix/share/mime"
+report=$(XDG_DATA_DIRS="$prefix/share" update-mime-database "$mime" 2>&1) && [ -z "$report" ] ||
+    fail "the file types do not compile: $report"
+for type in application/x-nonogram-non application/x-nonogram-nin application/x-nonogram-olsak \
+    application/x-webpbn+xml; do
+    grep -q "MimeType=.*$type;" "$prefix/share/applications/$id.desktop" || fail "the launcher does not take $type"
+done
+for glob in "x-nonogram-non:\*.non" "x-nonogram-nin:\*.nin" "x-nonogram-olsak:\*.g"; do
+    grep -q "application/$glob\$" "$mime/globs2" || fail "no file name pattern $glob"
+done
+grep -q " puzzleset application/x-webpbn+xml$" "$mime/XMLnamespaces" || fail "webpbn's XML is not known by its root"
 
 "$here/../smoke/play_smoke.sh" "$prefix/games/tessarin" "${2:-}"
 stray=$(find "$prefix" -name tessarin.ini -o -name auto.sav)
