@@ -84,6 +84,9 @@ void MainWindow::connectCommands()
     connect(ui_->actionRedo, &QAction::triggered, this, [this] { answer(session_.redo()); });
     connect(ui_->actionNew_Game, &QAction::triggered, this, &MainWindow::MenuNewGame);
     connect(ui_->actionOpenFile, &QAction::triggered, this, &MainWindow::MenuOpenFile);
+    connect(ui_->menuRecent, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
+    // A puzzle file dropped anywhere on the window is opened.
+    setAcceptDrops(true);
     connect(ui_->actionAboutPuzzle, &QAction::triggered, this, &MainWindow::MenuAboutPuzzle);
     connect(ui_->actionEnterCode, &QAction::triggered, this, &MainWindow::MenuEnterCode);
     connect(ui_->actionTodaysPuzzle, &QAction::triggered, this, &MainWindow::MenuTodaysPuzzle);

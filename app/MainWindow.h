@@ -79,6 +79,8 @@ public slots:
     void Tick();
 
 protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -107,6 +109,8 @@ private:
     // The game in play is left for another.
     void leaveGame();
     void offerCell();
+    // The files opened last, newest first; those gone since are greyed out.
+    void fillRecentMenu();
     // After a command: the menus follow the session, and what changed is kept soon.
     void followCommand();
 

@@ -9,12 +9,19 @@
 #include "ProcessMemory.h"
 #include "PuzzleFileOpening.h"
 #include "PuzzleSizes.h"
+#include "RecentFiles.h"
 #include "TechniqueTable.h"
+#include "ui_MainWindow.h"
 
 #include <QDate>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QUrl>
 
 void MainWindow::MenuNewGame()
 {
@@ -50,8 +57,10 @@ void MainWindow::leaveGame()
 
 void MainWindow::MenuOpenFile()
 {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Open Puzzle File"), QString(),
-        tr("Puzzle files (*.non *.nonpack *.nin *.xml *.g *.mk);;All files (*)"));
+    // Where the last one came from.
+    const QString folder = QFileInfo(RecentFiles::read(settings_.recentFiles).value(0)).absolutePath();
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Open Puzzle File"), folder, tr("Puzzle files (*.non *.nonpack *.nin *.xml *.g *.mk);;All files (*)"));
     if (!path.isEmpty())
         OpenPuzzleFile(path);
 }
@@ -66,8 +75,43 @@ bool MainWindow::OpenPuzzleFile(const QString& path)
         return false;
     }
     leaveGame();
+    settings_.recentFiles = RecentFiles::withFirst(settings_.recentFiles, QFileInfo(path).absoluteFilePath());
     answer(session_.begin(opening.puzzle, menus_->mode()));
     return true;
+}
+
+void MainWindow::fillRecentMenu()
+{
+    QMenu& menu = *ui_->menuRecent;
+    menu.clear();
+    const QStringList paths = RecentFiles::read(settings_.recentFiles);
+    for (const QString& path : paths) {
+        QAction* entry = menu.addAction(QFileInfo(path).fileName());
+        entry->setToolTip(QDir::toNativeSeparators(path));
+        entry->setEnabled(QFileInfo(path).isFile());
+        connect(entry, &QAction::triggered, this, [this, path] { OpenPuzzleFile(path); });
+    }
+    if (paths.isEmpty())
+        menu.addAction(tr("No puzzle files yet"))->setEnabled(false);
+    menu.setToolTipsVisible(true);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls() && event->mimeData()->urls().front().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.front().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    // Opened once the drop is over, so that its box does not hold up the dragging program.
+    const QString path = urls.front().toLocalFile();
+    QMetaObject::invokeMethod(
+        this, [this, path] { OpenPuzzleFile(path); }, Qt::QueuedConnection);
 }
 
 // What is known of the puzzle in play: where it comes from, its texts, and what logic says.

@@ -61,6 +61,7 @@ const Key keys[] = {
     {"lastGame", "lastSize", &GameSettings::lastSize, Reading::Label, sizeLabels()},
     {"lastGame", "lastMode", &GameSettings::lastMode, Reading::Label, modeLabels()},
     {"lastGame", "savedPuzzle", &GameSettings::savedPuzzle, Reading::Text, {}},
+    {"lastGame", "recentFiles", &GameSettings::recentFiles, Reading::Text, {}},
 };
 
 // As Qt reads a boolean from text.

@@ -24,6 +24,8 @@ struct GameSettings {
     QString drawing = "auto";
     // The code of the game kept in "auto.sav", with its clues' fingerprint; empty for none.
     QString savedPuzzle;
+    // The puzzle files opened last, as RecentFiles keeps them.
+    QString recentFiles;
 
     bool operator==(const GameSettings& other) const;
 

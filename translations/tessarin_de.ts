@@ -551,6 +551,14 @@ Das Spiel läuft mit den Voreinstellungen weiter und lässt die Datei unverände
         <source>Hardest technique: %1</source>
         <translation>Schwierigste Technik: %1</translation>
     </message>
+    <message>
+        <source>Open Recent</source>
+        <translation>Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>No puzzle files yet</source>
+        <translation>Noch keine Rätseldateien</translation>
+    </message>
 </context>
 <context>
     <name>Prompt</name>

@@ -551,6 +551,14 @@ El juego sigue con los valores predeterminados y deja el archivo tal como está.
         <source>Hardest technique: %1</source>
         <translation>Técnica más difícil: %1</translation>
     </message>
+    <message>
+        <source>Open Recent</source>
+        <translation>Abrir reciente</translation>
+    </message>
+    <message>
+        <source>No puzzle files yet</source>
+        <translation>Aún no hay archivos de puzles</translation>
+    </message>
 </context>
 <context>
     <name>Prompt</name>

@@ -551,6 +551,14 @@ Le jeu continue avec ses paramètres par défaut et laisse le fichier tel quel.<
         <source>Hardest technique: %1</source>
         <translation>Technique la plus difficile&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Open Recent</source>
+        <translation>Ouvrir un fichier récent</translation>
+    </message>
+    <message>
+        <source>No puzzle files yet</source>
+        <translation>Aucun fichier de grille pour l’instant</translation>
+    </message>
 </context>
 <context>
     <name>Prompt</name>

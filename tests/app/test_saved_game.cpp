@@ -13,6 +13,7 @@
 #include "SettingsStore.h"
 
 #include <QFileInfo>
+#include <QMenu>
 #include <QtTest>
 
 #include <algorithm>
@@ -169,6 +170,18 @@ private slots:
             while (solution.cells[size_t(filled.x())][size_t(filled.y())] != Filled)
                 filled.ry()++;
             w.drag(Qt::LeftButton, {filled});
+            // Open Recent offers it, and greys out a file gone since.
+            QMenu& recent = *w.form().menuRecent;
+            QVERIFY(w->OpenPuzzleFile(QStringLiteral(TESSARIN_PUZZLE_FILES "/lantern.nin")));
+            QVERIFY(QFile::copy(lantern, "gone.non") && w->OpenPuzzleFile("gone.non") && QFile::remove("gone.non"));
+            QVERIFY(w->OpenPuzzleFile(lantern));
+            w.drag(Qt::LeftButton, {filled});
+            QMetaObject::invokeMethod(&recent, "aboutToShow");
+            const QList<QAction*> entries = recent.actions();
+            QCOMPARE(entries.size(), 3);
+            QVERIFY(entries[0]->text() == "lantern.non" && entries[0]->isEnabled());
+            QVERIFY(entries[1]->text() == "gone.non" && !entries[1]->isEnabled());
+            QCOMPARE(entries[2]->text(), QString("lantern.nin"));
             w.asked.clear();
             w->close();
             QCOMPARE(w.asked, QStringList({"Save your game?"}));

@@ -4,6 +4,7 @@
 #include "FileBytes.h"
 #include "GameFolderMark.h"
 #include "GameSettings.h"
+#include "RecentFiles.h"
 #include "SavedGameFile.h"
 #include "ScoreBook.h"
 #include "SettingsStore.h"
@@ -120,7 +121,7 @@ private slots:
         QVERIFY(settings.save(*store));
         QCOMPARE(bytesOf("tessarin.ini"),
             "[bestNormal]\n10x10Faults=2\n10x10Time=143\n10x10Wins=2\n\n[lastGame]\nlastMode=Normal\nlastSize="
-            "10x10\nsavedPuzzle=\n\n"
+            "10x10\nrecentFiles=\nsavedPuzzle=\n\n"
             "[settings]\nbackground=1\ndrawing=auto\nhighContrast=true\nmusicOn=false\nnewPlayer=false\nparticlesOn="
             "true\nsoundOn="
             "true\n");
@@ -193,6 +194,30 @@ private slots:
         QCOMPARE(describe(ScoreBook::lookup(*store, "25x20", 2)), "999/999/4");
         ScoreBook::clearAll(*store);
         QVERIFY(ScoreBook::fileRecords(*store).empty());
+    }
+
+    void recentFilesKeepTheLastTenAnyPathWhole()
+    {
+        const QString odd = "/home/p/a|b=c\n[d]/\xc3\xa9t\xc3\xa9 100%.non";
+        QString stored = RecentFiles::withFirst({}, odd);
+        for (int i = 0; i < 10; ++i)
+            stored = RecentFiles::withFirst(stored, QString("/p/%1.non").arg(i));
+        QStringList paths = RecentFiles::read(stored);
+        QCOMPARE(paths.size(), RecentFiles::kept);
+        QCOMPARE(paths.front(), QString("/p/9.non"));
+        QVERIFY(!paths.contains(odd));
+        // Opened again, a path moves to the front and is kept once.
+        stored = RecentFiles::withFirst(stored, odd);
+        stored = RecentFiles::withFirst(stored, "/p/5.non");
+        paths = RecentFiles::read(stored);
+        QCOMPARE(paths.mid(0, 3), QStringList({"/p/5.non", odd, "/p/9.non"}));
+        QCOMPARE(paths.count("/p/5.non"), 1);
+        QVERIFY(!stored.contains('\n') && !stored.contains('='));
+        // Through the settings file and back.
+        GameSettings settings;
+        settings.recentFiles = stored;
+        QVERIFY(settings.save(*store));
+        QCOMPARE(RecentFiles::read(GameSettings::load(*store).recentFiles), paths);
     }
 
     void unusableValuesFallBackPerKey()
