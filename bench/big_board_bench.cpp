@@ -3,13 +3,17 @@
 // at its middle, as drawn pictures tend to be) of 50x50 to 200x200, mended until the lines
 // alone finish them (a cell they cannot decide is flipped in the picture, and the clues made
 // again; the largest are enlarged from a mended picture a quarter their side), then judged
-// from their clues as tessarin-puzzle analyse judges a file.
+// from their clues as tessarin-puzzle analyse judges a file. Beside the verdict: what opening
+// such a file in the game costs its logic (the verdict and the grade with every technique),
+// and the slowest of the first 20 hints from the blank board.
 //
 // usage: big_board_bench [PICTURES [SIDE...]]   (default 5 pictures of 50, 100 and 200 a side)
 #include "CellState.h"
 #include "ClueSet.h"
+#include "Difficulty.h"
 #include "LinePropagator.h"
 #include "PuzzleGrid.h"
+#include "PuzzleLogic.h"
 #include "PuzzleVerdict.h"
 #include "TechniqueNames.h"
 
@@ -81,20 +85,51 @@ bool mendUntilLinesFinish(PuzzleGrid& picture, ClueSet& clues, std::mt19937& ran
     return false;
 }
 
+double millisecondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The slowest of the first hints the game would give on the blank board, each taken as the
+// player takes it.
+double slowestHint(const ClueSet& given, int hints)
+{
+    ClueSet clues = given;
+    PuzzleGrid board;
+    board.resize(int(clues.columnClues.size()), int(clues.rowClues.size()));
+    PuzzleLogic logic;
+    double slowest = 0;
+    for (int i = 0; i < hints; ++i) {
+        bool isRow = false;
+        int line = 0;
+        PuzzleLogic::Assumption assumption;
+        const auto start = std::chrono::steady_clock::now();
+        const int technique = logic.findHint(board, clues, isRow, line, assumption);
+        slowest = std::max(slowest, millisecondsSince(start));
+        if (!technique)
+            break;
+        for (auto& column : board.cells)
+            for (int& cell : column)
+                cell = cell == MarkedFilled ? Filled : cell == MarkedCrossed ? Crossed : cell;
+    }
+    return slowest;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     const int pictures = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     std::mt19937 random(2026);
-    std::printf("%-8s %9s %12s %12s %10s\n", "size", "tried", "median ms", "slowest ms", "hardest");
+    std::printf("%-8s %9s %12s %12s %10s %12s %12s\n", "size", "tried", "median ms", "slowest ms", "hardest",
+        "opened ms", "hint ms");
     std::vector<int> sides;
     for (int i = 2; i < argc; ++i)
         sides.push_back(std::max(5, std::atoi(argv[i])));
     if (sides.empty())
         sides = {50, 100, 200};
     for (int side : sides) {
-        std::vector<double> times;
+        std::vector<double> times, openings, hints;
         int tried = 0;
         int hardest = 0;
         while (int(times.size()) < pictures) {
@@ -123,10 +158,17 @@ int main(int argc, char** argv)
                 return 1;
             }
             hardest = std::max(hardest, verdict.hardestTechnique);
+            const auto opening = std::chrono::steady_clock::now();
+            judgePuzzle(clues, std::chrono::seconds(10));
+            gradeWithEveryTechnique(clues);
+            openings.push_back(millisecondsSince(opening));
+            hints.push_back(slowestHint(clues, 20));
         }
+        std::sort(openings.begin(), openings.end());
+        std::sort(hints.begin(), hints.end());
         std::sort(times.begin(), times.end());
-        std::printf("%3dx%-4d %9d %12.1f %12.1f %10s\n", side, side, tried, times[times.size() / 2], times.back(),
-            techniqueName(hardest));
+        std::printf("%3dx%-4d %9d %12.1f %12.1f %10s %12.1f %12.2f\n", side, side, tried, times[times.size() / 2],
+            times.back(), techniqueName(hardest), openings[openings.size() / 2], hints[hints.size() / 2]);
     }
     return 0;
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What one frame of a 20x15 game costs the processor, drawn as the window draws it (only the
 // part of the window that changed, over the last frame): a whole frame, as when the window is
-// uncovered, the whole frame redrawn for a new window size, the frame after one cell changed,
-// and frames with 500 live particles. Raster frames
+// uncovered, the whole frame redrawn for a new window size, the frame after one cell changed
+// (also on boards of 50x50, 100x100 and 200x200 from files, fitted to the window), and frames
+// with 500 live particles. Raster frames
 // are painted into an 800 x 600 image; where an OpenGL context can be had (a real or virtual X
 // display), the same frames are painted into a framebuffer object and finished, as a surface
 // would show them. Prints the median and worst processor time per frame (all threads) and,
@@ -83,24 +84,53 @@ private:
     int fd_ = -1;
 };
 
-// A 20x15 Normal game half entered, as a player leaves it some minutes in.
+// A 20x15 Normal game half entered, as a player leaves it some minutes in; or a puzzle of
+// side x side cells from a file, half entered the same way, fitted to the window.
 struct PlayedGame {
     Session session;
     BoardScene scene;
 
-    PlayedGame()
+    explicit PlayedGame(int side = 0)
     {
+        if (side > 0) {
+            Puzzle puzzle;
+            PuzzleGrid picture;
+            picture.resize(side, side);
+            for (int x = 0; x < side; ++x)
+                for (int y = 0; y < side; ++y)
+                    picture.cells[size_t(x)][size_t(y)] = (x * x + 3 * y + x * y / 7) % 5 < 2 ? Filled : Crossed;
+            puzzle.clues.computeFrom(picture);
+            puzzle.solutions = {picture};
+            puzzle.verdict = PuzzleVerdict::Kind::Logic;
+            puzzle.origin.kind = PuzzleOrigin::Kind::File;
+            puzzle.title = "Bench";
+            PuzzleGrid board = picture;
+            halfBlank(board);
+            session.resume(puzzle, Normal, board, 754, 3);
+            show();
+            return;
+        }
         std::srand(2026);
         session.begin(20, 15, Normal);
         while (session.phase() == Session::Phase::Creating)
             session.advance(10ms);
         PuzzleGrid board = session.game().solution();
+        halfBlank(board);
+        const Game& game = session.game();
+        session.resume(Normal, board, game.clues(), game.solution(), 754, 3);
+        show();
+    }
+
+    static void halfBlank(PuzzleGrid& board)
+    {
         for (int x = 0; x < board.width; ++x)
             for (int y = 0; y < board.height; ++y)
                 if ((x * 7 + y * 3) % 5 < 3)
-                    board.cells[x][y] = Blank;
-        const Game& game = session.game();
-        session.resume(Normal, board, game.clues(), game.solution(), 754, 3);
+                    board.cells[size_t(x)][size_t(y)] = Blank;
+    }
+
+    void show()
+    {
         scene.setBackground(0);
         scene.showBoard(session, window, menuBarHeight);
         scene.setHover(6, 4);
@@ -173,6 +203,20 @@ void measureAll(const char* path, int frames, const std::function<void(PlayedGam
             ++turn;
         };
         print(path, "frame after one cell changed", measure(frames, change, [&] { paintFrame(game, false); }));
+    }
+    // Boards from files, fitted to the window.
+    for (const int side : {50, 100, 200}) {
+        PlayedGame game(side);
+        game.scene.setParticlesOn(false);
+        paintFrame(game, false);
+        int turn = 0;
+        const auto change = [&] {
+            game.toggleCell(turn % side, side - 1);
+            ++turn;
+        };
+        char what[64];
+        std::snprintf(what, sizeof what, "%dx%d, one cell changed", side, side);
+        print(path, what, measure(frames, change, [&] { paintFrame(game, false); }));
     }
     {
         PlayedGame game;
