@@ -68,8 +68,17 @@ PuzzleVerdict judgePuzzle(const ClueSet& clues, std::chrono::milliseconds search
         verdict.solutions.push_back(gridOf(cells, width, height));
         return verdict;
     }
-    if (!WhatIf().solve(lines, cells)) {
+    // What If on a large board that logic cannot finish may try every cell many times over:
+    // it, too, keeps to the time given.
+    const auto deadline = std::chrono::steady_clock::now() + searchTime;
+    WhatIf whatIf;
+    whatIf.setDeadline(deadline);
+    if (!whatIf.solve(lines, cells)) {
         verdict.kind = PuzzleVerdict::Kind::None;
+        return verdict;
+    }
+    if (whatIf.outOfTime()) {
+        verdict.kind = PuzzleVerdict::Kind::Unknown;
         return verdict;
     }
     if (decided(cells)) {
@@ -81,7 +90,7 @@ PuzzleVerdict judgePuzzle(const ClueSet& clues, std::chrono::milliseconds search
 
     SolutionSearch search;
     search.start(lines, cells);
-    const auto deadline = std::chrono::steady_clock::now() + searchTime;
+    search.setDeadline(deadline);
     while (!search.advance(1) && std::chrono::steady_clock::now() < deadline) { }
     for (const auto& found : search.solutions())
         verdict.solutions.push_back(gridOf(found, width, height));

@@ -31,6 +31,7 @@ struct PuzzleVerdict {
 // "logic", "guess", "several", "none", "unknown".
 const char* verdictWord(PuzzleVerdict::Kind kind);
 
-// Judges clues (stored lists, one per column and per row) from a blank board, searching for
-// at most the time given once logic stalls.
+// Judges clues (stored lists, one per column and per row) from a blank board. Past the lines,
+// What If and then the search share the time given: what they have not settled by then is
+// Unknown.
 PuzzleVerdict judgePuzzle(const ClueSet& clues, std::chrono::milliseconds searchTime);

@@ -21,6 +21,9 @@ public:
     // Makes at most guesses guesses; returns whether the search is over (every branch tried,
     // or two pictures found).
     bool advance(long guesses);
+    // What If at each guess stops at the deadline too, so that one guess on a large board
+    // cannot outlast the time the caller gave; the search stays sound, only less informed.
+    void setDeadline(std::chrono::steady_clock::time_point deadline) { whatIf_.setDeadline(deadline); }
     bool finished() const { return finished_; }
     // The pictures found so far (at most two), as flat boards of 1 and 2.
     const std::vector<std::vector<unsigned char>>& solutions() const { return solutions_; }

@@ -87,6 +87,11 @@ bool WhatIf::solve(LinePropagator& lines, std::vector<unsigned char>& cells, int
         for (int at : order_) {
             if (cells[size_t(at)] != 0)
                 continue;
+            if (deadline_ != std::chrono::steady_clock::time_point::max()
+                && std::chrono::steady_clock::now() >= deadline_) {
+                outOfTime_ = true;
+                return true;
+            }
             Finding finding;
             const Probe found = probe(lines, cells, at % lines.width(), at / lines.width(), true, true, finding);
             if (found == Probe::Contradiction)

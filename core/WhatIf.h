@@ -3,6 +3,7 @@
 
 #include "LinePropagator.h"
 
+#include <chrono>
 #include <vector>
 
 // What If: assume an undecided cell filled, then crossed, and let the lines run to a
@@ -38,6 +39,10 @@ public:
     // Runs What If and the lines until neither decides anything; returns false on a
     // contradiction. Counts the cells it found in steps.
     bool solve(LinePropagator& lines, std::vector<unsigned char>& cells, int* steps = nullptr);
+    // From then on solve stops before its next cell and leaves the board as far as it got
+    // (what it decided holds); outOfTime() tells that it did. None by default.
+    void setDeadline(std::chrono::steady_clock::time_point deadline) { deadline_ = deadline; }
+    bool outOfTime() const { return outOfTime_; }
 
 private:
     enum class Probe { Nothing, Decided, Contradiction };
@@ -46,6 +51,8 @@ private:
         bool toStandstill, Finding& finding);
     void order(const LinePropagator& lines, const std::vector<unsigned char>& cells);
 
+    std::chrono::steady_clock::time_point deadline_ = std::chrono::steady_clock::time_point::max();
+    bool outOfTime_ = false;
     std::vector<int> order_;
     std::vector<unsigned char> filled_;
     std::vector<unsigned char> crossed_;

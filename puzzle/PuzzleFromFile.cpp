@@ -24,7 +24,10 @@ Puzzle puzzleFromFile(const PuzzleFile& file, const std::string& path, std::chro
     // Unsettled, the file's own picture is still one that fits.
     if (puzzle.solutions.empty() && puzzle.verdict == PuzzleVerdict::Kind::Unknown && file.goal.width > 0)
         puzzle.solutions.push_back(file.goal);
-    puzzle.difficulty = gradeWithEveryTechnique(puzzle.clues);
+    // Only a puzzle logic finishes has a hardest technique; grading any other would run What
+    // If over the whole stuck board again.
+    if (puzzle.verdict == PuzzleVerdict::Kind::Logic)
+        puzzle.difficulty = gradeWithEveryTechnique(puzzle.clues);
     puzzle.origin.kind = PuzzleOrigin::Kind::File;
     puzzle.origin.place = path;
     puzzle.title = file.title.empty() ? fileName(path) : file.title;

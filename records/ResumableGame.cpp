@@ -49,7 +49,8 @@ bool judgeKept(ResumableGame& read)
         return false;
     puzzle.verdict = verdict.kind;
     puzzle.solutions = std::move(verdict.solutions);
-    puzzle.difficulty = gradeWithEveryTechnique(puzzle.clues);
+    if (puzzle.verdict == PuzzleVerdict::Kind::Logic)
+        puzzle.difficulty = gradeWithEveryTechnique(puzzle.clues);
     puzzle.origin.kind = PuzzleOrigin::Kind(origin.kind);
     if (const std::optional<PuzzleCode> code = PuzzleCode::read(origin.code.toStdString()))
         puzzle.origin.code = *code;

@@ -334,6 +334,13 @@ private slots:
         const PuzzleVerdict unknown = judgePuzzle(hard.clues, std::chrono::milliseconds(0));
         QVERIFY(unknown.kind == PuzzleVerdict::Kind::Unknown || unknown.kind == PuzzleVerdict::Kind::Guess);
         QVERIFY(unknown.kind == PuzzleVerdict::Kind::Guess || unknown.solutions.empty());
+
+        // What If keeps to the time too (on a large stuck board it could take minutes); the
+        // lines alone are never cut short.
+        QCOMPARE(int(judgePuzzle(exampleOf(needsWhatIf).clues, std::chrono::milliseconds(0)).kind),
+            int(PuzzleVerdict::Kind::Unknown));
+        QCOMPARE(int(judgePuzzle(exampleOf(needsArrangements).clues, std::chrono::milliseconds(0)).kind),
+            int(PuzzleVerdict::Kind::Logic));
     }
 
     // Counting shows some clues fit no picture before any search.
