@@ -13,21 +13,27 @@ std::string fileName(const std::string& path)
 
 } // namespace
 
-Puzzle puzzleFromFile(const PuzzleFile& file, const std::string& path, std::chrono::milliseconds searchTime)
+Puzzle judgedPuzzle(const ClueSet& clues, std::chrono::milliseconds searchTime)
 {
     Puzzle puzzle;
-    puzzle.clues.columnClues = file.clues.columnClues;
-    puzzle.clues.rowClues = file.clues.rowClues;
+    puzzle.clues.columnClues = clues.columnClues;
+    puzzle.clues.rowClues = clues.rowClues;
     PuzzleVerdict verdict = judgePuzzle(puzzle.clues, searchTime);
     puzzle.verdict = verdict.kind;
     puzzle.solutions = std::move(verdict.solutions);
-    // Unsettled, the file's own picture is still one that fits.
-    if (puzzle.solutions.empty() && puzzle.verdict == PuzzleVerdict::Kind::Unknown && file.goal.width > 0)
-        puzzle.solutions.push_back(file.goal);
     // Only a puzzle logic finishes has a hardest technique; grading any other would run What
     // If over the whole stuck board again.
     if (puzzle.verdict == PuzzleVerdict::Kind::Logic)
         puzzle.difficulty = gradeWithEveryTechnique(puzzle.clues);
+    return puzzle;
+}
+
+Puzzle puzzleFromFile(const PuzzleFile& file, const std::string& path, std::chrono::milliseconds searchTime)
+{
+    Puzzle puzzle = judgedPuzzle(file.clues, searchTime);
+    // Unsettled, the file's own picture is still one that fits.
+    if (puzzle.solutions.empty() && puzzle.verdict == PuzzleVerdict::Kind::Unknown && file.goal.width > 0)
+        puzzle.solutions.push_back(file.goal);
     puzzle.origin.kind = PuzzleOrigin::Kind::File;
     puzzle.origin.place = path;
     puzzle.title = file.title.empty() ? fileName(path) : file.title;

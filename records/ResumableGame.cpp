@@ -37,20 +37,15 @@ bool agreesWithSolution(const SavedGame& game, const PuzzleGrid& solution)
 bool judgeKept(ResumableGame& read)
 {
     const SavedGame::Origin& origin = read.saved.origin;
-    Puzzle& puzzle = read.puzzle;
-    puzzle.clues.columnClues = read.saved.columnClues;
-    puzzle.clues.rowClues = read.saved.rowClues;
-    for (auto* lists : {&puzzle.clues.columnClues, &puzzle.clues.rowClues})
+    ClueSet unsignedClues = read.clues;
+    for (auto* lists : {&unsignedClues.columnClues, &unsignedClues.rowClues})
         for (std::vector<int>& clue : *lists)
             for (int& run : clue)
                 run = std::abs(run);
-    PuzzleVerdict verdict = judgePuzzle(puzzle.clues, fileSearchTime);
-    if (verdict.kind == PuzzleVerdict::Kind::None)
+    Puzzle& puzzle = read.puzzle;
+    puzzle = judgedPuzzle(unsignedClues, fileSearchTime);
+    if (puzzle.verdict == PuzzleVerdict::Kind::None)
         return false;
-    puzzle.verdict = verdict.kind;
-    puzzle.solutions = std::move(verdict.solutions);
-    if (puzzle.verdict == PuzzleVerdict::Kind::Logic)
-        puzzle.difficulty = gradeWithEveryTechnique(puzzle.clues);
     puzzle.origin.kind = PuzzleOrigin::Kind(origin.kind);
     if (const std::optional<PuzzleCode> code = PuzzleCode::read(origin.code.toStdString()))
         puzzle.origin.code = *code;

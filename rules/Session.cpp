@@ -35,9 +35,9 @@ const Session::Events& Session::begin(const PuzzleCode& code, int mode)
 
 const Session::Events& Session::begin(const Puzzle& puzzle, int mode)
 {
-    prepare(puzzle.columns(), puzzle.rows(), mode == Beginner && !puzzle.hasOneSolution() ? Normal : mode);
+    prepare(puzzle.columns(), puzzle.rows(), playableMode(puzzle, mode));
     puzzleReady_ = false;
-    code_ = puzzle.origin.kind == PuzzleOrigin::Kind::Generated ? std::optional(puzzle.origin.code) : std::nullopt;
+    code_ = codeOf(puzzle);
     puzzle_ = puzzle;
     made_.board.resize(columns_, rows_);
     game_.setUp(modeToPlay_, made_.board, puzzle.oneSolution(), puzzle.clues, 0);
@@ -47,6 +47,18 @@ const Session::Events& Session::begin(const Puzzle& puzzle, int mode)
     // Clues that ask for no cell at all are met from the start.
     settle();
     return events_;
+}
+
+int Session::playableMode(const Puzzle& puzzle, int mode)
+{
+    return mode == Beginner && !puzzle.hasOneSolution() ? Normal : mode;
+}
+
+std::optional<PuzzleCode> Session::codeOf(const Puzzle& puzzle)
+{
+    if (puzzle.origin.kind != PuzzleOrigin::Kind::Generated || puzzle.origin.code.columns == 0)
+        return std::nullopt;
+    return puzzle.origin.code;
 }
 
 void Session::prepare(int columns, int rows, int mode)
@@ -79,12 +91,9 @@ const Session::Events& Session::resume(const Puzzle& puzzle, int mode, const Puz
     ++gameNumber_;
     columns_ = board.width;
     rows_ = board.height;
-    code_ = puzzle.origin.kind == PuzzleOrigin::Kind::Generated && puzzle.origin.code.columns > 0
-        ? std::optional(puzzle.origin.code)
-        : std::nullopt;
+    code_ = codeOf(puzzle);
     puzzle_ = puzzle;
-    game_.setUp(mode == Beginner && !puzzle.hasOneSolution() ? Normal : mode, board, puzzle.oneSolution(), puzzle.clues,
-        faults);
+    game_.setUp(playableMode(puzzle, mode), board, puzzle.oneSolution(), puzzle.clues, faults);
     resumePlayAt(seconds);
     return events_;
 }

@@ -170,6 +170,10 @@ public:
 
 private:
     void setPhase(Phase phase);
+    // Beginner needs the puzzle's one solution; without one it is played in Normal.
+    static int playableMode(const Puzzle& puzzle, int mode);
+    // The code of a generated puzzle; none for any other.
+    static std::optional<PuzzleCode> codeOf(const Puzzle& puzzle);
     // Forgets the last game's input and points the session at a new puzzle.
     void prepare(int columns, int rows, int mode);
     void createStep();
