@@ -132,7 +132,7 @@ bool MainWindow::SaveSettings(bool always)
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    scene_.fit(boardRoom(), menuBar()->height());
+    scene_.setRoom(boardRoom(), menuBar()->height());
     wakeTick();
 }
 

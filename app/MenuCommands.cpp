@@ -282,7 +282,7 @@ void MainWindow::followReplay()
     const bool replaying = session_.phase() == Session::Phase::Replaying;
     if (replayBar_->isHidden() == replaying) {
         replayBar_->setVisible(replaying);
-        scene_.fit(boardRoom(), menuBar()->height());
+        scene_.setRoom(boardRoom(), menuBar()->height());
         if (!replaying)
             scene_.hideHint();
     }

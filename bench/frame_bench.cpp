@@ -190,7 +190,7 @@ void measureAll(const char* path, int frames, const std::function<void(PlayedGam
             measure(
                 frames, [] {}, [&] { paintFrame(game, true); }));
         int turn = 0;
-        const auto resize = [&] { game.scene.fit(window, menuBarHeight + ++turn % 2); };
+        const auto resize = [&] { game.scene.setRoom(window, menuBarHeight + ++turn % 2); };
         print(path, "whole frame, new window size", measure(frames, resize, [&] { paintFrame(game, true); }));
     }
     {

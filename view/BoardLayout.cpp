@@ -10,11 +10,15 @@ void BoardLayout::layOut(int columns, int rows, int rowClueSlots, int columnClue
     columns_ = columns;
     rows_ = rows;
     origin_ = {SceneGeometry::boardOrigin(rowClueSlots), SceneGeometry::boardOrigin(columnClueSlots)};
+    viewport_.setScene(
+        QSize(SceneGeometry::sceneExtent(rowClueSlots, columns), SceneGeometry::sceneExtent(columnClueSlots, rows)),
+        origin_);
+    viewport_.showDefault();
 }
 
-void BoardLayout::fit(QSize sceneSize, int windowWidth, int windowHeight, int menuBarHeight)
+void BoardLayout::clear()
 {
-    transform_ = ViewTransform::fit(sceneSize, windowWidth, windowHeight, menuBarHeight);
+    viewport_.setScene({}, {});
 }
 
 bool BoardLayout::onCells(QPoint boardPoint) const
@@ -38,4 +42,46 @@ QPoint BoardLayout::cellCorner(int column, int row) const
 QPoint BoardLayout::cellCentre(int column, int row) const
 {
     return cellCorner(column, row) + QPoint(cellPitch / 2, cellPitch / 2);
+}
+
+QRect BoardLayout::cellInWindow(int column, int row) const
+{
+    return transform().toWindow(SceneGeometry::cellArea(origin_, column, row));
+}
+
+QRect BoardLayout::columnCluesInWindow(int column) const
+{
+    return viewport_.placement().columnClues.toWindow(SceneGeometry::columnCluesArea(origin_, column));
+}
+
+QRect BoardLayout::rowCluesInWindow(int row) const
+{
+    return viewport_.placement().rowClues.toWindow(SceneGeometry::rowCluesArea(origin_, row));
+}
+
+QRegion BoardLayout::lineInWindow(bool isRow, int line, int rowClueSlots, int columnClueSlots) const
+{
+    const QRect band = SceneGeometry::lineBand(origin_, isRow, line, rowClueSlots, columnClueSlots, columns_, rows_);
+    if (!viewport_.cluesPinned())
+        return transform().toWindow(QRectF(band));
+    // The clues and the cells part where the cells begin; each shows where nothing covers it.
+    QRect clues = band;
+    QRect cells = band;
+    if (isRow) {
+        clues.setRight(origin_.x() - 1);
+        cells.setLeft(origin_.x());
+    } else {
+        clues.setBottom(origin_.y() - 1);
+        cells.setTop(origin_.y());
+    }
+    const Viewport::Placement& placement = viewport_.placement();
+    const bool pinned = isRow ? viewport_.rowCluesPinned() : viewport_.columnCluesPinned();
+    QRegion cluesShown = (isRow ? placement.rowClues : placement.columnClues).toWindow(QRectF(clues));
+    if (!pinned)
+        cluesShown &= viewport_.cellsView();
+    else if (isRow)
+        cluesShown = (cluesShown & viewport_.rowCluesBand()) - viewport_.columnCluesBand();
+    else
+        cluesShown = (cluesShown & viewport_.columnCluesBand()) - viewport_.cornerBand();
+    return cluesShown + (transform().toWindow(QRectF(cells)) & viewport_.cellsView());
 }

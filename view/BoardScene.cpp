@@ -69,9 +69,9 @@ void BoardScene::showBoard(const Session& session, QSize window, int menuBarHeig
 {
     shownGame_ = session.gameNumber();
     const ClueSet& clues = session.clues();
+    setRoom(window, menuBarHeight);
     layout_.layOut(session.columns(), session.rows(), clues.widestRowClue(), clues.widestColumnClue());
     rebuildPanel(session.columns(), session.rows(), clues.widestRowClue(), clues.widestColumnClue());
-    fit(window, menuBarHeight);
     view_.cursorColumn = view_.cursorRow = 0;
     // A keyboard player finds the cursor lit at once; a line the pointer hovered in the last
     // game stays dark until the pointer moves.
@@ -83,12 +83,27 @@ void BoardScene::showBoard(const Session& session, QSize window, int menuBarHeig
 
 void BoardScene::showCreating(QSize window, int menuBarHeight)
 {
-    layout_.fit({}, window.width(), window.height(), menuBarHeight);
+    setRoom(window, menuBarHeight);
+    layout_.clear();
 }
 
-void BoardScene::fit(QSize window, int menuBarHeight)
+void BoardScene::setRoom(QSize window, int menuBarHeight)
 {
-    layout_.fit(panel_.image.size(), window.width(), window.height(), menuBarHeight);
+    layout_.viewport().setRoom(QRect(0, menuBarHeight, window.width(), window.height() - menuBarHeight), barThickness_);
+}
+
+void BoardScene::bringCursorIntoView()
+{
+    layout_.viewport().bringIntoView(SceneGeometry::cellArea(layout_.origin(), view_.cursorColumn, view_.cursorRow));
+}
+
+// A line's start, where its clues' numbers meet its cells, and as much of it as fits.
+void BoardScene::bringLineIntoView(bool isRow, int line)
+{
+    const QPoint corner = layout_.cellCorner(isRow ? 0 : line, isRow ? line : 0);
+    const QSize extent = isRow ? QSize(SceneGeometry::cellPitch * panel_.columns, SceneGeometry::cellPitch)
+                               : QSize(SceneGeometry::cellPitch, SceneGeometry::cellPitch * panel_.rows);
+    layout_.viewport().bringIntoView(QRectF(QRect(corner, extent)));
 }
 
 void BoardScene::answer(const Session::Event& event)
@@ -147,9 +162,8 @@ void BoardScene::showHint(bool isRow, int line)
 QRect BoardScene::hintBand(const Session& session) const
 {
     const ClueSet& clues = session.clues();
-    const QRect band = SceneGeometry::lineBand(layout_.origin(), view_.hintIsRow, view_.hintLine, clues.widestRowClue(),
-        clues.widestColumnClue(), session.columns(), session.rows());
-    return layout_.transform().toWindow(QRectF(band));
+    return layout_.lineInWindow(view_.hintIsRow, view_.hintLine, clues.widestRowClue(), clues.widestColumnClue())
+        .boundingRect();
 }
 
 QRect BoardScene::cellsArea(const Session& session) const
@@ -157,7 +171,8 @@ QRect BoardScene::cellsArea(const Session& session) const
     const QPoint origin = layout_.origin();
     const QRect cells(
         origin, QSize(SceneGeometry::cellPitch * session.columns(), SceneGeometry::cellPitch * session.rows()));
-    return layout_.transform().toWindow(QRectF(cells));
+    const QRect shown = layout_.transform().toWindow(QRectF(cells));
+    return layout_.viewport().cluesPinned() ? shown & layout_.viewport().cellsView() : shown;
 }
 
 void BoardScene::hideHint()
@@ -189,9 +204,7 @@ QRegion BoardScene::takeFrame(const Session& session, QSize windowSize)
     due += faultMarkShown_ | faultMark;
     faultMarkShown_ = faultMark;
 
-    const QRect cursor = cursorShown(session)
-        ? transform.toWindow(SceneGeometry::cellArea(layout_.origin(), view_.cursorColumn, view_.cursorRow))
-        : QRect();
+    const QRect cursor = cursorShown(session) ? layout_.cellInWindow(view_.cursorColumn, view_.cursorRow) : QRect();
     if (cursor != cursorShown_ || session.game().marking() != cursorMarking_) {
         due += cursorShown_;
         due += cursor;

@@ -32,11 +32,24 @@ public:
     // The session's new phase: a new board is laid out once, "Creating puzzle..." fills the
     // window, a pause and the replay darken the lit clues.
     void showPhase(const Session& session, QSize window, int menuBarHeight);
-    // The session's new board: laid out, its plate built, fitted to the window, the keys'
-    // cursor on the first cell.
+    // The session's new board: laid out, its plate built, fitted to the window (or zoomed to
+    // cells large enough to play, when fitting makes them too small), the keys' cursor on the
+    // first cell.
     void showBoard(const Session& session, QSize window, int menuBarHeight);
     void showCreating(QSize window, int menuBarHeight);
-    void fit(QSize window, int menuBarHeight);
+    // The window's size, the menu bar's height and the scroll bars' thickness, which take
+    // from the window's right and bottom edges while the board overflows it.
+    void setRoom(QSize window, int menuBarHeight);
+    void setScrollBarThickness(int thickness) { barThickness_ = thickness; }
+
+    // Zoom and scrolling, in window pixels; see Viewport.
+    void zoom(int steps, QPoint around) { layout_.viewport().zoom(steps, around); }
+    void fitBoard() { layout_.viewport().fitScene(); }
+    void scrollBy(QPoint windowPixels) { layout_.viewport().scrollBy(windowPixels); }
+    void scrollTo(QPoint scrolled) { layout_.viewport().scrollTo(scrolled); }
+    // Scrolls the keys' cursor, or a line's first cells and its clues, into view.
+    void bringCursorIntoView();
+    void bringLineIntoView(bool isRow, int line);
 
     // Particles where cells were entered or dissolved, the fault mark where a fault was
     // counted or mended.
@@ -58,7 +71,8 @@ public:
     void hideHint();
     // The hinted line and its clue numbers, in window pixels: what the hint's box must not cover.
     QRect hintBand(const Session& session) const;
-    // The board's cells, in window pixels: what a question about them must leave in view.
+    // The board's cells as they show in the window: what a question about them must leave in
+    // view.
     QRect cellsArea(const Session& session) const;
 
     // The part of the window whose picture changed since the last time this was asked, in
@@ -100,6 +114,7 @@ private:
     FramePainter painter_;
     StillLayer still_;
     int styleRevision_ = 0;
+    int barThickness_ = 0;
     // The game whose board is laid out.
     int shownGame_ = 0;
     // Where the moving layer drew in the last frame, in window pixels, and the hint it showed.

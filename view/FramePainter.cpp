@@ -170,15 +170,44 @@ void FramePainter::paintStill(
     if (!scene.background().isNull())
         painter.drawTiledPixmap(QRect(QPoint(0, 0), windowSize), scene.background(), QPoint(0, 0));
 
-    toBoard(painter, scene);
+    painter.save();
+    toBoard(painter, scene.layout().transform());
     if (showsBoard(session.phase()))
-        paintBoard(painter, session, scene);
+        paintBoard(painter, session, scene, true);
     switch (session.phase()) {
     case Session::Phase::Creating: paintMessage(painter, windowSize, scene, tr("Creating puzzle...")); break;
     case Session::Phase::Paused: paintMessage(painter, windowSize, scene, tr("Paused")); break;
     default: break;
     }
     painter.restore();
+    if (showsBoard(session.phase()) && scene.layout().viewport().cluesPinned())
+        paintPinnedClues(painter, session, scene);
+    painter.restore();
+}
+
+// Each pinned band is the plate as it stands there, over the background, with its clues and
+// the grid's outline along its inner edge; the cells scrolled under it are hidden.
+void FramePainter::paintPinnedClues(QPainter& painter, const Session& session, const BoardScene& scene) const
+{
+    const Viewport& viewport = scene.layout().viewport();
+    const Viewport::Placement& placement = viewport.placement();
+    const std::pair<QRect, const ViewTransform*> bands[] = {{viewport.rowCluesBand(), &placement.rowClues},
+        {viewport.columnCluesBand(), &placement.columnClues}, {viewport.cornerBand(), &placement.corner}};
+    const QRect due = painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect() : viewport.placement().room;
+    const QPixmap& background = scene.background();
+    for (const auto& [band, transform] : bands) {
+        if (!band.intersects(due))
+            continue;
+        painter.save();
+        painter.setClipRect(band, Qt::IntersectClip);
+        painter.fillRect(band, Qt::black);
+        if (!background.isNull())
+            painter.drawTiledPixmap(
+                band, background, QPoint(band.left() % background.width(), band.top() % background.height()));
+        toBoard(painter, *transform);
+        paintBoard(painter, session, scene, false);
+        painter.restore();
+    }
 }
 
 bool FramePainter::showsBoard(Session::Phase phase)
@@ -194,16 +223,25 @@ void FramePainter::paintMoving(
         return;
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    toBoard(painter, scene);
+    const Viewport& viewport = scene.layout().viewport();
+    // What the cells show stays with them, under the pinned clues.
+    const auto onCells = [&](auto draw) {
+        painter.save();
+        if (viewport.cluesPinned())
+            painter.setClipRect(viewport.cellsView(), Qt::IntersectClip);
+        toBoard(painter, scene.layout().transform());
+        draw();
+        painter.restore();
+    };
     const ViewState& view = scene.view();
     if (scene.cursorShown(session))
-        paintCursor(painter, session, scene);
+        onCells([&] { paintCursor(painter, session, scene); });
     if (view.faultMark.state() == QTimeLine::Running && !scene.mistake().isNull())
-        paintFaultMark(painter, view, scene.mistake());
+        onCells([&] { paintFaultMark(painter, view, scene.mistake()); });
     if (view.hintShown)
         paintHintOverlay(painter, windowSize, session, scene);
     if (scene.particlesOn())
-        scene.particles().drawAll(painter);
+        onCells([&] { scene.particles().drawAll(painter); });
     painter.restore();
 }
 
@@ -225,14 +263,13 @@ QColor FramePainter::hoverColour(const Session& session)
     return session.game().marking() ? QColor(0, 0, 230) : QColor(200, 0, 0);
 }
 
-void FramePainter::toBoard(QPainter& painter, const BoardScene& scene)
+void FramePainter::toBoard(QPainter& painter, const ViewTransform& transform)
 {
-    const ViewTransform& transform = scene.layout().transform();
     painter.translate(transform.offsetX, transform.offsetY);
     painter.scale(transform.scale, transform.scale);
 }
 
-void FramePainter::paintBoard(QPainter& painter, const Session& session, const BoardScene& scene) const
+void FramePainter::paintBoard(QPainter& painter, const Session& session, const BoardScene& scene, bool withCells) const
 {
     if (!scene.panel().image.isNull())
         scene.panel().draw(painter, 1.0);
@@ -241,9 +278,13 @@ void FramePainter::paintBoard(QPainter& painter, const Session& session, const B
     ClueHover hover = scene.view().hover;
     hover.colour = hoverColour(session);
     paintClues(painter, session.clues(), origin, hover, 1.0);
-    paintCells(painter, session.board(), origin, 1.0);
-    if (session.game().marking())
-        paintMarksFrame(painter, session, origin);
+    if (withCells) {
+        paintCells(painter, session.board(), origin, 1.0);
+        if (session.game().marking())
+            paintMarksFrame(painter, session, origin);
+    } else {
+        paintOutline(painter, session.board(), origin);
+    }
     paintInfo(painter, session, scene.infoFont());
 }
 
@@ -321,8 +362,7 @@ void FramePainter::paintCells(QPainter& painter, const PuzzleGrid& board, QPoint
 
     // Inner lines stop a pixel short of the outline so the two do not double up where they
     // meet.
-    painter.setPen(linePen(look_.gridLine, 1.5));
-    painter.drawRect(QRect(left, top, right - left, bottom - top));
+    paintOutline(painter, board, origin);
     for (int i = 1; i < board.width; ++i)
         painter.drawLine(QPoint(left + cellPitch * i, top + 1), QPoint(left + cellPitch * i, bottom - 1));
     for (int j = 1; j < board.height; ++j)
@@ -349,6 +389,13 @@ void FramePainter::paintCells(QPainter& painter, const PuzzleGrid& board, QPoint
     for (int i = 5; i < board.width; i += 5)
         painter.drawRect(QRect(left + cellPitch * i - 1, top, 2, bottom - top - 1));
     painter.restore();
+}
+
+void FramePainter::paintOutline(QPainter& painter, const PuzzleGrid& board, QPoint origin) const
+{
+    painter.setPen(linePen(look_.gridLine, 1.5));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRect(origin, QSize(cellPitch * board.width, cellPitch * board.height)));
 }
 
 void FramePainter::paintInfo(QPainter& painter, const Session& session, const QFont& infoFont) const
@@ -429,6 +476,16 @@ void FramePainter::paintHintOverlay(
 {
     const ClueSet& clues = session.clues();
     const ViewState& view = scene.view();
+    if (scene.layout().viewport().cluesPinned()) {
+        // The line shows in two parts, its clues pinned apart from its cells: the shade is
+        // what is left of the window, in window pixels, rectangles that only touch.
+        const QRegion shade = QRegion(QRect(QPoint(0, 0), windowSize))
+            - scene.layout().lineInWindow(
+                view.hintIsRow, view.hintLine, clues.widestRowClue(), clues.widestColumnClue());
+        for (const QRect& rect : shade)
+            painter.fillRect(rect, QColor(0, 0, 0, 128));
+        return;
+    }
     const QRect band = SceneGeometry::lineBand(scene.layout().origin(), view.hintIsRow, view.hintLine,
         clues.widestRowClue(), clues.widestColumnClue(), session.columns(), session.rows());
     const int left = band.left();
@@ -448,6 +505,7 @@ void FramePainter::paintHintOverlay(
     const int windowHeight = static_cast<int>(h / s + 2);
 
     painter.save();
+    toBoard(painter, transform);
     painter.setPen(QColor(0, 0, 0, 0));
     painter.setBrush(QColor(0, 0, 0, 128));
     painter.drawRect(

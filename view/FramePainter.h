@@ -4,6 +4,7 @@
 #include "BoardLook.h"
 #include "Session.h"
 #include "ViewState.h"
+#include "ViewTransform.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -56,8 +57,11 @@ private:
     void paintCursor(QPainter& painter, const Session& session, const BoardScene& scene) const;
     static QColor hoverColour(const Session& session);
     // From window pixels to the scene's board pixels.
-    static void toBoard(QPainter& painter, const BoardScene& scene);
-    void paintBoard(QPainter& painter, const Session& session, const BoardScene& scene) const;
+    static void toBoard(QPainter& painter, const ViewTransform& transform);
+    // The plate, the clues and the info box, and the cells or only their outline.
+    void paintBoard(QPainter& painter, const Session& session, const BoardScene& scene, bool withCells) const;
+    void paintPinnedClues(QPainter& painter, const Session& session, const BoardScene& scene) const;
+    void paintOutline(QPainter& painter, const PuzzleGrid& board, QPoint origin) const;
     void paintInfo(QPainter& painter, const Session& session, const QFont& font) const;
     void paintMarksFrame(QPainter& painter, const Session& session, QPoint origin) const;
     void paintFaultMark(QPainter& painter, const ViewState& view, const QPixmap& mark) const;

@@ -45,7 +45,7 @@ void StillLayer::noteChanges(const Session& session, const BoardScene& scene, QS
         if (session.seconds() != shown_.seconds || session.game().faults() != shown_.faults) {
             const ClueSet& clues = session.clues();
             const QRectF box = infoBox(clues.widestRowClue(), clues.widestColumnClue());
-            changed += scene.layout().transform().toWindow(box.adjusted(-inkReach, -inkReach, inkReach, inkReach));
+            changed += scene.layout().infoInWindow(box.adjusted(-inkReach, -inkReach, inkReach, inkReach));
         }
     }
     remember(session, scene, window);
@@ -56,23 +56,19 @@ void StillLayer::noteChanges(const Session& session, const BoardScene& scene, QS
 // Anything that moves or restyles the whole picture.
 bool StillLayer::sameFrame(const Session& session, const BoardScene& scene, QSize window) const
 {
-    const ViewTransform& transform = scene.layout().transform();
     return window == shown_.window && scene.styleRevision() == shown_.sceneStyle
-        && transform.scale == shown_.transform.scale && transform.offsetX == shown_.transform.offsetX
-        && transform.offsetY == shown_.transform.offsetY && session.phase() == shown_.phase
+        && scene.layout().viewport().placement() == shown_.placement && session.phase() == shown_.phase
         && session.gameNumber() == shown_.game && session.columns() == shown_.columns && session.rows() == shown_.rows;
 }
 
 bool StillLayer::noteCells(const Session& session, const BoardScene& scene, QRegion& changed) const
 {
     const PuzzleGrid& board = session.board();
-    const QPoint origin = scene.layout().origin();
-    const ViewTransform& transform = scene.layout().transform();
     bool any = false;
     for (int x = 0; x < board.width; ++x) {
         for (int y = 0; y < board.height; ++y) {
             if (board.cells[x][y] != shown_.cells[x * board.height + y]) {
-                changed += transform.toWindow(cellArea(origin, x, y));
+                changed += scene.layout().cellInWindow(x, y);
                 any = true;
             }
         }
@@ -84,18 +80,17 @@ void StillLayer::noteClues(
     const Session& session, const BoardScene& scene, const std::vector<bool>& now, QRegion& changed) const
 {
     const ClueSet& clues = session.clues();
-    const QPoint origin = scene.layout().origin();
-    const ViewTransform& transform = scene.layout().transform();
+    const BoardLayout& layout = scene.layout();
     std::size_t first = 0;
-    const auto noteLine = [&](const QRectF& area, std::size_t count) {
+    const auto noteLine = [&](const QRect& area, std::size_t count) {
         if (!std::equal(now.begin() + first, now.begin() + first + count, shown_.dimmed.begin() + first))
-            changed += transform.toWindow(area);
+            changed += area;
         first += count;
     };
     for (int x = 0; x < int(clues.columnClues.size()); ++x)
-        noteLine(columnCluesArea(origin, x), clues.columnClues[x].size());
+        noteLine(layout.columnCluesInWindow(x), clues.columnClues[x].size());
     for (int y = 0; y < int(clues.rowClues.size()); ++y)
-        noteLine(rowCluesArea(origin, y), clues.rowClues[y].size());
+        noteLine(layout.rowCluesInWindow(y), clues.rowClues[y].size());
 }
 
 // The lit clues move with the pointer, and their colour, with the frame around the cells,
@@ -104,26 +99,25 @@ void StillLayer::noteHover(const Session& session, const BoardScene& scene, QReg
 {
     const ClueHover& hover = scene.view().hover;
     const bool recoloured = session.game().marking() != shown_.marking;
-    const QPoint origin = scene.layout().origin();
-    const ViewTransform& transform = scene.layout().transform();
+    const BoardLayout& layout = scene.layout();
     const auto noteLine = [&](int was, int now, auto rectOf) {
         if (was == now && !recoloured)
             return;
         for (int line : {was, now})
             if (line >= 0)
-                changed += transform.toWindow(rectOf(origin, line));
+                changed += rectOf(line);
     };
-    noteLine(shown_.hoverColumn, hover.column, columnCluesArea);
-    noteLine(shown_.hoverRow, hover.row, rowCluesArea);
+    noteLine(shown_.hoverColumn, hover.column, [&](int x) { return layout.columnCluesInWindow(x); });
+    noteLine(shown_.hoverRow, hover.row, [&](int y) { return layout.rowCluesInWindow(y); });
     if (recoloured)
-        changed += transform.toWindow(marksFrame(origin, session.columns(), session.rows()));
+        changed += layout.transform().toWindow(marksFrame(layout.origin(), session.columns(), session.rows()));
 }
 
 void StillLayer::remember(const Session& session, const BoardScene& scene, QSize window)
 {
     shown_.window = window;
     shown_.sceneStyle = scene.styleRevision();
-    shown_.transform = scene.layout().transform();
+    shown_.placement = scene.layout().viewport().placement();
     shown_.phase = session.phase();
     shown_.game = session.gameNumber();
     shown_.columns = session.columns();

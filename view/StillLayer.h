@@ -2,7 +2,7 @@
 #pragma once
 
 #include "Session.h"
-#include "ViewTransform.h"
+#include "Viewport.h"
 
 #include <QImage>
 #include <QRegion>
@@ -39,7 +39,7 @@ private:
     struct Shown {
         QSize window;
         int sceneStyle = -1;
-        ViewTransform transform;
+        Viewport::Placement placement;
         Session::Phase phase = Session::Phase::Idle;
         int game = -1;
         int columns = 0;

@@ -373,7 +373,7 @@ private slots:
         Scene small(20, 15, 4, 4, 100000, 999);
         for (QSize size : {QSize(400, 400), QSize(800, 600), QSize(3000, 700), QSize(450, 1400)}) {
             small.window = size;
-            small.scene.fit(size, 21);
+            small.scene.setRoom(size, 21);
             const ViewTransform& view = small.scene.layout().transform();
             const QTransform toWindow(view.scale, 0, 0, view.scale, view.offsetX, view.offsetY);
             // Up to where the clues begin.
@@ -392,7 +392,7 @@ private slots:
         scene.session.resume(
             Normal, board, scene.session.game().clues(), board, 5999, 12, PuzzleCode {10, 10, 0xFFFFFFFFu});
         scene.window = QSize(800, 600);
-        scene.scene.fit(scene.window, 21);
+        scene.scene.setRoom(scene.window, 21);
         const QImage image = scene.render();
         const ViewTransform& view = scene.scene.layout().transform();
         const QTransform toWindow(view.scale, 0, 0, view.scale, view.offsetX, view.offsetY);
@@ -415,7 +415,7 @@ private slots:
         // repaint is test_frame_updates' to check).
         Scene scene(10, 10, 4, 4, 0, 0, Normal);
         scene.window = QSize(800, 600);
-        scene.scene.fit(scene.window, 21);
+        scene.scene.setRoom(scene.window, 21);
         const auto blue = [](QColor c) { return c.blue() > 150 && c.red() < 90 && c.green() < 90; };
         const ViewTransform& view = scene.scene.layout().transform();
         const QRect around = view.toWindow(SceneGeometry::marksFrame(scene.scene.layout().origin(), 10, 10));
@@ -459,7 +459,7 @@ private slots:
         for (const QRectF band : {QRectF(30, 178, 600, 23), QRectF(222, 30, 23, 460)}) {
             const bool isRow = band.width() > band.height();
             scene.window = isRow ? scene.window : window;
-            scene.scene.fit(scene.window, isRow ? 40 : 21);
+            scene.scene.setRoom(scene.window, isRow ? 40 : 21);
             scene.scene.hideHint();
             const QImage plain = scene.render();
             scene.scene.showHint(isRow, isRow ? 2 : 3);
