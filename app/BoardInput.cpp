@@ -83,8 +83,15 @@ void BoardInput::move(QPointF position)
 // it. The keys' cursor stays lit: the keys act on it wherever the pointer is.
 void BoardInput::leave()
 {
+    pointerInWindow_.reset();
     if (!scene_.view().cursorLeads)
         scene_.setHover(-1, -1);
+}
+
+void BoardInput::viewMoved()
+{
+    if (pointerInWindow_ && !scene_.view().cursorLeads)
+        move(*pointerInWindow_);
 }
 
 bool BoardInput::key(int key, bool pressed, bool autoRepeat)
@@ -128,6 +135,7 @@ void BoardInput::forgetAll()
 
 void BoardInput::track(QPointF position)
 {
+    pointerInWindow_ = position;
     const BoardLayout& layout = scene_.layout();
     pointer_ = layout.toBoard(position.toPoint());
     if (session_.phase() != Session::Phase::Playing)
@@ -175,6 +183,7 @@ void BoardInput::moveCursor(int columns, int rows)
     view.cursorRow = std::clamp(view.cursorRow + rows, 0, session_.rows() - 1);
     view.keysUsed = true;
     scene_.showCursor();
+    scene_.bringCursorIntoView();
     if (anyDown())
         record(Session::Input::Kind::Move, Game::Button::Left, cursorPoint());
 }

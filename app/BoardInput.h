@@ -7,6 +7,7 @@
 #include <QPoint>
 
 #include <functional>
+#include <optional>
 
 class BoardScene;
 
@@ -29,6 +30,9 @@ public:
     void move(QPointF position);
     // The pointer left the window.
     void leave();
+    // The board moved under a pointer that stood still: the cell under it lights its clues,
+    // and a drag goes on to it. A keyboard player's cursor keeps the lead.
+    void viewMoved();
     // Arrows, Space and X; false for any other key. A held key's repeats count once.
     bool key(int key, bool pressed, bool autoRepeat);
     // Every held button and key counts as released: a drag ends here.
@@ -48,8 +52,10 @@ private:
     BoardScene& scene_;
     Answer answer_;
     std::function<void()> wake_;
-    // The pointer in board pixels, and the buttons held as the handlers saw them.
+    // The pointer in board pixels and in the window, and the buttons held as the handlers saw
+    // them.
     QPoint pointer_;
+    std::optional<QPointF> pointerInWindow_;
     bool leftDown_ = false;
     bool rightDown_ = false;
     bool spaceDown_ = false;

@@ -40,6 +40,7 @@ void MainWindow::Tick()
         answer(session_.advance(elapsed));
     if (session_.phase() != Session::Phase::Creating)
         scene_.animate();
+    scrollBars_->follow(scene_.layout().viewport());
     const QRegion due = scene_.takeFrame(session_, size());
     if (!due.isEmpty())
         drawingSurface()->repaint(due.translated(-drawingSurface()->mapTo(this, QPoint(0, 0))));

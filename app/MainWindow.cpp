@@ -12,9 +12,11 @@
 
 #include <QActionGroup>
 #include <QFile>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTimer>
 
 #include <cstdlib>
@@ -45,17 +47,36 @@ MainWindow::MainWindow(QWidget* parent)
     sounds_ = std::make_unique<SoundBank>(
         [] { Prompt::fatalError(tr("Unable to open audio!")); }, QFile::encodeName(assetFolder).toStdString());
 
-    // Painting translates back to the window's origin, and pointer events the surface ignores
-    // reach the window in window coordinates.
+    // The surface, the scroll bars right of it and below it, and the replay's controls under
+    // all three. Painting translates back to the window's origin, and pointer events the
+    // surface ignores reach the window in window coordinates.
+    auto* area = new QGridLayout(ui_->centralWidget);
+    area->setContentsMargins(0, 0, 0, 0);
+    area->setSpacing(0);
+    auto* surfaceHost = new QWidget(ui_->centralWidget);
+    surfaceHost->setMouseTracking(true);
+    area->addWidget(surfaceHost, 0, 0);
+    // The surface takes whatever the bars leave, even with both hidden.
+    area->setColumnStretch(0, 1);
+    area->setRowStretch(0, 1);
     surface_ = new DrawingSurface(
-        ui_->centralWidget,
+        surfaceHost,
         [this](QPainter& painter) {
             painter.translate(-drawingSurface()->mapTo(this, QPoint(0, 0)));
             scene_.paint(painter, size(), session_);
         },
         settings_.drawing);
+    scrollBars_ = new ScrollBars(ui_->centralWidget, [this](QPoint scrolled) {
+        scene_.scrollTo(scrolled);
+        viewMoved();
+    });
+    area->addWidget(scrollBars_->down(), 0, 1);
+    area->addWidget(scrollBars_->across(), 1, 0);
+    scene_.setScrollBarThickness(scrollBars_->thickness());
+    // Before the board's input sees them.
+    installEventFilter(&navigation_);
     replayBar_ = new ReplayBar(ui_->centralWidget, [this](ReplayBar::Command command) { replay(command); });
-    ui_->centralWidget->layout()->addWidget(replayBar_);
+    area->addWidget(replayBar_, 2, 0, 1, 2);
     replayBar_->hide();
 
     tickTimer_ = new QTimer(this);
@@ -95,17 +116,38 @@ void MainWindow::connectCommands()
     connect(ui_->actionHow_To_Play, &QAction::triggered, this, [] { OpenHelp("Help//howtoplay.html"); });
     connect(ui_->actionAbout, &QAction::triggered, this, [this] { About::showModal(this); });
     connect(ui_->actionPause, &QAction::triggered, this, &MainWindow::MenuPause);
+    // Zoomed from the keys or the menu, the view keeps the middle of the board's view where it is.
+    ui_->actionZoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    ui_->actionZoomOut->setShortcuts(QKeySequence::ZoomOut);
+    const auto zoomBy = [this](int steps) {
+        scene_.zoom(steps, scene_.layout().viewport().cellsView().center());
+        viewMoved();
+    };
+    connect(ui_->actionZoomIn, &QAction::triggered, this, [zoomBy] { zoomBy(1); });
+    connect(ui_->actionZoomOut, &QAction::triggered, this, [zoomBy] { zoomBy(-1); });
+    connect(ui_->actionFitBoard, &QAction::triggered, this, [this] {
+        scene_.fitBoard();
+        viewMoved();
+    });
     for (QAction* entry : {ui_->actionParticles, ui_->actionHighContrast})
         connect(entry, &QAction::triggered, this, &MainWindow::applySwitches);
     connect(ui_->actionMusic, &QAction::triggered, this, [this] { sounds_->applyMusicSwitch(menus_->musicOn()); });
     connect(menus_->backgrounds(), &QActionGroup::triggered, this,
         [this](QAction* entry) { scene_.setBackground(menus_->backgroundOf(entry)); });
     // A command may change what is shown without an event: the tick looks once it has run.
-    // What it changed in the game or the settings is kept soon.
+    // What it changed in the game or the settings is kept soon; zoom changes neither.
     for (QAction* entry : findChildren<QAction*>()) {
         connect(entry, &QAction::triggered, this, &MainWindow::wakeTick);
-        connect(entry, &QAction::triggered, this, [this] { keeper_.keepSoon(); });
+        if (!ui_->menuView->actions().contains(entry))
+            connect(entry, &QAction::triggered, this, [this] { keeper_.keepSoon(); });
     }
+}
+
+void MainWindow::viewMoved()
+{
+    input_.viewMoved();
+    scrollBars_->follow(scene_.layout().viewport());
+    wakeTick();
 }
 
 void MainWindow::applySwitches()

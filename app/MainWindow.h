@@ -2,6 +2,7 @@
 #pragma once
 
 #include "BoardInput.h"
+#include "BoardNavigation.h"
 #include "BoardScene.h"
 #include "DrawingSurface.h"
 #include "GameKeeper.h"
@@ -10,6 +11,7 @@
 #include "Prompt.h"
 #include "ReplayBar.h"
 #include "ScoreBook.h"
+#include "ScrollBars.h"
 #include "Session.h"
 
 #include <QElapsedTimer>
@@ -63,6 +65,7 @@ public:
     QWidget* drawingSurface() const { return surface_->widget(); }
     QTimer* tickTimer() const { return tickTimer_; }
     const ReplayBar* replayBar() const { return replayBar_; }
+    const ScrollBars* scrollBars() const { return scrollBars_; }
     GameFiles& files() { return keeper_.files(); }
 
 public slots:
@@ -111,6 +114,8 @@ private:
     void offerCell();
     // The files opened last, newest first; those gone since are greyed out.
     void fillRecentMenu();
+    // The player moved or zoomed the view.
+    void viewMoved();
     // After a command: the menus follow the session, and what changed is kept soon.
     void followCommand();
 
@@ -125,6 +130,7 @@ private:
     std::unique_ptr<GameMenus> menus_;
     BoardInput input_ {
         session_, scene_, [this](const Session::Events& events) { answer(events); }, [this] { wakeTick(); }};
+    BoardNavigation navigation_ {scene_, [this] { viewMoved(); }};
     // "Save your game?" is open: play and the clock stand still.
     bool asking_ = false;
     // The win screen is due, open or was shown for the game in play, with the record as the
@@ -139,5 +145,6 @@ private:
     std::unique_ptr<SoundBank> sounds_;
     // Owned by the central widget, as its layout is.
     DrawingSurface* surface_;
+    ScrollBars* scrollBars_;
     ReplayBar* replayBar_;
 };

@@ -559,6 +559,22 @@ Das Spiel läuft mit den Voreinstellungen weiter und lässt die Datei unverände
         <source>No puzzle files yet</source>
         <translation>Noch keine Rätseldateien</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Fit Board to Window</source>
+        <translation>Spielfeld ins Fenster einpassen</translation>
+    </message>
 </context>
 <context>
     <name>Prompt</name>

@@ -559,6 +559,22 @@ El juego sigue con los valores predeterminados y deja el archivo tal como está.
         <source>No puzzle files yet</source>
         <translation>Aún no hay archivos de puzles</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Fit Board to Window</source>
+        <translation>Ajustar el tablero a la ventana</translation>
+    </message>
 </context>
 <context>
     <name>Prompt</name>

@@ -559,6 +559,22 @@ Le jeu continue avec ses paramètres par défaut et laisse le fichier tel quel.<
         <source>No puzzle files yet</source>
         <translation>Aucun fichier de grille pour l’instant</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Fit Board to Window</source>
+        <translation>Ajuster la grille à la fenêtre</translation>
+    </message>
 </context>
 <context>
     <name>Prompt</name>

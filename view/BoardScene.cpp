@@ -157,6 +157,7 @@ void BoardScene::showHint(bool isRow, int line)
     view_.hintIsRow = isRow;
     view_.hintLine = line;
     view_.hintShown = true;
+    bringLineIntoView(isRow, line);
 }
 
 QRect BoardScene::hintBand(const Session& session) const

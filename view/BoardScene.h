@@ -67,6 +67,7 @@ public:
     {
         return session.phase() == Session::Phase::Playing && view_.keysUsed && view_.cursorLeads;
     }
+    // Darkens all but the line, scrolled into view.
     void showHint(bool isRow, int line);
     void hideHint();
     // The hinted line and its clue numbers, in window pixels: what the hint's box must not cover.
