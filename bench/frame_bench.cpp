@@ -2,8 +2,9 @@
 // What one frame of a 20x15 game costs the processor, drawn as the window draws it (only the
 // part of the window that changed, over the last frame): a whole frame, as when the window is
 // uncovered, the whole frame redrawn for a new window size, the frame after one cell changed
-// (also on boards of 50x50, 100x100 and 200x200 from files, fitted to the window), and frames
-// with 500 live particles. Raster frames
+// (also on boards of 50x50, 100x100 and 200x200 from files, fitted to the window and zoomed
+// in, where a step of the wheel redraws the window), and frames with 500 live particles.
+// Raster frames
 // are painted into an 800 x 600 image; where an OpenGL context can be had (a real or virtual X
 // display), the same frames are painted into a framebuffer object and finished, as a surface
 // would show them. Prints the median and worst processor time per frame (all threads) and,
@@ -85,7 +86,7 @@ private:
 };
 
 // A 20x15 Normal game half entered, as a player leaves it some minutes in; or a puzzle of
-// side x side cells from a file, half entered the same way, fitted to the window.
+// side x side cells from a file, half entered the same way, shown as it opens.
 struct PlayedGame {
     Session session;
     BoardScene scene;
@@ -134,6 +135,21 @@ struct PlayedGame {
         scene.setBackground(0);
         scene.showBoard(session, window, menuBarHeight);
         scene.setHover(6, 4);
+    }
+
+    // Cells of 24 window pixels, the board's own size, scrolled into the middle of the board.
+    void zoomToFullSize()
+    {
+        const Viewport& viewport = scene.layout().viewport();
+        while (viewport.scale() < 1.0f)
+            scene.zoom(1, viewport.cellsView().center());
+        scene.scrollTo(QPoint(viewport.scrollLimit().width() / 2, viewport.scrollLimit().height() / 2));
+    }
+    // The cell at the middle of the cells' view.
+    QPoint cellInMiddle() const
+    {
+        const BoardLayout& layout = scene.layout();
+        return layout.cellAt(layout.toBoard(layout.viewport().cellsView().center()));
     }
 
     // Enters or erases a blank or filled cell by a click, as the window records it.
@@ -204,19 +220,33 @@ void measureAll(const char* path, int frames, const std::function<void(PlayedGam
         };
         print(path, "frame after one cell changed", measure(frames, change, [&] { paintFrame(game, false); }));
     }
-    // Boards from files, fitted to the window.
+    // Boards from files, fitted to the window and zoomed in to cells of 24 pixels, where a
+    // step of the wheel redraws the whole window.
     for (const int side : {50, 100, 200}) {
-        PlayedGame game(side);
-        game.scene.setParticlesOn(false);
-        paintFrame(game, false);
-        int turn = 0;
-        const auto change = [&] {
-            game.toggleCell(turn % side, side - 1);
-            ++turn;
-        };
-        char what[64];
-        std::snprintf(what, sizeof what, "%dx%d, one cell changed", side, side);
-        print(path, what, measure(frames, change, [&] { paintFrame(game, false); }));
+        for (const bool fitted : {true, false}) {
+            PlayedGame game(side);
+            game.scene.setParticlesOn(false);
+            if (fitted)
+                game.scene.fitBoard();
+            else
+                game.zoomToFullSize();
+            paintFrame(game, false);
+            int turn = 0;
+            // A cell in view: the bottom row fitted, the middle of the view zoomed in.
+            const QPoint cell = fitted ? QPoint(0, side - 1) : game.cellInMiddle();
+            const auto change = [&] {
+                game.toggleCell((cell.x() + turn % 8) % side, cell.y());
+                ++turn;
+            };
+            char what[64];
+            std::snprintf(what, sizeof what, "%dx%d %s, one cell changed", side, side, fitted ? "fitted" : "zoomed");
+            print(path, what, measure(frames, change, [&] { paintFrame(game, false); }));
+            if (fitted)
+                continue;
+            const auto scroll = [&] { game.scene.scrollBy(QPoint(0, ++turn % 2 ? 72 : -48)); };
+            std::snprintf(what, sizeof what, "%dx%d zoomed, a step of the wheel", side, side);
+            print(path, what, measure(frames, scroll, [&] { paintFrame(game, false); }));
+        }
     }
     {
         PlayedGame game;

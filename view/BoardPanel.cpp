@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QRadialGradient>
 
+#include <vector>
+
 namespace {
 
 using SceneGeometry::clueStep;
@@ -42,10 +44,24 @@ void BoardPanel::rebuild(
     this->rows = rows;
     this->rowClueSlots = rowClueSlots;
     this->columnClueSlots = columnClueSlots;
+    size_ = QSize(SceneGeometry::sceneExtent(rowClueSlots, columns), SceneGeometry::sceneExtent(columnClueSlots, rows));
+    // The stretches begin two pixels past the information box, whose edges filtering spreads,
+    // and end where the far edge's shadow and rounded corner begin.
+    const int startX = margin + clueStep * rowClueSlots + 2;
+    const int startY = margin + clueStep * columnClueSlots + 2;
+    const int farEdge = margin + 2;
+    stretchX_ = size_.width() > startX + 1 + farEdge ? startX : -1;
+    stretchY_ = size_.height() > startY + 1 + farEdge ? startY : -1;
+    const QSize kept(
+        stretchX_ < 0 ? size_.width() : startX + 1 + farEdge, stretchY_ < 0 ? size_.height() : startY + 1 + farEdge);
+    image = render(kept, rowClueSlots, columnClueSlots, fill, line);
+}
 
-    const int w = SceneGeometry::sceneExtent(rowClueSlots, columns);
-    const int h = SceneGeometry::sceneExtent(columnClueSlots, rows);
-    image = QImage(w, h, QImage::Format_ARGB32);
+QImage BoardPanel::render(QSize scene, int rowClueSlots, int columnClueSlots, const QColor& fill, const QColor& line)
+{
+    const int w = scene.width();
+    const int h = scene.height();
+    QImage image(w, h, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
 
     QPainter painter(&image);
@@ -78,12 +94,49 @@ void BoardPanel::rebuild(
     painter.drawRoundedRect(QRect(19, 19, 20, 20), 10, 10);
     painter.fillRect(QRect(30, 20, clueStep * rowClueSlots, clueStep * columnClueSlots + 10), line);
     painter.fillRect(QRect(20, 30, 10, clueStep * columnClueSlots), line);
+    return image;
 }
+
+namespace {
+
+// One axis of the plate in up to three parts: what lies before the stretch, the stretch, and
+// what lies after it, each as where it stands in the scene and where it is in the image.
+struct Span {
+    qreal sceneStart, sceneEnd;
+    int imageStart, imageEnd;
+};
+
+std::vector<Span> spans(int sceneLength, int imageLength, int stretch)
+{
+    if (stretch < 0)
+        return {{0, qreal(sceneLength), 0, imageLength}};
+    const int after = imageLength - stretch - 1;
+    return {{0, qreal(stretch), 0, stretch}, {qreal(stretch), qreal(sceneLength - after), stretch, stretch + 1},
+        {qreal(sceneLength - after), qreal(sceneLength), stretch + 1, imageLength}};
+}
+
+} // namespace
 
 void BoardPanel::draw(QPainter& painter, qreal opacity) const
 {
     painter.save();
     painter.setOpacity(opacity);
-    painter.drawImage(QPoint(0, 0), image);
+    const std::vector<Span> across = spans(size_.width(), image.width(), stretchX_);
+    const std::vector<Span> down = spans(size_.height(), image.height(), stretchY_);
+    // Only what the clip shows costs anything: a frame usually redraws a few cells.
+    const QRectF shown = painter.hasClipping() ? painter.clipBoundingRect() : QRectF(QPointF(0, 0), QSizeF(size_));
+    for (const Span& x : across) {
+        for (const Span& y : down) {
+            const QRectF target(QPointF(x.sceneStart, y.sceneStart), QPointF(x.sceneEnd, y.sceneEnd));
+            if (!target.intersects(shown))
+                continue;
+            const QRect source(QPoint(x.imageStart, y.imageStart), QPoint(x.imageEnd - 1, y.imageEnd - 1));
+            // The middle of the plate is one colour.
+            if (source.width() == 1 && source.height() == 1)
+                painter.fillRect(target, image.pixelColor(source.topLeft()));
+            else
+                painter.drawImage(target, image, source);
+        }
+    }
     painter.restore();
 }
