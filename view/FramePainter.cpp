@@ -167,8 +167,10 @@ void FramePainter::paintStill(
     // The scene is scaled to the window: filtering keeps the tiles' thin strokes and the
     // growing fault mark from breaking into uneven steps.
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (!scene.background().isNull())
-        painter.drawTiledPixmap(QRect(QPoint(0, 0), windowSize), scene.background(), QPoint(0, 0));
+    // Scrolled, the background moves with the board, so that a step of the wheel can move
+    // the picture rather than draw it anew.
+    const QPoint scrolled = scene.layout().viewport().scrolled();
+    paintBackground(painter, QRect(QPoint(0, 0), windowSize), -scrolled, scene.background());
 
     painter.save();
     toBoard(painter, scene.layout().transform());
@@ -191,23 +193,39 @@ void FramePainter::paintPinnedClues(QPainter& painter, const Session& session, c
 {
     const Viewport& viewport = scene.layout().viewport();
     const Viewport::Placement& placement = viewport.placement();
-    const std::pair<QRect, const ViewTransform*> bands[] = {{viewport.rowCluesBand(), &placement.rowClues},
-        {viewport.columnCluesBand(), &placement.columnClues}, {viewport.cornerBand(), &placement.corner}};
+    // Each band's background moves with it: the row clues' up and down, the column clues'
+    // sideways, the corner's not at all.
+    const QPoint scrolled = viewport.scrolled();
+    struct Band {
+        QRect area;
+        const ViewTransform* transform;
+        QPoint backgroundAt;
+    };
+    const Band bands[] = {{viewport.rowCluesBand(), &placement.rowClues, QPoint(0, -scrolled.y())},
+        {viewport.columnCluesBand(), &placement.columnClues, QPoint(-scrolled.x(), 0)},
+        {viewport.cornerBand(), &placement.corner, QPoint(0, 0)}};
     const QRect due = painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect() : viewport.placement().room;
     const QPixmap& background = scene.background();
-    for (const auto& [band, transform] : bands) {
-        if (!band.intersects(due))
+    for (const Band& band : bands) {
+        if (!band.area.intersects(due))
             continue;
         painter.save();
-        painter.setClipRect(band, Qt::IntersectClip);
-        painter.fillRect(band, Qt::black);
-        if (!background.isNull())
-            painter.drawTiledPixmap(
-                band, background, QPoint(band.left() % background.width(), band.top() % background.height()));
-        toBoard(painter, *transform);
+        painter.setClipRect(band.area, Qt::IntersectClip);
+        painter.fillRect(band.area, Qt::black);
+        paintBackground(painter, band.area, band.backgroundAt, background);
+        toBoard(painter, *band.transform);
         paintBoard(painter, session, scene, false);
         painter.restore();
     }
+}
+
+void FramePainter::paintBackground(QPainter& painter, const QRect& area, QPoint origin, const QPixmap& texture)
+{
+    if (texture.isNull())
+        return;
+    const auto wrap = [](int at, int length) { return ((at % length) + length) % length; };
+    const QPoint start = area.topLeft() - origin;
+    painter.drawTiledPixmap(area, texture, QPoint(wrap(start.x(), texture.width()), wrap(start.y(), texture.height())));
 }
 
 bool FramePainter::showsBoard(Session::Phase phase)

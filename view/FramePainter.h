@@ -60,6 +60,8 @@ private:
     static void toBoard(QPainter& painter, const ViewTransform& transform);
     // The plate, the clues and the info box, and the cells or only their outline.
     void paintBoard(QPainter& painter, const Session& session, const BoardScene& scene, bool withCells) const;
+    // The texture tiled over a window area, with its top-left corner at the window point origin.
+    static void paintBackground(QPainter& painter, const QRect& area, QPoint origin, const QPixmap& texture);
     void paintPinnedClues(QPainter& painter, const Session& session, const BoardScene& scene) const;
     void paintOutline(QPainter& painter, const PuzzleGrid& board, QPoint origin) const;
     void paintInfo(QPainter& painter, const Session& session, const QFont& font) const;

@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstring>
 
 using namespace SceneGeometry;
 
@@ -35,6 +36,8 @@ void StillLayer::noteChanges(const Session& session, const BoardScene& scene, QS
         changed = QRect(QPoint(0, 0), window);
         rememberBoard(session, dimmedNumbers(session.clues()));
     } else if (FramePainter::showsBoard(session.phase())) {
+        if (scene.layout().viewport().placement() != shown_.placement)
+            changed += scroll(scene.layout().viewport(), window);
         if (noteCells(session, scene, changed)) {
             // A clue's dimming follows the cells of its own line only, so it can change only then.
             std::vector<bool> dimmed = dimmedNumbers(session.clues());
@@ -56,9 +59,64 @@ void StillLayer::noteChanges(const Session& session, const BoardScene& scene, QS
 // Anything that moves or restyles the whole picture.
 bool StillLayer::sameFrame(const Session& session, const BoardScene& scene, QSize window) const
 {
-    return window == shown_.window && scene.styleRevision() == shown_.sceneStyle
-        && scene.layout().viewport().placement() == shown_.placement && session.phase() == shown_.phase
-        && session.gameNumber() == shown_.game && session.columns() == shown_.columns && session.rows() == shown_.rows;
+    // A board's view moves as scroll() says; a message stands in the middle of the window.
+    const bool sameView
+        = scene.layout().viewport().placement() == shown_.placement || FramePainter::showsBoard(session.phase());
+    return window == shown_.window && scene.styleRevision() == shown_.sceneStyle && sameView
+        && session.phase() == shown_.phase && session.gameNumber() == shown_.game && session.columns() == shown_.columns
+        && session.rows() == shown_.rows;
+}
+
+// The picture moves with the view: the cells, the row clues up and down and the column clues
+// sideways, each with the background under it. What is already drawn is moved, and only what
+// comes into view is drawn. A new zoom, a new room or clues that have just been pinned or let
+// go draw the whole window.
+QRegion StillLayer::scroll(const Viewport& viewport, QSize window)
+{
+    const QRect whole(QPoint(0, 0), window);
+    const Viewport::Placement& was = shown_.placement;
+    const Viewport::Placement& now = viewport.placement();
+    const bool pinsStand = now.cells.scale == was.cells.scale && now.room == was.room
+        && now.columnClues.offsetY == was.columnClues.offsetY && now.rowClues.offsetX == was.rowClues.offsetX;
+    if (!pinsStand || !stale_.isEmpty() || image_.size() != window || image_.devicePixelRatio() != 1.0)
+        return whole;
+    const QPoint by(now.cells.offsetX - was.cells.offsetX, now.cells.offsetY - was.cells.offsetY);
+    const QRect room = now.room;
+    const QRect cells = viewport.cellsView();
+    QRegion uncovered;
+    const auto shift = [&](const QRect& area, QPoint areaBy) {
+        if (area.isEmpty())
+            return;
+        const QRect kept = area & area.translated(areaBy);
+        shiftPixels(image_, kept, areaBy);
+        uncovered += QRegion(area) - kept;
+    };
+    shift(cells, by);
+    if (viewport.rowCluesPinned())
+        shift(QRect(QPoint(room.left(), cells.top()), QPoint(cells.left() - 1, room.bottom())), QPoint(0, by.y()));
+    if (viewport.columnCluesPinned())
+        shift(QRect(QPoint(cells.left(), room.top()), QPoint(room.right(), cells.top() - 1)), QPoint(by.x(), 0));
+    stale_ += uncovered;
+    // The screen shows the moved picture only once it is told.
+    unshown_ += room;
+    return uncovered;
+}
+
+void StillLayer::shiftPixels(QImage& image, const QRect& kept, QPoint by)
+{
+    if (kept.isEmpty() || by.isNull())
+        return;
+    const auto moveRow = [&](int y) {
+        std::memmove(image.scanLine(y) + kept.left() * 4, image.constScanLine(y - by.y()) + (kept.left() - by.x()) * 4,
+            std::size_t(kept.width()) * 4);
+    };
+    // Rows are moved away from the rows they are copied from, so none is overwritten first.
+    if (by.y() > 0)
+        for (int y = kept.bottom(); y >= kept.top(); --y)
+            moveRow(y);
+    else
+        for (int y = kept.top(); y <= kept.bottom(); ++y)
+            moveRow(y);
 }
 
 bool StillLayer::noteCells(const Session& session, const BoardScene& scene, QRegion& changed) const

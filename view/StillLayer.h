@@ -54,6 +54,11 @@ private:
         int faults = -1;
     };
     bool sameFrame(const Session& session, const BoardScene& scene, QSize window) const;
+    // Moves the picture as the view moved, and returns what is left to draw.
+    QRegion scroll(const Viewport& viewport, QSize window);
+    // The pixels of kept come from by pixels up and left of it: a scanline at a time, 32 bits
+    // a pixel.
+    static void shiftPixels(QImage& image, const QRect& kept, QPoint by);
     // True when any cell changed.
     bool noteCells(const Session& session, const BoardScene& scene, QRegion& changed) const;
     // Each line whose numbers' dimming differs from now, each number's, columns' lists first.

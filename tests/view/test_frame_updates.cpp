@@ -3,6 +3,7 @@
 // Whatever the player does, that must leave the same picture as a frame drawn whole.
 #include "BoardScene.h"
 #include "CellState.h"
+#include "Puzzle.h"
 
 #include <QPainter>
 #include <QtTest>
@@ -25,10 +26,29 @@ struct ShownGame {
     int background = 0;
     bool highContrast = false;
 
-    ShownGame()
+    // A generated 10x10 game, or a side x side puzzle of stripes and squares from a file, which
+    // opens zoomed in and scrolls.
+    explicit ShownGame(int side = 0)
     {
         std::srand(7);
-        session.begin(10, 10, Normal);
+        if (side > 0) {
+            PuzzleGrid picture;
+            picture.resize(side, side);
+            for (int x = 0; x < side; ++x)
+                for (int y = 0; y < side; ++y)
+                    picture.cells[std::size_t(x)][std::size_t(y)]
+                        = (x / 3 + y) % 4 == 0 || x % 7 == 1 ? Filled : Crossed;
+            Puzzle puzzle;
+            puzzle.clues.computeFrom(picture);
+            puzzle.solutions = {picture};
+            puzzle.verdict = PuzzleVerdict::Kind::Logic;
+            puzzle.origin.kind = PuzzleOrigin::Kind::File;
+            PuzzleGrid board;
+            board.resize(side, side);
+            session.resume(puzzle, Normal, board, 0, 0);
+        } else {
+            session.begin(10, 10, Normal);
+        }
         while (session.phase() != Session::Phase::Playing)
             session.advance(10ms);
         scene.setParticlesOn(false);
@@ -71,6 +91,8 @@ struct ShownGame {
         fresh.setHover(scene.view().hover.column, scene.view().hover.row);
         if (scene.view().hintShown)
             fresh.showHint(scene.view().hintIsRow, scene.view().hintLine);
+        // After the hint, which scrolls its line into view.
+        fresh.scrollTo(scene.layout().viewport().scrolled());
         QImage image(window, QImage::Format_RGB32);
         QPainter painter(&image);
         painter.fillRect(image.rect(), Qt::black);
@@ -78,12 +100,17 @@ struct ShownGame {
         return image;
     }
 
-    // The first pixel where the screen differs from the whole frame, or "" when none does.
+    // What the window shows of it: the room, less the scroll bars.
+    QRect shown() const { return scene.layout().viewport().placement().room; }
+
+    // The first pixel the window shows where the screen differs from the whole frame, or ""
+    // when none does.
     QString firstDifference() const
     {
         const QImage expected = whole();
-        for (int y = 0; y < window.height(); ++y)
-            for (int x = 0; x < window.width(); ++x)
+        const QRect area = shown();
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
                 if (screen.pixel(x, y) != expected.pixel(x, y))
                     return QStringLiteral("%1, %2").arg(x).arg(y);
         return {};
@@ -173,6 +200,37 @@ private slots:
         check("paused");
         game.session.resumePlay();
         check("resumed");
+    }
+
+    // Scrolled, the picture is moved and only what comes into view is drawn: it must be the
+    // picture drawn whole, wherever the clues stand pinned.
+    void scrolledFramesMatchWholeFrames()
+    {
+        ShownGame game(90);
+        QVERIFY(!game.scene.layout().viewport().fitted());
+        const auto check = [&](const QString& step) {
+            game.frame();
+            const QString at = game.firstDifference();
+            QVERIFY2(at.isEmpty(), qPrintable(QStringLiteral("%1: differs at %2").arg(step, at)));
+        };
+        game.scene.view().cursorLeads = false;
+        game.scene.setHover(4, 30);
+        check("opened");
+        // Down past the point where the column clues pin, then on; right, where the row clues
+        // pin; both ways at once, and back.
+        for (const QPoint by : {QPoint(0, 3), QPoint(0, 30), QPoint(0, 30), QPoint(0, 72), QPoint(25, 0), QPoint(40, 0),
+                 QPoint(-13, 17), QPoint(7, -50), QPoint(0, 1000), QPoint(-1000, 0)}) {
+            game.scene.scrollBy(by);
+            check(QStringLiteral("scrolled by %1, %2").arg(by.x()).arg(by.y()));
+        }
+        game.scene.scrollTo(QPoint(200, 400));
+        game.frame();
+        game.click(20, 40);
+        game.scene.setHover(22, 41);
+        check("a cell entered and the hover moved while scrolled");
+        game.scene.showHint(true, 45);
+        game.scene.scrollBy(QPoint(0, 24));
+        check("hint shown while scrolled");
     }
 };
 
