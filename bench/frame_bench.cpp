@@ -15,6 +15,9 @@
 //                                 only)
 #include "BoardScene.h"
 #include "CellState.h"
+#include "NonFormat.h"
+#include "PuzzleFileReader.h"
+#include "PuzzleFromFile.h"
 #include "Session.h"
 
 #include <QApplication>
@@ -145,11 +148,12 @@ struct PlayedGame {
             scene.zoom(1, viewport.cellsView().center());
         scene.scrollTo(QPoint(viewport.scrollLimit().width() / 2, viewport.scrollLimit().height() / 2));
     }
-    // The cell at the middle of the cells' view.
+    // The cell at the middle of the cells' view, or the nearest one.
     QPoint cellInMiddle() const
     {
         const BoardLayout& layout = scene.layout();
-        return layout.cellAt(layout.toBoard(layout.viewport().cellsView().center()));
+        const QPoint cell = layout.cellAt(layout.toBoard(layout.viewport().cellsView().center()));
+        return {std::clamp(cell.x(), 0, session.columns() - 1), std::clamp(cell.y(), 0, session.rows() - 1)};
     }
 
     // Enters or erases a blank or filled cell by a click, as the window records it.
@@ -232,10 +236,15 @@ void measureAll(const char* path, int frames, const std::function<void(PlayedGam
                 game.zoomToFullSize();
             paintFrame(game, false);
             int turn = 0;
-            // A cell in view: the bottom row fitted, the middle of the view zoomed in.
-            const QPoint cell = fitted ? QPoint(0, side - 1) : game.cellInMiddle();
+            // Cells in view that a click changes: on the bottom row fitted, on the middle
+            // of the view zoomed in.
+            const QPoint start = fitted ? QPoint(0, side - 1) : game.cellInMiddle();
+            std::vector<int> columns;
+            for (int x = start.x(); x < start.x() + 16 && x < side; ++x)
+                if (game.session.board().cells[size_t(x)][size_t(start.y())] != Crossed)
+                    columns.push_back(x);
             const auto change = [&] {
-                game.toggleCell((cell.x() + turn % 8) % side, cell.y());
+                game.toggleCell(columns[size_t(turn) % columns.size()], start.y());
                 ++turn;
             };
             char what[64];
@@ -265,6 +274,29 @@ void measureAll(const char* path, int frames, const std::function<void(PlayedGam
             game.scene.animate();
         };
         print(path, "frame with 500 live particles", measure(frames, animate, [&] { paintFrame(game, false); }));
+    }
+    {
+        // A 100x100 puzzle file opened, to its first frame: read, judged (line logic finishes
+        // it), played, laid out with its plate built, and the whole window drawn.
+        PuzzleFile file;
+        PuzzleGrid picture;
+        picture.resize(100, 100);
+        for (int x = 0; x < 100; ++x)
+            for (int y = 0; y < 100; ++y)
+                picture.cells[size_t(x)][size_t(y)] = x <= y || (x > 60 && y < 30) ? Filled : Crossed;
+        file.clues.computeFrom(picture);
+        file.title = "Steps";
+        const std::string text = writeNon(file);
+        PlayedGame game;
+        const auto open = [&] {
+            const PuzzleFileReading reading = readPuzzleFile("steps.non", text);
+            game.session.begin(puzzleFromFile(reading.puzzle, "steps.non", fileSearchTime), Normal);
+            game.scene.showBoard(game.session, window, menuBarHeight);
+            paintFrame(game, false);
+        };
+        print(path, "100x100 file opened, first frame",
+            measure(
+                std::max(1, frames / 30), [] {}, open));
     }
     {
         // The tick after New Game, with the next puzzle made in the spare time of play: the
