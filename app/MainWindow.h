@@ -111,7 +111,8 @@ private:
     bool gameStarted() const;
     // The game in play is left for another.
     void leaveGame();
-    void offerCell();
+    // Logic found no next step: says so, and offers a cell of the solution when it is known.
+    void offerCell(bool outOfTime);
     // The files opened last, newest first; those gone since are greyed out.
     void fillRecentMenu();
     // The player moved or zoomed the view.

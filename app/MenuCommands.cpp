@@ -181,7 +181,7 @@ void MainWindow::MenuHint()
     // Asked in play, on a board the hint could not take further (a board it found solved has
     // won by now).
     if (hint.kind == Game::Hint::Kind::Nothing && session_.inPlay() && !session_.game().marking())
-        offerCell();
+        offerCell(hint.outOfTime);
     if (hint.kind == Game::Hint::Kind::Technique) {
         keeper_.keepHint(hint.technique);
         // What If lights the line that broke, or else the column of the cell it assumed.
@@ -213,9 +213,13 @@ void MainWindow::MenuHint()
 
 // Logic has nothing more to say on a board not yet solved: the puzzle needs a guess here (or
 // the player's cells already went astray, which a hint in Normal mends first).
-void MainWindow::offerCell()
+void MainWindow::offerCell(bool outOfTime)
 {
-    const QString stuck = tr("<p align='center'>Logic alone cannot go on from here: this puzzle needs a guess.</p>");
+    // A search cut short proves nothing, and says so.
+    const QString stuck = outOfTime
+        ? tr("<p align='center'>No next step was found in the time a hint may take: logic may still go on from "
+             "here, further than a hint can look.</p>")
+        : tr("<p align='center'>Logic alone cannot go on from here: this puzzle needs a guess.</p>");
     if (!session_.game().knowsSolution()) {
         Prompt::tell(this, stuck);
         return;

@@ -144,6 +144,7 @@ bool PuzzleLogic::whatIfStep(PuzzleGrid& board, ClueSet& clues, int fillCode, in
 int PuzzleLogic::findHint(PuzzleGrid& board, ClueSet& clues, bool& isRow, int& lineIndex, Assumption& assumption)
 {
     assumption = {};
+    hintOutOfTime_ = false;
     if (const int technique = seven_.findHint(board, clues, isRow, lineIndex))
         return technique;
     // The seven's search left every list signed for the board as it is, which is all the
@@ -151,7 +152,11 @@ int PuzzleLogic::findHint(PuzzleGrid& board, ClueSet& clues, bool& isRow, int& l
     if (arrangementsStep(board, clues, MarkedFilled, MarkedCrossed, isRow, lineIndex))
         return arrangementsTechnique;
     lines_.setClues(clues);
-    if (whatIfStep(board, clues, MarkedFilled, MarkedCrossed, assumption)) {
+    whatIf_.setDeadline(std::chrono::steady_clock::now() + hintTime);
+    const bool found = whatIfStep(board, clues, MarkedFilled, MarkedCrossed, assumption);
+    hintOutOfTime_ = whatIf_.outOfTime();
+    whatIf_.setDeadline(std::chrono::steady_clock::time_point::max());
+    if (found) {
         isRow = false;
         lineIndex = assumption.x;
         return whatIfTechnique;

@@ -6,6 +6,7 @@
 #include "LogicSolver.h"
 #include "WhatIf.h"
 
+#include <chrono>
 #include <functional>
 #include <vector>
 
@@ -56,6 +57,11 @@ public:
     // lineIndex name the line of a line technique, assumption what What If assumed. The
     // board must hold no marks.
     int findHint(PuzzleGrid& board, ClueSet& clues, bool& isRow, int& lineIndex, Assumption& assumption);
+    // What If's part of a hint stops after this long: on a large board that needs a guess it
+    // would try every cell both ways, for minutes. hintOutOfTime() then tells that the last
+    // hint found nothing because it stopped, not because nothing is there.
+    static constexpr std::chrono::milliseconds hintTime {2000};
+    bool hintOutOfTime() const { return hintOutOfTime_; }
 
 private:
     // One step of the technique past the seven; false when it finds nothing.
@@ -71,4 +77,5 @@ private:
     std::vector<unsigned char> cells_;
     Observer observer_;
     LogicSolver::Record record_;
+    bool hintOutOfTime_ = false;
 };

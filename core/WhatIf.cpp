@@ -63,9 +63,12 @@ WhatIf::Probe WhatIf::probe(LinePropagator& lines, std::vector<unsigned char>& c
 WhatIf::Outcome WhatIf::findOne(
     LinePropagator& lines, std::vector<unsigned char>& cells, Finding& finding, bool contradictionsFirst)
 {
+    outOfTime_ = false;
     order(lines, cells);
     for (int agreeing = contradictionsFirst ? 0 : 1; agreeing <= 1; ++agreeing)
         for (int at : order_) {
+            if (pastDeadline())
+                return Outcome::Nothing;
             const Probe found = probe(lines, cells, at % lines.width(), at / lines.width(), agreeing, false, finding);
             if (found == Probe::Contradiction)
                 return Outcome::Contradiction;
@@ -73,6 +76,13 @@ WhatIf::Outcome WhatIf::findOne(
                 return Outcome::Decided;
         }
     return Outcome::Nothing;
+}
+
+bool WhatIf::pastDeadline()
+{
+    if (deadline_ != std::chrono::steady_clock::time_point::max() && std::chrono::steady_clock::now() >= deadline_)
+        outOfTime_ = true;
+    return outOfTime_;
 }
 
 bool WhatIf::solve(LinePropagator& lines, std::vector<unsigned char>& cells, int* steps)
@@ -87,11 +97,8 @@ bool WhatIf::solve(LinePropagator& lines, std::vector<unsigned char>& cells, int
         for (int at : order_) {
             if (cells[size_t(at)] != 0)
                 continue;
-            if (deadline_ != std::chrono::steady_clock::time_point::max()
-                && std::chrono::steady_clock::now() >= deadline_) {
-                outOfTime_ = true;
+            if (pastDeadline())
                 return true;
-            }
             Finding finding;
             const Probe found = probe(lines, cells, at % lines.width(), at / lines.width(), true, true, finding);
             if (found == Probe::Contradiction)

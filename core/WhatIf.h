@@ -40,7 +40,8 @@ public:
     // contradiction. Counts the cells it found in steps.
     bool solve(LinePropagator& lines, std::vector<unsigned char>& cells, int* steps = nullptr);
     // From then on solve stops before its next cell and leaves the board as far as it got
-    // (what it decided holds); outOfTime() tells that it did. None by default.
+    // (what it decided holds), and findOne finds Nothing; outOfTime() tells that either did.
+    // None by default.
     void setDeadline(std::chrono::steady_clock::time_point deadline) { deadline_ = deadline; }
     bool outOfTime() const { return outOfTime_; }
 
@@ -50,6 +51,8 @@ private:
     Probe probe(LinePropagator& lines, std::vector<unsigned char>& cells, int x, int y, bool agreeing,
         bool toStandstill, Finding& finding);
     void order(const LinePropagator& lines, const std::vector<unsigned char>& cells);
+    // Notes in outOfTime_ that the deadline has passed.
+    bool pastDeadline();
 
     std::chrono::steady_clock::time_point deadline_ = std::chrono::steady_clock::time_point::max();
     bool outOfTime_ = false;

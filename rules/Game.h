@@ -42,6 +42,9 @@ public:
         int y = 0;
         // What What If assumed, and the line that broke.
         PuzzleLogic::Assumption assumption;
+        // Nothing was found because the search stopped at its time, not because nothing is
+        // there.
+        bool outOfTime = false;
     };
 
     int mode() const { return mode_; }

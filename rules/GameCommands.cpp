@@ -14,13 +14,14 @@ Game::Hint Game::hint(PuzzleLogic& logic)
         if (const Hint mended = mendFirstWrongCell(); mended.kind == Hint::Kind::Mended)
             return mended;
         if (mode_ == Expert)
-            return {Hint::Kind::AllCorrect, 0, false, 0, 0, 0, {}};
+            return {Hint::Kind::AllCorrect, 0, false, 0, 0, 0, {}, false};
     }
     Hint deduction;
     snapshot_ = board_.cells;
     reasoned_.copyFrom(board_);
     reasoned_.discardMarks();
     deduction.technique = logic.findHint(reasoned_, clues_, deduction.isRow, deduction.line, deduction.assumption);
+    deduction.outOfTime = logic.hintOutOfTime();
     if (deduction.technique) {
         deduction.kind = Hint::Kind::Technique;
         countFault();

@@ -575,6 +575,10 @@ Das Spiel läuft mit den Voreinstellungen weiter und lässt die Datei unverände
         <source>Fit Board to Window</source>
         <translation>Spielfeld ins Fenster einpassen</translation>
     </message>
+    <message>
+        <source>&lt;p align=&apos;center&apos;&gt;No next step was found in the time a hint may take: logic may still go on from here, further than a hint can look.&lt;/p&gt;</source>
+        <translation>&lt;p align=&apos;center&apos;&gt;In der Zeit, die ein Tipp haben darf, wurde kein nächster Schritt gefunden: Die Logik kann von hier aus vielleicht weiterkommen, weiter, als ein Tipp schauen kann.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>Prompt</name>

@@ -575,6 +575,10 @@ El juego sigue con los valores predeterminados y deja el archivo tal como está.
         <source>Fit Board to Window</source>
         <translation>Ajustar el tablero a la ventana</translation>
     </message>
+    <message>
+        <source>&lt;p align=&apos;center&apos;&gt;No next step was found in the time a hint may take: logic may still go on from here, further than a hint can look.&lt;/p&gt;</source>
+        <translation>&lt;p align=&apos;center&apos;&gt;No se encontró ningún paso siguiente en el tiempo que puede tardar una pista: la lógica quizá aún pueda seguir desde aquí, más allá de lo que una pista alcanza a ver.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>Prompt</name>

@@ -343,6 +343,29 @@ private slots:
             int(PuzzleVerdict::Kind::Logic));
     }
 
+    // One filled cell in each line, on the anti-diagonal: side! pictures, and no cell What If
+    // can decide. A small board's hint says so at once; a large one's would try every cell
+    // both ways for seconds, and stops at its time instead, saying that it did.
+    void aHintOnABoardThatNeedsAGuessSaysWhetherItLookedEverywhere()
+    {
+        for (const int side : {12, 110}) {
+            PuzzleGrid picture;
+            picture.resize(side, side);
+            for (int x = 0; x < side; ++x)
+                for (int y = 0; y < side; ++y)
+                    picture.cells[x][y] = x + y == side - 1 ? Filled : Crossed;
+            ClueSet clues;
+            clues.computeFrom(picture);
+            PuzzleGrid board = blankOf(clues);
+            PuzzleLogic logic;
+            bool isRow = false;
+            int line = -1;
+            PuzzleLogic::Assumption assumption;
+            QCOMPARE(logic.findHint(board, clues, isRow, line, assumption), int(LineSolver::None));
+            QCOMPARE(logic.hintOutOfTime(), side > 12);
+        }
+    }
+
     // Counting shows some clues fit no picture before any search.
     void cluesNoPictureFitsAreToldWhy()
     {
