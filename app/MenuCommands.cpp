@@ -13,6 +13,7 @@
 #include "TechniqueTable.h"
 #include "ui_MainWindow.h"
 
+#include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -67,7 +68,10 @@ void MainWindow::MenuOpenFile()
 
 bool MainWindow::OpenPuzzleFile(const QString& path)
 {
+    // Judging a hard puzzle may take the game its whole search time, a second or two.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     const PuzzleFileOpening opening = openPuzzleFile(path);
+    QApplication::restoreOverrideCursor();
     if (!opening.opened) {
         Prompt::tell(this,
             tr("<p>%1 could not be opened as a puzzle:</p><p>%2.</p>")
