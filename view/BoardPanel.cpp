@@ -50,8 +50,11 @@ void BoardPanel::rebuild(
     const int startX = margin + clueStep * rowClueSlots + 2;
     const int startY = margin + clueStep * columnClueSlots + 2;
     const int farEdge = margin + 2;
-    stretchX_ = size_.width() > startX + 1 + farEdge ? startX : -1;
-    stretchY_ = size_.height() > startY + 1 + farEdge ? startY : -1;
+    // A plate of up to a million pixels (any of the six sizes') is kept whole, drawn exactly
+    // as it always was; filtering rounds a stretch a shade differently.
+    const bool whole = qint64(size_.width()) * size_.height() <= wholePlatePixels;
+    stretchX_ = !whole && size_.width() > startX + 1 + farEdge ? startX : -1;
+    stretchY_ = !whole && size_.height() > startY + 1 + farEdge ? startY : -1;
     const QSize kept(
         stretchX_ < 0 ? size_.width() : startX + 1 + farEdge, stretchY_ < 0 ? size_.height() : startY + 1 + farEdge);
     image = render(kept, rowClueSlots, columnClueSlots, fill, line);

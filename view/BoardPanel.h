@@ -9,11 +9,13 @@ class QPainter;
 // The translucent plate with a soft drop shadow drawn behind the clues and cells, tinted for
 // the background, with a darker information box in its top-left corner. Rendered once per
 // layout or background change, then only copied by each frame. Between its corners, edges and
-// information box the plate is the same all along, so the picture keeps only one line of
-// pixels of each such stretch: a 200x200 board's plate would otherwise take 100 MB, and
-// copying a plain stretch is a fill.
+// information box the plate is the same all along, so the picture of a large one keeps only
+// one line of pixels of each such stretch: a 200x200 board's plate would otherwise take
+// 100 MB, and copying a plain stretch is a fill.
 class BoardPanel {
 public:
+    static constexpr qint64 wholePlatePixels = 1 << 20;
+
     // What the image was built for.
     int rowClueSlots = 0;
     int columnClueSlots = 0;
