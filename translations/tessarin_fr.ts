@@ -577,7 +577,7 @@ Le jeu continue avec ses paramètres par défaut et laisse le fichier tel quel.<
     </message>
     <message>
         <source>&lt;p align=&apos;center&apos;&gt;No next step was found in the time a hint may take: logic may still go on from here, further than a hint can look.&lt;/p&gt;</source>
-        <translation>&lt;p align=&apos;center&apos;&gt;Aucune étape suivante n’a été trouvée dans le temps accordé à un indice&#xa0;: la logique peut peut-être encore avancer d’ici, plus loin qu’un indice ne peut voir.&lt;/p&gt;</translation>
+        <translation>&lt;p align=&apos;center&apos;&gt;Aucune étape suivante n’a été trouvée dans le temps accordé à un coup de pouce&#xa0;: la logique peut peut-être encore avancer d’ici, plus loin qu’un coup de pouce ne peut voir.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
