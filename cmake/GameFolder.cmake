@@ -10,7 +10,7 @@ function(_tessarin_copy source destination)
     set(_game_files ${_game_files} "${destination}" PARENT_SCOPE)
 endfunction()
 
-foreach(folder Images Sounds Music Help)
+foreach(folder Images Sounds Music Help Pictures)
     file(GLOB_RECURSE _assets CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/${folder}/*")
     foreach(asset ${_assets})
         file(RELATIVE_PATH _relative "${PROJECT_SOURCE_DIR}" "${asset}")

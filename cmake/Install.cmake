@@ -18,7 +18,7 @@ set(TESSARIN_MAINTAINER "The Tessarin developers <maintainers@users.noreply.c-se
     "Who answers for the package: a name and an address")
 
 install(TARGETS tessarin RUNTIME DESTINATION games)
-install(DIRECTORY Images Sounds Music Help
+install(DIRECTORY Images Sounds Music Help Pictures
     DESTINATION ${CMAKE_INSTALL_DATADIR}/tessarin
     # The technique examples as text are for the help's generator and its test.
     PATTERN lines.txt EXCLUDE)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tessarin-puzzle: generate puzzles exactly as the game does, and trace the solver.
 #include "Analysis.h"
+#include "GalleryListing.h"
 #include "PuzzleInput.h"
 #include "PuzzleText.h"
 
@@ -45,7 +46,13 @@ int usage()
                  "      (logic, guess, several, none, unknown, or invalid), the hardest technique\n"
                  "      logic needs (or why the file is invalid) and the milliseconds taken;\n"
                  "      a search for the pictures takes at most S seconds (default 10) a file;\n"
-                 "      --show prints the picture, or the two pictures, found\n";
+                 "      --show prints the picture, or the two pictures, found\n"
+                 "  tessarin-puzzle gallery [--check] [FILE]\n"
+                 "      list the gallery's pictures (default Pictures/gallery.tsv), a line each,\n"
+                 "      separated by tabs: id, album, size, hardest technique, givens, title;\n"
+                 "      --check judges each again from its clues and givens and prints its id,\n"
+                 "      size and verdict (logic when logic finishes it), failing unless all are\n"
+                 "      logic\n";
     return 2;
 }
 
@@ -207,5 +214,7 @@ int main(int argc, char** argv)
         return solve(argc, argv);
     if (command == "analyse")
         return analyse(argc, argv);
+    if (command == "gallery")
+        return galleryListing(argc, argv);
     return usage();
 }
