@@ -14,6 +14,19 @@ PuzzleGrid Puzzle::oneSolution() const
     return hasOneSolution() ? solutions.front() : PuzzleGrid {};
 }
 
+PuzzleGrid Puzzle::startBoard() const
+{
+    PuzzleGrid board;
+    board.resize(columns(), rows());
+    const PuzzleGrid solution = oneSolution();
+    if (solution.width != board.width || solution.height != board.height)
+        return board;
+    for (const auto& [x, y] : givens)
+        if (x >= 0 && y >= 0 && x < board.width && y < board.height)
+            board.cells[std::size_t(x)][std::size_t(y)] = solution.cells[std::size_t(x)][std::size_t(y)];
+    return board;
+}
+
 std::string clueFingerprint(const ClueSet& clues)
 {
     // FNV-1a, 64 bits, over every number with a mark between lines and between directions.

@@ -8,6 +8,7 @@
 #include "PuzzleVerdict.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // Where a puzzle comes from, which names it when it comes back.
@@ -37,6 +38,10 @@ struct Puzzle {
     PuzzleOrigin origin;
     // UTF-8; empty when there is none.
     std::string title, author, copyright, licence;
+    // Cells shown decided from the start, (column, row), which the player cannot change: a
+    // picture of the gallery may need a few for logic to finish it. Only a puzzle with one
+    // solution has any.
+    std::vector<std::pair<int, int>> givens;
 
     int columns() const { return static_cast<int>(clues.columnClues.size()); }
     int rows() const { return static_cast<int>(clues.rowClues.size()); }
@@ -45,6 +50,8 @@ struct Puzzle {
     bool hasOneSolution() const;
     // Its one solution, or an empty grid (width 0) when it has none for certain.
     PuzzleGrid oneSolution() const;
+    // A blank board of its size with the givens entered as its one solution has them.
+    PuzzleGrid startBoard() const;
 };
 
 // Sixteen hex digits that stand for clue lists, the same on every machine, so that a puzzle

@@ -14,8 +14,24 @@ void Game::setUp(int mode, const PuzzleGrid& board, const PuzzleGrid& solution, 
     clues_.columnClues = clues.columnClues;
     clues_.rowClues = clues.rowClues;
     faults_ = faults;
+    givens_.clear();
     board_.changed = false;
     beginPlay();
+}
+
+void Game::setGivens(const std::vector<std::pair<int, int>>& cells)
+{
+    givens_.clear();
+    if (cells.empty() || !knowsSolution())
+        return;
+    givens_.assign(std::size_t(board_.width) * std::size_t(board_.height), false);
+    for (const auto& [x, y] : cells) {
+        if (!onBoard(x, y))
+            continue;
+        givens_[std::size_t(x) * std::size_t(board_.height) + std::size_t(y)] = true;
+        board_.cells[std::size_t(x)][std::size_t(y)] = solution_.cells[std::size_t(x)][std::size_t(y)];
+    }
+    board_.changed = true;
 }
 
 void Game::judgeAgainst(const PuzzleGrid& solution)
@@ -98,6 +114,11 @@ void Game::follow(int x, int y)
         if (!onBoard(x, y))
             return;
         drag_.reachedBoard = true;
+        // A press on a given cell does nothing, and drags nothing along.
+        if (given(x, y)) {
+            drag_.over = true;
+            return;
+        }
         drag_.erases = board_.cells[x][y] != Blank;
         drag_.path.start(x, y, board_.width, board_.height);
         applyMove(x, y);
@@ -113,6 +134,8 @@ void Game::follow(int x, int y)
 
 void Game::applyMove(int x, int y)
 {
+    if (given(x, y))
+        return;
     const int code = board_.cells[x][y];
     if (drag_.erases) {
         // Nothing is ever erased in Beginner: every cell there is already right.

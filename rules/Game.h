@@ -63,6 +63,13 @@ public:
 
     // A puzzle to play from this board on, with faults already counted; play begins too.
     void setUp(int mode, const PuzzleGrid& board, const PuzzleGrid& solution, const ClueSet& clues, int faults);
+    // Cells decided from the start: they stand as the solution has them, whatever the board
+    // said, and nothing the player does changes them, a restart neither. setUp forgets them.
+    void setGivens(const std::vector<std::pair<int, int>>& cells);
+    bool given(int x, int y) const
+    {
+        return !givens_.empty() && givens_[std::size_t(x) * std::size_t(board_.height) + std::size_t(y)];
+    }
     // Whether the board changed since its clues were last tested against it.
     bool changedSinceTest() const { return board_.changed; }
     // The clues' satisfied and settled marks follow the board as it stands.
@@ -155,6 +162,8 @@ private:
     Changes changes_;
     std::vector<std::vector<int>> snapshot_;
     bool hintPending_ = false;
+    // Column by column, whether each cell is given; empty when none is.
+    std::vector<bool> givens_;
     // The board the hint reasons on, and the cells it deduced, as they will be once accepted.
     PuzzleGrid reasoned_;
     std::vector<CellChange> deduced_;

@@ -178,7 +178,7 @@ const Game::Changes& Game::restart()
     changes_.clear();
     for (int x = 0; x < board_.width; ++x)
         for (int y = 0; y < board_.height; ++y)
-            if (board_.cells[x][y] != Blank)
+            if (board_.cells[x][y] != Blank && !given(x, y))
                 change(x, y, Blank, CellChange::Reason::Restarted);
     marking_ = false;
     hintPending_ = false;

@@ -39,8 +39,9 @@ const Session::Events& Session::begin(const Puzzle& puzzle, int mode)
     puzzleReady_ = false;
     code_ = codeOf(puzzle);
     puzzle_ = puzzle;
-    made_.board.resize(columns_, rows_);
+    made_.board = puzzle.startBoard();
     game_.setUp(modeToPlay_, made_.board, puzzle.oneSolution(), puzzle.clues, 0);
+    game_.setGivens(puzzle.givens);
     playedMs_ = 0;
     clockStarted_ = false;
     beginPlay();
@@ -94,6 +95,7 @@ const Session::Events& Session::resume(const Puzzle& puzzle, int mode, const Puz
     code_ = codeOf(puzzle);
     puzzle_ = puzzle;
     game_.setUp(playableMode(puzzle, mode), board, puzzle.oneSolution(), puzzle.clues, faults);
+    game_.setGivens(puzzle.givens);
     resumePlayAt(seconds);
     return events_;
 }
@@ -437,7 +439,7 @@ const Session::Events& Session::showSolution()
     if (phase_ != Phase::Finished && phase_ != Phase::Solved)
         return events_;
     shownClues_ = game_.clues();
-    replay_.record(shownClues_, shown_);
+    replay_.record(shownClues_, shown_, puzzle_.startBoard());
     replayPlaying_ = false;
     replayWaited_ = {};
     setPhase(Phase::Replaying);

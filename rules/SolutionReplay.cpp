@@ -5,13 +5,15 @@
 
 #include <algorithm>
 
-void SolutionReplay::record(const ClueSet& clues, PuzzleGrid& board)
+void SolutionReplay::record(const ClueSet& clues, PuzzleGrid& board, const PuzzleGrid& start)
 {
     steps_.clear();
     position_ = 0;
     // The solver writes the clues' signs as it goes; the game's stay as play left them.
     ClueSet solving = clues;
     board.resize(static_cast<int>(clues.columnClues.size()), static_cast<int>(clues.rowClues.size()));
+    if (start.width == board.width && start.height == board.height)
+        board.copyFrom(start);
     PuzzleLogic logic;
     logic.setObserver([this](const PuzzleLogic::Step& d) {
         // What If's step stands on the line that broke, or on the column of the cell it assumed.
@@ -23,6 +25,8 @@ void SolutionReplay::record(const ClueSet& clues, PuzzleGrid& board)
     });
     logic.solve(board, solving);
     board.resize(board.width, board.height);
+    if (start.width == board.width && start.height == board.height)
+        board.copyFrom(start);
 }
 
 void SolutionReplay::write(const Step& step, const std::vector<int>& cells, PuzzleGrid& board)

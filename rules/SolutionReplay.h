@@ -24,9 +24,9 @@ public:
         PuzzleLogic::Assumption assumption;
     };
 
-    // Solves the clues from a blank board of their size and keeps every deduction; the board
-    // becomes blank, at the start.
-    void record(const ClueSet& clues, PuzzleGrid& board);
+    // Solves the clues from the start board (blank, or with a puzzle's givens) and keeps
+    // every deduction; the board becomes the start board.
+    void record(const ClueSet& clues, PuzzleGrid& board, const PuzzleGrid& start);
 
     int count() const { return static_cast<int>(steps_.size()); }
     // The steps written on the board so far; the last of them is the one on show.

@@ -275,6 +275,58 @@ private slots:
         }
     }
 
+    // Two diagonals fit one cell in each of a 2x2 corner's lines; its top-left cell given,
+    // logic finishes the one. A given cell stands through presses, drags, a restart and a
+    // board that came back without it, and the solution's replay starts from it.
+    void givenCellsStandAndTheReplayStartsFromThem()
+    {
+        Puzzle corner;
+        corner.clues.columnClues = corner.clues.rowClues = {{1}, {1}, {0}};
+        PuzzleGrid picture;
+        picture.resize(3, 3);
+        for (auto& column : picture.cells)
+            column.assign(3, Crossed);
+        picture.cells[0][0] = picture.cells[1][1] = Filled;
+        corner.solutions = {picture};
+        corner.verdict = PuzzleVerdict::Kind::Logic;
+        corner.origin.kind = PuzzleOrigin::Kind::Gallery;
+        corner.givens = {{0, 0}};
+        Session session;
+        session.begin(corner, Normal);
+        QCOMPARE(session.board().cells[0][0], int(Filled));
+        click(session, {0, 0});
+        QCOMPARE(session.board().cells[0][0], int(Filled));
+        // A drag that erases passes over it.
+        click(session, {1, 0});
+        session.record(press({1, 0}));
+        session.record({Session::Input::Kind::Move, Game::Button::Left, 0, 0, 7, 9});
+        session.record({Session::Input::Kind::Release, Game::Button::Left, 0, 0, 7, 9});
+        session.advance(0ms);
+        QCOMPARE(session.board().cells[1][0], int(Blank));
+        QCOMPARE(session.board().cells[0][0], int(Filled));
+        click(session, {2, 2});
+        session.restart();
+        QCOMPARE(session.board().cells[0][0], int(Filled));
+        QCOMPARE(session.board().cells[2][2], int(Blank));
+        PuzzleGrid without;
+        without.resize(3, 3);
+        session.resume(corner, Normal, without, 30, 1);
+        QCOMPARE(session.board().cells[0][0], int(Filled));
+        click(session, {0, 0});
+        QCOMPARE(session.board().cells[0][0], int(Filled));
+
+        click(session, {1, 1});
+        QCOMPARE(session.phase(), Phase::Celebrating);
+        while (session.phase() == Phase::Celebrating)
+            session.advance(10ms);
+        session.showSolution();
+        QVERIFY(session.replay().count() > 0);
+        QCOMPARE(session.board().cells[0][0], int(Filled));
+        QCOMPARE(session.board().cells[1][1], int(Blank));
+        session.replayTo(session.replay().count());
+        QVERIFY(session.board().cells == picture.cells);
+    }
+
     void theClockGoesOnlyWhilePlayingFromTheFirstCell()
     {
         Session session;
