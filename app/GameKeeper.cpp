@@ -133,11 +133,13 @@ void GameKeeper::keepWin()
 {
     const Game& game = session_.game();
     const Puzzle& puzzle = session_.puzzle();
-    Win win {{}, {}, game.mode(), QString::number(session_.seconds()), QString::number(game.faults()),
+    Win win {{}, {}, {}, game.mode(), QString::number(session_.seconds()), QString::number(game.faults()),
         session_.difficulty().hardestTechnique};
     const int size = sizeIndexOf(session_.columns(), session_.rows());
     if (puzzle.origin.kind == PuzzleOrigin::Kind::Generated && size >= 0)
         win.sizeLabel = puzzleSizes[size].label;
+    else if (puzzle.origin.kind == PuzzleOrigin::Kind::Gallery)
+        win.picture = QString::fromStdString(puzzle.origin.place);
     else
         win.file = {QString::fromStdString(clueFingerprint(puzzle.clues)), QString::fromStdString(puzzle.title),
             QStringLiteral("%1x%2").arg(session_.columns()).arg(session_.rows()),
@@ -174,9 +176,11 @@ void GameKeeper::keepWaiting()
     const Win win = *std::exchange(winWaiting_, std::nullopt);
     TechniqueRecord::countWin(files_.settings(), win.technique);
     files_.savedGame().release();
-    lastWin_ = win.sizeLabel.isEmpty()
-        ? ScoreBook::recordFileWin(files_.settings(), win.file, win.seconds, win.faults)
-        : ScoreBook::recordWin(files_.settings(), win.sizeLabel, win.mode, win.seconds, win.faults);
+    lastWin_ = !win.sizeLabel.isEmpty()
+        ? ScoreBook::recordWin(files_.settings(), win.sizeLabel, win.mode, win.seconds, win.faults)
+        : !win.picture.isEmpty()
+        ? ScoreBook::recordPictureWin(files_.settings(), win.picture, win.mode, win.seconds, win.faults)
+        : ScoreBook::recordFileWin(files_.settings(), win.file, win.seconds, win.faults);
 }
 
 void GameKeeper::seal()

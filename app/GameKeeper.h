@@ -76,8 +76,10 @@ private:
     QTimer keepTimer_;
     bool keepFailed_ = false;
     struct Win {
-        // The generated size's label; empty for a puzzle kept by its fingerprint.
+        // The generated size's label, or the gallery picture's id; both empty for a puzzle
+        // kept by its fingerprint.
         QString sizeLabel;
+        QString picture;
         ScoreBook::FileRecord file;
         int mode;
         QString seconds;

@@ -20,7 +20,18 @@ const QTranslator* install(
     return nullptr;
 }
 
+QString& spoken()
+{
+    static QString language = QStringLiteral("en");
+    return language;
+}
+
 } // namespace
+
+QString gameLanguage()
+{
+    return spoken();
+}
 
 void useLanguage(QCoreApplication& application, const QLocale& locale)
 {
@@ -28,5 +39,7 @@ void useLanguage(QCoreApplication& application, const QLocale& locale)
     // Built into the program, so that it speaks the language wherever it runs from; the help
     // follows in the language the game's texts came in.
     const QTranslator* game = install(application, locale, "tessarin", ":/i18n");
-    HelpBrowser::setLanguage(game ? QLocale(game->language()).name().section('_', 0, 0) : QString());
+    const QString language = game ? QLocale(game->language()).name().section('_', 0, 0) : QString();
+    HelpBrowser::setLanguage(language);
+    spoken() = language.isEmpty() ? QStringLiteral("en") : language;
 }

@@ -9,3 +9,5 @@ class QCoreApplication;
 // (the boxes' Yes, No and Cancel) where the system has those. English is the source and needs
 // neither; a language without a translation falls back to it.
 void useLanguage(QCoreApplication& application, const QLocale& locale = QLocale::system());
+// The language the game speaks since useLanguage: "de", "fr", "es", or "en" for English.
+QString gameLanguage();

@@ -5,6 +5,7 @@
 #include "ApplicationLook.h"
 #include "AssetFolder.h"
 #include "DrawingSurface.h"
+#include "GalleryFile.h"
 #include "HelpBrowser.h"
 #include "HighScores.h"
 #include "SoundBank.h"
@@ -32,6 +33,9 @@ MainWindow::MainWindow(QWidget* parent)
     if (assetFolder.isEmpty())
         Prompt::fatalError(AssetFolder::notFoundMessage());
     ui_->setupUi(this);
+    const GalleryReading reading = readGallery(AssetFolder::read("Pictures//gallery.tsv").toStdString());
+    gallery_ = reading.pictures;
+    galleryError_ = QString::fromStdString(reading.error.empty() ? std::string("it holds no pictures") : reading.error);
     installEventFilter(&input_);
     ApplicationLook::install(windowIcon());
     menus_ = std::make_unique<GameMenus>(*ui_, this);
@@ -105,6 +109,7 @@ void MainWindow::connectCommands()
     connect(ui_->actionRedo, &QAction::triggered, this, [this] { answer(session_.redo()); });
     connect(ui_->actionNew_Game, &QAction::triggered, this, &MainWindow::MenuNewGame);
     connect(ui_->actionOpenFile, &QAction::triggered, this, &MainWindow::MenuOpenFile);
+    connect(ui_->actionPictures, &QAction::triggered, this, &MainWindow::MenuPictures);
     connect(ui_->menuRecent, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
     // A puzzle file dropped anywhere on the window is opened.
     setAcceptDrops(true);

@@ -5,6 +5,7 @@
 #include "BoardNavigation.h"
 #include "BoardScene.h"
 #include "DrawingSurface.h"
+#include "GalleryPicture.h"
 #include "GameKeeper.h"
 #include "GameMenus.h"
 #include "GameSettings.h"
@@ -44,6 +45,9 @@ public:
     // Plays the puzzle of a file in the checked mode; a file that cannot be opened gets one
     // box with its path and why, and the game in progress goes on. False then.
     bool OpenPuzzleFile(const QString& path);
+    // Plays a picture of the gallery in the checked mode.
+    void StartPicture(const GalleryPicture& picture);
+    const std::vector<GalleryPicture>& gallery() const { return gallery_; }
     void StartNewGame(int columns, int rows, int mode);
     // The puzzle a code names, in that mode; the Size menu follows it.
     void StartPuzzle(const PuzzleCode& code, int mode);
@@ -71,6 +75,7 @@ public:
 public slots:
     void MenuNewGame();
     void MenuOpenFile();
+    void MenuPictures();
     void MenuAboutPuzzle();
     void MenuEnterCode();
     void MenuTodaysPuzzle();
@@ -121,6 +126,9 @@ private:
     void followCommand();
 
     Ui::MainWindow* ui_;
+    // Read once at the start; empty when the file could not be read, which galleryError_ says.
+    std::vector<GalleryPicture> gallery_;
+    QString galleryError_;
     Session session_;
     BoardScene scene_;
     GameKeeper keeper_ {

@@ -4,8 +4,12 @@
 // the tick, and its answer reaches only the game that asked.
 #include "MainWindow.h"
 
+#include "AssetFolder.h"
+#include "GalleryBrowser.h"
+#include "GalleryPuzzle.h"
 #include "GameWords.h"
 #include "HelpBrowser.h"
+#include "Language.h"
 #include "ProcessMemory.h"
 #include "PuzzleFileOpening.h"
 #include "PuzzleSizes.h"
@@ -82,6 +86,31 @@ bool MainWindow::OpenPuzzleFile(const QString& path)
     settings_.recentFiles = RecentFiles::withFirst(settings_.recentFiles, QFileInfo(path).absoluteFilePath());
     answer(session_.begin(opening.puzzle, menus_->mode()));
     return true;
+}
+
+void MainWindow::MenuPictures()
+{
+    if (gallery_.empty()) {
+        Prompt::tell(this,
+            tr("<p>The gallery's pictures could not be read from %1:</p><p>%2.</p>")
+                .arg(QDir::toNativeSeparators(AssetFolder::file("Pictures//gallery.tsv")).toHtmlEscaped(),
+                    galleryError_.toHtmlEscaped()));
+        return;
+    }
+    SettingsStore& store = keeper_.files().settings();
+    const int mode = menus_->mode();
+    GalleryBrowser browser(
+        gallery_, ScoreBook::solvedPictures(store),
+        [&store, mode](const QString& id) { return ScoreBook::pictureRecord(store, id, mode); }, gameLanguage(), this);
+    if (browser.exec() == QDialog::Accepted && browser.chosen() >= 0)
+        StartPicture(gallery_[std::size_t(browser.chosen())]);
+    followCommand();
+}
+
+void MainWindow::StartPicture(const GalleryPicture& picture)
+{
+    leaveGame();
+    answer(session_.begin(galleryPuzzle(picture, gameLanguage().toStdString()), menus_->mode()));
 }
 
 void MainWindow::fillRecentMenu()

@@ -42,6 +42,9 @@ struct Puzzle {
     // picture of the gallery may need a few for logic to finish it. Only a puzzle with one
     // solution has any.
     std::vector<std::pair<int, int>> givens;
+    // A picture's colours, revealed when it is solved: 0xRRGGBB for each cell, row by row, -1
+    // where the cell is empty; none for a puzzle that is no picture.
+    std::vector<int> colours;
 
     int columns() const { return static_cast<int>(clues.columnClues.size()); }
     int rows() const { return static_cast<int>(clues.rowClues.size()); }

@@ -6,6 +6,7 @@
 #include "SettingsStore.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -39,6 +40,7 @@ bool countWin(
 }
 
 const QString filesGroup = QStringLiteral("puzzleFiles");
+const QString picturesGroup = QStringLiteral("pictures");
 
 } // namespace
 
@@ -90,12 +92,36 @@ std::vector<FileRecord> fileRecords(const SettingsStore& store)
     return records;
 }
 
+Record recordPictureWin(SettingsStore& store, const QString& id, int mode, const QString& time, const QString& faults)
+{
+    const QString prefix = id + modeName(mode);
+    store.change([prefix, time, faults](IniDocument& file) { countWin(file, picturesGroup, prefix, time, faults); });
+    return recordOf(store.read(), picturesGroup, prefix);
+}
+
+Record pictureRecord(const SettingsStore& store, const QString& id, int mode)
+{
+    return recordOf(store.read(), picturesGroup, id + modeName(mode));
+}
+
+QSet<QString> solvedPictures(const SettingsStore& store)
+{
+    QSet<QString> solved;
+    const IniDocument file = store.read();
+    for (const QString& key : file.keys(picturesGroup))
+        for (const char* mode : modeNames)
+            if (key.endsWith(QString(mode) + "Wins") && file.count(picturesGroup, key, 0) > 0)
+                solved.insert(key.chopped(int(std::strlen(mode)) + 4));
+    return solved;
+}
+
 void clearAll(SettingsStore& store)
 {
     store.change([](IniDocument& file) {
         for (int mode = Beginner; mode <= Expert; ++mode)
             file.removeGroup(groupOf(mode));
         file.removeGroup(filesGroup);
+        file.removeGroup(picturesGroup);
     });
 }
 

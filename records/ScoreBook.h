@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QSet>
 #include <QString>
 
 #include <vector>
@@ -43,7 +44,15 @@ Record recordFileWin(SettingsStore& store, const FileRecord& won, const QString&
 // Every file's puzzle won, in the order of their titles.
 std::vector<FileRecord> fileRecords(const SettingsStore& store);
 
-// Forgets every record of every size and mode and of every file's puzzle; settings stay.
+// A picture of the gallery is kept in group "pictures" under its id and the mode:
+// "<id>NormalTime", "<id>NormalFaults" and "<id>NormalWins", as above.
+Record recordPictureWin(SettingsStore& store, const QString& id, int mode, const QString& time, const QString& faults);
+Record pictureRecord(const SettingsStore& store, const QString& id, int mode);
+// The ids of the pictures won in any mode.
+QSet<QString> solvedPictures(const SettingsStore& store);
+
+// Forgets every record of every size and mode, of every file's puzzle and of every picture;
+// settings stay.
 void clearAll(SettingsStore& store);
 
 } // namespace ScoreBook

@@ -287,7 +287,7 @@ bool Session::settle()
     // One cell a tick, as the generated sizes have always dissolved (3 s at most); a larger
     // board takes 2 s, a share of its cells a tick.
     const int cells = columns_ * rows_;
-    dissolveCountdown_ = cells <= 300 ? cells : 200;
+    dissolveCountdown_ = revealsPicture() ? revealTicks : cells <= 300 ? cells : 200;
     dissolvePerStep_ = (cells + dissolveCountdown_ - 1) / dissolveCountdown_;
     // The solved picture stays the game's; a copy of it dissolves.
     shown_.copyFrom(game_.board());
@@ -300,6 +300,12 @@ bool Session::settle()
 // The solved board dissolves: random cells a step, then the rest at once.
 void Session::dissolveStep()
 {
+    // A picture stays, in its colours, while the win sinks in.
+    if (revealsPicture()) {
+        if (--dissolveCountdown_ <= 0)
+            setPhase(Phase::Finished);
+        return;
+    }
     if (dissolveCountdown_ > 0) {
         for (int i = 0; i < dissolvePerStep_; ++i) {
             const int column = std::rand() % columns_;

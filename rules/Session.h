@@ -156,6 +156,12 @@ public:
     // Counts the games begun, so that an answer reaches only the game that asked.
     int gameNumber() const { return gameNumber_; }
     const Difficulty& difficulty() const { return puzzle_.difficulty; }
+    // Whether the puzzle is a picture, revealed in its colours once solved rather than
+    // dissolved.
+    bool revealsPicture() const
+    {
+        return puzzle_.colours.size() == std::size_t(columns_) * std::size_t(rows_) && columns_ > 0;
+    }
     // The code of the puzzle made or being made; none for a game resumed without one.
     const std::optional<PuzzleCode>& code() const { return code_; }
     // The clock starts with the first cell entered (or a fault, or a hint), not with play.
@@ -167,6 +173,9 @@ public:
     // The last puzzle taken from, or dropped by, the reserve.
     PuzzleReserve& reserve() { return reserve_; }
     const PuzzleReserve& reserve() const { return reserve_; }
+
+    // The ticks a solved picture is shown before the game is finished.
+    static constexpr int revealTicks = 80;
 
 private:
     void setPhase(Phase phase);

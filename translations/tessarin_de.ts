@@ -92,6 +92,55 @@
     </message>
 </context>
 <context>
+    <name>GalleryBrowser</name>
+    <message>
+        <source>Animals</source>
+        <translation>Tiere</translation>
+    </message>
+    <message>
+        <source>Nature</source>
+        <translation>Natur</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Essen</translation>
+    </message>
+    <message>
+        <source>Travel</source>
+        <translation>Reisen</translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation>Gegenstände</translation>
+    </message>
+    <message>
+        <source>Activities</source>
+        <translation>Freizeit</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>%1
+%2 of %3</source>
+        <translation>%1
+%2 von %3</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Spielen</translation>
+    </message>
+    <message>
+        <source>Best: %1 s</source>
+        <translation>Bestzeit: %1 s</translation>
+    </message>
+    <message>
+        <source>%1, not solved yet</source>
+        <translation>%1, noch nicht gelöst</translation>
+    </message>
+</context>
+<context>
     <name>GameFiles</name>
     <message>
         <source>it is no longer there</source>
@@ -578,6 +627,14 @@ Das Spiel läuft mit den Voreinstellungen weiter und lässt die Datei unverände
     <message>
         <source>&lt;p align=&apos;center&apos;&gt;No next step was found in the time a hint may take: logic may still go on from here, further than a hint can look.&lt;/p&gt;</source>
         <translation>&lt;p align=&apos;center&apos;&gt;In der Zeit, die ein Tipp haben darf, wurde kein nächster Schritt gefunden: Die Logik kann von hier aus vielleicht weiterkommen, weiter, als ein Tipp schauen kann.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Pictures…</source>
+        <translation>Bilder …</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The gallery&apos;s pictures could not be read from %1:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Die Bilder der Galerie konnten nicht aus %1 gelesen werden:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

@@ -92,6 +92,55 @@
     </message>
 </context>
 <context>
+    <name>GalleryBrowser</name>
+    <message>
+        <source>Animals</source>
+        <translation>Animales</translation>
+    </message>
+    <message>
+        <source>Nature</source>
+        <translation>Naturaleza</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Comida</translation>
+    </message>
+    <message>
+        <source>Travel</source>
+        <translation>Viajes</translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation>Objetos</translation>
+    </message>
+    <message>
+        <source>Activities</source>
+        <translation>Actividades</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Imágenes</translation>
+    </message>
+    <message>
+        <source>%1
+%2 of %3</source>
+        <translation>%1
+%2 de %3</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jugar</translation>
+    </message>
+    <message>
+        <source>Best: %1 s</source>
+        <translation>Mejor: %1 s</translation>
+    </message>
+    <message>
+        <source>%1, not solved yet</source>
+        <translation>%1, aún sin resolver</translation>
+    </message>
+</context>
+<context>
     <name>GameFiles</name>
     <message>
         <source>it is no longer there</source>
@@ -578,6 +627,14 @@ El juego sigue con los valores predeterminados y deja el archivo tal como está.
     <message>
         <source>&lt;p align=&apos;center&apos;&gt;No next step was found in the time a hint may take: logic may still go on from here, further than a hint can look.&lt;/p&gt;</source>
         <translation>&lt;p align=&apos;center&apos;&gt;No se encontró ningún paso siguiente en el tiempo que puede tardar una pista: la lógica quizá aún pueda seguir desde aquí, más allá de lo que una pista alcanza a ver.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Pictures…</source>
+        <translation>Imágenes…</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The gallery&apos;s pictures could not be read from %1:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;No se pudieron leer las imágenes de la galería de %1:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

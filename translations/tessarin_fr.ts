@@ -92,6 +92,55 @@
     </message>
 </context>
 <context>
+    <name>GalleryBrowser</name>
+    <message>
+        <source>Animals</source>
+        <translation>Animaux</translation>
+    </message>
+    <message>
+        <source>Nature</source>
+        <translation>Nature</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Cuisine</translation>
+    </message>
+    <message>
+        <source>Travel</source>
+        <translation>Voyages</translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation>Objets</translation>
+    </message>
+    <message>
+        <source>Activities</source>
+        <translation>Loisirs</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>%1
+%2 of %3</source>
+        <translation>%1
+%2 sur %3</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jouer</translation>
+    </message>
+    <message>
+        <source>Best: %1 s</source>
+        <translation>Meilleur&#xa0;: %1 s</translation>
+    </message>
+    <message>
+        <source>%1, not solved yet</source>
+        <translation>%1, pas encore résolue</translation>
+    </message>
+</context>
+<context>
     <name>GameFiles</name>
     <message>
         <source>it is no longer there</source>
@@ -578,6 +627,14 @@ Le jeu continue avec ses paramètres par défaut et laisse le fichier tel quel.<
     <message>
         <source>&lt;p align=&apos;center&apos;&gt;No next step was found in the time a hint may take: logic may still go on from here, further than a hint can look.&lt;/p&gt;</source>
         <translation>&lt;p align=&apos;center&apos;&gt;Aucune étape suivante n’a été trouvée dans le temps accordé à un coup de pouce&#xa0;: la logique peut peut-être encore avancer d’ici, plus loin qu’un coup de pouce ne peut voir.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Pictures…</source>
+        <translation>Images…</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The gallery&apos;s pictures could not be read from %1:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Les images de la galerie n’ont pas pu être lues depuis %1&#xa0;:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

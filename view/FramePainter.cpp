@@ -174,7 +174,7 @@ void FramePainter::paintStill(
 
     painter.save();
     toBoard(painter, scene.layout().transform());
-    if (showsBoard(session.phase()))
+    if (showsBoard(session))
         paintBoard(painter, session, scene, true);
     switch (session.phase()) {
     case Session::Phase::Creating: paintMessage(painter, windowSize, scene, tr("Creating puzzle...")); break;
@@ -182,7 +182,7 @@ void FramePainter::paintStill(
     default: break;
     }
     painter.restore();
-    if (showsBoard(session.phase()) && scene.layout().viewport().cluesPinned())
+    if (showsBoard(session) && scene.layout().viewport().cluesPinned())
         paintPinnedClues(painter, session, scene);
     painter.restore();
 }
@@ -228,16 +228,18 @@ void FramePainter::paintBackground(QPainter& painter, const QRect& area, QPoint 
     painter.drawTiledPixmap(area, texture, QPoint(wrap(start.x(), texture.width()), wrap(start.y(), texture.height())));
 }
 
-bool FramePainter::showsBoard(Session::Phase phase)
+bool FramePainter::showsBoard(const Session& session)
 {
+    const Session::Phase phase = session.phase();
     return phase == Session::Phase::Playing || phase == Session::Phase::Celebrating
-        || phase == Session::Phase::Replaying || phase == Session::Phase::Solved;
+        || phase == Session::Phase::Replaying || phase == Session::Phase::Solved
+        || (phase == Session::Phase::Finished && session.revealsPicture());
 }
 
 void FramePainter::paintMoving(
     QPainter& painter, QSize windowSize, const Session& session, const BoardScene& scene) const
 {
-    if (!showsBoard(session.phase()))
+    if (!showsBoard(session))
         return;
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -296,7 +298,9 @@ void FramePainter::paintBoard(QPainter& painter, const Session& session, const B
     ClueHover hover = scene.view().hover;
     hover.colour = hoverColour(session);
     paintClues(painter, session.clues(), origin, hover, 1.0);
-    if (withCells) {
+    if (withCells && revealed(session)) {
+        paintPicture(painter, session, origin);
+    } else if (withCells) {
         paintCells(painter, session.board(), origin, 1.0);
         if (session.game().marking())
             paintMarksFrame(painter, session, origin);
@@ -409,6 +413,30 @@ void FramePainter::paintCells(QPainter& painter, const PuzzleGrid& board, QPoint
     painter.restore();
 }
 
+bool FramePainter::revealed(const Session& session)
+{
+    const Session::Phase phase = session.phase();
+    return session.revealsPicture()
+        && (phase == Session::Phase::Celebrating || phase == Session::Phase::Finished
+            || phase == Session::Phase::Solved);
+}
+
+// Each filled cell in its colour, edge to edge, as pixels of the picture; the outline stays.
+void FramePainter::paintPicture(QPainter& painter, const Session& session, QPoint origin) const
+{
+    const std::vector<int>& colours = session.puzzle().colours;
+    const int columns = session.columns();
+    const Visible visible(painter);
+    for (int y = 0; y < session.rows(); ++y)
+        for (int x = 0; x < columns; ++x) {
+            const int colour = colours[std::size_t(y) * std::size_t(columns) + std::size_t(x)];
+            const QRect cell(origin + QPoint(cellPitch * x, cellPitch * y), QSize(cellPitch, cellPitch));
+            if (colour >= 0 && visible.shows(cell))
+                painter.fillRect(cell, QColor::fromRgb(QRgb(colour)));
+        }
+    paintOutline(painter, session.board(), origin);
+}
+
 void FramePainter::paintOutline(QPainter& painter, const PuzzleGrid& board, QPoint origin) const
 {
     painter.setPen(linePen(look_.gridLine, 1.5));
@@ -432,11 +460,13 @@ void FramePainter::paintInfo(QPainter& painter, const Session& session, const QF
         small << tr("Difficulty: %1").arg(GameWords::technique(hardest));
     // A generated puzzle is named by its code, any other by its title and author.
     const Puzzle& puzzle = session.puzzle();
+    // A picture's title would give it away before it is solved; its credit is in About.
+    const bool picture = puzzle.origin.kind == PuzzleOrigin::Kind::Gallery;
     if (session.code())
         small << QString::fromStdString(session.code()->text());
-    else if (!puzzle.title.empty())
+    else if (!puzzle.title.empty() && (!picture || revealed(session)))
         small << QString::fromStdString(puzzle.title);
-    if (!session.code() && !puzzle.author.empty())
+    if (!session.code() && !picture && !puzzle.author.empty())
         small << tr("by %1").arg(QString::fromStdString(puzzle.author));
     if (puzzle.verdict == PuzzleVerdict::Kind::Several)
         small << tr("More than one solution");

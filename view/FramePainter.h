@@ -39,7 +39,8 @@ public:
     // A number is dimmed when its entry is 0 or negative (its line matches) or its run is
     // settled.
     // Play, the dissolve, the replay and the solution after it draw the board.
-    static bool showsBoard(Session::Phase phase);
+    // A solved picture stays on the board, in its colours.
+    static bool showsBoard(const Session& session);
     static bool dimmed(const ClueSet& clues, bool isRow, int line, int k, int entry);
 
     // The parts of a frame, each drawn in board coordinates (after the view transform), with
@@ -64,6 +65,9 @@ private:
     static void paintBackground(QPainter& painter, const QRect& area, QPoint origin, const QPixmap& texture);
     void paintPinnedClues(QPainter& painter, const Session& session, const BoardScene& scene) const;
     void paintOutline(QPainter& painter, const PuzzleGrid& board, QPoint origin) const;
+    // Whether the board shows the solved picture's colours.
+    static bool revealed(const Session& session);
+    void paintPicture(QPainter& painter, const Session& session, QPoint origin) const;
     void paintInfo(QPainter& painter, const Session& session, const QFont& font) const;
     void paintMarksFrame(QPainter& painter, const Session& session, QPoint origin) const;
     void paintFaultMark(QPainter& painter, const ViewState& view, const QPixmap& mark) const;

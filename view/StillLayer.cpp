@@ -35,7 +35,7 @@ void StillLayer::noteChanges(const Session& session, const BoardScene& scene, QS
     if (!sameFrame(session, scene, window)) {
         changed = QRect(QPoint(0, 0), window);
         rememberBoard(session, dimmedNumbers(session.clues()));
-    } else if (FramePainter::showsBoard(session.phase())) {
+    } else if (FramePainter::showsBoard(session)) {
         if (scene.layout().viewport().placement() != shown_.placement)
             changed += scroll(scene.layout().viewport(), window);
         if (noteCells(session, scene, changed)) {
@@ -61,7 +61,7 @@ bool StillLayer::sameFrame(const Session& session, const BoardScene& scene, QSiz
 {
     // A board's view moves as scroll() says; a message stands in the middle of the window.
     const bool sameView
-        = scene.layout().viewport().placement() == shown_.placement || FramePainter::showsBoard(session.phase());
+        = scene.layout().viewport().placement() == shown_.placement || FramePainter::showsBoard(session);
     return window == shown_.window && scene.styleRevision() == shown_.sceneStyle && sameView
         && session.phase() == shown_.phase && session.gameNumber() == shown_.game && session.columns() == shown_.columns
         && session.rows() == shown_.rows;

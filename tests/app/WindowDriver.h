@@ -25,7 +25,7 @@
 class ScratchGameFolder : public ScratchFolder {
 public:
     ScratchGameFolder()
-        : ScratchFolder({"Images", "Help"})
+        : ScratchFolder({"Images", "Help", "Pictures"})
     {
         QFile settings("tessarin.ini");
         QVERIFY(settings.open(QIODevice::WriteOnly) && settings.write("[settings]\nnewPlayer=false\n") > 0);

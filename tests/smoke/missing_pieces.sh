@@ -141,7 +141,7 @@ end_game() {
 }
 
 # The help of other languages is read as the English is.
-(cd "$GAME" && find Images Sounds Music Fonts Help -type f | grep -v '^Help/[a-z][a-z]/' | sort) >"$SCRATCH/assets"
+(cd "$GAME" && find Images Sounds Music Fonts Help Pictures -type f | grep -v '^Help/[a-z][a-z]/' | sort) >"$SCRATCH/assets"
 while IFS= read -r file; do
     case_name="without $file"
     prepare

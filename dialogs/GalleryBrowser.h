@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "GalleryPicture.h"
+#include "ScoreBook.h"
+
+#include <QDialog>
+#include <QSet>
+
+#include <functional>
+#include <vector>
+
+class QListWidget;
+
+// The gallery: its albums, each with how many of its pictures are solved ("12 of 40"), and
+// the pictures of the album chosen. A solved picture shows in colour with its title and best
+// time; any other shows only its size and the technique it needs, so that nothing of it is
+// given away. Arrows, Tab and Enter reach everything.
+class GalleryBrowser : public QDialog {
+    Q_OBJECT
+
+public:
+    using BestOf = std::function<ScoreBook::Record(const QString& id)>;
+    GalleryBrowser(const std::vector<GalleryPicture>& pictures, const QSet<QString>& solved, BestOf best,
+        const QString& language, QWidget* parent = nullptr);
+
+    // The picture chosen, an index into the pictures; -1 when none was.
+    int chosen() const;
+    // The album's name in the player's language; its key is the English one.
+    static QString albumName(const std::string& album);
+    // What the browser shows of a picture: its colours once solved, else its empty board.
+    static QImage thumbnail(const GalleryPicture& picture, bool solved);
+
+private:
+    void showAlbum(int album);
+
+    const std::vector<GalleryPicture>& pictures_;
+    QSet<QString> solved_;
+    BestOf best_;
+    QString language_;
+    std::vector<std::string> albums_;
+    QListWidget* albumList_;
+    QListWidget* pictureList_;
+};
