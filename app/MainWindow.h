@@ -118,6 +118,8 @@ private:
     void leaveGame();
     // Logic found no next step: says so, and offers a cell of the solution when it is known.
     void offerCell(bool outOfTime);
+    // A kept game's puzzle, or the gallery's picture it names.
+    Puzzle keptPicture(const Puzzle& kept) const;
     // The files opened last, newest first; those gone since are greyed out.
     void fillRecentMenu();
     // The player moved or zoomed the view.

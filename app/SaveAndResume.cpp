@@ -3,7 +3,9 @@
 // to answer.
 #include "MainWindow.h"
 
+#include "GalleryPuzzle.h"
 #include "HelpBrowser.h"
+#include "Language.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -33,11 +35,27 @@ void MainWindow::StartUp(const QString& puzzleFile)
     }
     const SavedGame& saved = game.saved;
     if (!saved.inFirstForm()) {
-        answer(session_.resume(game.puzzle, saved.mode, game.board, saved.time, saved.faults));
+        answer(session_.resume(keptPicture(game.puzzle), saved.mode, game.board, saved.time, saved.faults));
         return;
     }
     answer(session_.resume(saved.mode, game.board, game.clues, game.solution, saved.time, saved.faults,
         PuzzleCode::keptFor(settings_.savedPuzzle.toStdString(), game.clues)));
+}
+
+// A picture of the gallery comes back as the gallery has it, its givens and colours with it,
+// while the gallery still holds it with the same clues; anything else as it was kept.
+Puzzle MainWindow::keptPicture(const Puzzle& kept) const
+{
+    if (kept.origin.kind != PuzzleOrigin::Kind::Gallery)
+        return kept;
+    for (const GalleryPicture& picture : gallery_) {
+        if (picture.id != kept.origin.place)
+            continue;
+        Puzzle puzzle = galleryPuzzle(picture, gameLanguage().toStdString());
+        if (puzzle.clues.columnClues == kept.clues.columnClues && puzzle.clues.rowClues == kept.clues.rowClues)
+            return puzzle;
+    }
+    return kept;
 }
 
 // Only a game the player has begun is worth keeping; play stands still while the question is

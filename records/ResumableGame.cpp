@@ -33,7 +33,8 @@ bool agreesWithSolution(const SavedGame& game, const PuzzleGrid& solution)
     return true;
 }
 
-// The puzzle of the second form, judged from its clues as when it was opened.
+// The puzzle of the second form, judged from its clues as when it was opened; a picture of the
+// gallery only named.
 bool judgeKept(ResumableGame& read)
 {
     const SavedGame::Origin& origin = read.saved.origin;
@@ -43,7 +44,15 @@ bool judgeKept(ResumableGame& read)
             for (int& run : clue)
                 run = std::abs(run);
     Puzzle& puzzle = read.puzzle;
-    puzzle = judgedPuzzle(unsignedClues, fileSearchTime);
+    // A picture of the gallery is the gallery's to give back, givens and all: its clues alone
+    // may fit several pictures.
+    const bool picture = PuzzleOrigin::Kind(origin.kind) == PuzzleOrigin::Kind::Gallery;
+    if (picture) {
+        puzzle = {};
+        puzzle.clues = unsignedClues;
+    } else {
+        puzzle = judgedPuzzle(unsignedClues, fileSearchTime);
+    }
     if (puzzle.verdict == PuzzleVerdict::Kind::None)
         return false;
     puzzle.origin.kind = PuzzleOrigin::Kind(origin.kind);
@@ -55,7 +64,7 @@ bool judgeKept(ResumableGame& read)
     puzzle.copyright = origin.copyright.toStdString();
     puzzle.licence = origin.licence.toStdString();
     read.solution = puzzle.oneSolution();
-    return read.saved.mode != Beginner || puzzle.hasOneSolution();
+    return picture || read.saved.mode != Beginner || puzzle.hasOneSolution();
 }
 
 // The first form's generated puzzle: the seven techniques solve it, to the clues it gives.
@@ -80,7 +89,8 @@ bool ResumableGame::read(const QByteArray& bytes, LogicSolver& solver, Resumable
     read.clues.rowClues = read.saved.rowClues;
     if (!(read.saved.inFirstForm() ? solveGenerated(read, solver) : judgeKept(read)))
         return false;
-    if (read.saved.mode == Beginner && !agreesWithSolution(read.saved, read.solution))
+    // A picture's solution is the gallery's, which the window looks up.
+    if (read.saved.mode == Beginner && read.solution.width > 0 && !agreesWithSolution(read.saved, read.solution))
         return false;
     read.board.resize(read.saved.columns, read.saved.rows);
     for (const SavedGame::Cell& cell : read.saved.cells)

@@ -15,8 +15,8 @@ class LogicSolver;
 struct ResumableGame {
     SavedGame saved;
     // The puzzle as the second form keeps it, judged again from its clues, with its origin
-    // and texts; empty for the first form, whose generated puzzle the clues and solution
-    // below make.
+    // and texts (a picture of the gallery is not judged: the gallery it names gives it back);
+    // empty for the first form, whose generated puzzle the clues and solution below make.
     Puzzle puzzle;
     ClueSet clues; // the saved lists, signs as solve left them
     PuzzleGrid solution;

@@ -63,6 +63,40 @@ private slots:
             }
     }
 
+    // Kept and taken up again, a picture is the gallery's, with its givens and colours.
+    void aKeptPictureComesBackAsThePicture()
+    {
+        ScratchGameFolder folder;
+        const GalleryPicture* picture = nullptr;
+        QPoint entered;
+        {
+            WindowDriver w;
+            picture = firstWithGivens(w->gallery());
+            w->StartPicture(*picture);
+            const PuzzleGrid solution = picture->solution();
+            for (int x = 0; x < picture->columns && entered.isNull(); ++x)
+                for (int y = 0; y < picture->rows; ++y)
+                    if (solution.cells[std::size_t(x)][std::size_t(y)] == Filled && w.cell(x, y) == Blank) {
+                        entered = {x, y};
+                        break;
+                    }
+            w.drag(Qt::LeftButton, {entered});
+            w.answer = true;
+            w->close();
+        }
+        WindowDriver w;
+        w.answer = true;
+        w->StartUp();
+        QCOMPARE(w.asked, QStringList({"Load game in progress from previous session?"}));
+        const Puzzle& puzzle = w.session().puzzle();
+        QCOMPARE(puzzle.origin.place, picture->id);
+        QVERIFY(puzzle.givens == picture->givens && w.session().revealsPicture());
+        QCOMPARE(puzzle.verdict, PuzzleVerdict::Kind::Logic);
+        QCOMPARE(w.cell(entered.x(), entered.y()), int(Filled));
+        const auto [gx, gy] = picture->givens.front();
+        QVERIFY(w.session().game().given(gx, gy));
+    }
+
     // Last: the language stays installed for the rest of the program.
     void theTitleIsInThePlayersLanguage()
     {
