@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GameKeeper.h"
 
+#include "PictureBoards.h"
 #include "PuzzleSizes.h"
 #include "Session.h"
 #include "TechniqueRecord.h"
@@ -176,6 +177,8 @@ void GameKeeper::keepWaiting()
     const Win win = *std::exchange(winWaiting_, std::nullopt);
     TechniqueRecord::countWin(files_.settings(), win.technique);
     files_.savedGame().release();
+    if (!win.picture.isEmpty())
+        PictureBoards::forget(files_.settings(), win.picture);
     lastWin_ = !win.sizeLabel.isEmpty()
         ? ScoreBook::recordWin(files_.settings(), win.sizeLabel, win.mode, win.seconds, win.faults)
         : !win.picture.isEmpty()

@@ -10,6 +10,7 @@
 #include "GameWords.h"
 #include "HelpBrowser.h"
 #include "Language.h"
+#include "PictureBoards.h"
 #include "ProcessMemory.h"
 #include "PuzzleFileOpening.h"
 #include "PuzzleSizes.h"
@@ -54,6 +55,11 @@ void MainWindow::StartPuzzle(const PuzzleCode& code, int mode)
 
 void MainWindow::leaveGame()
 {
+    // A picture begun and left waits for the player to come back to it.
+    const Puzzle& puzzle = session_.puzzle();
+    if (puzzle.origin.kind == PuzzleOrigin::Kind::Gallery && gameStarted())
+        PictureBoards::keep(keeper_.files().settings(), QString::fromStdString(puzzle.origin.place),
+            {session_.game().mode(), session_.seconds(), session_.game().faults(), session_.game().board()});
     // The player expects a new game to take a moment.
     handBackFreedMemory();
     // The player chose another game: a resumed game's file is done with.
@@ -99,9 +105,14 @@ void MainWindow::MenuPictures()
     }
     SettingsStore& store = keeper_.files().settings();
     const int mode = menus_->mode();
+    const auto begun = [&store](const GalleryPicture& picture) -> std::optional<PuzzleGrid> {
+        const auto kept = PictureBoards::find(store, QString::fromStdString(picture.id), picture.columns, picture.rows);
+        return kept ? std::optional<PuzzleGrid>(kept->board) : std::nullopt;
+    };
     GalleryBrowser browser(
         gallery_, ScoreBook::solvedPictures(store),
-        [&store, mode](const QString& id) { return ScoreBook::pictureRecord(store, id, mode); }, gameLanguage(), this);
+        [&store, mode](const QString& id) { return ScoreBook::pictureRecord(store, id, mode); }, begun, gameLanguage(),
+        this);
     if (browser.exec() == QDialog::Accepted && browser.chosen() >= 0)
         StartPicture(gallery_[std::size_t(browser.chosen())]);
     followCommand();
@@ -110,7 +121,13 @@ void MainWindow::MenuPictures()
 void MainWindow::StartPicture(const GalleryPicture& picture)
 {
     leaveGame();
-    answer(session_.begin(galleryPuzzle(picture, gameLanguage().toStdString()), menus_->mode()));
+    const Puzzle puzzle = galleryPuzzle(picture, gameLanguage().toStdString());
+    const std::optional<PictureBoards::Kept> kept = PictureBoards::find(
+        keeper_.files().settings(), QString::fromStdString(picture.id), picture.columns, picture.rows);
+    if (kept)
+        answer(session_.resume(puzzle, kept->mode, kept->board, kept->seconds, kept->faults));
+    else
+        answer(session_.begin(puzzle, menus_->mode()));
 }
 
 void MainWindow::fillRecentMenu()

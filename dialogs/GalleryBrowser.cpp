@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GalleryBrowser.h"
 
+#include "CellState.h"
 #include "GameWords.h"
 
 #include <QCoreApplication>
@@ -41,7 +42,7 @@ QString GalleryBrowser::albumName(const std::string& album)
     return QString::fromStdString(album);
 }
 
-QImage GalleryBrowser::thumbnail(const GalleryPicture& picture, bool solved)
+QImage GalleryBrowser::thumbnail(const GalleryPicture& picture, bool solved, const PuzzleGrid* begun)
 {
     QImage image(thumbnailSide, thumbnailSide, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -49,6 +50,14 @@ QImage GalleryBrowser::thumbnail(const GalleryPicture& picture, bool solved)
     const int cell = std::max(1, (thumbnailSide - 2) / std::max(picture.columns, picture.rows));
     const QPoint corner((thumbnailSide - cell * picture.columns) / 2, (thumbnailSide - cell * picture.rows) / 2);
     painter.fillRect(QRect(corner, QSize(cell * picture.columns, cell * picture.rows)), QColor(235, 235, 235));
+    if (begun && !solved) {
+        for (int y = 0; y < picture.rows; ++y)
+            for (int x = 0; x < picture.columns; ++x) {
+                const int code = begun->cells[std::size_t(x)][std::size_t(y)];
+                if (code == Filled || code == MarkedFilled)
+                    painter.fillRect(corner.x() + x * cell, corner.y() + y * cell, cell, cell, QColor(110, 110, 110));
+            }
+    }
     if (solved) {
         for (int y = 0; y < picture.rows; ++y)
             for (int x = 0; x < picture.columns; ++x)
@@ -63,11 +72,12 @@ QImage GalleryBrowser::thumbnail(const GalleryPicture& picture, bool solved)
 }
 
 GalleryBrowser::GalleryBrowser(const std::vector<GalleryPicture>& pictures, const QSet<QString>& solved, BestOf best,
-    const QString& language, QWidget* parent)
+    BegunOf begun, const QString& language, QWidget* parent)
     : QDialog(parent)
     , pictures_(pictures)
     , solved_(solved)
     , best_(std::move(best))
+    , begun_(std::move(begun))
     , language_(language)
     , albumList_(new QListWidget(this))
     , pictureList_(new QListWidget(this))
@@ -135,7 +145,9 @@ void GalleryBrowser::showAlbum(int album)
             if (firstUnsolved < 0)
                 firstUnsolved = pictureList_->count();
         }
-        auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(thumbnail(picture, solved))), text, pictureList_);
+        const std::optional<PuzzleGrid> board = solved ? std::nullopt : begun_(picture);
+        auto* item = new QListWidgetItem(
+            QIcon(QPixmap::fromImage(thumbnail(picture, solved, board ? &*board : nullptr))), text, pictureList_);
         item->setData(pictureRole, index);
         item->setToolTip(solved ? text : tr("%1, not solved yet").arg(size));
     }

@@ -8,6 +8,7 @@
 #include <QSet>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QListWidget;
@@ -21,15 +22,18 @@ class GalleryBrowser : public QDialog {
 
 public:
     using BestOf = std::function<ScoreBook::Record(const QString& id)>;
-    GalleryBrowser(const std::vector<GalleryPicture>& pictures, const QSet<QString>& solved, BestOf best,
+    // The board of a picture begun and left, if there is one.
+    using BegunOf = std::function<std::optional<PuzzleGrid>(const GalleryPicture& picture)>;
+    GalleryBrowser(const std::vector<GalleryPicture>& pictures, const QSet<QString>& solved, BestOf best, BegunOf begun,
         const QString& language, QWidget* parent = nullptr);
 
     // The picture chosen, an index into the pictures; -1 when none was.
     int chosen() const;
     // The album's name in the player's language; its key is the English one.
     static QString albumName(const std::string& album);
-    // What the browser shows of a picture: its colours once solved, else its empty board.
-    static QImage thumbnail(const GalleryPicture& picture, bool solved);
+    // What the browser shows of a picture: its colours once solved, else its board, in grey
+    // as far as the player filled it.
+    static QImage thumbnail(const GalleryPicture& picture, bool solved, const PuzzleGrid* begun);
 
 private:
     void showAlbum(int album);
@@ -37,6 +41,7 @@ private:
     const std::vector<GalleryPicture>& pictures_;
     QSet<QString> solved_;
     BestOf best_;
+    BegunOf begun_;
     QString language_;
     std::vector<std::string> albums_;
     QListWidget* albumList_;

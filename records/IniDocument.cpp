@@ -73,6 +73,16 @@ void IniDocument::removeGroup(const QString& group)
     groups_.erase(group);
 }
 
+void IniDocument::removeValue(const QString& group, const QString& key)
+{
+    const auto found = groups_.find(group);
+    if (found == groups_.end())
+        return;
+    found->second.erase(key);
+    if (found->second.empty())
+        groups_.erase(found);
+}
+
 QStringList IniDocument::keys(const QString& group) const
 {
     QStringList keys;

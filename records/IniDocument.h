@@ -23,6 +23,7 @@ public:
     QString value(const QString& group, const QString& key) const;
     void setValue(const QString& group, const QString& key, const QString& value);
     void removeGroup(const QString& group);
+    void removeValue(const QString& group, const QString& key);
     // The keys of a group, in sorted order; none for a group that is absent.
     QStringList keys(const QString& group) const;
 

@@ -67,11 +67,12 @@ private slots:
     void aKeptPictureComesBackAsThePicture()
     {
         ScratchGameFolder folder;
-        const GalleryPicture* picture = nullptr;
+        // A copy: the gallery goes with its window.
+        std::optional<GalleryPicture> picture;
         QPoint entered;
         {
             WindowDriver w;
-            picture = firstWithGivens(w->gallery());
+            picture = *firstWithGivens(w->gallery());
             w->StartPicture(*picture);
             const PuzzleGrid solution = picture->solution();
             for (int x = 0; x < picture->columns && entered.isNull(); ++x)
@@ -95,6 +96,38 @@ private slots:
         QCOMPARE(w.cell(entered.x(), entered.y()), int(Filled));
         const auto [gx, gy] = picture->givens.front();
         QVERIFY(w.session().game().given(gx, gy));
+    }
+
+    // Left for another game, a begun picture waits as it was, under its own id, until it is won.
+    void aPictureLeftForAnotherComesBackAsItWas()
+    {
+        ScratchGameFolder folder;
+        WindowDriver w;
+        const GalleryPicture& first = w->gallery()[0];
+        const GalleryPicture& second = w->gallery()[1];
+        w->StartPicture(first);
+        QPoint entered(-1, -1);
+        for (int x = 0; x < first.columns && entered.x() < 0; ++x)
+            for (int y = 0; y < first.rows; ++y)
+                if (w.cell(x, y) == Blank) {
+                    entered = {x, y};
+                    break;
+                }
+        w.drag(Qt::RightButton, {entered});
+        w.tick(120);
+        const int seconds = w.session().seconds();
+        const int faults = w.session().game().faults();
+        w->StartPicture(second);
+        QCOMPARE(w.cell(entered.x(), entered.y()), int(Blank));
+        w.play(5, 5, Normal);
+        w->StartPicture(first);
+        QCOMPARE(w.session().puzzle().origin.place, first.id);
+        QCOMPARE(w.cell(entered.x(), entered.y()), int(Crossed));
+        QCOMPARE(w.session().seconds(), seconds);
+        QCOMPARE(w.session().game().faults(), faults);
+        // The second was never begun: it starts afresh.
+        w->StartPicture(second);
+        QCOMPARE(w.cell(entered.x(), entered.y()), int(Blank));
     }
 
     // Last: the language stays installed for the rest of the program.
