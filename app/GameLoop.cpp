@@ -171,6 +171,10 @@ void MainWindow::FinishGame()
         MenuShowSolution();
         return;
     }
+    if (chosen == WinScreen::Pictures) {
+        MenuPictures();
+        return;
+    }
     if (chosen != QDialog::Accepted) {
         close();
         return;

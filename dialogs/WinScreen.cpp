@@ -19,6 +19,8 @@ WinScreen::WinScreen(QWidget* parent)
     ui->buttonBox->addButton(tr("Quit"), QDialogButtonBox::RejectRole);
     connect(ui->buttonBox->addButton(tr("Show Solution"), QDialogButtonBox::ActionRole), &QPushButton::clicked, this,
         [this] { done(ShowSolution); });
+    connect(ui->buttonBox->addButton(tr("Pictures…"), QDialogButtonBox::ActionRole), &QPushButton::clicked, this,
+        [this] { done(Pictures); });
     addChoices(ui->sizeComboBox, ui->modeComboBox);
 }
 

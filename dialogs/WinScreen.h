@@ -13,12 +13,14 @@ class WinScreen;
 
 // "Congratulations!": the time and faults of the game just won, the best game and the win
 // count of its size and mode, the puzzle's difficulty, and the size and mode of the next
-// game. Accepted means "New Game", rejected means "Quit", and ShowSolution "Show Solution".
+// game. Accepted means "New Game", rejected means "Quit", ShowSolution "Show Solution" and
+// Pictures "Pictures…", the gallery.
 class WinScreen : public QDialog {
     Q_OBJECT
 
 public:
     static constexpr int ShowSolution = 2;
+    static constexpr int Pictures = 3;
 
     explicit WinScreen(QWidget* parent = nullptr);
     ~WinScreen() override;

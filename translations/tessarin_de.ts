@@ -808,5 +808,9 @@ Das Spiel läuft mit den Voreinstellungen weiter und lässt die Datei unverände
         <source>You solved %1</source>
         <translation>Gelöst: %1</translation>
     </message>
+    <message>
+        <source>Pictures…</source>
+        <translation>Bilder …</translation>
+    </message>
 </context>
 </TS>

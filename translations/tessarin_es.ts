@@ -808,5 +808,9 @@ El juego sigue con los valores predeterminados y deja el archivo tal como está.
         <source>You solved %1</source>
         <translation>Resuelto: %1</translation>
     </message>
+    <message>
+        <source>Pictures…</source>
+        <translation>Imágenes…</translation>
+    </message>
 </context>
 </TS>

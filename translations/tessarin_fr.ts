@@ -808,5 +808,9 @@ Le jeu continue avec ses paramètres par défaut et laisse le fichier tel quel.<
         <source>You solved %1</source>
         <translation>Grille résolue&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Pictures…</source>
+        <translation>Images…</translation>
+    </message>
 </context>
 </TS>

@@ -60,7 +60,7 @@ private slots:
             buttons << QString("%1 %2").arg(button->text()).arg(dialog.result());
         }
         buttons.sort();
-        QCOMPARE(buttons, QStringList({"New Game 1", "Quit 0", "Show Solution 2"}));
+        QCOMPARE(buttons, QStringList({"New Game 1", "Pictures… 3", "Quit 0", "Show Solution 2"}));
     }
 
     void aBoxStandsClearOfWhatItTalksAboutAndOnTheScreen()
