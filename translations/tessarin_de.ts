@@ -39,6 +39,10 @@
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
+    <message>
+        <source>The gallery&apos;s pictures are made from &lt;a href=&quot;https://github.com/microsoft/fluentui-emoji&quot;&gt;Fluent Emoji&lt;/a&gt; by Microsoft (MIT licence), their titles from Unicode CLDR.</source>
+        <translation>Die Bilder der Galerie sind aus &lt;a href=&quot;https://github.com/microsoft/fluentui-emoji&quot;&gt;Fluent Emoji&lt;/a&gt; von Microsoft gemacht (MIT-Lizenz), ihre Titel aus Unicode CLDR.</translation>
+    </message>
 </context>
 <context>
     <name>AssetFolder</name>

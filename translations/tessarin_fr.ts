@@ -39,6 +39,10 @@
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
+    <message>
+        <source>The gallery&apos;s pictures are made from &lt;a href=&quot;https://github.com/microsoft/fluentui-emoji&quot;&gt;Fluent Emoji&lt;/a&gt; by Microsoft (MIT licence), their titles from Unicode CLDR.</source>
+        <translation>Les images de la galerie sont faites à partir de &lt;a href=&quot;https://github.com/microsoft/fluentui-emoji&quot;&gt;Fluent Emoji&lt;/a&gt; de Microsoft (licence MIT), leurs titres viennent d’Unicode CLDR.</translation>
+    </message>
 </context>
 <context>
     <name>AssetFolder</name>
