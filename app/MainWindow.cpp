@@ -148,10 +148,10 @@ void MainWindow::connectCommands()
     }
 }
 
+// The scroll bars follow in the tick.
 void MainWindow::viewMoved()
 {
     input_.viewMoved();
-    scrollBars_->follow(scene_.layout().viewport());
     wakeTick();
 }
 

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GalleryListing.h"
 
-#include "CellState.h"
-#include "ClueSet.h"
 #include "GalleryFile.h"
+#include "GalleryPuzzle.h"
 #include "PuzzleLogic.h"
 #include "PuzzleVerdict.h"
 #include "TechniqueTable.h"
@@ -22,18 +21,15 @@ constexpr const char* shippedGallery = "Pictures/gallery.tsv";
 // when it stops short.
 const char* verdictOf(const GalleryPicture& picture)
 {
-    const PuzzleGrid solution = picture.solution();
-    ClueSet clues;
-    clues.computeFrom(solution);
-    PuzzleGrid board;
-    board.resize(picture.columns, picture.rows);
-    for (const auto& [x, y] : picture.givens)
-        board.cells[std::size_t(x)][std::size_t(y)] = solution.cells[std::size_t(x)][std::size_t(y)];
+    // The puzzle as the game plays it, from the board it starts with.
+    const Puzzle puzzle = galleryPuzzle(picture, "en");
+    PuzzleGrid board = puzzle.startBoard();
+    ClueSet clues = puzzle.clues;
     PuzzleLogic logic;
     if (!logic.solve(board, clues))
         return verdictWord(PuzzleVerdict::Kind::Guess);
-    return board.cells == solution.cells ? verdictWord(PuzzleVerdict::Kind::Logic)
-                                         : verdictWord(PuzzleVerdict::Kind::None);
+    return board.cells == puzzle.solutions.front().cells ? verdictWord(PuzzleVerdict::Kind::Logic)
+                                                         : verdictWord(PuzzleVerdict::Kind::None);
 }
 
 } // namespace
