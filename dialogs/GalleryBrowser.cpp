@@ -3,13 +3,13 @@
 
 #include "CellState.h"
 #include "GameWords.h"
+#include "PicturePixels.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -44,31 +44,14 @@ QString GalleryBrowser::albumName(const std::string& album)
 
 QImage GalleryBrowser::thumbnail(const GalleryPicture& picture, bool solved, const PuzzleGrid* begun)
 {
-    QImage image(thumbnailSide, thumbnailSide, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    const int cell = std::max(1, (thumbnailSide - 2) / std::max(picture.columns, picture.rows));
-    const QPoint corner((thumbnailSide - cell * picture.columns) / 2, (thumbnailSide - cell * picture.rows) / 2);
-    painter.fillRect(QRect(corner, QSize(cell * picture.columns, cell * picture.rows)), QColor(235, 235, 235));
-    if (begun && !solved) {
-        for (int y = 0; y < picture.rows; ++y)
-            for (int x = 0; x < picture.columns; ++x) {
-                const int code = begun->cells[std::size_t(x)][std::size_t(y)];
-                if (code == Filled || code == MarkedFilled)
-                    painter.fillRect(corner.x() + x * cell, corner.y() + y * cell, cell, cell, QColor(110, 110, 110));
-            }
-    }
-    if (solved) {
-        for (int y = 0; y < picture.rows; ++y)
-            for (int x = 0; x < picture.columns; ++x)
-                if (picture.filled(x, y))
-                    painter.fillRect(corner.x() + x * cell, corner.y() + y * cell, cell, cell,
-                        QColor::fromRgb(
-                            picture.palette[std::size_t(picture.colours[std::size_t(y * picture.columns + x)])]));
-    }
-    painter.setPen(QColor(160, 160, 160));
-    painter.drawRect(QRect(corner, QSize(cell * picture.columns, cell * picture.rows)).adjusted(0, 0, -1, -1));
-    return image;
+    return picturePixels(picture.columns, picture.rows, thumbnailSide, [&](int x, int y) {
+        if (solved)
+            return picture.filled(x, y)
+                ? QColor::fromRgb(picture.palette[std::size_t(picture.colours[std::size_t(y * picture.columns + x)])])
+                : QColor();
+        const int code = begun ? begun->cells[std::size_t(x)][std::size_t(y)] : Blank;
+        return code == Filled || code == MarkedFilled ? QColor(110, 110, 110) : QColor();
+    });
 }
 
 GalleryBrowser::GalleryBrowser(const std::vector<GalleryPicture>& pictures, const QSet<QString>& solved, BestOf best,

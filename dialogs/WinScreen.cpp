@@ -3,11 +3,13 @@
 
 #include "Choices.h"
 #include "GameWords.h"
+#include "PicturePixels.h"
 #include "PuzzleSizes.h"
 #include "ScoreText.h"
 #include "Session.h"
 #include "ui_WinScreen.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 WinScreen::WinScreen(QWidget* parent)
@@ -80,4 +82,28 @@ void WinScreen::ShowWin(const Session& session, const ScoreBook::Record& record,
     ui->codeLabel->setText(session.code() ? tr("Puzzle code: %1").arg(QString::fromStdString(session.code()->text()))
             : title.isEmpty()             ? QString()
                                           : tr("You solved %1").arg(title));
+    if (session.revealsPicture()) {
+        const std::vector<int>& colours = session.puzzle().colours;
+        const int columns = session.columns();
+        SetPicture(picturePixels(columns, session.rows(), pictureSide, [&](int x, int y) {
+            const int colour = colours[std::size_t(y) * std::size_t(columns) + std::size_t(x)];
+            return colour >= 0 ? QColor::fromRgb(QRgb(colour)) : QColor();
+        }));
+    }
+}
+
+// The form places its texts one under another; the picture goes above them all.
+void WinScreen::SetPicture(const QImage& picture)
+{
+    if (!picture_) {
+        const int room = pictureSide + 10;
+        for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            child->move(child->x(), child->y() + room);
+        resize(width(), height() + room);
+        picture_ = new QLabel(this);
+        picture_->setObjectName("pictureLabel");
+        picture_->setAlignment(Qt::AlignCenter);
+        picture_->setGeometry(10, 10, width() - 20, pictureSide);
+    }
+    picture_->setPixmap(QPixmap::fromImage(picture));
 }

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class Session;
 
 namespace Ui {
@@ -13,8 +14,8 @@ class WinScreen;
 
 // "Congratulations!": the time and faults of the game just won, the best game and the win
 // count of its size and mode, the puzzle's difficulty, and the size and mode of the next
-// game. Accepted means "New Game", rejected means "Quit", ShowSolution "Show Solution" and
-// Pictures "Pictures…", the gallery.
+// game; a picture solved shows above them in its colours. Accepted means "New Game",
+// rejected means "Quit", ShowSolution "Show Solution" and Pictures "Pictures…", the gallery.
 class WinScreen : public QDialog {
     Q_OBJECT
 
@@ -40,6 +41,12 @@ public:
     // The next game's size is offered as the one won, or as checkedSize after a puzzle of
     // another size.
     void ShowWin(const Session& session, const ScoreBook::Record& record, int checkedSize);
+    // The picture solved, at most pictureSide pixels square, above the texts.
+    void SetPicture(const QImage& picture);
 
+    static constexpr int pictureSide = 120;
     Ui::WinScreen* ui;
+
+private:
+    QLabel* picture_ = nullptr;
 };

@@ -300,7 +300,7 @@ bool Session::settle()
 // The solved board dissolves: random cells a step, then the rest at once.
 void Session::dissolveStep()
 {
-    // A picture stays, in its colours, while the win sinks in.
+    // A picture turns into its colours, and stays.
     if (revealsPicture()) {
         if (--dissolveCountdown_ <= 0)
             setPhase(Phase::Finished);
@@ -319,6 +319,18 @@ void Session::dissolveStep()
         setPhase(Phase::Finished);
     }
     --dissolveCountdown_;
+}
+
+double Session::revealShown() const
+{
+    if (!revealsPicture())
+        return 0;
+    switch (phase_) {
+    case Phase::Celebrating: return 1.0 - double(std::max(dissolveCountdown_, 0)) / revealTicks;
+    case Phase::Finished:
+    case Phase::Solved: return 1;
+    default: return 0;
+    }
 }
 
 void Session::dissolve(int column, int row)

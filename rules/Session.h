@@ -162,6 +162,9 @@ public:
     {
         return puzzle_.colours.size() == std::size_t(columns_) * std::size_t(rows_) && columns_ > 0;
     }
+    // How far a solved picture has turned into its colours: 0 before the win, rising to 1
+    // over revealTicks, 1 from then on.
+    double revealShown() const;
     // The code of the puzzle made or being made; none for a game resumed without one.
     const std::optional<PuzzleCode>& code() const { return code_; }
     // The clock starts with the first cell entered (or a fault, or a hint), not with play.
@@ -174,8 +177,8 @@ public:
     PuzzleReserve& reserve() { return reserve_; }
     const PuzzleReserve& reserve() const { return reserve_; }
 
-    // The ticks a solved picture is shown before the game is finished.
-    static constexpr int revealTicks = 80;
+    // The ticks a solved picture takes to turn into its colours; the game is finished then.
+    static constexpr int revealTicks = 120;
 
 private:
     void setPhase(Phase phase);

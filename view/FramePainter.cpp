@@ -40,6 +40,9 @@ constexpr int infoClueGap = 5;
 // condensed, as clue numbers are, and one that would be condensed too far breaks at a space.
 constexpr qreal smallestPrint = 8.0;
 constexpr qreal mostCondensed = 0.7;
+// In the reveal the last cell, in the bottom-right corner, begins to turn this share of the
+// time after the first; each cell turns in the rest.
+constexpr double revealLag = 0.6;
 
 QColor clueColour(bool dimmed, bool hovered, const ClueHover& hover, const BoardLook& look, qreal opacity)
 {
@@ -375,13 +378,24 @@ void FramePainter::paintCells(QPainter& painter, const PuzzleGrid& board, QPoint
 {
     painter.save();
     painter.setOpacity(opacity);
-    painter.setBrush(Qt::NoBrush);
+    paintGrid(painter, board, origin);
+    // Tiles go over the grid: their transparent edges decide how much of it shows.
+    const Visible visible(painter);
+    for (int x = 0; x < board.width; ++x)
+        for (int y = 0; y < board.height; ++y)
+            if (visible.shows(SceneGeometry::cellArea(origin, x, y)))
+                paintTile(painter, board.cells[x][y], origin, x, y);
+    paintBlockSeparators(painter, board, origin, opacity);
+    painter.restore();
+}
 
+void FramePainter::paintGrid(QPainter& painter, const PuzzleGrid& board, QPoint origin) const
+{
+    painter.setBrush(Qt::NoBrush);
     const int left = origin.x();
     const int top = origin.y();
     const int right = left + cellPitch * board.width;
     const int bottom = top + cellPitch * board.height;
-
     // Inner lines stop a pixel short of the outline so the two do not double up where they
     // meet.
     paintOutline(painter, board, origin);
@@ -389,20 +403,23 @@ void FramePainter::paintCells(QPainter& painter, const PuzzleGrid& board, QPoint
         painter.drawLine(QPoint(left + cellPitch * i, top + 1), QPoint(left + cellPitch * i, bottom - 1));
     for (int j = 1; j < board.height; ++j)
         painter.drawLine(QPoint(left + 1, top + cellPitch * j), QPoint(right - 1, top + cellPitch * j));
+}
 
-    // Tiles go over the grid: their transparent edges decide how much of it shows.
-    const Visible visible(painter);
-    for (int x = 0; x < board.width; ++x) {
-        for (int y = 0; y < board.height; ++y) {
-            const int code = board.cells[x][y];
-            if (code >= 1 && code <= 4 && visible.shows(SceneGeometry::cellArea(origin, x, y)))
-                painter.drawPixmap(QPoint(left + cellPitch * x, top + cellPitch * y), cellTexture_,
-                    QRect(cellPitch * code, 0, cellPitch, cellPitch));
-        }
-    }
+void FramePainter::paintTile(QPainter& painter, int code, QPoint origin, int x, int y) const
+{
+    if (code >= 1 && code <= 4)
+        painter.drawPixmap(origin + QPoint(cellPitch * x, cellPitch * y), cellTexture_,
+            QRect(cellPitch * code, 0, cellPitch, cellPitch));
+}
 
-    // Blocks of five make counting along a long line easy; the outline already bounds the
-    // last block, so the border gets no separator.
+// Blocks of five make counting along a long line easy; the outline already bounds the last
+// block, so the border gets no separator.
+void FramePainter::paintBlockSeparators(QPainter& painter, const PuzzleGrid& board, QPoint origin, qreal opacity) const
+{
+    const int left = origin.x();
+    const int top = origin.y();
+    const int right = left + cellPitch * board.width;
+    const int bottom = top + cellPitch * board.height;
     QColor separator = look_.blockSeparator;
     separator.setAlpha(static_cast<int>(separator.alpha() * opacity));
     painter.setPen(linePen(separator, 2.0));
@@ -410,7 +427,6 @@ void FramePainter::paintCells(QPainter& painter, const PuzzleGrid& board, QPoint
         painter.drawRect(QRect(left, top + cellPitch * j - 1, right - left - 1, 2));
     for (int i = 5; i < board.width; i += 5)
         painter.drawRect(QRect(left + cellPitch * i - 1, top, 2, bottom - top - 1));
-    painter.restore();
 }
 
 bool FramePainter::revealed(const Session& session)
@@ -422,19 +438,42 @@ bool FramePainter::revealed(const Session& session)
 }
 
 // Each filled cell in its colour, edge to edge, as pixels of the picture; the outline stays.
+// The colours sweep in from the top-left corner, each cell fading from its tile to its colour
+// (or to nothing, where the picture is empty) while the grid fades away.
 void FramePainter::paintPicture(QPainter& painter, const Session& session, QPoint origin) const
 {
     const std::vector<int>& colours = session.puzzle().colours;
+    const PuzzleGrid& board = session.board();
     const int columns = session.columns();
+    const double shown = session.revealShown();
+    const int diagonals = std::max(1, columns + session.rows() - 2);
     const Visible visible(painter);
+    painter.save();
+    if (shown < 1) {
+        painter.setOpacity(1 - shown);
+        paintGrid(painter, board, origin);
+    }
     for (int y = 0; y < session.rows(); ++y)
         for (int x = 0; x < columns; ++x) {
-            const int colour = colours[std::size_t(y) * std::size_t(columns) + std::size_t(x)];
             const QRect cell(origin + QPoint(cellPitch * x, cellPitch * y), QSize(cellPitch, cellPitch));
-            if (colour >= 0 && visible.shows(cell))
+            if (!visible.shows(cell))
+                continue;
+            const int colour = colours[std::size_t(y) * std::size_t(columns) + std::size_t(x)];
+            const double own = std::clamp((shown - revealLag * (x + y) / diagonals) / (1 - revealLag), 0.0, 1.0);
+            if (own < 1) {
+                painter.setOpacity(colour >= 0 ? 1 : 1 - own);
+                paintTile(painter, board.cells[std::size_t(x)][std::size_t(y)], origin, x, y);
+            }
+            if (colour >= 0 && own > 0) {
+                painter.setOpacity(own);
                 painter.fillRect(cell, QColor::fromRgb(QRgb(colour)));
+            }
         }
-    paintOutline(painter, session.board(), origin);
+    painter.setOpacity(1);
+    if (shown < 1)
+        paintBlockSeparators(painter, board, origin, 1 - shown);
+    paintOutline(painter, board, origin);
+    painter.restore();
 }
 
 void FramePainter::paintOutline(QPainter& painter, const PuzzleGrid& board, QPoint origin) const

@@ -65,6 +65,11 @@ private:
     static void paintBackground(QPainter& painter, const QRect& area, QPoint origin, const QPixmap& texture);
     void paintPinnedClues(QPainter& painter, const Session& session, const BoardScene& scene) const;
     void paintOutline(QPainter& painter, const PuzzleGrid& board, QPoint origin) const;
+    // The outline and the lines between cells.
+    void paintGrid(QPainter& painter, const PuzzleGrid& board, QPoint origin) const;
+    // The tile of a cell's code (none for a blank cell).
+    void paintTile(QPainter& painter, int code, QPoint origin, int x, int y) const;
+    void paintBlockSeparators(QPainter& painter, const PuzzleGrid& board, QPoint origin, qreal opacity) const;
     // Whether the board shows the solved picture's colours.
     static bool revealed(const Session& session);
     void paintPicture(QPainter& painter, const Session& session, QPoint origin) const;

@@ -45,6 +45,10 @@ void StillLayer::noteChanges(const Session& session, const BoardScene& scene, QS
             rememberBoard(session, std::move(dimmed));
         }
         noteHover(session, scene, changed);
+        if (session.revealShown() != shown_.revealShown) {
+            const BoardLayout& layout = scene.layout();
+            changed += layout.cellInWindow(0, 0).united(layout.cellInWindow(session.columns() - 1, session.rows() - 1));
+        }
         if (session.seconds() != shown_.seconds || session.game().faults() != shown_.faults) {
             const ClueSet& clues = session.clues();
             const QRectF box = infoBox(clues.widestRowClue(), clues.widestColumnClue());
@@ -185,6 +189,7 @@ void StillLayer::remember(const Session& session, const BoardScene& scene, QSize
     shown_.marking = session.game().marking();
     shown_.seconds = session.seconds();
     shown_.faults = session.game().faults();
+    shown_.revealShown = session.revealShown();
 }
 
 void StillLayer::rememberBoard(const Session& session, std::vector<bool> dimmed)

@@ -52,6 +52,8 @@ private:
         bool marking = false;
         int seconds = -1;
         int faults = -1;
+        // A solved picture turns into its colours over every cell at once.
+        double revealShown = 0;
     };
     bool sameFrame(const Session& session, const BoardScene& scene, QSize window) const;
     // Moves the picture as the view moved, and returns what is left to draw.

@@ -3,9 +3,15 @@
 // player's language, revealed in its colours, its progress kept under its own id.
 #include "Language.h"
 #include "ScoreBook.h"
+#include "WinScreen.h"
 #include "WindowDriver.h"
 
+#include <QLabel>
+#include <QTimer>
 #include <QTranslator>
+
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -15,6 +21,40 @@ const GalleryPicture* firstWithGivens(const std::vector<GalleryPicture>& gallery
         if (!picture.givens.empty())
             return &picture;
     return nullptr;
+}
+
+QRgb colourOf(const GalleryPicture& picture, QPoint cell)
+{
+    return QColor(picture.palette[std::size_t(picture.colours[std::size_t(cell.y() * picture.columns + cell.x())])])
+        .rgb();
+}
+
+// The filled cells nearest the top-left and the bottom-right corners.
+std::pair<QPoint, QPoint> cornerCells(const GalleryPicture& picture)
+{
+    QPoint first(picture.columns, picture.rows);
+    QPoint last(-1, -1);
+    for (int y = 0; y < picture.rows; ++y)
+        for (int x = 0; x < picture.columns; ++x)
+            if (picture.filled(x, y)) {
+                if (x + y < first.x() + first.y())
+                    first = QPoint(x, y);
+                if (x + y > last.x() + last.y())
+                    last = QPoint(x, y);
+            }
+    return {first, last};
+}
+
+// Whether the middle of each filled cell, where middleOf puts it in the image, is its colour.
+bool showsPicture(const QImage& image, const GalleryPicture& picture, const std::function<QPoint(int, int)>& middleOf)
+{
+    for (int y = 0; y < picture.rows; ++y)
+        for (int x = 0; x < picture.columns; ++x)
+            if (picture.filled(x, y) && image.pixel(middleOf(x, y)) != colourOf(picture, QPoint(x, y))) {
+                qWarning() << "cell" << x << y << "shows" << QColor(image.pixel(middleOf(x, y))).name();
+                return false;
+            }
+    return true;
 }
 
 } // namespace
@@ -49,18 +89,51 @@ private slots:
         QCOMPARE(
             ScoreBook::pictureRecord(store, QString::fromStdString(w->gallery()[1].id), Normal).wins, QString("0"));
         QCOMPARE(ScoreBook::lookup(store, "10x10", w.session().game().mode()).wins, QString("0"));
+
+        // Half way through the reveal the colours have reached the top-left corner and not
+        // yet the bottom-right one; the window shows each step of it.
+        const auto [first, last] = cornerCells(*picture);
+        QImage frame = w->drawingSurface()->grab().toImage();
+        QVERIFY(frame.pixel(w.cellPoint(first.x(), first.y())) != colourOf(*picture, first));
+        while (w.session().revealShown() < 0.5)
+            w.tick();
+        frame = w->drawingSurface()->grab().toImage();
+        QCOMPARE(frame.pixel(w.cellPoint(first.x(), first.y())), colourOf(*picture, first));
+        QVERIFY(frame.pixel(w.cellPoint(last.x(), last.y())) != colourOf(*picture, last));
+
         w.dissolve();
         QCOMPARE(w.session().phase(), Session::Phase::Finished);
         // Every cell in its own colour, none shifted: each filled cell's middle is its colour.
-        const QImage frame = w->drawingSurface()->grab().toImage();
-        for (int y = 0; y < picture->rows; ++y)
-            for (int x = 0; x < picture->columns; ++x) {
-                if (!picture->filled(x, y))
-                    continue;
-                const QRgb colour
-                    = picture->palette[std::size_t(picture->colours[std::size_t(y * picture->columns + x)])];
-                QCOMPARE(QColor(frame.pixel(w.cellPoint(x, y))).name(), QColor(colour).name());
-            }
+        frame = w->drawingSurface()->grab().toImage();
+        QVERIFY(showsPicture(frame, *picture, [&](int x, int y) { return w.cellPoint(x, y); }));
+
+        // The win screen shows the picture too, whole.
+        QImage shown;
+        auto* poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<WinScreen*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            poll->deleteLater();
+            poll->stop();
+            if (auto* label = dialog->findChild<QLabel*>("pictureLabel"); label && label->isVisible())
+                shown = label->pixmap().toImage();
+            dialog->done(WinScreen::ShowSolution);
+        });
+        poll->start(0);
+        QCoreApplication::processEvents();
+        QVERIFY(!shown.isNull());
+        // The plate is what is not transparent; the cells divide it evenly.
+        QRect plate;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                if (qAlpha(shown.pixel(x, y)) > 0)
+                    plate |= QRect(x, y, 1, 1);
+        const QSize cell(plate.width() / picture->columns, plate.height() / picture->rows);
+        QCOMPARE(cell.width(), cell.height());
+        QVERIFY(showsPicture(shown, *picture, [&](int x, int y) {
+            return plate.topLeft() + QPoint(x * cell.width() + cell.width() / 2, y * cell.height() + cell.height() / 2);
+        }));
     }
 
     // Kept and taken up again, a picture is the gallery's, with its givens and colours.
