@@ -35,6 +35,7 @@ public:
         std::function<bool(bool always)> saveSettings);
 
     GameFiles& files() { return files_; }
+    const GameFiles& files() const { return files_; }
 
     // The saved game, if there is one, no other copy of the game is playing it, and the player
     // wants it; false to start a new game (the player was told if it could not be loaded).

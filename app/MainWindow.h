@@ -19,6 +19,7 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 
 class QTimer;
 class SoundBank;
@@ -45,9 +46,12 @@ public:
     // Plays the puzzle of a file in the checked mode; a file that cannot be opened gets one
     // box with its path and why, and the game in progress goes on. False then.
     bool OpenPuzzleFile(const QString& path);
-    // Plays a picture of the gallery in the checked mode.
+    // Plays a picture of the gallery as it was left, if it was begun, or else afresh in the
+    // checked mode.
     void StartPicture(const GalleryPicture& picture);
     const std::vector<GalleryPicture>& gallery() const { return gallery_; }
+    // The board of a picture begun and not finished: the one in play, or one kept when left.
+    std::optional<PuzzleGrid> begunBoard(const GalleryPicture& picture) const;
     void StartNewGame(int columns, int rows, int mode);
     // The puzzle a code names, in that mode; the Size menu follows it.
     void StartPuzzle(const PuzzleCode& code, int mode);

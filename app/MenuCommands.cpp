@@ -105,17 +105,23 @@ void MainWindow::MenuPictures()
     }
     SettingsStore& store = keeper_.files().settings();
     const int mode = menus_->mode();
-    const auto begun = [&store](const GalleryPicture& picture) -> std::optional<PuzzleGrid> {
-        const auto kept = PictureBoards::find(store, QString::fromStdString(picture.id), picture.columns, picture.rows);
-        return kept ? std::optional<PuzzleGrid>(kept->board) : std::nullopt;
-    };
     GalleryBrowser browser(
         gallery_, ScoreBook::solvedPictures(store),
-        [&store, mode](const QString& id) { return ScoreBook::pictureRecord(store, id, mode); }, begun, gameLanguage(),
-        this);
+        [&store, mode](const QString& id) { return ScoreBook::pictureRecord(store, id, mode); },
+        [this](const GalleryPicture& picture) { return begunBoard(picture); }, gameLanguage(), this);
     if (browser.exec() == QDialog::Accepted && browser.chosen() >= 0)
         StartPicture(gallery_[std::size_t(browser.chosen())]);
     followCommand();
+}
+
+std::optional<PuzzleGrid> MainWindow::begunBoard(const GalleryPicture& picture) const
+{
+    const Puzzle& playing = session_.puzzle();
+    if (playing.origin.kind == PuzzleOrigin::Kind::Gallery && playing.origin.place == picture.id)
+        return gameStarted() ? std::optional<PuzzleGrid>(session_.game().board()) : std::nullopt;
+    const auto kept = PictureBoards::find(
+        keeper_.files().settings(), QString::fromStdString(picture.id), picture.columns, picture.rows);
+    return kept ? std::optional<PuzzleGrid>(kept->board) : std::nullopt;
 }
 
 void MainWindow::StartPicture(const GalleryPicture& picture)

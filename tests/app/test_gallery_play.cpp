@@ -190,6 +190,9 @@ private slots:
         w.tick(120);
         const int seconds = w.session().seconds();
         const int faults = w.session().game().faults();
+        // The browser shows the board in play as begun, as it is now.
+        QVERIFY(w->begunBoard(first) && w->begunBoard(first)->cells == w.session().game().board().cells);
+        QVERIFY(!w->begunBoard(second));
         w->StartPicture(second);
         QCOMPARE(w.cell(entered.x(), entered.y()), int(Blank));
         w.play(5, 5, Normal);
