@@ -109,6 +109,9 @@ void MainWindow::MenuPictures()
         gallery_, ScoreBook::solvedPictures(store),
         [&store, mode](const QString& id) { return ScoreBook::pictureRecord(store, id, mode); },
         [this](const GalleryPicture& picture) { return begunBoard(picture); }, gameLanguage(), this);
+    // The picture in play is where the player stands.
+    if (session_.puzzle().origin.kind == PuzzleOrigin::Kind::Gallery)
+        browser.choose(session_.puzzle().origin.place);
     if (browser.exec() == QDialog::Accepted && browser.chosen() >= 0)
         StartPicture(gallery_[std::size_t(browser.chosen())]);
     followCommand();

@@ -138,6 +138,19 @@ void GalleryBrowser::showAlbum(int album)
     pictureList_->setCurrentRow(std::max(0, firstUnsolved));
 }
 
+void GalleryBrowser::choose(const std::string& id)
+{
+    const auto picture
+        = std::find_if(pictures_.begin(), pictures_.end(), [&](const GalleryPicture& p) { return p.id == id; });
+    if (picture == pictures_.end())
+        return;
+    albumList_->setCurrentRow(int(std::find(albums_.begin(), albums_.end(), picture->album) - albums_.begin()));
+    const int index = int(picture - pictures_.begin());
+    for (int row = 0; row < pictureList_->count(); ++row)
+        if (pictureList_->item(row)->data(pictureRole).toInt() == index)
+            pictureList_->setCurrentRow(row);
+}
+
 int GalleryBrowser::chosen() const
 {
     const QListWidgetItem* item = pictureList_->currentItem();

@@ -29,6 +29,9 @@ public:
 
     // The picture chosen, an index into the pictures; -1 when none was.
     int chosen() const;
+    // Shows the picture's album with the picture chosen; an id not in the gallery changes
+    // nothing.
+    void choose(const std::string& id);
     // The album's name in the player's language; its key is the English one.
     static QString albumName(const std::string& album);
     // What the browser shows of a picture: its colours once solved, else its board, in grey

@@ -98,6 +98,14 @@ private slots:
         QCOMPARE(texts(*pictures), (QStringList {"Cat\nBest: 42 s", "3x2\n" + GameWords::technique(2)}));
         QCOMPARE(browser.chosen(), 1);
         QVERIFY(!pictures->item(1)->toolTip().contains("Dog"));
+        // The picture in play is shown chosen, in its album.
+        browser.choose("apple");
+        QCOMPARE(albums->currentRow(), 1);
+        QCOMPARE(browser.chosen(), 2);
+        browser.choose("cat");
+        QCOMPARE(browser.chosen(), 0);
+        browser.choose("no-such-picture");
+        QCOMPARE(browser.chosen(), 0);
     }
 
     // Down picks the next album, Tab goes to its pictures, arrows move among them and Enter
