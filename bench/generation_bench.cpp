@@ -150,7 +150,7 @@ void reportReadyWaits(const Sizes& sizes, int games)
         std::srand(static_cast<unsigned>(size[0] * 100 + size[1]));
         PuzzleReserve reserve;
         reserve.aimAt(size[0], size[1]);
-        Generation g;
+        PuzzleMaker maker;
         int reserved = 0;
         std::vector<int> ticks;
         std::vector<double> waits;
@@ -164,22 +164,20 @@ void reportReadyWaits(const Sizes& sizes, int games)
             int tickCount = 0;
             double lastTick = 0.0;
             const auto handOver = Clock::now();
-            std::uint32_t seed = 0;
-            if (reserve.take(size[0], size[1], g.solution, g.clues, seed)) {
+            if (reserve.take(size[0], size[1], -1, maker)) {
                 tickCount = 1;
                 lastTick = microsecondsSince(handOver) / 1000.0;
                 reserved += game > 0;
             } else {
-                g.generator.startGeneration(
-                    g.board, g.clues, size[0], size[1], static_cast<std::uint32_t>(std::rand()));
+                maker.start(size[0], size[1], -1, static_cast<std::uint32_t>(std::rand()), false, false);
                 for (bool accepted = false; !accepted; ++tickCount) {
                     const auto start = Clock::now();
-                    accepted = g.generator.generateFor(g.board, g.solution, g.clues, PuzzleGenerator::tickBudget);
+                    accepted = maker.makeFor(PuzzleGenerator::tickBudget);
                     lastTick = microsecondsSince(start) / 1000.0;
                 }
             }
             const auto gradeStart = Clock::now();
-            gradePuzzle(g.clues);
+            gradePuzzle(maker.clues());
             grading.push_back(microsecondsSince(gradeStart));
             if (game > 0) {
                 ticks.push_back(tickCount);

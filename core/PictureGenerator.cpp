@@ -22,7 +22,8 @@ void PictureGenerator::start(int columns, int rows, std::uint32_t seed, int band
     columns_ = columns;
     rows_ = rows;
     band_ = band;
-    const DifficultyBand& aim = difficultyBands()[band];
+    // Made for no band, it is drawn as Medium's are and kept whatever the lines finish.
+    const DifficultyBand& aim = difficultyBands()[band >= 0 ? band : findBand("Medium")];
     smoothing_ = std::max(1, std::max(columns, rows) / aim.smoothingDivisor);
     mirrored_ = aim.mirrored;
     needsWhatIf_ = aim.needsWhatIf;
@@ -77,7 +78,7 @@ bool PictureGenerator::step()
         // The fewest techniques that finish it are no more than those the run used: a band
         // above even that is out of reach.
         limit_ = LineSolver::Boxes;
-        stage_ = bandOf(difficulty_, columns_, rows_) < band_ ? Stage::Draw : Stage::Limits;
+        stage_ = band_ >= 0 && bandOf(difficulty_, columns_, rows_) < band_ ? Stage::Draw : Stage::Limits;
         return false;
     }
     case Stage::Limits: {
@@ -85,7 +86,7 @@ bool PictureGenerator::step()
         // below the one that grade would fall in is out of reach.
         Difficulty fewest = difficulty_;
         fewest.hardestTechnique = limit_;
-        if (limit_ >= difficulty_.hardestTechnique || bandOf(fewest, columns_, rows_) > band_)
+        if (limit_ >= difficulty_.hardestTechnique || (band_ >= 0 && bandOf(fewest, columns_, rows_) > band_))
             return judge();
         seven_.setTechniqueLimit(limit_);
         const bool solved = solvesFromBlank(seven_);
@@ -210,5 +211,5 @@ bool PictureGenerator::solvesFromBlank(LogicSolver& solver)
 bool PictureGenerator::judge()
 {
     stage_ = Stage::Draw;
-    return bandOf(difficulty_, columns_, rows_) == band_;
+    return band_ < 0 || bandOf(difficulty_, columns_, rows_) == band_;
 }

@@ -27,6 +27,8 @@
 // drawn in a fixed order.
 class PictureGenerator {
 public:
+    // band is an index into difficultyBands(), or -1 for a puzzle of any band the lines
+    // finish.
     void start(int columns, int rows, std::uint32_t seed, int band);
     // Takes steps until a puzzle is accepted (true) or the budget is spent (false); a step
     // begun is finished, so it may overrun by one step.

@@ -2,13 +2,16 @@
 #include "PuzzleReserve.h"
 
 #include <cstdlib>
+#include <utility>
 
-void PuzzleReserve::aimAt(int columns, int rows)
+void PuzzleReserve::aimAt(int columns, int rows, int band, bool pictures)
 {
-    if (columns == columns_ && rows == rows_)
+    if (columns == columns_ && rows == rows_ && band == band_ && pictures == pictures_)
         return;
     columns_ = columns;
     rows_ = rows;
+    band_ = band;
+    pictures_ = pictures;
     drop();
 }
 
@@ -19,21 +22,18 @@ void PuzzleReserve::work(std::chrono::nanoseconds budget)
     const auto start = std::chrono::steady_clock::now();
     if (!begun_) {
         // The seed is all the puzzle takes from the game's randomness.
-        generator_.startGeneration(board_, clues_, columns_, rows_, static_cast<std::uint32_t>(std::rand()));
+        maker_.start(columns_, rows_, band_, static_cast<std::uint32_t>(std::rand()), pictures_, true);
         begun_ = true;
     }
-    ready_ = generator_.generateFor(board_, solution_, clues_, budget - stepAllowance);
+    ready_ = maker_.makeFor(budget - stepAllowance);
     busy_ += std::chrono::steady_clock::now() - start;
 }
 
-bool PuzzleReserve::take(int columns, int rows, PuzzleGrid& solution, ClueSet& clues, std::uint32_t& seed)
+bool PuzzleReserve::take(int columns, int rows, int band, PuzzleMaker& maker)
 {
-    if (!readyFor(columns, rows))
+    if (!readyFor(columns, rows, band))
         return false;
-    seed = generator_.seed();
-    solution.copyFrom(solution_);
-    clues.columnClues = clues_.columnClues;
-    clues.rowClues = clues_.rowClues;
+    std::swap(maker_, maker);
     drop();
     return true;
 }

@@ -2,6 +2,7 @@
 #include "PuzzleCode.h"
 
 #include "ClueSet.h"
+#include "DifficultyBands.h"
 #include "PuzzleSizes.h"
 #include "TechniqueNames.h"
 
@@ -29,9 +30,11 @@ int digitOf(char c)
 
 // Catches one wrong digit and most swaps of two: each digit weighs by its place, and the size
 // counts too, so a code typed with another size is refused rather than giving a stranger.
-int checkDigit(const std::string& seedDigits, int columns, int rows)
+int checkDigit(const std::string& seedDigits, int columns, int rows, int band)
 {
-    int sum = 3 * columns + 5 * rows;
+    // A band weighs in too, so that a code read without its letter is refused; codes made for
+    // no band keep the check digit they have always had.
+    int sum = 3 * columns + 5 * rows + (band >= 0 ? 7 * (band + 1) : 0);
     for (std::size_t i = 0; i < seedDigits.size(); ++i)
         sum += static_cast<int>(i + 2) * digitOf(seedDigits[i]);
     return sum % base;
@@ -71,8 +74,9 @@ std::string PuzzleCode::text() const
         seedDigits.insert(seedDigits.begin(), digits[rest % base]);
         rest /= base;
     } while (rest > 0);
-    return std::to_string(columns) + "x" + std::to_string(rows) + "-" + seedDigits
-        + digits[checkDigit(seedDigits, columns, rows)];
+    const std::string bandPart = band >= 0 ? std::string(1, difficultyBands()[band].letter) + "-" : std::string();
+    return std::to_string(columns) + "x" + std::to_string(rows) + "-" + bandPart + seedDigits
+        + digits[checkDigit(seedDigits, columns, rows, band)];
 }
 
 std::optional<PuzzleCode> PuzzleCode::read(const std::string& text)
@@ -100,6 +104,13 @@ std::optional<PuzzleCode> PuzzleCode::read(const std::string& text, Problem& why
     if (sizeIndexOf(columns, rows) < 0)
         return refuse(Problem::UnknownSize);
     std::string seedDigits = code.substr(dash + 1);
+    int band = -1;
+    if (const std::size_t second = seedDigits.find('-'); second != std::string::npos) {
+        band = second == 1 ? bandOfLetter(seedDigits[0]) : -1;
+        if (band < 0)
+            return refuse(Problem::UnknownDifficulty);
+        seedDigits.erase(0, second + 1);
+    }
     for (const char c : seedDigits)
         if (digitOf(c) < 0)
             return refuse(Problem::BadCharacter);
@@ -113,15 +124,17 @@ std::optional<PuzzleCode> PuzzleCode::read(const std::string& text, Problem& why
         seed = seed * base + static_cast<std::uint64_t>(digitOf(c));
     if (seed > 0xFFFFFFFFu)
         return refuse(Problem::WrongLength);
-    if (digitOf(check) != checkDigit(seedDigits, columns, rows))
+    if (digitOf(check) != checkDigit(seedDigits, columns, rows, band))
         return refuse(Problem::WrongCheck);
     why = Problem::None;
-    return PuzzleCode {columns, rows, static_cast<std::uint32_t>(seed)};
+    return PuzzleCode {columns, rows, static_cast<std::uint32_t>(seed), band};
 }
 
-PuzzleCode PuzzleCode::ofDay(const std::string& isoDate, int columns, int rows)
+PuzzleCode PuzzleCode::ofDay(const std::string& isoDate, int columns, int rows, int band)
 {
-    return {columns, rows, hashOf("tessarin " + isoDate + " " + std::to_string(columns) + "x" + std::to_string(rows))};
+    const std::string bandPart = band >= 0 ? std::string(" ") + difficultyBands()[band].key : std::string();
+    return {columns, rows,
+        hashOf("tessarin " + isoDate + " " + std::to_string(columns) + "x" + std::to_string(rows) + bandPart), band};
 }
 
 std::string PuzzleCode::keptWith(const ClueSet& clues) const

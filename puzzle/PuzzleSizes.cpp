@@ -43,3 +43,15 @@ int sizeIndexOf(const std::string& label)
             return index;
     return -1;
 }
+
+bool madeByClimb(int columns, int rows)
+{
+    const int index = sizeIndexOf(columns, rows);
+    return index >= 0 && !puzzleSizes[index].pictures;
+}
+
+bool madeOfPictures(int columns, int rows)
+{
+    const int index = sizeIndexOf(columns, rows);
+    return index >= 0 && puzzleSizes[index].pictures;
+}

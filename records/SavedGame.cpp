@@ -117,7 +117,7 @@ bool readCellsToTheEnd(QDataStream& in, SavedGame& game)
 
 bool SavedGame::inFirstForm() const
 {
-    return origin.kind == int(PuzzleOrigin::Kind::Generated) && sizeIndexOf(columns, rows) >= 0;
+    return origin.kind == int(PuzzleOrigin::Kind::Generated) && madeByClimb(columns, rows);
 }
 
 QByteArray SavedGame::encode() const
@@ -173,7 +173,7 @@ bool SavedGame::decode(const QByteArray& bytes, SavedGame& game)
     read.time = header[3];
     read.faults = header[4];
     const bool sizeFits = first
-        ? sizeIndexOf(read.columns, read.rows) >= 0
+        ? madeByClimb(read.columns, read.rows)
         : read.columns >= 1 && read.columns <= largestPuzzleSide && read.rows >= 1 && read.rows <= largestPuzzleSide;
     if (read.mode < Beginner || read.mode > Expert || !sizeFits || read.time < 0 || read.faults < 0)
         return false;

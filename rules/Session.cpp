@@ -2,23 +2,21 @@
 #include "Session.h"
 
 #include "CellState.h"
+#include "PuzzleSizes.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
 
-const Session::Events& Session::begin(int columns, int rows, int mode)
+const Session::Events& Session::begin(int columns, int rows, int mode, int band)
 {
     prepare(columns, rows, mode);
     // A puzzle made ahead in the last game's spare time starts at the next advance.
-    std::uint32_t seed = 0;
-    puzzleReady_ = reserve_.take(columns, rows, made_.solution, made_.clues, seed);
-    if (!puzzleReady_) {
-        // The seed is all the puzzle takes from the game's randomness.
-        seed = static_cast<std::uint32_t>(std::rand());
-        generator_.startGeneration(made_.board, made_.clues, columns, rows, seed);
-    }
-    code_ = PuzzleCode {columns, rows, seed};
+    puzzleReady_ = reserve_.take(columns, rows, band, maker_);
+    // The seed is all the puzzle takes from the game's randomness.
+    if (!puzzleReady_)
+        maker_.start(columns, rows, band, static_cast<std::uint32_t>(std::rand()), madeOfPictures(columns, rows), true);
+    code_ = PuzzleCode {columns, rows, maker_.seed(), band};
     setPhase(Phase::Creating);
     return events_;
 }
@@ -27,7 +25,7 @@ const Session::Events& Session::begin(const PuzzleCode& code, int mode)
 {
     prepare(code.columns, code.rows, mode);
     puzzleReady_ = false;
-    generator_.startGeneration(made_.board, made_.clues, code.columns, code.rows, code.seed);
+    maker_.start(code.columns, code.rows, code.band, code.seed, madeOfPictures(code.columns, code.rows), false);
     code_ = code;
     setPhase(Phase::Creating);
     return events_;
@@ -135,11 +133,11 @@ const Session::Events& Session::advance(std::chrono::milliseconds elapsed)
     return events_;
 }
 
-void Session::workReserve(int columns, int rows, std::chrono::nanoseconds budget)
+void Session::workReserve(int columns, int rows, std::chrono::nanoseconds budget, int band)
 {
     if (phase_ != Phase::Playing)
         return;
-    reserve_.aimAt(columns, rows);
+    reserve_.aimAt(columns, rows, band, madeOfPictures(columns, rows));
     reserve_.work(budget);
 }
 
@@ -174,7 +172,7 @@ void Session::createStep()
     if (puzzleReady_) {
         puzzleReady_ = false;
         acceptPuzzle();
-    } else if (generator_.generateFor(made_.board, made_.solution, made_.clues, PuzzleGenerator::tickBudget)) {
+    } else if (maker_.makeFor(PuzzleGenerator::tickBudget)) {
         acceptPuzzle();
     }
 }
@@ -182,8 +180,11 @@ void Session::createStep()
 void Session::acceptPuzzle()
 {
     made_.board.resize(columns_, rows_);
-    game_.setUp(modeToPlay_, made_.board, made_.solution, made_.clues, 0);
+    // A search for a band names the puzzle by the seed that made it.
+    code_ = PuzzleCode {columns_, rows_, maker_.seed(), maker_.band()};
+    game_.setUp(modeToPlay_, made_.board, maker_.solution(), maker_.clues(), 0);
     puzzle_ = generatedPuzzle();
+    puzzle_.difficulty = maker_.difficulty();
     playedMs_ = 0;
     clockStarted_ = false;
     beginPlay();
@@ -220,10 +221,11 @@ Puzzle Session::generatedPuzzle() const
 void Session::beginPlay()
 {
     game_.retestClues();
-    // A generated puzzle is graded afresh, for a resumed game too, so that "auto.sav" need not
-    // keep it.
-    if (puzzle_.origin.kind == PuzzleOrigin::Kind::Generated)
-        puzzle_.difficulty = gradePuzzle(game_.clues());
+    // A generated puzzle taken up again is graded afresh, so that "auto.sav" need not keep
+    // the grade; one just made comes with it. The large sizes need every technique.
+    if (puzzle_.origin.kind == PuzzleOrigin::Kind::Generated && puzzle_.difficulty.hardestTechnique == 0)
+        puzzle_.difficulty
+            = madeOfPictures(columns_, rows_) ? gradeWithEveryTechnique(game_.clues()) : gradePuzzle(game_.clues());
     recorded_.clear();
     setPhase(Phase::Playing);
 }

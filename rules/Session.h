@@ -8,6 +8,7 @@
 #include "PuzzleCode.h"
 #include "PuzzleGenerator.h"
 #include "PuzzleLogic.h"
+#include "PuzzleMaker.h"
 #include "PuzzleReserve.h"
 #include "SolutionReplay.h"
 
@@ -77,7 +78,7 @@ public:
 
     // Begins making a puzzle of that size for that mode, whatever the phase; the next advance
     // starts one the reserve holds ready.
-    const Events& begin(int columns, int rows, int mode);
+    const Events& begin(int columns, int rows, int mode, int band = -1);
     // Begins making the puzzle a code names, for that mode.
     const Events& begin(const PuzzleCode& code, int mode);
     // Plays a puzzle made elsewhere (a file's, ...) at once, from a blank board. Beginner
@@ -96,7 +97,7 @@ public:
     // or dissolving takes its next step.
     const Events& advance(std::chrono::milliseconds elapsed);
     // Works on the next puzzle of that size in the spare time of play, within budget.
-    void workReserve(int columns, int rows, std::chrono::nanoseconds budget);
+    void workReserve(int columns, int rows, std::chrono::nanoseconds budget, int band = -1);
 
     // Play stops, the clock with it; the input recorded before counts, and may win instead.
     const Events& pause();
@@ -215,14 +216,12 @@ private:
     // The puzzle being made, and the mode it is to be played in.
     struct {
         PuzzleGrid board;
-        PuzzleGrid solution;
-        ClueSet clues;
     } made_;
     int modeToPlay_ = Beginner;
     Puzzle puzzle_;
     PuzzleGrid shown_;
     ClueSet shownClues_;
-    PuzzleGenerator generator_;
+    PuzzleMaker maker_;
     PuzzleReserve reserve_;
     PuzzleLogic logic_;
     std::optional<PuzzleCode> code_;

@@ -270,6 +270,22 @@ A line and the technique that found cells on it: &quot;Column 4, clue 6 1: Boxes
         <source>Whether the cell in column %1, row %2 is filled or empty, these cells follow either way.</source>
         <translation>Ob das Feld in Spalte %1, Zeile %2 gefüllt oder leer ist, diese Felder folgen in beiden Fällen.</translation>
     </message>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Schwer</translation>
+    </message>
+    <message>
+        <source>Very Hard</source>
+        <translation>Sehr schwer</translation>
+    </message>
 </context>
 <context>
     <name>HelpBrowser</name>

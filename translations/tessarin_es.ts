@@ -270,6 +270,22 @@ A line and the technique that found cells on it: &quot;Column 4, clue 6 1: Boxes
         <source>Whether the cell in column %1, row %2 is filled or empty, these cells follow either way.</source>
         <translation>Tanto si la casilla de la columna %1, fila %2 está llena como vacía, estas casillas se siguen en ambos casos.</translation>
     </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difícil</translation>
+    </message>
+    <message>
+        <source>Very Hard</source>
+        <translation>Muy difícil</translation>
+    </message>
 </context>
 <context>
     <name>HelpBrowser</name>

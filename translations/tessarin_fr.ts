@@ -270,6 +270,22 @@ A line and the technique that found cells on it: &quot;Column 4, clue 6 1: Boxes
         <source>Whether the cell in column %1, row %2 is filled or empty, these cells follow either way.</source>
         <translation>Que la case colonne %1, ligne %2 soit remplie ou vide, ces cases s’ensuivent dans les deux cas.</translation>
     </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>Very Hard</source>
+        <translation>Très difficile</translation>
+    </message>
 </context>
 <context>
     <name>HelpBrowser</name>

@@ -488,6 +488,33 @@ private slots:
         QVERIFY(again.session().code());
         QCOMPARE(again.session().code()->text(), code);
     }
+
+    // A large size's puzzle is kept in the second form, which older copies refuse rather than
+    // misread, and comes back with its code and the board as it was.
+    void aLargeGeneratedGameComesBackWithItsCode()
+    {
+        std::string code;
+        PuzzleGrid board;
+        {
+            WindowDriver w;
+            w.play(30, 30, Normal);
+            QVERIFY(w.session().code());
+            code = w.session().code()->text();
+            w.drag(Qt::LeftButton, {{3, 4}});
+            board = w.session().game().board();
+            w->SaveWithoutAsking();
+            w->Leave();
+        }
+        QVERIFY(bytesOf("auto.sav").startsWith("TSAV"));
+        WindowDriver again;
+        again.answer = true;
+        again->StartUp();
+        QCOMPARE(again.session().phase(), Session::Phase::Playing);
+        QVERIFY(again.session().code());
+        QCOMPARE(again.session().code()->text(), code);
+        QVERIFY(again.session().game().board().cells == board.cells);
+        QVERIFY(again.session().difficulty().hardestTechnique > 0);
+    }
 };
 
 QTEST_MAIN(SavedGameTest)

@@ -125,24 +125,23 @@ private slots:
         PuzzleReserve reserve;
         reserve.aimAt(15, 10);
         QVERIFY(fill(reserve, 15, 10));
-        PuzzleGrid solution;
-        solution.resize(10, 5);
-        ClueSet clues;
-        clues.columnClues = {{7}};
-        std::uint32_t seed = 0;
-        QVERIFY(!reserve.take(10, 5, solution, clues, seed));
-        QVERIFY(solution.height == 5 && clues.columnClues == std::vector<std::vector<int>>({{7}}));
+        PuzzleMaker maker;
+        maker.start(10, 5, -1, 7, false, false);
+        QVERIFY(!reserve.take(10, 5, -1, maker));
+        QVERIFY(!reserve.take(15, 10, 0, maker));
+        QCOMPARE(maker.columns(), 10);
 
         // Aiming at the same size keeps the puzzle, the one the generator makes from the same
         // seed; taking it empties the reserve, and the next one is new.
         reserve.aimAt(15, 10);
-        QVERIFY(reserve.take(15, 10, solution, clues, seed));
-        QCOMPARE(seed, drawn);
-        QCOMPARE(rowsOf(solution), rowsOf(expected.solution));
-        QVERIFY(clues.rowClues == expected.clues.rowClues && clues.columnClues == expected.clues.columnClues);
-        QVERIFY(!reserve.take(15, 10, solution, clues, seed));
+        QVERIFY(reserve.take(15, 10, -1, maker));
+        QCOMPARE(maker.seed(), drawn);
+        QCOMPARE(rowsOf(maker.solution()), rowsOf(expected.solution));
+        QVERIFY(maker.clues().rowClues == expected.clues.rowClues
+            && maker.clues().columnClues == expected.clues.columnClues);
+        QVERIFY(!reserve.take(15, 10, -1, maker));
         QVERIFY(fill(reserve, 15, 10));
-        QVERIFY(reserve.take(15, 10, solution, clues, seed) && rowsOf(solution) != rowsOf(expected.solution));
+        QVERIFY(reserve.take(15, 10, -1, maker) && rowsOf(maker.solution()) != rowsOf(expected.solution));
 
         // Another size drops the puzzle, and coming back does not bring it back.
         QVERIFY(fill(reserve, 15, 10));

@@ -26,7 +26,19 @@ expect() {
     fi
 }
 
-expect 2 "30x30 is not one of them" "$tool" generate 30x30 1
+expect 2 "50x50 is not one of them" "$tool" generate 50x50 1
+expect 2 "no Very Hard puzzle is made at 10x10" "$tool" generate 10x10 1 --difficulty very-hard
+expect 2 "takes easy, medium, hard or very-hard" "$tool" generate 30x30 1 --difficulty brutal
+expect 2 "difficulty's letter" "$tool" generate 30x30-X-12
+# A code keeps its difficulty: made again from it, the puzzle is the same.
+"$tool" generate 30x30 5 --difficulty hard >"$scratch/hard"
+code=$(sed -n 's/^code //p' "$scratch/hard")
+"$tool" generate "$code" >"$scratch/again"
+if ! cmp -s "$scratch/hard" "$scratch/again" || ! grep -q "^difficulty Hard, " "$scratch/hard"; then
+    echo "FAIL: the code $code did not make its Hard puzzle again:"
+    cat "$scratch/hard" "$scratch/again"
+    failures=$((failures + 1))
+fi
 expect 2 "neither a size" "$tool" generate 4294967297x5 1
 expect 2 "check digit" "$tool" generate 15x10-1112D
 expect 2 "not a seed" "$tool" generate 5x5 -1

@@ -8,16 +8,19 @@
 #include "ClueFit.h"
 #include "ClueSet.h"
 #include "Difficulty.h"
+#include "DifficultyBands.h"
 #include "PuzzleCode.h"
-#include "PuzzleGenerator.h"
 #include "PuzzleGrid.h"
 #include "PuzzleLogic.h"
+#include "PuzzleMaker.h"
 #include "PuzzleSizes.h"
 #include "TechniqueNames.h"
 #include "TechniqueTable.h"
 
 #include <QFile>
 
+#include <cctype>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -25,17 +28,21 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
 int usage()
 {
     std::cerr << "usage:\n"
-                 "  tessarin-puzzle generate COLUMNSxROWS [SEED]\n"
+                 "  tessarin-puzzle generate COLUMNSxROWS [SEED] [--difficulty D]\n"
                  "  tessarin-puzzle generate CODE\n"
                  "      make the puzzle the game makes from SEED (default: the time) or from a\n"
-                 "      puzzle code such as 15x10-7QK2M4C, print its picture, clues and code;\n"
-                 "      the sizes are those of the game: 5x5, 10x5, 10x10, 15x10, 15x15, 20x15\n"
+                 "      puzzle code such as 15x10-7QK2M4C or 30x30-H-7QK2M4C, print its code,\n"
+                 "      difficulty, picture and clues; D is easy, medium, hard or very-hard (a\n"
+                 "      size up to 20x15 tries seed after seed from SEED until one falls in it);\n"
+                 "      the sizes are those of the game: 5x5, 10x5, 10x10, 15x10, 15x15, 20x15,\n"
+                 "      20x20, 25x25, 30x30 and 40x40\n"
                  "  tessarin-puzzle solve [FILE]\n"
                  "      read a puzzle from FILE (.non, .nin, webpbn .xml, .g, .mk, or the\n"
                  "      \"columns:\" and \"rows:\" lines that generate prints) or standard input,\n"
@@ -83,6 +90,8 @@ const char* problemText(PuzzleCode::Problem problem)
     case PuzzleCode::Problem::WrongCheck:
         return "its check digit (the last letter or digit) does not fit the others: one is mistyped, or two are "
                "swapped";
+    case PuzzleCode::Problem::UnknownDifficulty:
+        return "between its two dashes it has something other than a difficulty's letter (E, M, H or V)";
     case PuzzleCode::Problem::None: break;
     }
     return "";
@@ -104,54 +113,93 @@ void printBoard(const PuzzleGrid& board)
         std::cout << PuzzleText::cells(board.row(y)) << '\n';
 }
 
+// "easy", "medium", "hard" or "very-hard", in any case, as a band; -1 for none of them.
+int readBand(std::string text)
+{
+    std::string key;
+    for (const char c : text)
+        if (c != '-' && c != ' ')
+            key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (int band = 0; band < difficultyBandCount; ++band) {
+        std::string name = difficultyBands()[band].key;
+        for (char& c : name)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (name == key)
+            return band;
+    }
+    return -1;
+}
+
 int generate(int argc, char** argv)
 {
-    if (argc != 3 && argc != 4)
+    std::vector<std::string> words(argv + 2, argv + argc);
+    int band = -1;
+    for (auto word = words.begin(); word != words.end(); ++word) {
+        if (*word != "--difficulty")
+            continue;
+        if (word + 1 == words.end() || (band = readBand(*(word + 1))) < 0)
+            return refuse("--difficulty takes easy, medium, hard or very-hard");
+        words.erase(word, word + 2);
+        break;
+    }
+    if (words.empty() || words.size() > 2)
         return usage();
-    const std::string what = argv[2];
+    const std::string& what = words[0];
     int columns = 0;
     int rows = 0;
     std::uint32_t seed = static_cast<std::uint32_t>(std::time(nullptr));
+    // A code names its puzzle; a size and a seed for a band search from that seed.
+    bool searching = true;
     // A size has no dash; anything with one is meant as a code.
     if (what.find('-') != std::string::npos) {
         PuzzleCode::Problem problem;
         const std::optional<PuzzleCode> code = PuzzleCode::read(what, problem);
         if (!code)
             return refuse("\"" + what + "\" is not a puzzle code: " + problemText(problem));
-        if (argc == 4)
-            return refuse("a code names its puzzle; it takes no seed");
+        if (words.size() == 2 || band >= 0)
+            return refuse("a code names its puzzle; it takes no seed and no difficulty");
         columns = code->columns;
         rows = code->rows;
         seed = code->seed;
+        band = code->band;
+        searching = false;
     } else {
         if (!readSize(what, columns, rows))
             return refuse("\"" + what + "\" is neither a size such as 15x10 nor a puzzle code");
         // Larger boards would take the generator minutes, or forever.
         if (sizeIndexOf(columns, rows) < 0)
             return refuse("the generator makes the sizes " + sizeList() + "; " + what + " is not one of them");
-        if (argc == 4 && !readSeed(argv[3], seed))
-            return refuse(std::string("\"") + argv[3] + "\" is not a seed: a whole number from 0 to 4294967295");
+        if (words.size() == 2 && !readSeed(words[1], seed))
+            return refuse("\"" + words[1] + "\" is not a seed: a whole number from 0 to 4294967295");
     }
 
-    PuzzleGrid board;
-    PuzzleGrid solution;
-    ClueSet clues;
-    PuzzleGenerator generator;
-    generator.startGeneration(board, clues, columns, rows, seed);
-    long steps = 0;
-    long tests = 0;
-    for (;;) {
-        ++steps;
-        tests += generator.nextStepTests();
-        if (generator.generationStep(board, solution, clues))
-            break;
-    }
-    std::cout << "size " << columns << 'x' << rows << " seed " << seed << " steps " << steps << " tests " << tests
-              << '\n';
-    std::cout << "code " << PuzzleCode {columns, rows, seed}.text() << '\n';
-    printBoard(solution);
-    std::cout << PuzzleText::clueLine("columns", clues.columnClues) << '\n'
-              << PuzzleText::clueLine("rows", clues.rowClues) << '\n';
+    const bool pictures = puzzleSizes[sizeIndexOf(columns, rows)].pictures;
+    if (!PuzzleMaker::canMake(band, pictures))
+        return refuse(std::string("no ") + difficultyBands()[band].name + " puzzle is made at " + what
+            + ": the sizes up to 20x15 keep only what the seven line techniques finish");
+    PuzzleMaker maker;
+    maker.start(columns, rows, band, seed, pictures, searching);
+    // A band the size hardly ever reaches could take long: past a second, say how it goes.
+    const auto start = std::chrono::steady_clock::now();
+    auto nextWord = start + std::chrono::seconds(1);
+    while (!maker.makeFor(std::chrono::milliseconds(50)))
+        if (std::chrono::steady_clock::now() >= nextWord) {
+            std::cerr << "still making the puzzle: " << maker.candidates() << " tried\n";
+            nextWord += std::chrono::seconds(1);
+        }
+    const PuzzleCode made {columns, rows, maker.seed(), maker.band()};
+    if (made.band != band)
+        std::cerr << "no " << difficultyBands()[band].name << " puzzle in " << PuzzleMaker::mostSeeds
+                  << " seeds; this one is " << difficultyBands()[made.band].name << '\n';
+    const Difficulty& difficulty = maker.difficulty();
+    std::cout << "size " << columns << 'x' << rows << " seed " << made.seed << " tried " << maker.candidates() << '\n';
+    std::cout << "code " << made.text() << '\n';
+    std::cout << "difficulty " << (made.band >= 0 ? difficultyBands()[made.band].name : "any") << ", "
+              << (difficulty.hardestTechnique ? techniqueName(difficulty.hardestTechnique) : "none") << ", "
+              << difficulty.deductions << " deductions in " << difficulty.sweeps << " sweeps\n";
+    printBoard(maker.solution());
+    std::cout << PuzzleText::clueLine("columns", maker.clues().columnClues) << '\n'
+              << PuzzleText::clueLine("rows", maker.clues().rowClues) << '\n';
     return 0;
 }
 
