@@ -3,6 +3,7 @@
 // in the session as in the generator, whatever else drew random numbers.
 #include "GeneratedPuzzle.h"
 #include "LineNotation.h"
+#include "DifficultyBands.h"
 #include "PuzzleCode.h"
 #include "PuzzleSizes.h"
 #include "Session.h"
@@ -11,6 +12,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <tuple>
 
 using namespace std::chrono_literals;
 
@@ -118,6 +120,54 @@ private slots:
             QVERIFY(!PuzzleCode::keptFor(stale, other));
         session.resume(Expert, game.board(), game.clues(), game.solution(), 10, 0);
         QVERIFY(!session.code());
+    }
+
+    // A band's letter is part of the code: read back with it, refused without it or with
+    // another, and the puzzle the code makes is the one first made for that band, by search
+    // or by the reserve.
+    void aCodeKeepsItsDifficulty()
+    {
+        const int hard = findBand("Hard");
+        const PuzzleCode code {30, 30, 33825, hard};
+        QCOMPARE(code.text(), std::string("30x30-H-1111") + code.text().back());
+        QCOMPARE(PuzzleCode::read(code.text())->band, hard);
+        QCOMPARE(PuzzleCode::read(PuzzleCode {30, 30, 33825}.text())->band, -1);
+        PuzzleCode::Problem why = PuzzleCode::Problem::None;
+        const std::string digits = code.text().substr(std::string("30x30-H-").size());
+        QVERIFY(!PuzzleCode::read("30x30-" + digits, why) && why == PuzzleCode::Problem::WrongCheck);
+        QVERIFY(!PuzzleCode::read("30x30-M-" + digits, why) && why == PuzzleCode::Problem::WrongCheck);
+        QVERIFY(!PuzzleCode::read("30x30-X-" + digits, why) && why == PuzzleCode::Problem::UnknownDifficulty);
+        QVERIFY(!PuzzleCode::read("30x30-HH-" + digits, why) && why == PuzzleCode::Problem::UnknownDifficulty);
+        QCOMPARE(PuzzleCode::read("30x30-h-" + digits)->band, hard);
+        QVERIFY(PuzzleCode::ofDay("2026-12-08", 30, 30, hard).seed != PuzzleCode::ofDay("2026-12-08", 30, 30).seed);
+        QCOMPARE(PuzzleCode::ofDay("2026-12-08", 30, 30, hard).band, hard);
+
+        const auto play = [](Session& session) {
+            while (session.phase() == Session::Phase::Creating)
+                session.advance(10ms);
+            return rowsOf(session.game().solution());
+        };
+        for (const auto& [columns, rows, band] :
+            {std::tuple(15, 10, hard), {30, 30, hard}, {25, 25, findBand("VeryHard")}, {20, 20, findBand("Easy")}}) {
+            Session session;
+            session.begin(columns, rows, Normal, band);
+            const auto made = play(session);
+            QCOMPARE(session.code()->band, band);
+            QCOMPARE(bandOf(session.difficulty(), columns, rows), band);
+            // The reserve makes the next one of the same aim.
+            for (int tick = 0; tick < 20000 && !session.reserve().readyFor(columns, rows, band); ++tick)
+                session.workReserve(columns, rows, 2ms, band);
+            QVERIFY(!session.reserve().readyFor(columns, rows, -1));
+            session.begin(columns, rows, Normal, band);
+            const auto reserved = play(session);
+            QVERIFY(reserved != made);
+            const std::string text = session.code()->text();
+            Session again;
+            again.begin(*PuzzleCode::read(text), Expert);
+            QCOMPARE(play(again), reserved);
+            QCOMPARE(again.code()->text(), text);
+            QCOMPARE(again.difficulty(), session.difficulty());
+        }
     }
 };
 
