@@ -2,9 +2,14 @@
 #include "BoardInput.h"
 
 #include "BoardScene.h"
+#include "FramePainter.h"
+#include "GameWords.h"
+#include "SceneGeometry.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QToolTip>
 #include <QWidget>
 
 #include <algorithm>
@@ -37,6 +42,7 @@ bool BoardInput::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonRelease: release(mouse()->button()); return true;
     case QEvent::MouseMove: move(mouse()->position()); return true;
     case QEvent::Leave: leave(); break;
+    case QEvent::ToolTip: return showDifficulty(static_cast<QHelpEvent*>(event));
     // A release in another window never reaches this one.
     case QEvent::ActivationChange:
         if (!static_cast<QWidget*>(watched)->isActiveWindow())
@@ -51,6 +57,22 @@ bool BoardInput::eventFilter(QObject* watched, QEvent* event)
     default: break;
     }
     return false;
+}
+
+// The info box names the difficulty in plain words; the technique behind it is told on
+// demand.
+bool BoardInput::showDifficulty(const QHelpEvent* event) const
+{
+    const ClueSet& clues = session_.clues();
+    const QRect box
+        = scene_.layout().infoInWindow(SceneGeometry::infoBox(clues.widestRowClue(), clues.widestColumnClue()));
+    const int hardest = session_.difficulty().hardestTechnique;
+    if (!FramePainter::showsBoard(session_) || hardest <= 0 || !box.contains(event->pos())) {
+        QToolTip::hideText();
+        return false;
+    }
+    QToolTip::showText(event->globalPos(), GameWords::hardestTechnique(hardest));
+    return true;
 }
 
 void BoardInput::press(QPointF position, Qt::MouseButton button)

@@ -16,6 +16,8 @@ class BoardScene;
 // the left button and X the right, on the cursor's cell; with either held the cursor drags.
 // It watches the window's own events; a click on the paused board only resumes play, and
 // what that changes goes to the window's answer.
+class QHelpEvent;
+
 class BoardInput : public QObject {
 public:
     using Answer = std::function<void(const Session::Events&)>;
@@ -42,6 +44,7 @@ public:
 
 private:
     void track(QPointF position);
+    bool showDifficulty(const QHelpEvent* event) const;
     bool anyDown() const;
     void record(Session::Input::Kind kind, Game::Button button, QPoint boardPoint);
     void keyButton(Game::Button button, bool& down, bool pressed);

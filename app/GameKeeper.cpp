@@ -138,7 +138,7 @@ void GameKeeper::keepWin()
         session_.difficulty().hardestTechnique};
     const int size = sizeIndexOf(session_.columns(), session_.rows());
     if (puzzle.origin.kind == PuzzleOrigin::Kind::Generated && size >= 0)
-        win.sizeLabel = puzzleSizes[size].label;
+        win.sizeLabel = ScoreBook::sizeKey(puzzleSizes[size].label, session_.code() ? session_.code()->band : -1);
     else if (puzzle.origin.kind == PuzzleOrigin::Kind::Gallery)
         win.picture = QString::fromStdString(puzzle.origin.place);
     else

@@ -49,8 +49,8 @@ void MainWindow::Tick()
     if (!QApplication::activeModalWidget()) {
         const PuzzleSize& size = puzzleSizes[menus_->sizeIndex()];
         const auto left = tickPeriod - tickSlack - std::chrono::nanoseconds(tickTime.nsecsElapsed());
-        session_.workReserve(
-            size.columns, size.rows, std::min<std::chrono::nanoseconds>(PuzzleReserve::tickBudget, left));
+        session_.workReserve(size.columns, size.rows,
+            std::min<std::chrono::nanoseconds>(PuzzleReserve::tickBudget, left), menus_->band());
     }
     paceTick();
 }
@@ -92,7 +92,8 @@ bool MainWindow::restless() const
             return true;
         // The reserve works only outside boxes; a box's answer wakes the tick.
         const PuzzleSize& size = puzzleSizes[menus_->sizeIndex()];
-        return !session_.reserve().readyFor(size.columns, size.rows) && !QApplication::activeModalWidget();
+        return !session_.reserve().readyFor(size.columns, size.rows, menus_->band())
+            && !QApplication::activeModalWidget();
     }
     default: return scene_.particlesAlive();
     }

@@ -2,6 +2,7 @@
 #include "GameMenus.h"
 
 #include "Backgrounds.h"
+#include "DifficultyBands.h"
 #include "GameWords.h"
 #include "PuzzleSizes.h"
 #include "Session.h"
@@ -17,6 +18,7 @@ GameMenus::GameMenus(Ui::MainWindow& form, QObject* owner)
     : form_(form)
     , sizeGroup_(new QActionGroup(owner))
     , modeGroup_(new QActionGroup(owner))
+    , bandGroup_(new QActionGroup(owner))
     , backgroundGroup_(new QActionGroup(owner))
 {
     // Made from the tables of sizes and modes; an entry carries its choice as data, since its
@@ -26,6 +28,10 @@ GameMenus::GameMenus(Ui::MainWindow& form, QObject* owner)
     for (int mode = Beginner; mode <= Expert; ++mode)
         addChoice(form_.menuMode, modeGroup_, GameWords::mode(mode), mode);
     form_.menuMode->setToolTipsVisible(true);
+    for (int band = -1; band < difficultyBandCount; ++band)
+        addChoice(form_.menuDifficulty, bandGroup_, GameWords::difficulty(band), band);
+    form_.menuDifficulty->setToolTipsVisible(true);
+    QObject::connect(sizeGroup_, &QActionGroup::triggered, owner, [this] { offerBands(); });
     for (int index = 0; index < Backgrounds::count; ++index)
         backgroundGroup_->addAction(backgroundEntry(index));
     // Two keys, which the form cannot hold.
@@ -50,6 +56,11 @@ QAction* GameMenus::modeEntry(int mode) const
     return modeGroup_->actions().at(mode - Beginner);
 }
 
+QAction* GameMenus::bandEntry(int band) const
+{
+    return bandGroup_->actions().at(band + 1);
+}
+
 QAction* GameMenus::backgroundEntry(int index) const
 {
     QAction* const entries[] = {form_.actionWood, form_.actionLeaves, form_.actionGrass, form_.actionWater};
@@ -65,6 +76,7 @@ void GameMenus::show(const GameSettings& settings)
     form_.actionHighContrast->setChecked(settings.highContrast);
     choose(std::max(0, sizeIndexOf(settings.lastSize.toStdString())),
         std::max(int(Beginner), modeFromName(settings.lastMode.toStdString())));
+    chooseBand(findBand(settings.lastDifficulty.toLatin1().constData()));
 }
 
 GameSettings GameMenus::chosen(GameSettings settings) const
@@ -76,6 +88,9 @@ GameSettings GameMenus::chosen(GameSettings settings) const
     settings.highContrast = highContrast();
     settings.lastSize = puzzleSizes[sizeIndex()].label;
     settings.lastMode = modeName(mode());
+    const QAction* checked = bandGroup_->checkedAction();
+    const int band = checked ? checked->data().toInt() : -1;
+    settings.lastDifficulty = band >= 0 ? difficultyBands()[band].key : "Any";
     return settings;
 }
 
@@ -95,6 +110,39 @@ void GameMenus::choose(int sizeIndex, int mode)
 {
     sizeEntry(sizeIndex)->setChecked(true);
     modeEntry(mode)->setChecked(true);
+    offerBands();
+}
+
+int GameMenus::band() const
+{
+    const QAction* checked = bandGroup_->checkedAction();
+    const int band = checked ? checked->data().toInt() : -1;
+    return band >= 0 && bandOutOfReach(sizeIndex(), band) == BandReach::Made ? band : -1;
+}
+
+void GameMenus::chooseBand(int band)
+{
+    bandEntry(std::clamp(band, -1, difficultyBandCount - 1))->setChecked(true);
+}
+
+// A band checked stays checked when another size does not make it: the next size that does
+// is played at it again.
+void GameMenus::offerBands()
+{
+    const PuzzleSize& size = puzzleSizes[sizeIndex()];
+    for (int band = 0; band < difficultyBandCount; ++band) {
+        QAction* entry = bandEntry(band);
+        const BandReach reach = bandOutOfReach(sizeIndex(), band);
+        entry->setEnabled(reach == BandReach::Made);
+        entry->setToolTip(reach == BandReach::BeyondTheSevenTechniques ? QCoreApplication::translate("GameMenus",
+                              "Not made at %1: boards up to 20x15 are made for the seven line techniques, which never "
+                              "need What If.")
+                                                                             .arg(size.label)
+                : reach == BandReach::TooRare ? QCoreApplication::translate("GameMenus",
+                      "Not made at %1: puzzles this hard are too rare at this size to be found in about a second.")
+                                                    .arg(size.label)
+                                              : QString());
+    }
 }
 
 int GameMenus::backgroundOf(const QAction* entry) const

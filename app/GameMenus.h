@@ -28,9 +28,15 @@ public:
     int sizeIndex() const;
     int mode() const;
     void choose(int sizeIndex, int mode);
-    // The Size menu's entry of puzzleSizes[index], and the Mode menu's entry of a mode.
+    // The difficulty band the next game of the chosen size is made for: the one checked,
+    // or -1 for Any, and also when the chosen size does not make the one checked.
+    int band() const;
+    void chooseBand(int band);
+    // The Size menu's entry of puzzleSizes[index], the Mode menu's entry of a mode and the
+    // Difficulty menu's of a band (-1 for Any).
     QAction* sizeEntry(int index) const;
     QAction* modeEntry(int mode) const;
+    QAction* bandEntry(int band) const;
     // The background entry's index (0 Wood, 1 Leaves, 2 Grass, 3 Water); -1 for another entry.
     int backgroundOf(const QAction* entry) const;
     QActionGroup* backgrounds() const { return backgroundGroup_; }
@@ -45,10 +51,13 @@ public:
 
 private:
     static void addChoice(QMenu* menu, QActionGroup* group, const QString& text, int value);
+    // Greys the bands the chosen size does not make, each with a tool tip saying why.
+    void offerBands();
     QAction* backgroundEntry(int index) const;
 
     Ui::MainWindow& form_;
     QActionGroup* sizeGroup_;
     QActionGroup* modeGroup_;
+    QActionGroup* bandGroup_;
     QActionGroup* backgroundGroup_;
 };

@@ -101,7 +101,8 @@ void MainWindow::connectCommands()
 {
     connect(ui_->actionExit, &QAction::triggered, this, &QWidget::close);
     connect(ui_->actionHighScore, &QAction::triggered, this, [this] {
-        HighScores::browse(keeper_.files().settings(), menus_->sizeIndex(), menus_->mode() - Beginner, this);
+        HighScores::browse(
+            keeper_.files().settings(), menus_->sizeIndex(), menus_->mode() - Beginner, menus_->band(), this);
     });
     connect(ui_->actionHint, &QAction::triggered, this, &MainWindow::MenuHint);
     connect(ui_->actionMarks, &QAction::triggered, this, &MainWindow::MenuMarking);

@@ -53,8 +53,8 @@ public:
     // The board of a picture begun and not finished: the one in play, or one kept when left.
     std::optional<PuzzleGrid> begunBoard(const GalleryPicture& picture) const;
     void StartNewGame(int columns, int rows, int mode);
-    // The puzzle a code names, in that mode; the Size menu follows it.
-    void StartPuzzle(const PuzzleCode& code, int mode);
+    // The puzzle a code names, in that mode; the Size and Difficulty menus follow it.
+    void StartPuzzle(const PuzzleCode& code, int mode, bool searching = false);
     // False when "tessarin.ini" could not be written; the store says why. Unless always, it is
     // written only when a setting changed since the last write.
     bool SaveSettings(bool always = true);

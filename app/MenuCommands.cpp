@@ -5,6 +5,7 @@
 #include "MainWindow.h"
 
 #include "AssetFolder.h"
+#include "DifficultyBands.h"
 #include "GalleryBrowser.h"
 #include "GalleryPuzzle.h"
 #include "GameWords.h"
@@ -43,14 +44,15 @@ void MainWindow::MenuNewGame()
 void MainWindow::StartNewGame(int columns, int rows, int mode)
 {
     leaveGame();
-    answer(session_.begin(columns, rows, mode));
+    answer(session_.begin(columns, rows, mode, menus_->band()));
 }
 
-void MainWindow::StartPuzzle(const PuzzleCode& code, int mode)
+void MainWindow::StartPuzzle(const PuzzleCode& code, int mode, bool searching)
 {
     leaveGame();
     menus_->choose(sizeIndexOf(code.columns, code.rows), mode);
-    answer(session_.begin(code, mode));
+    menus_->chooseBand(code.band);
+    answer(session_.begin(code, mode, searching));
 }
 
 void MainWindow::leaveGame()
@@ -203,7 +205,9 @@ void MainWindow::MenuAboutPuzzle()
         break;
     }
     if (puzzle.verdict == PuzzleVerdict::Kind::Logic)
-        lines << tr("Hardest technique: %1").arg(GameWords::technique(puzzle.difficulty.hardestTechnique));
+        lines << tr("Difficulty: %1")
+                     .arg(GameWords::difficulty(bandOf(puzzle.difficulty, puzzle.columns(), puzzle.rows())))
+              << GameWords::hardestTechnique(puzzle.difficulty.hardestTechnique);
     Prompt::tell(this, "<p>" + lines.join("<br>") + "</p>");
 }
 
@@ -228,7 +232,8 @@ void MainWindow::MenuTodaysPuzzle()
 {
     const PuzzleSize& size = puzzleSizes[menus_->sizeIndex()];
     const std::string today = QDate::currentDate().toString(Qt::ISODate).toStdString();
-    StartPuzzle(PuzzleCode::ofDay(today, size.columns, size.rows), menus_->mode());
+    // For a difficulty the six sizes search from the day's seed, the same for everyone.
+    StartPuzzle(PuzzleCode::ofDay(today, size.columns, size.rows, menus_->band()), menus_->mode(), true);
 }
 
 void MainWindow::MenuHint()

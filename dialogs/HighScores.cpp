@@ -2,6 +2,7 @@
 #include "HighScores.h"
 
 #include "Choices.h"
+#include "DifficultyBands.h"
 #include "GameWords.h"
 #include "Prompt.h"
 #include "PuzzleSizes.h"
@@ -24,7 +25,10 @@ HighScores::HighScores(SettingsStore& scores, QWidget* parent)
     // Filled before connecting, so that filling reads no record; the caller asks for the
     // first one once it has chosen the selection.
     addChoices(ui->sizeComboBox, ui->modeComboBox);
+    for (int band = -1; band < difficultyBandCount; ++band)
+        ui->difficultyComboBox->addItem(GameWords::difficulty(band), band);
     connect(ui->modeComboBox, &QComboBox::currentIndexChanged, this, &HighScores::UpdateHighScore);
+    connect(ui->difficultyComboBox, &QComboBox::currentIndexChanged, this, &HighScores::UpdateHighScore);
     connect(ui->sizeComboBox, &QComboBox::currentIndexChanged, this, &HighScores::UpdateHighScore);
     connect(ui->buttonBox, &QDialogButtonBox::clicked, this, &HighScores::ResetScores);
     ShowTechniques();
@@ -36,26 +40,28 @@ HighScores::~HighScores()
     delete ui;
 }
 
-void HighScores::browse(SettingsStore& scores, int sizeIndex, int modeIndex, QWidget* parent)
+void HighScores::browse(SettingsStore& scores, int sizeIndex, int modeIndex, int band, QWidget* parent)
 {
     HighScores dialog(scores, parent);
     dialog.setWindowModality(Qt::WindowModal);
-    dialog.SetSelection(sizeIndex, modeIndex);
+    dialog.SetSelection(sizeIndex, modeIndex, band);
     // Both boxes may already stand on the chosen entries, which updates nothing by itself.
     dialog.UpdateHighScore();
     dialog.exec();
 }
 
-void HighScores::SetSelection(int sizeIndex, int modeIndex)
+void HighScores::SetSelection(int sizeIndex, int modeIndex, int band)
 {
     ui->sizeComboBox->setCurrentIndex(sizeIndex);
     ui->modeComboBox->setCurrentIndex(modeIndex);
+    ui->difficultyComboBox->setCurrentIndex(band + 1);
 }
 
 void HighScores::UpdateHighScore()
 {
-    const ScoreBook::Record record = ScoreBook::lookup(
-        scores_, puzzleSizes[ui->sizeComboBox->currentIndex()].label, ui->modeComboBox->currentIndex() + 1);
+    const QString key = ScoreBook::sizeKey(
+        puzzleSizes[ui->sizeComboBox->currentIndex()].label, ui->difficultyComboBox->currentData().toInt());
+    const ScoreBook::Record record = ScoreBook::lookup(scores_, key, ui->modeComboBox->currentIndex() + 1);
     ui->highScoreLabel->setText(ScoreText::best(record.bestTime, record.bestFaults));
     ui->winsLabel->setText(ScoreText::wins(record.wins));
 }

@@ -9,7 +9,7 @@ namespace Ui {
 class HighScores;
 }
 
-// Browses the stored best game and win count of each size and mode, and per technique the
+// Browses the stored best game and win count of each size, mode and difficulty, and per technique the
 // hints it gave and the puzzles won that needed it most; Reset clears the scores (not the
 // techniques) after a confirmation.
 class HighScores : public QDialog {
@@ -19,11 +19,13 @@ public:
     // The records are read from, and cleared in, scores.
     explicit HighScores(SettingsStore& scores, QWidget* parent = nullptr);
     ~HighScores() override;
-    // Opens on the given size and mode, modal to parent's window only, until it closes.
-    static void browse(SettingsStore& scores, int sizeIndex, int modeIndex, QWidget* parent);
+    // Opens on the given size, mode and difficulty band, modal to parent's window only,
+    // until it closes.
+    static void browse(SettingsStore& scores, int sizeIndex, int modeIndex, int band, QWidget* parent);
 
-    /* sizeIndex 0..5 in menu order, modeIndex 0..2 (Beginner, Normal, Expert) */
-    void SetSelection(int sizeIndex, int modeIndex);
+    /* sizeIndex in menu order, modeIndex 0..2 (Beginner, Normal, Expert), band -1 (Any) or
+       an index into difficultyBands() */
+    void SetSelection(int sizeIndex, int modeIndex, int band = -1);
 
     Ui::HighScores* ui;
 

@@ -2,6 +2,7 @@
 #include "WinScreen.h"
 
 #include "Choices.h"
+#include "DifficultyBands.h"
 #include "GameWords.h"
 #include "PicturePixels.h"
 #include "PuzzleSizes.h"
@@ -55,7 +56,7 @@ void WinScreen::SetScores(
     ui->winsLabel->setText(ScoreText::wins(wins));
 }
 
-void WinScreen::SetDifficulty(const QString& technique, int deductions, int sweeps)
+void WinScreen::SetDifficulty(const QString& band, const QString& technique, int deductions, int sweeps)
 {
     if (technique.isEmpty()) {
         ui->difficultyLabel->clear();
@@ -63,8 +64,8 @@ void WinScreen::SetDifficulty(const QString& technique, int deductions, int swee
     }
     const QString deductionCount = deductions == 1 ? tr("1 deduction") : tr("%1 deductions").arg(deductions);
     const QString sweepCount = sweeps == 1 ? tr("1 sweep") : tr("%1 sweeps").arg(sweeps);
-    //: "Difficulty: Glue (31 deductions in 4 sweeps)"
-    ui->difficultyLabel->setText(tr("Difficulty: %1 (%2 in %3)").arg(technique, deductionCount, sweepCount));
+    //: "Difficulty: Medium (Glue, 31 deductions in 4 sweeps)"
+    ui->difficultyLabel->setText(tr("Difficulty: %1 (%2, %3 in %4)").arg(band, technique, deductionCount, sweepCount));
 }
 
 void WinScreen::ShowWin(const Session& session, const ScoreBook::Record& record, int checkedSize)
@@ -75,7 +76,8 @@ void WinScreen::ShowWin(const Session& session, const ScoreBook::Record& record,
     SetScores(QString::number(session.seconds()), QString::number(game.faults()), record.bestTime, record.bestFaults,
         record.wins);
     const Difficulty& difficulty = session.difficulty();
-    SetDifficulty(GameWords::technique(difficulty.hardestTechnique), difficulty.deductions, difficulty.sweeps);
+    SetDifficulty(GameWords::difficulty(bandOf(difficulty, session.columns(), session.rows())),
+        GameWords::technique(difficulty.hardestTechnique), difficulty.deductions, difficulty.sweeps);
     // Selectable, so that it can be copied and passed on.
     const QString title = QString::fromStdString(session.puzzle().title);
     ui->codeLabel->setTextFormat(Qt::PlainText);

@@ -33,9 +33,9 @@ public:
     // Decimal texts: this game's time and faults, the best time and faults, the win count.
     void SetScores(const QString& time, const QString& faults, const QString& bestTime, const QString& bestFaults,
         const QString& wins);
-    // The puzzle's difficulty: the hardest technique's name (none leaves the line empty) and
-    // the solver's deductions and sweeps.
-    void SetDifficulty(const QString& technique, int deductions, int sweeps);
+    // The puzzle's difficulty: its band's name, the hardest technique's name (none leaves
+    // the line empty) and the solver's deductions and sweeps.
+    void SetDifficulty(const QString& band, const QString& technique, int deductions, int sweeps);
     // All three for the session's game just won, with its record as the win left it; the
     // next game's size and mode start as this one's.
     // The next game's size is offered as the one won, or as checkedSize after a puzzle of

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PuzzleSizes.h"
 
+#include "PuzzleMaker.h"
+
 #include <cctype>
 
 namespace {
@@ -54,4 +56,12 @@ bool madeOfPictures(int columns, int rows)
 {
     const int index = sizeIndexOf(columns, rows);
     return index >= 0 && puzzleSizes[index].pictures;
+}
+
+BandReach bandOutOfReach(int sizeIndex, int band)
+{
+    const PuzzleSize& size = puzzleSizes[sizeIndex];
+    if (band <= size.hardestBand)
+        return BandReach::Made;
+    return PuzzleMaker::canMake(band, size.pictures) ? BandReach::TooRare : BandReach::BeyondTheSevenTechniques;
 }

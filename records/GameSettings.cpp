@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GameSettings.h"
 
+#include "DifficultyBands.h"
 #include "GameMode.h"
 #include "PuzzleSizes.h"
 #include "SettingsStore.h"
@@ -48,6 +49,14 @@ QStringList modeLabels()
     return labels;
 }
 
+QStringList difficultyLabels()
+{
+    QStringList labels {"Any"};
+    for (int band = 0; band < difficultyBandCount; ++band)
+        labels << difficultyBands()[band].key;
+    return labels;
+}
+
 // Every key, in the order it is written. A key that is missing or holds nothing usable
 // keeps the default of a fresh GameSettings.
 const Key keys[] = {
@@ -60,6 +69,7 @@ const Key keys[] = {
     {"settings", "drawing", &GameSettings::drawing, Reading::Label, {"auto", "opengl", "raster"}},
     {"lastGame", "lastSize", &GameSettings::lastSize, Reading::Label, sizeLabels()},
     {"lastGame", "lastMode", &GameSettings::lastMode, Reading::Label, modeLabels()},
+    {"lastGame", "lastDifficulty", &GameSettings::lastDifficulty, Reading::Label, difficultyLabels()},
     {"lastGame", "savedPuzzle", &GameSettings::savedPuzzle, Reading::Text, {}},
     {"lastGame", "recentFiles", &GameSettings::recentFiles, Reading::Text, {}},
 };

@@ -17,8 +17,9 @@ struct GameSettings {
     bool musicOn = true;
     bool newPlayer = true;
     bool highContrast = false;
-    QString lastSize = "5x5"; // one of the six size labels
+    QString lastSize = "5x5"; // one of the size labels
     QString lastMode = "Beginner"; // "Beginner", "Normal" or "Expert"
+    QString lastDifficulty = "Any"; // "Any", or a difficulty band's key ("Easy" ... "VeryHard")
     // How frames are drawn, read at start: "opengl", "raster", or "auto" for OpenGL unless the
     // only renderer at hand draws on the processor, where Qt's own raster engine is faster.
     QString drawing = "auto";

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ScoreBook.h"
 
+#include "DifficultyBands.h"
 #include "GameMode.h"
 #include "PuzzleSizes.h"
 #include "SettingsStore.h"
@@ -45,6 +46,11 @@ const QString picturesGroup = QStringLiteral("pictures");
 } // namespace
 
 namespace ScoreBook {
+
+QString sizeKey(const char* label, int band)
+{
+    return QString::fromLatin1(label) + (band >= 0 ? QString::fromLatin1(difficultyBands()[band].key) : QString());
+}
 
 Record lookup(const SettingsStore& store, const QString& sizeLabel, int mode)
 {

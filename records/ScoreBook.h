@@ -20,7 +20,11 @@ struct Record {
     QString wins;
 };
 
-// sizeLabel is "5x5" ... "20x15"; mode is 1 Beginner, 2 Normal, 3 Expert.
+// The key of a size's records: its label for puzzles made for no difficulty band, as they
+// have always been kept, and the label and the band's key ("30x30Hard") for the others.
+QString sizeKey(const char* label, int band);
+
+// sizeLabel is a sizeKey; mode is 1 Beginner, 2 Normal, 3 Expert.
 Record lookup(const SettingsStore& store, const QString& sizeLabel, int mode);
 
 // Counts a win of time and faults (decimal texts, as the board shows them) and keeps it as

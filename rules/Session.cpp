@@ -21,11 +21,11 @@ const Session::Events& Session::begin(int columns, int rows, int mode, int band)
     return events_;
 }
 
-const Session::Events& Session::begin(const PuzzleCode& code, int mode)
+const Session::Events& Session::begin(const PuzzleCode& code, int mode, bool searching)
 {
     prepare(code.columns, code.rows, mode);
     puzzleReady_ = false;
-    maker_.start(code.columns, code.rows, code.band, code.seed, madeOfPictures(code.columns, code.rows), false);
+    maker_.start(code.columns, code.rows, code.band, code.seed, madeOfPictures(code.columns, code.rows), searching);
     code_ = code;
     setPhase(Phase::Creating);
     return events_;

@@ -79,8 +79,9 @@ public:
     // Begins making a puzzle of that size for that mode, whatever the phase; the next advance
     // starts one the reserve holds ready.
     const Events& begin(int columns, int rows, int mode, int band = -1);
-    // Begins making the puzzle a code names, for that mode.
-    const Events& begin(const PuzzleCode& code, int mode);
+    // Begins making the puzzle a code names, for that mode; searching, a size of the hill
+    // climb tries the seeds from the code's on until one falls in its band.
+    const Events& begin(const PuzzleCode& code, int mode, bool searching = false);
     // Plays a puzzle made elsewhere (a file's, ...) at once, from a blank board. Beginner
     // needs its one solution: a puzzle without one is played in Normal.
     const Events& begin(const Puzzle& puzzle, int mode);

@@ -192,6 +192,14 @@ Soll es durch dieses ersetzt werden?</translation>
         <source>Beginner judges every move against the puzzle&apos;s one solution, and this puzzle has none known.</source>
         <translation>Anfänger prüft jeden Zug an der einen Lösung des Rätsels, und für dieses Rätsel ist keine bekannt.</translation>
     </message>
+    <message>
+        <source>Not made at %1: boards up to 20x15 are made for the seven line techniques, which never need What If.</source>
+        <translation>Nicht bei %1: Rätsel bis 20x15 werden für die sieben Zeilentechniken gemacht, die nie „Was wäre, wenn“ brauchen.</translation>
+    </message>
+    <message>
+        <source>Not made at %1: puzzles this hard are too rare at this size to be found in about a second.</source>
+        <translation>Nicht bei %1: So schwere Rätsel sind bei dieser Größe zu selten, um in etwa einer Sekunde gefunden zu werden.</translation>
+    </message>
 </context>
 <context>
     <name>GameWords</name>
@@ -285,6 +293,14 @@ A line and the technique that found cells on it: &quot;Column 4, clue 6 1: Boxes
     <message>
         <source>Very Hard</source>
         <translation>Sehr schwer</translation>
+    </message>
+    <message>
+        <source>Any</source>
+        <translation>Beliebig</translation>
+    </message>
+    <message>
+        <source>Hardest technique: %1</source>
+        <translation>Schwierigste Technik: %1</translation>
     </message>
 </context>
 <context>
@@ -617,10 +633,6 @@ Das Spiel läuft mit den Voreinstellungen weiter und lässt die Datei unverände
         <translation>Noch ist unbekannt, ob Logik es löst: Die Suche brauchte zu lange.</translation>
     </message>
     <message>
-        <source>Hardest technique: %1</source>
-        <translation>Schwierigste Technik: %1</translation>
-    </message>
-    <message>
         <source>Open Recent</source>
         <translation>Zuletzt geöffnet</translation>
     </message>
@@ -655,6 +667,14 @@ Das Spiel läuft mit den Voreinstellungen weiter und lässt die Datei unverände
     <message>
         <source>&lt;p&gt;The gallery&apos;s pictures could not be read from %1:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Die Bilder der Galerie konnten nicht aus %1 gelesen werden:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Schwierigkeit</translation>
+    </message>
+    <message>
+        <source>Difficulty: %1</source>
+        <translation>Schwierigkeit: %1</translation>
     </message>
 </context>
 <context>
@@ -816,11 +836,6 @@ Das Spiel läuft mit den Voreinstellungen weiter und lässt die Datei unverände
         <translation>%1 Durchgängen</translation>
     </message>
     <message>
-        <source>Difficulty: %1 (%2 in %3)</source>
-        <extracomment>&quot;Difficulty: Glue (31 deductions in 4 sweeps)&quot;</extracomment>
-        <translation>Schwierigkeit: %1 (%2 in %3)</translation>
-    </message>
-    <message>
         <source>Puzzle code: %1</source>
         <translation>Rätselcode: %1</translation>
     </message>
@@ -831,6 +846,11 @@ Das Spiel läuft mit den Voreinstellungen weiter und lässt die Datei unverände
     <message>
         <source>Pictures…</source>
         <translation>Bilder …</translation>
+    </message>
+    <message>
+        <source>Difficulty: %1 (%2, %3 in %4)</source>
+        <extracomment>&quot;Difficulty: Medium (Glue, 31 deductions in 4 sweeps)&quot;</extracomment>
+        <translation>Schwierigkeit: %1 (%2, %3 in %4)</translation>
     </message>
 </context>
 </TS>

@@ -192,6 +192,14 @@ Replace it with this one?</source>
         <source>Beginner judges every move against the puzzle&apos;s one solution, and this puzzle has none known.</source>
         <translation>Principiante juzga cada jugada según la única solución del puzle, y de este no se conoce ninguna.</translation>
     </message>
+    <message>
+        <source>Not made at %1: boards up to 20x15 are made for the seven line techniques, which never need What If.</source>
+        <translation>No en %1: los puzles de hasta 20x15 se hacen para las siete técnicas de línea, que nunca necesitan Y si.</translation>
+    </message>
+    <message>
+        <source>Not made at %1: puzzles this hard are too rare at this size to be found in about a second.</source>
+        <translation>No en %1: los puzles tan difíciles son demasiado raros en este tamaño para encontrarlos en un segundo más o menos.</translation>
+    </message>
 </context>
 <context>
     <name>GameWords</name>
@@ -285,6 +293,14 @@ A line and the technique that found cells on it: &quot;Column 4, clue 6 1: Boxes
     <message>
         <source>Very Hard</source>
         <translation>Muy difícil</translation>
+    </message>
+    <message>
+        <source>Any</source>
+        <translation>Cualquiera</translation>
+    </message>
+    <message>
+        <source>Hardest technique: %1</source>
+        <translation>Técnica más difícil: %1</translation>
     </message>
 </context>
 <context>
@@ -617,10 +633,6 @@ El juego sigue con los valores predeterminados y deja el archivo tal como está.
         <translation>Aún no se sabe si la lógica lo resuelve: a la búsqueda se le acabó el tiempo.</translation>
     </message>
     <message>
-        <source>Hardest technique: %1</source>
-        <translation>Técnica más difícil: %1</translation>
-    </message>
-    <message>
         <source>Open Recent</source>
         <translation>Abrir reciente</translation>
     </message>
@@ -655,6 +667,14 @@ El juego sigue con los valores predeterminados y deja el archivo tal como está.
     <message>
         <source>&lt;p&gt;The gallery&apos;s pictures could not be read from %1:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;</source>
         <translation>&lt;p&gt;No se pudieron leer las imágenes de la galería de %1:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Dificultad</translation>
+    </message>
+    <message>
+        <source>Difficulty: %1</source>
+        <translation>Dificultad: %1</translation>
     </message>
 </context>
 <context>
@@ -816,11 +836,6 @@ El juego sigue con los valores predeterminados y deja el archivo tal como está.
         <translation>%1 pasadas</translation>
     </message>
     <message>
-        <source>Difficulty: %1 (%2 in %3)</source>
-        <extracomment>&quot;Difficulty: Glue (31 deductions in 4 sweeps)&quot;</extracomment>
-        <translation>Dificultad: %1 (%2 en %3)</translation>
-    </message>
-    <message>
         <source>Puzzle code: %1</source>
         <translation>Código de puzle: %1</translation>
     </message>
@@ -831,6 +846,11 @@ El juego sigue con los valores predeterminados y deja el archivo tal como está.
     <message>
         <source>Pictures…</source>
         <translation>Imágenes…</translation>
+    </message>
+    <message>
+        <source>Difficulty: %1 (%2, %3 in %4)</source>
+        <extracomment>&quot;Difficulty: Medium (Glue, 31 deductions in 4 sweeps)&quot;</extracomment>
+        <translation>Dificultad: %1 (%2, %3 en %4)</translation>
     </message>
 </context>
 </TS>

@@ -192,6 +192,14 @@ La remplacer par celle-ci&#xa0;?</translation>
         <source>Beginner judges every move against the puzzle&apos;s one solution, and this puzzle has none known.</source>
         <translation>Débutant juge chaque coup d’après l’unique solution de la grille, et on n’en connaît aucune pour celle-ci.</translation>
     </message>
+    <message>
+        <source>Not made at %1: boards up to 20x15 are made for the seven line techniques, which never need What If.</source>
+        <translation>Pas en %1&#xa0;: les grilles jusqu’à 20x15 sont faites pour les sept techniques de ligne, qui n’ont jamais besoin de Et si.</translation>
+    </message>
+    <message>
+        <source>Not made at %1: puzzles this hard are too rare at this size to be found in about a second.</source>
+        <translation>Pas en %1&#xa0;: des grilles aussi difficiles sont trop rares à cette taille pour être trouvées en une seconde environ.</translation>
+    </message>
 </context>
 <context>
     <name>GameWords</name>
@@ -285,6 +293,14 @@ A line and the technique that found cells on it: &quot;Column 4, clue 6 1: Boxes
     <message>
         <source>Very Hard</source>
         <translation>Très difficile</translation>
+    </message>
+    <message>
+        <source>Any</source>
+        <translation>Toutes</translation>
+    </message>
+    <message>
+        <source>Hardest technique: %1</source>
+        <translation>Technique la plus difficile&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -617,10 +633,6 @@ Le jeu continue avec ses paramètres par défaut et laisse le fichier tel quel.<
         <translation>On ne sait pas encore si la logique la résout&#xa0;: la recherche a manqué de temps.</translation>
     </message>
     <message>
-        <source>Hardest technique: %1</source>
-        <translation>Technique la plus difficile&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>Open Recent</source>
         <translation>Ouvrir un fichier récent</translation>
     </message>
@@ -655,6 +667,14 @@ Le jeu continue avec ses paramètres par défaut et laisse le fichier tel quel.<
     <message>
         <source>&lt;p&gt;The gallery&apos;s pictures could not be read from %1:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Les images de la galerie n’ont pas pu être lues depuis %1&#xa0;:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Difficulté</translation>
+    </message>
+    <message>
+        <source>Difficulty: %1</source>
+        <translation>Difficulté&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -816,11 +836,6 @@ Le jeu continue avec ses paramètres par défaut et laisse le fichier tel quel.<
         <translation>%1 passes</translation>
     </message>
     <message>
-        <source>Difficulty: %1 (%2 in %3)</source>
-        <extracomment>&quot;Difficulty: Glue (31 deductions in 4 sweeps)&quot;</extracomment>
-        <translation>Difficulté&#xa0;: %1 (%2 en %3)</translation>
-    </message>
-    <message>
         <source>Puzzle code: %1</source>
         <translation>Code de la grille&#xa0;: %1</translation>
     </message>
@@ -831,6 +846,11 @@ Le jeu continue avec ses paramètres par défaut et laisse le fichier tel quel.<
     <message>
         <source>Pictures…</source>
         <translation>Images…</translation>
+    </message>
+    <message>
+        <source>Difficulty: %1 (%2, %3 in %4)</source>
+        <extracomment>&quot;Difficulty: Medium (Glue, 31 deductions in 4 sweeps)&quot;</extracomment>
+        <translation>Difficulté&#xa0;: %1 (%2, %3 en %4)</translation>
     </message>
 </context>
 </TS>

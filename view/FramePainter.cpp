@@ -6,6 +6,7 @@
 #include "BoardScene.h"
 #include "CellStrip.h"
 #include "ClueSet.h"
+#include "DifficultyBands.h"
 #include "GameWords.h"
 #include "ParticleSystem.h"
 #include "PuzzleGrid.h"
@@ -494,9 +495,11 @@ void FramePainter::paintInfo(QPainter& painter, const Session& session, const QF
         + tr("Faults: %1").arg(session.game().faults());
     // The difficulty and the puzzle's code go below, in small print.
     QStringList small;
-    const int hardest = session.difficulty().hardestTechnique;
-    if (hardest > 0)
-        small << tr("Difficulty: %1").arg(GameWords::technique(hardest));
+    // The band in plain words; the technique is the hint's and the replay's to teach, and
+    // the word's tool tip's.
+    if (session.difficulty().hardestTechnique > 0)
+        small << tr("Difficulty: %1")
+                     .arg(GameWords::difficulty(bandOf(session.difficulty(), session.columns(), session.rows())));
     // A generated puzzle is named by its code, any other by its title and author.
     const Puzzle& puzzle = session.puzzle();
     // A picture's title would give it away before it is solved; its credit is in About.

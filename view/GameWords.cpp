@@ -2,6 +2,7 @@
 #include "GameWords.h"
 
 #include "CellState.h"
+#include "DifficultyBands.h"
 #include "GameMode.h"
 #include "TechniqueNames.h"
 #include "TechniqueTable.h"
@@ -27,6 +28,19 @@ QString technique(int technique)
     // The table marks its names for translation in this context.
     const Technique* entry = findTechnique(technique);
     return entry ? QCoreApplication::translate("GameWords", entry->name) : QString();
+}
+
+QString difficulty(int band)
+{
+    // The table marks its names for translation in this context; no band is "Any".
+    return band >= 0 && band < difficultyBandCount
+        ? QCoreApplication::translate("GameWords", difficultyBands()[band].name)
+        : QCoreApplication::translate("GameWords", "Any");
+}
+
+QString hardestTechnique(int technique)
+{
+    return QCoreApplication::translate("GameWords", "Hardest technique: %1").arg(GameWords::technique(technique));
 }
 
 QString line(bool isRow, int index, const std::vector<int>& storedClue)

@@ -14,6 +14,10 @@ namespace GameWords {
 QString mode(int mode);
 // A technique's name by its number ("Boxes" ... "What If"); empty for any other number.
 QString technique(int technique);
+// A difficulty band's name ("Easy" ... "Very Hard"), or "Any" for -1.
+QString difficulty(int band);
+// "Hardest technique: Glue".
+QString hardestTechnique(int technique);
 // A line and its clue as the player counts them, from 1: "Column 4, clue 6 1".
 QString line(bool isRow, int index, const std::vector<int>& storedClue);
 // One technique's deduction on a line: "Column 4, clue 6 1: Boxes".

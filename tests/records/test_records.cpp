@@ -120,7 +120,7 @@ private slots:
         settings.lastMode = "Normal";
         QVERIFY(settings.save(*store));
         QCOMPARE(bytesOf("tessarin.ini"),
-            "[bestNormal]\n10x10Faults=2\n10x10Time=143\n10x10Wins=2\n\n[lastGame]\nlastMode=Normal\nlastSize="
+            "[bestNormal]\n10x10Faults=2\n10x10Time=143\n10x10Wins=2\n\n[lastGame]\nlastDifficulty=Any\nlastMode=Normal\nlastSize="
             "10x10\nrecentFiles=\nsavedPuzzle=\n\n"
             "[settings]\nbackground=1\ndrawing=auto\nhighContrast=true\nmusicOn=false\nnewPlayer=false\nparticlesOn="
             "true\nsoundOn="
