@@ -4,10 +4,12 @@
 // help windows. The rules of each move are the session's and are tested there.
 #include "WindowDriver.h"
 
+#include "DifficultyBands.h"
 #include "GameMode.h"
 #include "HelpBrowser.h"
 #include "HelpWindows.h"
 #include "PuzzleSizes.h"
+#include "ScoreBook.h"
 #include "SettingsStore.h"
 #include "TechniqueNames.h"
 #include "WinScreen.h"
@@ -240,6 +242,56 @@ private slots:
             }
             QCoreApplication::removeTranslator(&translator);
         }
+    }
+
+    // The difficulty checked makes the next puzzle, the reserve's and today's; a size that
+    // does not make it plays as before, with the reason at hand; wins count under the band.
+    void theCheckedDifficultyMakesTheNextPuzzleAndKeepsItsOwnRecords()
+    {
+        QFile settings("tessarin.ini");
+        QVERIFY(settings.open(QIODevice::WriteOnly)
+            && settings.write("[settings]\nnewPlayer=false\n[lastGame]\nlastSize=30x30\nlastDifficulty=Hard\n") > 0);
+        settings.close();
+        const int hard = findBand("Hard");
+        const int veryHard = findBand("VeryHard");
+        WindowDriver w;
+        const GameMenus& menus = w->menus();
+        QVERIFY(menus.bandEntry(hard)->isChecked());
+        const auto playNew = [&] {
+            w.form().actionNew_Game->trigger();
+            for (int ticks = 0; ticks < 1000 && w.session().phase() == Session::Phase::Creating; ++ticks)
+                w.tick();
+            QCOMPARE(w.session().phase(), Session::Phase::Playing);
+        };
+        playNew();
+        QCOMPARE(w.session().columns(), 30);
+        QCOMPARE(w.session().code()->band, hard);
+        QCOMPARE(bandOf(w.session().difficulty(), 30, 30), hard);
+
+        menus.sizeEntry(sizeIndexOf(10, 5))->trigger();
+        QVERIFY(!menus.bandEntry(hard)->isEnabled() && menus.bandEntry(hard)->toolTip().contains("10x5"));
+        QVERIFY(!menus.bandEntry(veryHard)->isEnabled() && menus.bandEntry(veryHard)->toolTip().contains("What If"));
+        QVERIFY(menus.bandEntry(hard)->isChecked());
+        QCOMPARE(menus.band(), -1);
+        playNew();
+        QCOMPARE(w.session().code()->band, -1);
+        QVERIFY(w.session().code()->text().find("-H-") == std::string::npos);
+
+        menus.sizeEntry(sizeIndexOf(15, 10))->trigger();
+        QVERIFY(menus.bandEntry(hard)->isEnabled() && !menus.bandEntry(hard)->toolTip().contains("15x10"));
+        w.form().actionTodaysPuzzle->trigger();
+        for (int ticks = 0; ticks < 1000 && w.session().phase() == Session::Phase::Creating; ++ticks)
+            w.tick();
+        const std::string today = w.session().code()->text();
+        QCOMPARE(w.session().code()->band, hard);
+        QCOMPARE(bandOf(w.session().difficulty(), 15, 10), hard);
+        w.solve();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+        const SettingsStore& store = w->files().settings();
+        QCOMPARE(ScoreBook::lookup(store, "15x10Hard", w.session().game().mode()).wins, QString("1"));
+        QCOMPARE(ScoreBook::lookup(store, "15x10", w.session().game().mode()).wins, QString("0"));
+        QVERIFY(w->SaveSettings());
+        QCOMPARE(stored(w, "lastGame", "lastDifficulty"), QString("Hard"));
     }
 
     void aHintShowsItsLineWhileItsBoxIsOpen()
