@@ -6,9 +6,11 @@
 
 #include "DifficultyBands.h"
 #include "GameMode.h"
+#include "GameWords.h"
 #include "HelpBrowser.h"
 #include "HelpWindows.h"
 #include "PuzzleSizes.h"
+#include "SceneGeometry.h"
 #include "ScoreBook.h"
 #include "SettingsStore.h"
 #include "TechniqueNames.h"
@@ -19,11 +21,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDate>
+#include <QHelpEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolTip>
 #include <QTranslator>
 #include <QtTest>
 
@@ -292,6 +296,29 @@ private slots:
         QCOMPARE(ScoreBook::lookup(store, "15x10", w.session().game().mode()).wins, QString("0"));
         QVERIFY(w->SaveSettings());
         QCOMPARE(stored(w, "lastGame", "lastDifficulty"), QString("Hard"));
+    }
+
+    // The info box's word for the difficulty tells its technique on demand, and only there.
+    void theDifficultysWordShowsItsTechniqueInItsToolTip()
+    {
+        WindowDriver w;
+        w.play(10, 10, Normal);
+        MainWindow* window = w.operator->();
+        const ClueSet& clues = w.session().clues();
+        const QRect box
+            = w->scene().layout().infoInWindow(SceneGeometry::infoBox(clues.widestRowClue(), clues.widestColumnClue()));
+        QWidget* surface = w->drawingSurface();
+        const auto tipAt = [&](QPoint inWindow) {
+            const QPoint at = surface->mapFrom(window, inWindow);
+            QHelpEvent help(QEvent::ToolTip, at, surface->mapToGlobal(at));
+            QApplication::sendEvent(surface, &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(tipAt(w->scene().layout().cellCentreInWindow(5, 5)), QString());
+        QCOMPARE(tipAt(box.center()), GameWords::hardestTechnique(w.session().difficulty().hardestTechnique));
+        // Moved off the box, it goes.
+        tipAt(w->scene().layout().cellCentreInWindow(5, 5));
+        QTRY_VERIFY(!QToolTip::isVisible());
     }
 
     void aHintShowsItsLineWhileItsBoxIsOpen()
