@@ -3,15 +3,19 @@
 // puzzle, the cost of one hill-climb step and one test step (each must fit well inside the
 // game's 10 ms tick), the cost of one solve of an accepted 20x15 puzzle, the player's wait
 // from New Game to a playable board when each tick runs steps for its work budget, and the
-// same wait when the next puzzle is made ahead in the spare time of play.
+// same wait when the next puzzle is made ahead in the spare time of play; then every size at
+// every difficulty it makes.
 //
 // usage: generation_bench [SEEDS]   (default 200 seeds per size)
 #include "ClueSet.h"
 #include "Difficulty.h"
+#include "DifficultyBands.h"
 #include "LogicSolver.h"
 #include "PuzzleGenerator.h"
 #include "PuzzleGrid.h"
+#include "PuzzleMaker.h"
 #include "PuzzleReserve.h"
+#include "PuzzleSizes.h"
 
 #include <algorithm>
 #include <chrono>
@@ -236,6 +240,61 @@ void reportReadyWaits(const Sizes& sizes, int games)
         "a tick of play with the puzzle ready costs the reserve %.1f ns\n", microsecondsSince(start) * 1000.0 / calls);
 }
 
+// Every size at every band it makes, and at none: what a puzzle costs when made for it (the
+// candidates tried: the large sizes' pictures, the six sizes' seeds), the longest single step
+// (what one tick can be held up by), and the reserve's time to have the next one ready at
+// its 2 ms of each 10 ms tick of play, which is the player's wait at New Game after a
+// shorter game than that.
+void reportBands(int seeds)
+{
+    std::printf("\nevery size and difficulty, %d seeds each: candidates per puzzle, processor time per puzzle and the "
+                "longest step (ms),\nand the play the reserve needs to have the next one ready (s, med/max)\n",
+        seeds);
+    std::printf("%-6s %-9s | %-15s | %-24s | %-13s | %s\n", "size", "band", "cand. med/max", "cpu ms med/p99/max",
+        "step ms max", "reserve s med/max");
+    for (int index = 0; index < puzzleSizeCount; ++index) {
+        const PuzzleSize& size = puzzleSizes[index];
+        for (int band = -1; band < difficultyBandCount; ++band) {
+            if (band >= 0 && bandOutOfReach(index, band) != BandReach::Made)
+                continue;
+            std::vector<int> candidates;
+            std::vector<double> cpu;
+            std::vector<double> steps;
+            std::vector<double> reserveSeconds;
+            PuzzleMaker maker;
+            for (int seed = 1; seed <= seeds; ++seed) {
+                const double start = threadMilliseconds();
+                maker.start(size.columns, size.rows, band, static_cast<std::uint32_t>(seed), size.pictures, true);
+                double longest = 0;
+                for (bool made = false; !made;) {
+                    const double stepStart = threadMilliseconds();
+                    // One step at a time: a nanosecond's budget ends after the first.
+                    made = maker.makeFor(std::chrono::nanoseconds(1));
+                    longest = std::max(longest, threadMilliseconds() - stepStart);
+                }
+                cpu.push_back(threadMilliseconds() - start);
+                candidates.push_back(maker.candidates());
+                steps.push_back(longest);
+            }
+            // The reserve as play gives it time: ticks of 10 ms, 2 ms of work in each.
+            std::srand(static_cast<unsigned>(index * 10 + band + 1));
+            PuzzleReserve reserve;
+            for (int game = 0; game < std::min(seeds, 50); ++game) {
+                reserve.aimAt(size.columns, size.rows, band, size.pictures);
+                int ticks = 0;
+                for (; !reserve.readyFor(size.columns, size.rows, band); ++ticks)
+                    reserve.work(PuzzleReserve::tickBudget);
+                reserveSeconds.push_back(ticks * 0.01);
+                reserve.take(size.columns, size.rows, band, maker);
+            }
+            std::printf("%-6s %-9s | %6d %7d | %7.2f %7.2f %8.2f | %12.2f | %6.2f %7.2f\n", size.label,
+                band >= 0 ? difficultyBands()[band].key : "Any", percentile(candidates, 0.5), maximum(candidates),
+                percentile(cpu, 0.5), percentile(cpu, 0.99), maximum(cpu), maximum(steps),
+                percentile(reserveSeconds, 0.5), maximum(reserveSeconds));
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -279,5 +338,6 @@ int main(int argc, char** argv)
         distinctSolveMicroseconds(largest), largest.size());
     reportWaits(sizes, seeds);
     reportReadyWaits(sizes, seeds);
+    reportBands(seeds);
     return 0;
 }
