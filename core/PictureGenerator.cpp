@@ -12,8 +12,6 @@ constexpr int noiseRange = 1000;
 // A line all one colour is mended by flipping a cell of it; a flip can empty a crossing
 // line, so the mending is repeated, a few times at most.
 constexpr int mendingRounds = 4;
-// What If is given this long a step; it goes on from where it stopped.
-constexpr std::chrono::milliseconds whatIfSlice {2};
 
 } // namespace
 
@@ -31,6 +29,7 @@ void PictureGenerator::start(int columns, int rows, std::uint32_t seed, int band
     candidates_ = 0;
     longestStep_ = std::chrono::nanoseconds(0);
     stage_ = Stage::Draw;
+    everythingBegun_ = false;
     solution_.resize(columns, rows);
 }
 
@@ -56,17 +55,6 @@ bool PictureGenerator::step()
         ++candidates_;
         testLines();
         return false;
-    case Stage::WhatIf: {
-        whatIf_.setDeadline(std::chrono::steady_clock::now() + whatIfSlice);
-        const bool fits = whatIf_.solve(lines_, cells_);
-        const bool stopped = whatIf_.outOfTime();
-        whatIf_.setDeadline(std::chrono::steady_clock::time_point::max());
-        if (fits && stopped)
-            return false;
-        // Where What If finishes, the seven cannot have: they read no more than the lines.
-        stage_ = fits && std::find(cells_.begin(), cells_.end(), 0) == cells_.end() ? Stage::Everything : Stage::Draw;
-        return false;
-    }
     case Stage::Seven: {
         seven_.setTechniqueLimit(LineSolver::Fill);
         if (!solvesFromBlank(seven_)) {
@@ -99,11 +87,23 @@ bool PictureGenerator::step()
         return false;
     }
     case Stage::Everything: {
-        board_.resize(columns_, rows_);
-        working_ = clues_;
-        everything_.solve(board_, working_);
+        if (!everythingBegun_) {
+            board_.resize(columns_, rows_);
+            working_ = clues_;
+            everything_.beginSolve(working_);
+            everythingBegun_ = true;
+        }
+        const std::optional<bool> solved = everything_.solveStep(board_, working_);
+        if (!solved)
+            return false;
+        everythingBegun_ = false;
         const LogicSolver::Record& run = everything_.lastRecord();
         difficulty_ = {run.highestTechnique, run.deductions, run.sweeps};
+        // Where the lines stalled, logic may stall too: no puzzle then.
+        if (!*solved) {
+            stage_ = Stage::Draw;
+            return false;
+        }
         return judge();
     }
     }
@@ -197,8 +197,10 @@ void PictureGenerator::testLines()
     if (!lines_.propagate(cells_))
         return;
     const bool finished = std::find(cells_.begin(), cells_.end(), 0) == cells_.end();
+    // Where What If is wanted, every technique takes over from where the lines stall; the
+    // seven cannot finish what the lines do not, as they read no more.
     if (finished != needsWhatIf_)
-        stage_ = finished ? Stage::Seven : Stage::WhatIf;
+        stage_ = finished ? Stage::Seven : Stage::Everything;
 }
 
 bool PictureGenerator::solvesFromBlank(LogicSolver& solver)

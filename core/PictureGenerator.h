@@ -8,7 +8,6 @@
 #include "PuzzleGrid.h"
 #include "PuzzleLogic.h"
 #include "PuzzleRandom.h"
-#include "WhatIf.h"
 
 #include <chrono>
 #include <cstdint>
@@ -16,14 +15,14 @@
 
 // Makes the puzzles of the large sizes, apart from the six sizes' hill climb, aimed at a
 // difficulty band: a picture of blobs (random noise, smoothed, filled where it is above the
-// median, no line all one colour), tested by the lines alone or by the lines and What If,
-// then graded as gradeWithEveryTechnique grades it and kept when the grade falls in the
-// band. Large boards want pictures with shapes: noise alone has so many short runs that the
+// median, no line all one colour), tested by the lines, then graded as
+// gradeWithEveryTechnique grades it (where the lines stall, by every technique, which must
+// finish it) and kept when the grade falls in the band. Large boards want pictures with shapes: noise alone has so many short runs that the
 // lines almost never finish it, while smoothed noise is finished about one time in ten at
 // 30x30 and one candidate takes well under a millisecond.
 //
-// The work goes in steps of one solve each, so that a tick can give it a few milliseconds at
-// a time. A seed and a band fix the puzzle: every random number comes from its own source,
+// The work goes in steps of one solve each (past the seven, of one technique each), so that
+// a tick can give it a few milliseconds at a time. A seed and a band fix the puzzle: every random number comes from its own source,
 // drawn in a fixed order.
 class PictureGenerator {
 public:
@@ -45,10 +44,10 @@ public:
 private:
     enum class Stage {
         Draw, // a new picture, and the lines on it
-        WhatIf, // What If on where the lines stalled, a slice at a time
         Seven, // the seven techniques from a blank board
         Limits, // the seven with fewer techniques, to find the fewest that finish it
-        Everything, // every technique from a blank board, for the grade past the seven
+        Everything, // every technique from a blank board, for the grade past the seven, a
+                    // technique past them a step
     };
     // True on the step that accepts the puzzle.
     bool step();
@@ -70,6 +69,7 @@ private:
     bool needsWhatIf_ = false;
     Stage stage_ = Stage::Draw;
     int limit_ = 0;
+    bool everythingBegun_ = false;
     PuzzleRandom random_;
     int candidates_ = 0;
     std::chrono::nanoseconds longestStep_ {0};
@@ -84,7 +84,6 @@ private:
     ClueSet working_;
     Difficulty difficulty_;
     LinePropagator lines_;
-    WhatIf whatIf_;
     std::vector<unsigned char> cells_;
     LogicSolver seven_;
     PuzzleLogic everything_;

@@ -54,6 +54,14 @@ bool isPictureOf(const PuzzleGrid& board, const ClueSet& clues)
 
 bool PuzzleLogic::solve(PuzzleGrid& board, ClueSet& clues)
 {
+    beginSolve(clues);
+    for (;;)
+        if (const std::optional<bool> solved = solveStep(board, clues))
+            return *solved;
+}
+
+void PuzzleLogic::beginSolve(const ClueSet& clues)
+{
     record_ = LogicSolver::Record();
     if (observer_)
         seven_.setObserver([this](const LogicSolver::Deduction& d) {
@@ -62,28 +70,31 @@ bool PuzzleLogic::solve(PuzzleGrid& board, ClueSet& clues)
     else
         seven_.setObserver(nullptr);
     lines_.setClues(clues);
-    for (;;) {
-        const bool solved = seven_.solve(board, clues);
-        const LogicSolver::Record& seven = seven_.lastRecord();
-        record_.deductions += seven.deductions;
-        record_.sweeps += seven.sweeps;
-        record_.highestTechnique = std::max(record_.highestTechnique, seven.highestTechnique);
-        if (solved)
-            return isPictureOf(board, clues);
-        // Each step past the seven counts as a deduction in a sweep of its own, and the
-        // seven take over again from what it found.
-        bool isRow = false;
-        int index = 0;
-        Assumption assumption;
-        if (arrangementsStep(board, clues, Filled, Crossed, isRow, index))
-            record_.highestTechnique = std::max(record_.highestTechnique, arrangementsTechnique);
-        else if (whatIfStep(board, clues, Filled, Crossed, assumption))
-            record_.highestTechnique = whatIfTechnique;
-        else
-            return false;
-        ++record_.deductions;
-        ++record_.sweeps;
-    }
+}
+
+std::optional<bool> PuzzleLogic::solveStep(PuzzleGrid& board, ClueSet& clues)
+{
+    const bool solved = seven_.solve(board, clues);
+    const LogicSolver::Record& seven = seven_.lastRecord();
+    record_.deductions += seven.deductions;
+    record_.sweeps += seven.sweeps;
+    record_.highestTechnique = std::max(record_.highestTechnique, seven.highestTechnique);
+    if (solved)
+        return isPictureOf(board, clues);
+    // Each step past the seven counts as a deduction in a sweep of its own, and the seven
+    // take over again from what it found.
+    bool isRow = false;
+    int index = 0;
+    Assumption assumption;
+    if (arrangementsStep(board, clues, Filled, Crossed, isRow, index))
+        record_.highestTechnique = std::max(record_.highestTechnique, arrangementsTechnique);
+    else if (whatIfStep(board, clues, Filled, Crossed, assumption))
+        record_.highestTechnique = whatIfTechnique;
+    else
+        return false;
+    ++record_.deductions;
+    ++record_.sweeps;
+    return std::nullopt;
 }
 
 bool PuzzleLogic::arrangementsStep(

@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class ClueSet;
@@ -48,6 +49,12 @@ public:
     // whether it is then solved. The record counts every technique's deductions.
     bool solve(PuzzleGrid& board, ClueSet& clues);
     const LogicSolver::Record& lastRecord() const { return record_; }
+    // solve() a step at a time, for a large board whose solve a tick cannot wait for: begun
+    // once, each step is one run of the seven and one technique past them; a step returns
+    // nothing while there is more to do, then what solve() returns. The board and the record
+    // end as solve() leaves them.
+    void beginSolve(const ClueSet& clues);
+    std::optional<bool> solveStep(PuzzleGrid& board, ClueSet& clues);
     void setObserver(Observer observer) { observer_ = std::move(observer); }
 
     // The first deduction of the techniques in their order, written as marks: the seven as

@@ -41,12 +41,8 @@ public:
     bool solve(LinePropagator& lines, std::vector<unsigned char>& cells, int* steps = nullptr);
     // From then on solve stops before its next cell and leaves the board as far as it got
     // (what it decided holds), and findOne finds Nothing; outOfTime() tells that either did.
-    // None by default. A new deadline lets solve go on from where it stopped.
-    void setDeadline(std::chrono::steady_clock::time_point deadline)
-    {
-        deadline_ = deadline;
-        outOfTime_ = false;
-    }
+    // None by default.
+    void setDeadline(std::chrono::steady_clock::time_point deadline) { deadline_ = deadline; }
     bool outOfTime() const { return outOfTime_; }
 
 private:
