@@ -17,13 +17,13 @@
 // difficulty band: a picture of blobs (random noise, smoothed, filled where it is above the
 // median, no line all one colour), tested by the lines, then graded as
 // gradeWithEveryTechnique grades it (where the lines stall, by every technique, which must
-// finish it) and kept when the grade falls in the band. Large boards want pictures with shapes: noise alone has so many short runs that the
-// lines almost never finish it, while smoothed noise is finished about one time in ten at
-// 30x30 and one candidate takes well under a millisecond.
+// finish it) and kept when the grade falls in the band. Large boards want pictures with shapes: noise alone has so many
+// short runs that the lines almost never finish it, while smoothed noise is finished about one time in ten at 30x30 and
+// one candidate takes well under a millisecond.
 //
 // The work goes in steps of one solve each (past the seven, of one technique each), so that
-// a tick can give it a few milliseconds at a time. A seed and a band fix the puzzle: every random number comes from its own source,
-// drawn in a fixed order.
+// a tick can give it a few milliseconds at a time. A seed and a band fix the puzzle: every random number comes from its
+// own source, drawn in a fixed order.
 class PictureGenerator {
 public:
     // band is an index into difficultyBands(), or -1 for a puzzle of any band the lines
