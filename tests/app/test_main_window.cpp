@@ -281,19 +281,19 @@ private slots:
         QCOMPARE(w.session().code()->band, -1);
         QVERIFY(w.session().code()->text().find("-H-") == std::string::npos);
 
-        menus.sizeEntry(sizeIndexOf(15, 10))->trigger();
-        QVERIFY(menus.bandEntry(hard)->isEnabled() && !menus.bandEntry(hard)->toolTip().contains("15x10"));
+        menus.sizeEntry(sizeIndexOf(10, 10))->trigger();
+        QVERIFY(menus.bandEntry(hard)->isEnabled() && !menus.bandEntry(hard)->toolTip().contains("10x10"));
         w.form().actionTodaysPuzzle->trigger();
         for (int ticks = 0; ticks < 1000 && w.session().phase() == Session::Phase::Creating; ++ticks)
             w.tick();
         const std::string today = w.session().code()->text();
         QCOMPARE(w.session().code()->band, hard);
-        QCOMPARE(bandOf(w.session().difficulty(), 15, 10), hard);
+        QCOMPARE(bandOf(w.session().difficulty(), 10, 10), hard);
         w.solve();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
         const SettingsStore& store = w->files().settings();
-        QCOMPARE(ScoreBook::lookup(store, "15x10Hard", w.session().game().mode()).wins, QString("1"));
-        QCOMPARE(ScoreBook::lookup(store, "15x10", w.session().game().mode()).wins, QString("0"));
+        QCOMPARE(ScoreBook::lookup(store, "10x10Hard", w.session().game().mode()).wins, QString("1"));
+        QCOMPARE(ScoreBook::lookup(store, "10x10", w.session().game().mode()).wins, QString("0"));
         QVERIFY(w->SaveSettings());
         QCOMPARE(stored(w, "lastGame", "lastDifficulty"), QString("Hard"));
     }

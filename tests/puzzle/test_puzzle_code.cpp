@@ -148,7 +148,7 @@ private slots:
             return rowsOf(session.game().solution());
         };
         for (const auto& [columns, rows, band] :
-            {std::tuple(15, 10, hard), {30, 30, hard}, {25, 25, findBand("VeryHard")}, {20, 20, findBand("Easy")}}) {
+            {std::tuple(10, 10, hard), {30, 30, hard}, {25, 25, findBand("VeryHard")}, {20, 20, findBand("Easy")}}) {
             Session session;
             session.begin(columns, rows, Normal, band);
             const auto made = play(session);
