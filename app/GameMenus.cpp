@@ -88,8 +88,7 @@ GameSettings GameMenus::chosen(GameSettings settings) const
     settings.highContrast = highContrast();
     settings.lastSize = puzzleSizes[sizeIndex()].label;
     settings.lastMode = modeName(mode());
-    const QAction* checked = bandGroup_->checkedAction();
-    const int band = checked ? checked->data().toInt() : -1;
+    const int band = checkedBand();
     settings.lastDifficulty = band >= 0 ? difficultyBands()[band].key : "Any";
     return settings;
 }
@@ -113,10 +112,15 @@ void GameMenus::choose(int sizeIndex, int mode)
     offerBands();
 }
 
-int GameMenus::band() const
+int GameMenus::checkedBand() const
 {
     const QAction* checked = bandGroup_->checkedAction();
-    const int band = checked ? checked->data().toInt() : -1;
+    return checked ? checked->data().toInt() : -1;
+}
+
+int GameMenus::band() const
+{
+    const int band = checkedBand();
     return band >= 0 && bandOutOfReach(sizeIndex(), band) == BandReach::Made ? band : -1;
 }
 

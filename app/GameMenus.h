@@ -51,6 +51,8 @@ public:
 
 private:
     static void addChoice(QMenu* menu, QActionGroup* group, const QString& text, int value);
+    // The band entry checked, made or not at the chosen size; -1 for Any.
+    int checkedBand() const;
     // Greys the bands the chosen size does not make, each with a tool tip saying why.
     void offerBands();
     QAction* backgroundEntry(int index) const;

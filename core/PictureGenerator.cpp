@@ -27,7 +27,6 @@ void PictureGenerator::start(int columns, int rows, std::uint32_t seed, int band
     needsWhatIf_ = aim.needsWhatIf;
     random_.reseed(seed);
     candidates_ = 0;
-    longestStep_ = std::chrono::nanoseconds(0);
     stage_ = Stage::Draw;
     everythingBegun_ = false;
     solution_.resize(columns, rows);
@@ -36,14 +35,10 @@ void PictureGenerator::start(int columns, int rows, std::uint32_t seed, int band
 bool PictureGenerator::generateFor(std::chrono::nanoseconds budget)
 {
     const auto start = std::chrono::steady_clock::now();
-    for (auto now = start; now - start < budget;) {
-        const bool accepted = step();
-        const auto then = std::chrono::steady_clock::now();
-        longestStep_ = std::max(longestStep_, std::chrono::nanoseconds(then - now));
-        now = then;
-        if (accepted)
+    do {
+        if (step())
             return true;
-    }
+    } while (std::chrono::steady_clock::now() - start < budget);
     return false;
 }
 

@@ -38,8 +38,6 @@ public:
     const Difficulty& difficulty() const { return difficulty_; }
     // The pictures drawn since start, the accepted one included.
     int candidates() const { return candidates_; }
-    // The longest step since start.
-    std::chrono::nanoseconds longestStep() const { return longestStep_; }
 
 private:
     enum class Stage {
@@ -72,7 +70,6 @@ private:
     bool everythingBegun_ = false;
     PuzzleRandom random_;
     int candidates_ = 0;
-    std::chrono::nanoseconds longestStep_ {0};
     std::vector<int> noise_;
     // Sums of noise over the rectangle from the top-left corner, (drawn + 1) x (rows + 1).
     std::vector<long> sums_;

@@ -43,6 +43,16 @@ SavedGame generatedGame(unsigned seed, int columns, int rows)
     return game;
 }
 
+// Starts the game up again, taking the saved game, and checks that it plays under its code.
+void resumeExpectingCode(WindowDriver& again, const std::string& code)
+{
+    again.answer = true;
+    again->StartUp();
+    QCOMPARE(again.session().phase(), Session::Phase::Playing);
+    QVERIFY(again.session().code());
+    QCOMPARE(again.session().code()->text(), code);
+}
+
 } // namespace
 
 class SavedGameTest : public QObject {
@@ -482,11 +492,7 @@ private slots:
 
         // Resumed, the game shows its code again.
         WindowDriver again;
-        again.answer = true;
-        again->StartUp();
-        QCOMPARE(again.session().phase(), Session::Phase::Playing);
-        QVERIFY(again.session().code());
-        QCOMPARE(again.session().code()->text(), code);
+        resumeExpectingCode(again, code);
     }
 
     // A large size's puzzle is kept in the second form, which older copies refuse rather than
@@ -507,11 +513,7 @@ private slots:
         }
         QVERIFY(bytesOf("auto.sav").startsWith("TSAV"));
         WindowDriver again;
-        again.answer = true;
-        again->StartUp();
-        QCOMPARE(again.session().phase(), Session::Phase::Playing);
-        QVERIFY(again.session().code());
-        QCOMPARE(again.session().code()->text(), code);
+        resumeExpectingCode(again, code);
         QVERIFY(again.session().game().board().cells == board.cells);
         QVERIFY(again.session().difficulty().hardestTechnique > 0);
     }
