@@ -112,3 +112,43 @@ bool WhatIf::solve(LinePropagator& lines, std::vector<unsigned char>& cells, int
     }
     return true;
 }
+
+bool WhatIf::solveSlice(LinePropagator& lines, std::vector<unsigned char>& cells, bool& finished)
+{
+    finished = false;
+    outOfTime_ = false;
+    if (sliceAt_ < 0) {
+        if (!lines.propagate(cells))
+            return false;
+        order(lines, cells);
+        sliceAt_ = 0;
+        sliceProgress_ = false;
+    }
+    // Every slice tries at least one cell, so that slices however thin get to the end.
+    bool first = true;
+    for (;;) {
+        for (; sliceAt_ < int(order_.size()); ++sliceAt_) {
+            const int at = order_[size_t(sliceAt_)];
+            if (cells[size_t(at)] != 0)
+                continue;
+            if (!first && pastDeadline())
+                return true;
+            first = false;
+            Finding finding;
+            const Probe found = probe(lines, cells, at % lines.width(), at / lines.width(), true, true, finding);
+            if (found == Probe::Contradiction) {
+                sliceAt_ = -1;
+                return false;
+            }
+            sliceProgress_ = sliceProgress_ || found == Probe::Decided;
+        }
+        if (!sliceProgress_) {
+            finished = true;
+            sliceAt_ = -1;
+            return true;
+        }
+        order(lines, cells);
+        sliceAt_ = 0;
+        sliceProgress_ = false;
+    }
+}

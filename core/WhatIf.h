@@ -41,8 +41,19 @@ public:
     bool solve(LinePropagator& lines, std::vector<unsigned char>& cells, int* steps = nullptr);
     // From then on solve stops before its next cell and leaves the board as far as it got
     // (what it decided holds), and findOne finds Nothing; outOfTime() tells that either did.
-    // None by default.
-    void setDeadline(std::chrono::steady_clock::time_point deadline) { deadline_ = deadline; }
+    // None by default. A new deadline is a new allowance: what ran out before is forgotten.
+    void setDeadline(std::chrono::steady_clock::time_point deadline)
+    {
+        deadline_ = deadline;
+        outOfTime_ = false;
+    }
+    // solve() in slices, for a board whose What If passes outlast a tick: each call goes on
+    // from the cell where the last one stopped at the deadline, so that no slice tries again
+    // what the one before it tried. Begun with beginSlices(); between slices the board must
+    // be left as the last one left it; each slice tries one cell at least. Returns false on a
+    // contradiction; finished tells that the board has reached What If's standstill.
+    void beginSlices() { sliceAt_ = -1; }
+    bool solveSlice(LinePropagator& lines, std::vector<unsigned char>& cells, bool& finished);
     bool outOfTime() const { return outOfTime_; }
 
 private:
@@ -57,6 +68,10 @@ private:
     std::chrono::steady_clock::time_point deadline_ = std::chrono::steady_clock::time_point::max();
     bool outOfTime_ = false;
     std::vector<int> order_;
+    // Where the sliced pass stands in order_ (-1 before its first pass), and whether that
+    // pass has decided anything yet.
+    int sliceAt_ = -1;
+    bool sliceProgress_ = false;
     std::vector<unsigned char> filled_;
     std::vector<unsigned char> crossed_;
 };

@@ -2,31 +2,18 @@
 #include "PuzzleCode.h"
 
 #include "ClueSet.h"
+#include "CodeAlphabet.h"
 #include "DifficultyBands.h"
 #include "PuzzleSizes.h"
 #include "TechniqueNames.h"
 
-#include <cctype>
 #include <cstdio>
 
 namespace {
 
-constexpr char digits[] = "0123456789ABCDEFGHJKMNPQRSTVWXYZ";
-constexpr int base = 32;
-
-// The digit a character stands for, or -1.
-int digitOf(char c)
-{
-    const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (upper == 'O')
-        return 0;
-    if (upper == 'I' || upper == 'L')
-        return 1;
-    for (int d = 0; d < base; ++d)
-        if (digits[d] == upper)
-            return d;
-    return -1;
-}
+using CodeAlphabet::base;
+using CodeAlphabet::digitOf;
+using CodeAlphabet::digits;
 
 // Catches one wrong digit and most swaps of two: each digit weighs by its place, and the size
 // counts too, so a code typed with another size is refused rather than giving a stranger.
