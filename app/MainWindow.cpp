@@ -116,6 +116,7 @@ void MainWindow::connectCommands()
     setAcceptDrops(true);
     connect(ui_->actionAboutPuzzle, &QAction::triggered, this, &MainWindow::MenuAboutPuzzle);
     connect(ui_->actionEnterCode, &QAction::triggered, this, &MainWindow::MenuEnterCode);
+    connect(ui_->actionNewDesign, &QAction::triggered, this, &MainWindow::MenuNewDesign);
     connect(ui_->actionTodaysPuzzle, &QAction::triggered, this, &MainWindow::MenuTodaysPuzzle);
     connect(ui_->actionRestart, &QAction::triggered, this, &MainWindow::MenuRestart);
     connect(ui_->actionShowSolution, &QAction::triggered, this, &MainWindow::MenuShowSolution);

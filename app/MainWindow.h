@@ -4,6 +4,8 @@
 #include "BoardInput.h"
 #include "BoardNavigation.h"
 #include "BoardScene.h"
+#include "Design.h"
+#include "DesignerWindow.h"
 #include "DrawingSurface.h"
 #include "GalleryPicture.h"
 #include "GameKeeper.h"
@@ -53,6 +55,16 @@ public:
     // The board of a picture begun and not finished: the one in play, or one kept when left.
     std::optional<PuzzleGrid> begunBoard(const GalleryPicture& picture) const;
     void StartNewGame(int columns, int rows, int mode);
+    // Plays a design in the checked mode (as it was left, if it was begun), kept in "My
+    // designs" first when keep says so.
+    void StartDesign(const Design& design);
+    // The designer, made the first time it is asked for; hidden until shown.
+    DesignerWindow& designer();
+    // The gallery's pictures and, in the album "My designs", the player's designs.
+    std::vector<GalleryPicture> pictures() const;
+    // Keeps a design in "My designs" in place of the one with that id; says why when it
+    // cannot.
+    bool KeepDesign(const Design& design, const std::string& replacing);
     // The puzzle a code names, in that mode; the Size and Difficulty menus follow it.
     void StartPuzzle(const PuzzleCode& code, int mode, bool searching = false);
     // False when "tessarin.ini" could not be written; the store says why. Unless always, it is
@@ -82,6 +94,7 @@ public slots:
     void MenuPictures();
     void MenuAboutPuzzle();
     void MenuEnterCode();
+    void MenuNewDesign();
     void MenuTodaysPuzzle();
     void MenuRestart();
     void MenuShowSolution();
@@ -122,8 +135,12 @@ private:
     void leaveGame();
     // Logic found no next step: says so, and offers a cell of the solution when it is known.
     void offerCell(bool outOfTime);
-    // A kept game's puzzle, or the gallery's picture it names.
+    // A kept game's puzzle, or the gallery's picture or the design it names.
     Puzzle keptPicture(const Puzzle& kept) const;
+    // The puzzle a picture of the gallery or of "My designs" is played as.
+    Puzzle puzzleOf(const GalleryPicture& picture) const;
+    // A design code typed at Enter Puzzle Code: played, or why not.
+    void enterDesignCode(const QString& typed);
     // The files opened last, newest first; those gone since are greyed out.
     void fillRecentMenu();
     // The player moved or zoomed the view.
@@ -158,6 +175,8 @@ private:
     QElapsedTimer sinceLastTick_;
     // Without an audio device it stays silent.
     std::unique_ptr<SoundBank> sounds_;
+    // Made when first asked for; a window of its own, which lives as long as this one.
+    std::unique_ptr<DesignerWindow> designer_;
     // Owned by the central widget, as its layout is.
     DrawingSurface* surface_;
     ScrollBars* scrollBars_;

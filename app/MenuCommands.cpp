@@ -5,9 +5,9 @@
 #include "MainWindow.h"
 
 #include "AssetFolder.h"
+#include "DesignCode.h"
 #include "DifficultyBands.h"
 #include "GalleryBrowser.h"
-#include "GalleryPuzzle.h"
 #include "GameWords.h"
 #include "HelpBrowser.h"
 #include "Language.h"
@@ -107,15 +107,16 @@ void MainWindow::MenuPictures()
     }
     SettingsStore& store = keeper_.files().settings();
     const int mode = menus_->mode();
+    const std::vector<GalleryPicture> shown = pictures();
     GalleryBrowser browser(
-        gallery_, ScoreBook::solvedPictures(store),
+        shown, ScoreBook::solvedPictures(store),
         [&store, mode](const QString& id) { return ScoreBook::pictureRecord(store, id, mode); },
         [this](const GalleryPicture& picture) { return begunBoard(picture); }, gameLanguage(), this);
     // The picture in play is where the player stands.
     if (session_.puzzle().origin.kind == PuzzleOrigin::Kind::Gallery)
         browser.choose(session_.puzzle().origin.place);
     if (browser.exec() == QDialog::Accepted && browser.chosen() >= 0)
-        StartPicture(gallery_[std::size_t(browser.chosen())]);
+        StartPicture(shown[std::size_t(browser.chosen())]);
     followCommand();
 }
 
@@ -132,7 +133,7 @@ std::optional<PuzzleGrid> MainWindow::begunBoard(const GalleryPicture& picture) 
 void MainWindow::StartPicture(const GalleryPicture& picture)
 {
     leaveGame();
-    const Puzzle puzzle = galleryPuzzle(picture, gameLanguage().toStdString());
+    const Puzzle puzzle = puzzleOf(picture);
     const std::optional<PictureBoards::Kept> kept = PictureBoards::find(
         keeper_.files().settings(), QString::fromStdString(picture.id), picture.columns, picture.rows);
     if (kept)
@@ -216,6 +217,10 @@ void MainWindow::MenuEnterCode()
     const std::optional<QString> typed = Prompt::askText(this, tr("Puzzle code (for example 15x10-1111D):"));
     if (!typed || typed->trimmed().isEmpty())
         return;
+    if (DesignCode::looksLikeOne(typed->toStdString())) {
+        enterDesignCode(*typed);
+        return;
+    }
     const std::optional<PuzzleCode> code = PuzzleCode::read(typed->toStdString());
     if (!code) {
         Prompt::tell(this,

@@ -3,7 +3,6 @@
 // to answer.
 #include "MainWindow.h"
 
-#include "GalleryPuzzle.h"
 #include "HelpBrowser.h"
 #include "Language.h"
 
@@ -48,10 +47,10 @@ Puzzle MainWindow::keptPicture(const Puzzle& kept) const
 {
     if (kept.origin.kind != PuzzleOrigin::Kind::Gallery)
         return kept;
-    for (const GalleryPicture& picture : gallery_) {
+    for (const GalleryPicture& picture : pictures()) {
         if (picture.id != kept.origin.place)
             continue;
-        Puzzle puzzle = galleryPuzzle(picture, gameLanguage().toStdString());
+        Puzzle puzzle = puzzleOf(picture);
         if (puzzle.clues.columnClues == kept.clues.columnClues && puzzle.clues.rowClues == kept.clues.rowClues)
             return puzzle;
     }
@@ -62,6 +61,11 @@ Puzzle MainWindow::keptPicture(const Puzzle& kept) const
 // open. A paused game is kept with the paused time.
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // A design not kept is asked about first; its Cancel keeps the game open too.
+    if (designer_ && designer_->isVisible() && !designer_->close()) {
+        event->ignore();
+        return;
+    }
     asking_ = true;
     const bool closes = keeper_.keepAtClose();
     asking_ = false;
@@ -77,6 +81,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::SaveWithoutAsking()
 {
+    if (designer_)
+        designer_->KeepWithoutAsking();
     keeper_.keepWithoutAsking();
 }
 

@@ -98,3 +98,20 @@ Puzzle designPuzzle(const Design& design, std::chrono::milliseconds searchTime)
         puzzle.colours.push_back(cell ? int(designInk) : -1);
     return puzzle;
 }
+
+std::optional<Design> designFromPuzzle(const Puzzle& puzzle)
+{
+    if (puzzle.solutions.empty() || !designSideFits(puzzle.columns()) || !designSideFits(puzzle.rows()))
+        return std::nullopt;
+    const PuzzleGrid& picture = puzzle.solutions.front();
+    Design design = Design::blank(puzzle.columns(), puzzle.rows());
+    for (int x = 0; x < design.columns; ++x)
+        for (int y = 0; y < design.rows; ++y)
+            design.set(x, y, picture.cells[std::size_t(x)][std::size_t(y)] == Filled);
+    design.givens = puzzle.givens;
+    design.title = puzzle.title;
+    design.author = puzzle.author;
+    if (!puzzle.licence.empty())
+        design.licence = puzzle.licence;
+    return design;
+}

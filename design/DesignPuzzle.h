@@ -6,6 +6,7 @@
 #include "Puzzle.h"
 
 #include <chrono>
+#include <optional>
 #include <string>
 
 // The gallery's album of the player's designs and of those opened from their codes; its
@@ -23,3 +24,7 @@ GalleryPicture designPicture(const Design& design, int technique);
 // A design as the game plays it, judged from its givens as the designer judges it (searching
 // at most that long), as a picture of the gallery by its id, with its texts.
 Puzzle designPuzzle(const Design& design, std::chrono::milliseconds searchTime);
+// A puzzle opened to be drawn on: its picture (the one solution, or the first of those
+// found), givens and texts; none when no picture of it is known or the designer does not
+// draw at its size.
+std::optional<Design> designFromPuzzle(const Puzzle& puzzle);

@@ -27,7 +27,8 @@ constexpr AlbumName albumNames[] = {{"Animals", QT_TRANSLATE_NOOP("GalleryBrowse
     {"Nature", QT_TRANSLATE_NOOP("GalleryBrowser", "Nature")}, {"Food", QT_TRANSLATE_NOOP("GalleryBrowser", "Food")},
     {"Travel", QT_TRANSLATE_NOOP("GalleryBrowser", "Travel")},
     {"Objects", QT_TRANSLATE_NOOP("GalleryBrowser", "Objects")},
-    {"Activities", QT_TRANSLATE_NOOP("GalleryBrowser", "Activities")}};
+    {"Activities", QT_TRANSLATE_NOOP("GalleryBrowser", "Activities")},
+    {"My designs", QT_TRANSLATE_NOOP("GalleryBrowser", "My designs")}};
 
 constexpr int thumbnailSide = 72;
 constexpr int pictureRole = Qt::UserRole;
@@ -120,6 +121,9 @@ void GalleryBrowser::showAlbum(int album)
         QString text;
         if (solved) {
             text = QString::fromStdString(picture.title(language_.toStdString()));
+            // A design may have no title.
+            if (text.isEmpty())
+                text = size;
             const ScoreBook::Record best = best_(id);
             if (best.bestTime.toInt() < 999)
                 text += '\n' + tr("Best: %1 s").arg(best.bestTime);

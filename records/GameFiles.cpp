@@ -11,6 +11,7 @@ GameFiles::GameFiles()
     : storage_(StorageFolder::choose())
     , settings_(storage_.filePath("tessarin.ini"))
     , savedGame_(storage_.filePath("auto.sav"))
+    , designs_(storage_.filePath("designs.txt"))
 {
     // A write lasts milliseconds: a copy a minute old was left by a game killed while saving.
     for (const QString& path : {settings_.path(), savedGame_.path()})

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "DesignShelf.h"
 #include "ResumableGame.h"
 #include "SavedGameFile.h"
 #include "SettingsStore.h"
@@ -18,6 +19,8 @@ public:
     SettingsStore& settings() { return settings_; }
     const SettingsStore& settings() const { return settings_; }
     SavedGameFile& savedGame() { return savedGame_; }
+    DesignShelf& designs() { return designs_; }
+    const DesignShelf& designs() const { return designs_; }
     const StorageFolder& storage() const { return storage_; }
 
     // Keeps the session's game in "auto.sav", with a waiting hint's cells as cells (the hint
@@ -34,5 +37,6 @@ private:
     StorageFolder storage_;
     SettingsStore settings_;
     SavedGameFile savedGame_;
+    DesignShelf designs_;
     bool sealed_ = false;
 };
