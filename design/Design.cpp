@@ -14,6 +14,15 @@ Design Design::blank(int columns, int rows)
     return design;
 }
 
+Design Design::of(const PuzzleGrid& picture)
+{
+    Design design = blank(picture.width, picture.height);
+    for (int x = 0; x < picture.width; ++x)
+        for (int y = 0; y < picture.height; ++y)
+            design.set(x, y, picture.cells[std::size_t(x)][std::size_t(y)] == Filled);
+    return design;
+}
+
 bool Design::given(int x, int y) const
 {
     return std::find(givens.begin(), givens.end(), std::pair(x, y)) != givens.end();

@@ -27,6 +27,8 @@ struct Design {
 
     // An empty picture of that size.
     static Design blank(int columns, int rows);
+    // The filled cells of a picture (any other code is empty), nothing given.
+    static Design of(const PuzzleGrid& picture);
     bool filled(int x, int y) const { return cells[index(x, y)] != 0; }
     void set(int x, int y, bool filled) { cells[index(x, y)] = filled ? 1 : 0; }
     bool given(int x, int y) const;

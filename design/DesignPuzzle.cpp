@@ -103,11 +103,7 @@ std::optional<Design> designFromPuzzle(const Puzzle& puzzle)
 {
     if (puzzle.solutions.empty() || !designSideFits(puzzle.columns()) || !designSideFits(puzzle.rows()))
         return std::nullopt;
-    const PuzzleGrid& picture = puzzle.solutions.front();
-    Design design = Design::blank(puzzle.columns(), puzzle.rows());
-    for (int x = 0; x < design.columns; ++x)
-        for (int y = 0; y < design.rows; ++y)
-            design.set(x, y, picture.cells[std::size_t(x)][std::size_t(y)] == Filled);
+    Design design = Design::of(puzzle.solutions.front());
     design.givens = puzzle.givens;
     design.title = puzzle.title;
     design.author = puzzle.author;

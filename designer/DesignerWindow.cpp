@@ -79,6 +79,14 @@ QWidget* DesignerWindow::buildPanel()
     suggestionLabel_->setWordWrap(true);
     suggestionLabel_->setObjectName("suggestion");
     takeButton_ = new QPushButton(tr("Take It"), panel);
+    // The fields below stay where they are whether or not there is a suggestion.
+    QSizePolicy kept = takeButton_->sizePolicy();
+    kept.setRetainSizeWhenHidden(true);
+    takeButton_->setSizePolicy(kept);
+    verdictLabel_->setMinimumHeight(verdictLabel_->fontMetrics().lineSpacing() * 4);
+    verdictLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    suggestionLabel_->setMinimumHeight(suggestionLabel_->fontMetrics().lineSpacing() * 3);
+    suggestionLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     connect(takeButton_, &QPushButton::clicked, this, &DesignerWindow::TakeSuggestion);
     column->addWidget(verdictLabel_);
     column->addWidget(suggestionLabel_);
@@ -358,9 +366,8 @@ bool DesignerWindow::SaveAs(const QString& chosenPath)
     keep();
     if (!design.givens.empty())
         Prompt::tell(this,
-            tr("<p>Saved as %1.</p><p>A .non file has no room for the %n cell(s) given at the start: the design's "
-               "code keeps them.</p>",
-                nullptr, int(design.givens.size()))
+            tr("<p>Saved as %1.</p><p>A .non file has no room for the cells given at the start: the design's code "
+               "keeps them.</p>")
                 .arg(QDir::toNativeSeparators(path).toHtmlEscaped()));
     return true;
 }

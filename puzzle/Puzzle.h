@@ -16,13 +16,12 @@ struct PuzzleOrigin {
     enum class Kind {
         Generated, // made from its code
         File, // opened from a file the player owns
-        Gallery, // a picture of the game's gallery
-        Design, // drawn by the player
+        Gallery, // a picture of the game's gallery, or a design of the player's in it
     };
     Kind kind = Kind::Generated;
     // For a generated puzzle, the code that makes it again.
     PuzzleCode code;
-    // For a file, its path; for a picture or a design, its id.
+    // For a file, its path; for a picture, its id.
     std::string place;
 };
 

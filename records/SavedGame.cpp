@@ -181,7 +181,7 @@ bool SavedGame::decode(const QByteArray& bytes, SavedGame& game)
         qint32 kind = -1;
         in >> kind;
         if (in.status() != QDataStream::Ok || kind < int(PuzzleOrigin::Kind::Generated)
-            || kind > int(PuzzleOrigin::Kind::Design))
+            || kind > int(PuzzleOrigin::Kind::Gallery))
             return false;
         read.origin.kind = kind;
         for (QByteArray* text : textsOf(read.origin))

@@ -54,6 +54,256 @@
     </message>
 </context>
 <context>
+    <name>DesignSizeBox</name>
+    <message>
+        <source>New Design</source>
+        <translation>Neuer Entwurf</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Größe:</translation>
+    </message>
+    <message>
+        <source>Columns:</source>
+        <translation>Spalten:</translation>
+    </message>
+    <message>
+        <source>Rows:</source>
+        <translation>Zeilen:</translation>
+    </message>
+</context>
+<context>
+    <name>DesignerWindow</name>
+    <message>
+        <source>Tessarin Designer</source>
+        <translation>Tessarin-Rätselwerkstatt</translation>
+    </message>
+    <message>
+        <source>Take It</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titel:</translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation>Autor:</translation>
+    </message>
+    <message>
+        <source>Licence:</source>
+        <translation>Lizenz:</translation>
+    </message>
+    <message>
+        <source>Play It</source>
+        <translation>Spielen</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>Speichern unter …</translation>
+    </message>
+    <message>
+        <source>Share Code…</source>
+        <translation>Code teilen …</translation>
+    </message>
+    <message>
+        <source>&amp;Design</source>
+        <translation>&amp;Entwurf</translation>
+    </message>
+    <message>
+        <source>&amp;New Design…</source>
+        <translation>&amp;Neuer Entwurf …</translation>
+    </message>
+    <message>
+        <source>&amp;Open Puzzle File…</source>
+        <translation>Rätsel&amp;datei öffnen …</translation>
+    </message>
+    <message>
+        <source>&amp;Save As…</source>
+        <translation>&amp;Speichern unter …</translation>
+    </message>
+    <message>
+        <source>Share &amp;Code…</source>
+        <translation>&amp;Code teilen …</translation>
+    </message>
+    <message>
+        <source>&amp;Play It</source>
+        <translation>S&amp;pielen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Sch&amp;ließen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Take the Suggestion</source>
+        <translation>Vorschlag ü&amp;bernehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Give or Take Back the Cursor&apos;s Cell</source>
+        <translation>Feld am Cursor &amp;vorgeben oder zurücknehmen</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Invert</source>
+        <translation>&amp;Invertieren</translation>
+    </message>
+    <message>
+        <source>Shift &amp;Left</source>
+        <translation>Nach li&amp;nks schieben</translation>
+    </message>
+    <message>
+        <source>Shift &amp;Right</source>
+        <translation>Nach r&amp;echts schieben</translation>
+    </message>
+    <message>
+        <source>Shift U&amp;p</source>
+        <translation>Nach &amp;oben schieben</translation>
+    </message>
+    <message>
+        <source>Shift &amp;Down</source>
+        <translation>Nach &amp;unten schieben</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror Left and Right</source>
+        <translation>Links und rechts &amp;spiegeln</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;Top and Bottom</source>
+        <translation>Oben und unten s&amp;piegeln</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Designing Puzzles</source>
+        <translation>&amp;Rätsel entwerfen</translation>
+    </message>
+    <message>
+        <source>The design drawn here has not been kept. Start a new one all the same?</source>
+        <translation>Der hier gezeichnete Entwurf wurde nicht aufbewahrt. Trotzdem einen neuen beginnen?</translation>
+    </message>
+    <message>
+        <source>Working out what logic makes of the picture…</source>
+        <translation>Es wird ermittelt, was die Logik aus dem Bild macht …</translation>
+    </message>
+    <message>
+        <source>Draw a picture: the left button fills cells, the right one clears them.</source>
+        <translation>Zeichnen Sie ein Bild: Die linke Maustaste füllt Felder, die rechte leert sie.</translation>
+    </message>
+    <message>
+        <source>Logic finishes it; hardest technique: %1</source>
+        <translation>Die Logik löst es; schwierigste Technik: %1</translation>
+    </message>
+    <message>
+        <source>Unknown yet: logic stalls on the shaded cells, and the search for another solution goes on…</source>
+        <translation>Noch unbekannt: Die Logik bleibt an den schattierten Feldern hängen, und die Suche nach einer anderen Lösung läuft weiter …</translation>
+    </message>
+    <message>
+        <source>Needs a guess: the shaded cells cannot be decided by logic</source>
+        <translation>Verlangt einen Versuch: Die schattierten Felder lassen sich nicht mit Logik entscheiden</translation>
+    </message>
+    <message>
+        <source>More than one solution: the shaded cells can be swapped</source>
+        <translation>Mehr als eine Lösung: Die schattierten Felder lassen sich vertauschen</translation>
+    </message>
+    <message>
+        <source>Unknown: logic stalls on the shaded cells, and the search could not tell in time whether another solution fits</source>
+        <translation>Unbekannt: Die Logik bleibt an den schattierten Feldern hängen, und die Suche konnte nicht rechtzeitig klären, ob eine andere Lösung passt</translation>
+    </message>
+    <message>
+        <source>Clear the marked cell: logic then finishes the picture.</source>
+        <translation>Leeren Sie das markierte Feld: Dann vervollständigt die Logik das Bild.</translation>
+    </message>
+    <message>
+        <source>Fill the marked cell: logic then finishes the picture.</source>
+        <translation>Füllen Sie das markierte Feld: Dann vervollständigt die Logik das Bild.</translation>
+    </message>
+    <message>
+        <source>Give the marked cell at the start: logic decides the most from it.</source>
+        <translation>Geben Sie das markierte Feld zu Beginn vor: Von ihm aus entscheidet die Logik am meisten.</translation>
+    </message>
+    <message>
+        <source>Looking for a cell that helps…</source>
+        <translation>Ein hilfreiches Feld wird gesucht …</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;There is nothing to play yet: draw a picture first.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Noch gibt es nichts zu spielen: Zeichnen Sie zuerst ein Bild.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>design</source>
+        <translation>Entwurf</translation>
+    </message>
+    <message>
+        <source>Save Design</source>
+        <translation>Entwurf speichern</translation>
+    </message>
+    <message>
+        <source>Puzzle files (*.non)</source>
+        <translation>Rätseldateien (*.non)</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The design could not be saved as %1:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;&lt;p&gt;Nothing was written there.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Der Entwurf konnte nicht als %1 gespeichert werden:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;&lt;p&gt;Dort wurde nichts geschrieben.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;There is nothing to share yet: draw a picture first.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Noch gibt es nichts zu teilen: Zeichnen Sie zuerst ein Bild.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The design&apos;s code is copied: a friend enters it with Game &amp;gt; Enter Puzzle Code (Ctrl+E).&lt;/p&gt;&lt;p&gt;%1&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Der Code des Entwurfs ist kopiert: Wer ihn bekommt, gibt ihn mit Spiel &amp;gt; Rätselcode eingeben (Strg+E) ein.&lt;/p&gt;&lt;p&gt;%1&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Open Puzzle File</source>
+        <translation>Rätseldatei öffnen</translation>
+    </message>
+    <message>
+        <source>Puzzle files (*.non *.nonpack *.nin *.xml *.g *.mk);;All files (*)</source>
+        <translation>Rätseldateien (*.non *.nonpack *.nin *.xml *.g *.mk);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>no picture that fits its clues is known</source>
+        <translation>es ist kein Bild bekannt, das zu ihren Zahlen passt</translation>
+    </message>
+    <message>
+        <source>the designer draws from %1x%1 to %2x%2 cells</source>
+        <translation>die Rätselwerkstatt zeichnet %1x%1 bis %2x%2 Felder</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;%1 could not be opened as a design:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;%1 konnte nicht als Entwurf geöffnet werden:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>The design drawn here has not been kept. Open the file all the same?</source>
+        <translation>Der hier gezeichnete Entwurf wurde nicht aufbewahrt. Die Datei trotzdem öffnen?</translation>
+    </message>
+    <message>
+        <source>Keep this design in the gallery&apos;s album My designs?</source>
+        <translation>Diesen Entwurf im Album „Meine Entwürfe“ der Galerie aufbewahren?</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Saved as %1.&lt;/p&gt;&lt;p&gt;A .non file has no room for the cells given at the start: the design&apos;s code keeps them.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Gespeichert als %1.&lt;/p&gt;&lt;p&gt;Eine .non-Datei hat keinen Platz für die zu Beginn vorgegebenen Felder: Der Code des Entwurfs bewahrt sie auf.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
     <name>DurableFile</name>
     <message>
         <source>it is not a regular file</source>
@@ -142,6 +392,10 @@
     <message>
         <source>%1, not solved yet</source>
         <translation>%1, noch nicht gelöst</translation>
+    </message>
+    <message>
+        <source>My designs</source>
+        <translation>Meine Entwürfe</translation>
     </message>
 </context>
 <context>
@@ -675,6 +929,42 @@ Das Spiel läuft mit den Voreinstellungen weiter und lässt die Datei unverände
     <message>
         <source>Difficulty: %1</source>
         <translation>Schwierigkeit: %1</translation>
+    </message>
+    <message>
+        <source>New Design…</source>
+        <translation>Neuer Entwurf …</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The design could not be kept in My designs, in %1:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;&lt;p&gt;The file is as it was.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Der Entwurf konnte nicht in „Meine Entwürfe“ aufbewahrt werden, in %1:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;&lt;p&gt;Die Datei ist unverändert.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>it does not start with a size and -D-</source>
+        <translation>er beginnt nicht mit einer Größe und -D-</translation>
+    </message>
+    <message>
+        <source>a design has 5 to 60 cells a side</source>
+        <translation>ein Entwurf hat 5 bis 60 Felder je Seite</translation>
+    </message>
+    <message>
+        <source>it holds a character no code has</source>
+        <translation>er enthält ein Zeichen, das in keinem Code vorkommt</translation>
+    </message>
+    <message>
+        <source>it has too few or too many digits for its size</source>
+        <translation>er hat zu wenige oder zu viele Ziffern für seine Größe</translation>
+    </message>
+    <message>
+        <source>a digit is mistyped, or two are swapped</source>
+        <translation>eine Ziffer ist vertippt, oder zwei sind vertauscht</translation>
+    </message>
+    <message>
+        <source>its picture is empty</source>
+        <translation>sein Bild ist leer</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&quot;%1&quot; is not a design&apos;s code: %2.&lt;/p&gt;&lt;p&gt;Copy the code again as it was given to you.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;„%1“ ist kein Code eines Entwurfs: %2.&lt;/p&gt;&lt;p&gt;Kopieren Sie den Code noch einmal so, wie Sie ihn bekommen haben.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

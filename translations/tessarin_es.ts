@@ -54,6 +54,256 @@
     </message>
 </context>
 <context>
+    <name>DesignSizeBox</name>
+    <message>
+        <source>New Design</source>
+        <translation>Nuevo diseño</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Tamaño:</translation>
+    </message>
+    <message>
+        <source>Columns:</source>
+        <translation>Columnas:</translation>
+    </message>
+    <message>
+        <source>Rows:</source>
+        <translation>Filas:</translation>
+    </message>
+</context>
+<context>
+    <name>DesignerWindow</name>
+    <message>
+        <source>Tessarin Designer</source>
+        <translation>Taller de puzles de Tessarin</translation>
+    </message>
+    <message>
+        <source>Take It</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Título:</translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation>Autor:</translation>
+    </message>
+    <message>
+        <source>Licence:</source>
+        <translation>Licencia:</translation>
+    </message>
+    <message>
+        <source>Play It</source>
+        <translation>Jugar</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>Guardar como…</translation>
+    </message>
+    <message>
+        <source>Share Code…</source>
+        <translation>Compartir código…</translation>
+    </message>
+    <message>
+        <source>&amp;Design</source>
+        <translation>&amp;Diseño</translation>
+    </message>
+    <message>
+        <source>&amp;New Design…</source>
+        <translation>&amp;Nuevo diseño…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Puzzle File…</source>
+        <translation>&amp;Abrir archivo de puzle…</translation>
+    </message>
+    <message>
+        <source>&amp;Save As…</source>
+        <translation>&amp;Guardar como…</translation>
+    </message>
+    <message>
+        <source>Share &amp;Code…</source>
+        <translation>Compartir &amp;código…</translation>
+    </message>
+    <message>
+        <source>&amp;Play It</source>
+        <translation>&amp;Jugar</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Ce&amp;rrar</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Take the Suggestion</source>
+        <translation>Aplicar la &amp;sugerencia</translation>
+    </message>
+    <message>
+        <source>&amp;Give or Take Back the Cursor&apos;s Cell</source>
+        <translation>Dar o re&amp;tirar la casilla del cursor</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Borrar todo</translation>
+    </message>
+    <message>
+        <source>&amp;Invert</source>
+        <translation>&amp;Invertir</translation>
+    </message>
+    <message>
+        <source>Shift &amp;Left</source>
+        <translation>Desplazar a la i&amp;zquierda</translation>
+    </message>
+    <message>
+        <source>Shift &amp;Right</source>
+        <translation>Desplazar a la d&amp;erecha</translation>
+    </message>
+    <message>
+        <source>Shift U&amp;p</source>
+        <translation>Desplazar hacia &amp;arriba</translation>
+    </message>
+    <message>
+        <source>Shift &amp;Down</source>
+        <translation>Desplazar hacia aba&amp;jo</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror Left and Right</source>
+        <translation>Re&amp;flejar izquierda y derecha</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;Top and Bottom</source>
+        <translation>Reflejar arriba y abaj&amp;o</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Designing Puzzles</source>
+        <translation>&amp;Diseñar puzles</translation>
+    </message>
+    <message>
+        <source>The design drawn here has not been kept. Start a new one all the same?</source>
+        <translation>El diseño dibujado aquí no se ha conservado. ¿Empezar uno nuevo de todos modos?</translation>
+    </message>
+    <message>
+        <source>Working out what logic makes of the picture…</source>
+        <translation>Averiguando qué saca la lógica de la imagen…</translation>
+    </message>
+    <message>
+        <source>Draw a picture: the left button fills cells, the right one clears them.</source>
+        <translation>Dibuja una imagen: el botón izquierdo llena casillas y el derecho las vacía.</translation>
+    </message>
+    <message>
+        <source>Logic finishes it; hardest technique: %1</source>
+        <translation>La lógica lo resuelve; técnica más difícil: %1</translation>
+    </message>
+    <message>
+        <source>Unknown yet: logic stalls on the shaded cells, and the search for another solution goes on…</source>
+        <translation>Aún desconocido: la lógica se atasca en las casillas sombreadas y la búsqueda de otra solución continúa…</translation>
+    </message>
+    <message>
+        <source>Needs a guess: the shaded cells cannot be decided by logic</source>
+        <translation>Necesita un intento: la lógica no puede decidir las casillas sombreadas</translation>
+    </message>
+    <message>
+        <source>More than one solution: the shaded cells can be swapped</source>
+        <translation>Más de una solución: las casillas sombreadas se pueden intercambiar</translation>
+    </message>
+    <message>
+        <source>Unknown: logic stalls on the shaded cells, and the search could not tell in time whether another solution fits</source>
+        <translation>Desconocido: la lógica se atasca en las casillas sombreadas y la búsqueda no pudo averiguar a tiempo si encaja otra solución</translation>
+    </message>
+    <message>
+        <source>Clear the marked cell: logic then finishes the picture.</source>
+        <translation>Vacía la casilla marcada: así la lógica termina la imagen.</translation>
+    </message>
+    <message>
+        <source>Fill the marked cell: logic then finishes the picture.</source>
+        <translation>Llena la casilla marcada: así la lógica termina la imagen.</translation>
+    </message>
+    <message>
+        <source>Give the marked cell at the start: logic decides the most from it.</source>
+        <translation>Da la casilla marcada al inicio: a partir de ella la lógica decide más que con ninguna otra.</translation>
+    </message>
+    <message>
+        <source>Looking for a cell that helps…</source>
+        <translation>Buscando una casilla que ayude…</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;There is nothing to play yet: draw a picture first.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Aún no hay nada que jugar: dibuja primero una imagen.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>design</source>
+        <translation>diseño</translation>
+    </message>
+    <message>
+        <source>Save Design</source>
+        <translation>Guardar diseño</translation>
+    </message>
+    <message>
+        <source>Puzzle files (*.non)</source>
+        <translation>Archivos de puzles (*.non)</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The design could not be saved as %1:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;&lt;p&gt;Nothing was written there.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;No se ha podido guardar el diseño como %1:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;&lt;p&gt;No se ha escrito nada ahí.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;There is nothing to share yet: draw a picture first.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Aún no hay nada que compartir: dibuja primero una imagen.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The design&apos;s code is copied: a friend enters it with Game &amp;gt; Enter Puzzle Code (Ctrl+E).&lt;/p&gt;&lt;p&gt;%1&lt;/p&gt;</source>
+        <translation>&lt;p&gt;El código del diseño se ha copiado: un amigo lo introduce con Juego &amp;gt; Introducir código de puzle (Ctrl+E).&lt;/p&gt;&lt;p&gt;%1&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Open Puzzle File</source>
+        <translation>Abrir archivo de puzle</translation>
+    </message>
+    <message>
+        <source>Puzzle files (*.non *.nonpack *.nin *.xml *.g *.mk);;All files (*)</source>
+        <translation>Archivos de puzles (*.non *.nonpack *.nin *.xml *.g *.mk);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>no picture that fits its clues is known</source>
+        <translation>no se conoce ninguna imagen que encaje con sus pistas</translation>
+    </message>
+    <message>
+        <source>the designer draws from %1x%1 to %2x%2 cells</source>
+        <translation>el taller dibuja de %1x%1 a %2x%2 casillas</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;%1 could not be opened as a design:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;No se pudo abrir %1 como diseño:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>The design drawn here has not been kept. Open the file all the same?</source>
+        <translation>El diseño dibujado aquí no se ha conservado. ¿Abrir el archivo de todos modos?</translation>
+    </message>
+    <message>
+        <source>Keep this design in the gallery&apos;s album My designs?</source>
+        <translation>¿Conservar este diseño en el álbum «Mis diseños» de la galería?</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Saved as %1.&lt;/p&gt;&lt;p&gt;A .non file has no room for the cells given at the start: the design&apos;s code keeps them.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Guardado como %1.&lt;/p&gt;&lt;p&gt;Un archivo .non no tiene sitio para las casillas dadas al inicio: el código del diseño las conserva.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
     <name>DurableFile</name>
     <message>
         <source>it is not a regular file</source>
@@ -142,6 +392,10 @@
     <message>
         <source>%1, not solved yet</source>
         <translation>%1, aún sin resolver</translation>
+    </message>
+    <message>
+        <source>My designs</source>
+        <translation>Mis diseños</translation>
     </message>
 </context>
 <context>
@@ -675,6 +929,42 @@ El juego sigue con los valores predeterminados y deja el archivo tal como está.
     <message>
         <source>Difficulty: %1</source>
         <translation>Dificultad: %1</translation>
+    </message>
+    <message>
+        <source>New Design…</source>
+        <translation>Nuevo diseño…</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The design could not be kept in My designs, in %1:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;&lt;p&gt;The file is as it was.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;No se ha podido conservar el diseño en «Mis diseños», en %1:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;&lt;p&gt;El archivo sigue como estaba.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>it does not start with a size and -D-</source>
+        <translation>no empieza por un tamaño y -D-</translation>
+    </message>
+    <message>
+        <source>a design has 5 to 60 cells a side</source>
+        <translation>un diseño tiene de 5 a 60 casillas por lado</translation>
+    </message>
+    <message>
+        <source>it holds a character no code has</source>
+        <translation>contiene un carácter que ningún código tiene</translation>
+    </message>
+    <message>
+        <source>it has too few or too many digits for its size</source>
+        <translation>tiene demasiado pocas o demasiadas cifras para su tamaño</translation>
+    </message>
+    <message>
+        <source>a digit is mistyped, or two are swapped</source>
+        <translation>una cifra está mal escrita, o dos están intercambiadas</translation>
+    </message>
+    <message>
+        <source>its picture is empty</source>
+        <translation>su imagen está vacía</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&quot;%1&quot; is not a design&apos;s code: %2.&lt;/p&gt;&lt;p&gt;Copy the code again as it was given to you.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;«%1» no es un código de diseño: %2.&lt;/p&gt;&lt;p&gt;Vuelve a copiar el código tal como te lo dieron.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

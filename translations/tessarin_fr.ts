@@ -54,6 +54,256 @@
     </message>
 </context>
 <context>
+    <name>DesignSizeBox</name>
+    <message>
+        <source>New Design</source>
+        <translation>Nouveau dessin</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Taille&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Columns:</source>
+        <translation>Colonnes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Rows:</source>
+        <translation>Lignes&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>DesignerWindow</name>
+    <message>
+        <source>Tessarin Designer</source>
+        <translation>Atelier de grilles Tessarin</translation>
+    </message>
+    <message>
+        <source>Take It</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titre&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation>Auteur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Licence:</source>
+        <translation>Licence&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Play It</source>
+        <translation>Jouer</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>Enregistrer sous…</translation>
+    </message>
+    <message>
+        <source>Share Code…</source>
+        <translation>Partager le code…</translation>
+    </message>
+    <message>
+        <source>&amp;Design</source>
+        <translation>&amp;Dessin</translation>
+    </message>
+    <message>
+        <source>&amp;New Design…</source>
+        <translation>&amp;Nouveau dessin…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Puzzle File…</source>
+        <translation>&amp;Ouvrir un fichier de grille…</translation>
+    </message>
+    <message>
+        <source>&amp;Save As…</source>
+        <translation>&amp;Enregistrer sous…</translation>
+    </message>
+    <message>
+        <source>Share &amp;Code…</source>
+        <translation>Partager le &amp;code…</translation>
+    </message>
+    <message>
+        <source>&amp;Play It</source>
+        <translation>&amp;Jouer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Éd&amp;ition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refaire</translation>
+    </message>
+    <message>
+        <source>&amp;Take the Suggestion</source>
+        <translation>Appliquer la &amp;suggestion</translation>
+    </message>
+    <message>
+        <source>&amp;Give or Take Back the Cursor&apos;s Cell</source>
+        <translation>&amp;Donner ou reprendre la case du curseur</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>Tout &amp;effacer</translation>
+    </message>
+    <message>
+        <source>&amp;Invert</source>
+        <translation>&amp;Inverser</translation>
+    </message>
+    <message>
+        <source>Shift &amp;Left</source>
+        <translation>Décaler à &amp;gauche</translation>
+    </message>
+    <message>
+        <source>Shift &amp;Right</source>
+        <translation>Décaler à dr&amp;oite</translation>
+    </message>
+    <message>
+        <source>Shift U&amp;p</source>
+        <translation>Décaler vers le &amp;haut</translation>
+    </message>
+    <message>
+        <source>Shift &amp;Down</source>
+        <translation>Décaler vers le &amp;bas</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror Left and Right</source>
+        <translation>Re&amp;tourner de gauche à droite</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;Top and Bottom</source>
+        <translation>Retourner de ha&amp;ut en bas</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Designing Puzzles</source>
+        <translation>&amp;Dessiner des grilles</translation>
+    </message>
+    <message>
+        <source>The design drawn here has not been kept. Start a new one all the same?</source>
+        <translation>Le dessin tracé ici n&apos;a pas été conservé. En commencer un nouveau quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Working out what logic makes of the picture…</source>
+        <translation>Recherche de ce que la logique fait de l&apos;image…</translation>
+    </message>
+    <message>
+        <source>Draw a picture: the left button fills cells, the right one clears them.</source>
+        <translation>Dessinez une image&#xa0;: le bouton gauche remplit les cases, le droit les vide.</translation>
+    </message>
+    <message>
+        <source>Logic finishes it; hardest technique: %1</source>
+        <translation>La logique la résout&#xa0;; technique la plus difficile&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Unknown yet: logic stalls on the shaded cells, and the search for another solution goes on…</source>
+        <translation>Pas encore connu&#xa0;: la logique bloque sur les cases grisées, et la recherche d&apos;une autre solution continue…</translation>
+    </message>
+    <message>
+        <source>Needs a guess: the shaded cells cannot be decided by logic</source>
+        <translation>Demande un essai&#xa0;: les cases grisées ne peuvent pas être décidées par la logique</translation>
+    </message>
+    <message>
+        <source>More than one solution: the shaded cells can be swapped</source>
+        <translation>Plus d’une solution&#xa0;: les cases grisées peuvent être échangées</translation>
+    </message>
+    <message>
+        <source>Unknown: logic stalls on the shaded cells, and the search could not tell in time whether another solution fits</source>
+        <translation>Inconnu&#xa0;: la logique bloque sur les cases grisées, et la recherche n&apos;a pas pu établir à temps si une autre solution convient</translation>
+    </message>
+    <message>
+        <source>Clear the marked cell: logic then finishes the picture.</source>
+        <translation>Videz la case marquée&#xa0;: la logique achève alors l&apos;image.</translation>
+    </message>
+    <message>
+        <source>Fill the marked cell: logic then finishes the picture.</source>
+        <translation>Remplissez la case marquée&#xa0;: la logique achève alors l&apos;image.</translation>
+    </message>
+    <message>
+        <source>Give the marked cell at the start: logic decides the most from it.</source>
+        <translation>Donnez la case marquée au départ&#xa0;: c&apos;est à partir d&apos;elle que la logique décide le plus.</translation>
+    </message>
+    <message>
+        <source>Looking for a cell that helps…</source>
+        <translation>Recherche d&apos;une case qui aide…</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;There is nothing to play yet: draw a picture first.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Il n&apos;y a encore rien à jouer&#xa0;: dessinez d&apos;abord une image.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>design</source>
+        <translation>dessin</translation>
+    </message>
+    <message>
+        <source>Save Design</source>
+        <translation>Enregistrer le dessin</translation>
+    </message>
+    <message>
+        <source>Puzzle files (*.non)</source>
+        <translation>Fichiers de grilles (*.non)</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The design could not be saved as %1:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;&lt;p&gt;Nothing was written there.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Le dessin n&apos;a pas pu être enregistré sous %1&#xa0;:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;&lt;p&gt;Rien n&apos;y a été écrit.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;There is nothing to share yet: draw a picture first.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Il n&apos;y a encore rien à partager&#xa0;: dessinez d&apos;abord une image.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The design&apos;s code is copied: a friend enters it with Game &amp;gt; Enter Puzzle Code (Ctrl+E).&lt;/p&gt;&lt;p&gt;%1&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Le code du dessin est copié&#xa0;: un ami le saisit avec Partie &amp;gt; Saisir un code de grille (Ctrl+E).&lt;/p&gt;&lt;p&gt;%1&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Open Puzzle File</source>
+        <translation>Ouvrir un fichier de grille</translation>
+    </message>
+    <message>
+        <source>Puzzle files (*.non *.nonpack *.nin *.xml *.g *.mk);;All files (*)</source>
+        <translation>Fichiers de grilles (*.non *.nonpack *.nin *.xml *.g *.mk);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>no picture that fits its clues is known</source>
+        <translation>aucune image connue ne correspond à ses indices</translation>
+    </message>
+    <message>
+        <source>the designer draws from %1x%1 to %2x%2 cells</source>
+        <translation>l&apos;atelier dessine de %1x%1 à %2x%2 cases</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;%1 could not be opened as a design:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;%1 n’a pas pu être ouvert comme dessin&#xa0;:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>The design drawn here has not been kept. Open the file all the same?</source>
+        <translation>Le dessin tracé ici n&apos;a pas été conservé. Ouvrir le fichier quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Keep this design in the gallery&apos;s album My designs?</source>
+        <translation>Conserver ce dessin dans l&apos;album «&#xa0;Mes dessins&#xa0;» de la galerie&#xa0;?</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Saved as %1.&lt;/p&gt;&lt;p&gt;A .non file has no room for the cells given at the start: the design&apos;s code keeps them.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Enregistré sous %1.&lt;/p&gt;&lt;p&gt;Un fichier .non n&apos;a pas de place pour les cases données au départ&#xa0;: le code du dessin les conserve.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
     <name>DurableFile</name>
     <message>
         <source>it is not a regular file</source>
@@ -142,6 +392,10 @@
     <message>
         <source>%1, not solved yet</source>
         <translation>%1, pas encore résolue</translation>
+    </message>
+    <message>
+        <source>My designs</source>
+        <translation>Mes dessins</translation>
     </message>
 </context>
 <context>
@@ -675,6 +929,42 @@ Le jeu continue avec ses paramètres par défaut et laisse le fichier tel quel.<
     <message>
         <source>Difficulty: %1</source>
         <translation>Difficulté&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>New Design…</source>
+        <translation>Nouveau dessin…</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The design could not be kept in My designs, in %1:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;&lt;p&gt;The file is as it was.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Le dessin n&apos;a pas pu être conservé dans «&#xa0;Mes dessins&#xa0;», dans %1&#xa0;:&lt;/p&gt;&lt;p&gt;%2.&lt;/p&gt;&lt;p&gt;Le fichier est resté tel quel.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>it does not start with a size and -D-</source>
+        <translation>il ne commence pas par une taille et -D-</translation>
+    </message>
+    <message>
+        <source>a design has 5 to 60 cells a side</source>
+        <translation>un dessin a de 5 à 60 cases de côté</translation>
+    </message>
+    <message>
+        <source>it holds a character no code has</source>
+        <translation>il contient un caractère qu&apos;aucun code ne contient</translation>
+    </message>
+    <message>
+        <source>it has too few or too many digits for its size</source>
+        <translation>il a trop peu ou trop de chiffres pour sa taille</translation>
+    </message>
+    <message>
+        <source>a digit is mistyped, or two are swapped</source>
+        <translation>un chiffre est mal saisi, ou deux sont inversés</translation>
+    </message>
+    <message>
+        <source>its picture is empty</source>
+        <translation>son image est vide</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&quot;%1&quot; is not a design&apos;s code: %2.&lt;/p&gt;&lt;p&gt;Copy the code again as it was given to you.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;«&#xa0;%1&#xa0;» n&apos;est pas un code de dessin&#xa0;: %2.&lt;/p&gt;&lt;p&gt;Copiez à nouveau le code tel qu&apos;on vous l&apos;a donné.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

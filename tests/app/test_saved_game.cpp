@@ -148,7 +148,7 @@ private slots:
         };
         QVERIFY(refused(changed(4, SavedGame::version + 1)));
         QVERIFY(refused(changed(12, 0)) && refused(changed(12, largestPuzzleSide + 1)));
-        QVERIFY(refused(changed(28, int(PuzzleOrigin::Kind::Design) + 1)));
+        QVERIFY(refused(changed(28, int(PuzzleOrigin::Kind::Gallery) + 1)));
         QVERIFY(refused(changed(32, SavedGame::longestText + 1)) && refused(changed(32, -1)));
     }
 

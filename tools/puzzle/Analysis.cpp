@@ -87,11 +87,8 @@ int analyse(int argc, char** argv)
         std::cout << '\t' << std::fixed << std::setprecision(1) << taken << '\n';
         if (!show)
             continue;
-        for (const PuzzleGrid& solution : verdict.solutions) {
-            for (int y = 0; y < solution.height; ++y)
-                std::cout << PuzzleText::cells(solution.row(y)) << '\n';
-            std::cout << '\n';
-        }
+        for (const PuzzleGrid& solution : verdict.solutions)
+            std::cout << PuzzleText::board(solution) << '\n';
     }
     return status;
 }

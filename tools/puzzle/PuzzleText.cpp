@@ -2,6 +2,7 @@
 #include "PuzzleText.h"
 
 #include "ClueSet.h"
+#include "PuzzleGrid.h"
 #include "TechniqueNames.h"
 
 #include <sstream>
@@ -17,12 +18,25 @@ std::string cells(const std::vector<int>& line)
     return text;
 }
 
+std::string board(const PuzzleGrid& grid)
+{
+    std::string text;
+    for (int y = 0; y < grid.height; ++y)
+        text += cells(grid.row(y)) + '\n';
+    return text;
+}
+
 std::string clueLine(const char* label, const std::vector<std::vector<int>>& lists)
 {
     std::string text = std::string(label) + ":";
     for (size_t i = 0; i < lists.size(); ++i)
         text += (i ? ", " : " ") + clueText(lists[i]);
     return text;
+}
+
+std::string clueLines(const ClueSet& clues)
+{
+    return clueLine("columns", clues.columnClues) + '\n' + clueLine("rows", clues.rowClues) + '\n';
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include <vector>
 
 class ClueSet;
+class PuzzleGrid;
 
 // Plain-text forms of lines and clues for the puzzle tool.
 //
@@ -17,7 +18,11 @@ class ClueSet;
 namespace PuzzleText {
 
 std::string cells(const std::vector<int>& line);
+// A row of cells a line, top to bottom.
+std::string board(const PuzzleGrid& board);
 std::string clueLine(const char* label, const std::vector<std::vector<int>>& lists);
+// The "columns:" and "rows:" lines, each ending in a line break, as readClues reads them.
+std::string clueLines(const ClueSet& clues);
 
 // Reads the "columns:" and "rows:" lines of a text and fills clues in stored order; other
 // lines are ignored. Returns false, with a reason, when either is missing or malformed.

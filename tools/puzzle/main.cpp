@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// tessarin-puzzle: generate puzzles exactly as the game does, and trace the solver.
+// tessarin-puzzle: generate puzzles exactly as the game does, trace the solver, and carry
+// pictures to and from designs' codes.
 #include "Analysis.h"
+#include "DesignCodes.h"
 #include "GalleryListing.h"
 #include "PuzzleInput.h"
 #include "PuzzleText.h"
 
 #include "ClueFit.h"
 #include "ClueSet.h"
+#include "DesignCode.h"
 #include "Difficulty.h"
 #include "DifficultyBands.h"
 #include "PuzzleCode.h"
@@ -43,6 +46,15 @@ int usage()
                  "      size up to 20x15 tries seed after seed from SEED until one falls in it);\n"
                  "      the sizes are those of the game: 5x5, 10x5, 10x10, 15x10, 15x15, 20x15,\n"
                  "      20x20, 25x25, 30x30 and 40x40\n"
+                 "  tessarin-puzzle generate DESIGN-CODE\n"
+                 "      print the design a code such as 10x10-D-... carries (as encode prints it):\n"
+                 "      its code, its verdict as the designer judges it from the cells given\n"
+                 "      (logic, guess, several or unknown, with the hardest technique and the\n"
+                 "      work logic does), its picture and clues, and the cells it gives\n"
+                 "  tessarin-puzzle encode FILE\n"
+                 "      print the design's code of a puzzle file's picture (FILE as solve reads\n"
+                 "      it): the file's goal, or else the one picture that fits its clues; the\n"
+                 "      designer draws 5 to 60 cells a side, and the file's texts stay out\n"
                  "  tessarin-puzzle solve [FILE]\n"
                  "      read a puzzle from FILE (.non, .nin, webpbn .xml, .g, .mk, or the\n"
                  "      \"columns:\" and \"rows:\" lines that generate prints) or standard input,\n"
@@ -107,12 +119,6 @@ bool readSeed(const std::string& text, std::uint32_t& seed)
     return value <= 0xFFFFFFFFull;
 }
 
-void printBoard(const PuzzleGrid& board)
-{
-    for (int y = 0; y < board.height; ++y)
-        std::cout << PuzzleText::cells(board.row(y)) << '\n';
-}
-
 // "easy", "medium", "hard" or "very-hard", in any case, as a band; -1 for none of them.
 int readBand(std::string text)
 {
@@ -145,6 +151,12 @@ int generate(int argc, char** argv)
     if (words.empty() || words.size() > 2)
         return usage();
     const std::string& what = words[0];
+    const char* const codeTakesNothing = "a code names its puzzle; it takes no seed and no difficulty";
+    if (DesignCode::looksLikeOne(what)) {
+        if (words.size() == 2 || band >= 0)
+            return refuse(codeTakesNothing);
+        return showDesign(what);
+    }
     int columns = 0;
     int rows = 0;
     std::uint32_t seed = static_cast<std::uint32_t>(std::time(nullptr));
@@ -157,7 +169,7 @@ int generate(int argc, char** argv)
         if (!code)
             return refuse("\"" + what + "\" is not a puzzle code: " + problemText(problem));
         if (words.size() == 2 || band >= 0)
-            return refuse("a code names its puzzle; it takes no seed and no difficulty");
+            return refuse(codeTakesNothing);
         columns = code->columns;
         rows = code->rows;
         seed = code->seed;
@@ -197,9 +209,7 @@ int generate(int argc, char** argv)
     std::cout << "difficulty " << (made.band >= 0 ? difficultyBands()[made.band].name : "any") << ", "
               << (difficulty.hardestTechnique ? techniqueName(difficulty.hardestTechnique) : "none") << ", "
               << difficulty.deductions << " deductions in " << difficulty.sweeps << " sweeps\n";
-    printBoard(maker.solution());
-    std::cout << PuzzleText::clueLine("columns", maker.clues().columnClues) << '\n'
-              << PuzzleText::clueLine("rows", maker.clues().rowClues) << '\n';
+    std::cout << PuzzleText::board(maker.solution()) << PuzzleText::clueLines(maker.clues());
     return 0;
 }
 
@@ -245,7 +255,7 @@ int solve(int argc, char** argv)
     std::cout << (solved ? "solved" : "not solvable by logic") << "; difficulty "
               << (difficulty.hardestTechnique ? techniqueName(difficulty.hardestTechnique) : "none") << ", "
               << difficulty.deductions << " deductions in " << difficulty.sweeps << " sweeps\n";
-    printBoard(board);
+    std::cout << PuzzleText::board(board);
     return solved ? 0 : 1;
 }
 
@@ -260,6 +270,8 @@ int main(int argc, char** argv)
         return generate(argc, argv);
     if (command == "solve")
         return solve(argc, argv);
+    if (command == "encode")
+        return argc == 3 ? encodeDesign(argv[2]) : usage();
     if (command == "analyse")
         return analyse(argc, argv);
     if (command == "gallery")
