@@ -5,6 +5,7 @@
 #include "ClueSet.h"
 #include "Difficulty.h"
 #include "LinePropagator.h"
+#include "PuzzleLogic.h"
 #include "SolutionSearch.h"
 #include "TechniqueTable.h"
 #include "WhatIf.h"
@@ -28,6 +29,16 @@ bool decided(const std::vector<unsigned char>& cells)
     return std::find(cells.begin(), cells.end(), 0) == cells.end();
 }
 
+// The technique the techniques' solve from a board with cells decided needs at the hardest.
+int hardestFrom(const ClueSet& clues, const std::vector<unsigned char>& start)
+{
+    PuzzleGrid board = gridOf(start, int(clues.columnClues.size()), int(clues.rowClues.size()));
+    ClueSet working = clues;
+    PuzzleLogic logic;
+    logic.solve(board, working);
+    return logic.lastRecord().highestTechnique;
+}
+
 } // namespace
 
 const char* verdictWord(PuzzleVerdict::Kind kind)
@@ -44,6 +55,12 @@ const char* verdictWord(PuzzleVerdict::Kind kind)
 
 PuzzleVerdict judgePuzzle(const ClueSet& clues, std::chrono::milliseconds searchTime)
 {
+    return judgePuzzle(clues, std::vector<unsigned char>(clues.columnClues.size() * clues.rowClues.size(), 0), searchTime);
+}
+
+PuzzleVerdict judgePuzzle(
+    const ClueSet& clues, const std::vector<unsigned char>& start, std::chrono::milliseconds searchTime)
+{
     PuzzleVerdict verdict;
     verdict.fit = ClueFit::of(clues);
     if (verdict.fit.kind != ClueFit::Kind::Fits) {
@@ -54,7 +71,7 @@ PuzzleVerdict judgePuzzle(const ClueSet& clues, std::chrono::milliseconds search
     const int height = int(clues.rowClues.size());
     LinePropagator lines;
     lines.setClues(clues);
-    std::vector<unsigned char> cells(size_t(width) * size_t(height), 0);
+    std::vector<unsigned char> cells = start;
     if (!lines.propagate(cells)) {
         verdict.kind = PuzzleVerdict::Kind::None;
         return verdict;
@@ -63,8 +80,10 @@ PuzzleVerdict judgePuzzle(const ClueSet& clues, std::chrono::milliseconds search
     // be one the seven finish.
     if (decided(cells)) {
         verdict.kind = PuzzleVerdict::Kind::Logic;
-        verdict.hardestTechnique
-            = sevenTechniquesFinish(clues) ? gradePuzzle(clues).hardestTechnique : arrangementsTechnique;
+        const bool blank = std::all_of(start.begin(), start.end(), [](unsigned char cell) { return cell == 0; });
+        verdict.hardestTechnique = !blank ? hardestFrom(clues, start)
+            : sevenTechniquesFinish(clues)  ? gradePuzzle(clues).hardestTechnique
+                                            : arrangementsTechnique;
         verdict.solutions.push_back(gridOf(cells, width, height));
         return verdict;
     }

@@ -35,3 +35,8 @@ const char* verdictWord(PuzzleVerdict::Kind kind);
 // What If and then the search share the time given: what they have not settled by then is
 // Unknown.
 PuzzleVerdict judgePuzzle(const ClueSet& clues, std::chrono::milliseconds searchTime);
+// The same from a board some of whose cells are decided at the start (flat, x + y * width:
+// 0, Filled or Crossed), as a picture's given cells are; logic's hardest technique is then the
+// one the techniques' solve from that board needs.
+PuzzleVerdict judgePuzzle(
+    const ClueSet& clues, const std::vector<unsigned char>& start, std::chrono::milliseconds searchTime);

@@ -356,6 +356,7 @@ bool DesignerWindow::SaveAs(const QString& chosenPath)
     file.author = design.author;
     file.licence = design.licence;
     file.goal = design.picture();
+    file.givens = design.givens;
     QString why;
     if (!DurableFile::write(path, QByteArray::fromStdString(writeNon(file)), &why)) {
         Prompt::tell(this,
@@ -364,11 +365,6 @@ bool DesignerWindow::SaveAs(const QString& chosenPath)
         return false;
     }
     keep();
-    if (!design.givens.empty())
-        Prompt::tell(this,
-            tr("<p>Saved as %1.</p><p>A .non file has no room for the cells given at the start: the design's code "
-               "keeps them.</p>")
-                .arg(QDir::toNativeSeparators(path).toHtmlEscaped()));
     return true;
 }
 

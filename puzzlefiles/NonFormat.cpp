@@ -53,6 +53,8 @@ private:
     std::string takeSize(std::string_view value, bool wide);
     std::string takeClue(std::string_view line);
     std::string startGoal(std::string_view value);
+    // A cell shown decided at the start: "given COLUMN,ROW", counted from 1.
+    std::string takeGiven(std::string_view value);
     // Adds a goal line's cells; false once the goal is complete.
     bool addGoalCells(std::string_view cells);
     std::string finishGoal();
@@ -175,7 +177,26 @@ std::string NonReader::takeKey(std::string_view line)
         puzzle.licence = textValue(value);
     else if (key == "color" || key == "colour")
         return colourRefusal;
+    else if (key == "given")
+        return takeGiven(value);
     // Anything else (catalogue, maxrule, keys of later writers) says nothing about the board.
+    return "";
+}
+
+std::string NonReader::takeGiven(std::string_view value)
+{
+    std::string_view rest = value;
+    CountText column;
+    CountText row;
+    const bool read = readCount(rest, column) && !rest.empty() && rest.front() == ',' && (rest.remove_prefix(1), true)
+        && readCount(rest, row) && rest.empty();
+    if (!read || (!column.tooLarge && column.value < 1) || (!row.tooLarge && row.value < 1))
+        return "a given cell should be its column and row counted from 1, as \"given 3,2\", not \"" + excerpt(value)
+            + "\"";
+    // A number too large for any board is kept as one past the largest, for the checks to
+    // refuse as off the board.
+    const auto index = [](const CountText& count) { return (count.tooLarge ? largestPuzzleSide + 1 : count.value) - 1; };
+    reading.puzzle.givens.emplace_back(index(column), index(row));
     return "";
 }
 
@@ -330,6 +351,8 @@ std::string writeNon(const PuzzleFile& puzzle)
             for (int x = 0; x < goal.width; ++x)
                 text += goal.cells[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)] == Filled ? '1' : '0';
         text += "\"\n";
+        for (const auto& [x, y] : puzzle.givens)
+            text += "given " + std::to_string(x + 1) + "," + std::to_string(y + 1) + "\n";
     }
     return text;
 }

@@ -5,8 +5,10 @@
 
 #include <string>
 
-// The ".non" format: "key value" lines (width, height, title, by, copyright, license, goal),
-// "rows" and "columns" each followed by one clue line per line of the board, "#" comments.
+// The ".non" format: "key value" lines (width, height, title, by, copyright, license, goal,
+// and "given COLUMN,ROW" for each cell shown decided at the start, counted from 1, which
+// readers that do not know it pass over), "rows" and "columns" each followed by one clue line
+// per line of the board, "#" comments.
 // A ".nonpack" holds several such puzzles between "====" lines; the first is read.
 PuzzleFileReading readNon(const std::string& text);
 

@@ -6,6 +6,7 @@
 #include "ClueText.h"
 #include "TextLines.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -73,6 +74,23 @@ std::string goalProblem(const PuzzleFile& puzzle, const SourceLines& where)
     return "";
 }
 
+std::string givensProblem(const PuzzleFile& puzzle)
+{
+    const int columns = static_cast<int>(puzzle.clues.columnClues.size());
+    const int rows = static_cast<int>(puzzle.clues.rowClues.size());
+    for (std::size_t i = 0; i < puzzle.givens.size(); ++i) {
+        const auto [x, y] = puzzle.givens[i];
+        const std::string cell = "column " + std::to_string(x + 1) + ", row " + std::to_string(y + 1);
+        if (x >= columns || y >= rows)
+            return "the cell it gives at " + cell + " lies off the " + std::to_string(columns) + "x"
+                + std::to_string(rows) + " board";
+        if (std::find(puzzle.givens.begin(), puzzle.givens.begin() + long(i), puzzle.givens[i])
+            != puzzle.givens.begin() + long(i))
+            return "it gives the cell at " + cell + " twice";
+    }
+    return "";
+}
+
 std::string puzzleProblem(const PuzzleFile& puzzle, const SourceLines& where)
 {
     const ClueSet& clues = puzzle.clues;
@@ -107,7 +125,11 @@ std::string puzzleProblem(const PuzzleFile& puzzle, const SourceLines& where)
         return "the columns fill " + std::to_string(fit.columnCells) + " cells and the rows "
             + std::to_string(fit.rowCells) + "; no picture fits both";
 
-    return puzzle.goal.width == 0 && puzzle.goal.height == 0 ? "" : goalProblem(puzzle, where);
+    if (puzzle.goal.width == 0 && puzzle.goal.height == 0)
+        return puzzle.givens.empty() ? "" : "it gives cells at the start but no goal to take them from";
+    if (const std::string problem = goalProblem(puzzle, where); !problem.empty())
+        return problem;
+    return givensProblem(puzzle);
 }
 
 } // namespace

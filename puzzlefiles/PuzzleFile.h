@@ -6,6 +6,8 @@
 
 #include <cstddef>
 #include <string>
+#include <utility>
+#include <vector>
 
 // A puzzle as a file the player owns gives it.
 struct PuzzleFile {
@@ -16,6 +18,9 @@ struct PuzzleFile {
     std::string title, author, copyright, licence;
     // The solution the file gives (Filled and Crossed only), width 0 when it gives none.
     PuzzleGrid goal;
+    // Cells the player is shown decided at the start, (column, row) from 0, as the goal has
+    // them: a picture may need a few for logic to finish it. Only a file with a goal has any.
+    std::vector<std::pair<int, int>> givens;
 };
 
 // What reading a file gave: the puzzle, or why there is none.

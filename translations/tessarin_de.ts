@@ -298,10 +298,6 @@
         <source>Keep this design in the gallery&apos;s album My designs?</source>
         <translation>Diesen Entwurf im Album „Meine Entwürfe“ der Galerie aufbewahren?</translation>
     </message>
-    <message>
-        <source>&lt;p&gt;Saved as %1.&lt;/p&gt;&lt;p&gt;A .non file has no room for the cells given at the start: the design&apos;s code keeps them.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Gespeichert als %1.&lt;/p&gt;&lt;p&gt;Eine .non-Datei hat keinen Platz für die zu Beginn vorgegebenen Felder: Der Code des Entwurfs bewahrt sie auf.&lt;/p&gt;</translation>
-    </message>
 </context>
 <context>
     <name>DurableFile</name>

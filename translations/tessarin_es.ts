@@ -298,10 +298,6 @@
         <source>Keep this design in the gallery&apos;s album My designs?</source>
         <translation>¿Conservar este diseño en el álbum «Mis diseños» de la galería?</translation>
     </message>
-    <message>
-        <source>&lt;p&gt;Saved as %1.&lt;/p&gt;&lt;p&gt;A .non file has no room for the cells given at the start: the design&apos;s code keeps them.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Guardado como %1.&lt;/p&gt;&lt;p&gt;Un archivo .non no tiene sitio para las casillas dadas al inicio: el código del diseño las conserva.&lt;/p&gt;</translation>
-    </message>
 </context>
 <context>
     <name>DurableFile</name>

@@ -298,10 +298,6 @@
         <source>Keep this design in the gallery&apos;s album My designs?</source>
         <translation>Conserver ce dessin dans l&apos;album «&#xa0;Mes dessins&#xa0;» de la galerie&#xa0;?</translation>
     </message>
-    <message>
-        <source>&lt;p&gt;Saved as %1.&lt;/p&gt;&lt;p&gt;A .non file has no room for the cells given at the start: the design&apos;s code keeps them.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Enregistré sous %1.&lt;/p&gt;&lt;p&gt;Un fichier .non n&apos;a pas de place pour les cases données au départ&#xa0;: le code du dessin les conserve.&lt;/p&gt;</translation>
-    </message>
 </context>
 <context>
     <name>DurableFile</name>

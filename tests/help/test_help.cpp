@@ -125,7 +125,7 @@ private slots:
     {
         for (const QString& language : languages) {
             const QDir folder(source.filePath(language));
-            for (const QString page : {"index.html", "howtoplay.html", "methods.html"}) {
+            for (const QString page : {"index.html", "howtoplay.html", "methods.html", "designing.html"}) {
                 QStringList links, broken;
                 const QString path = QDir(language).filePath(page);
                 forEachFragment(*load(path, this), [&](const QTextFragment& fragment) {

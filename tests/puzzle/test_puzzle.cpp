@@ -71,6 +71,17 @@ private slots:
         // Untitled, it is called by its file's name.
         QCOMPARE(two.title, std::string("diagonal.non"));
         QCOMPARE(two.columns() * 10 + two.rows(), 22);
+
+        // One cell given from the file's goal settles the diagonal: logic finishes it from there.
+        PuzzleFile given = twice;
+        given.goal.cells = {{Filled, Crossed}, {Crossed, Filled}};
+        given.givens = {{1, 0}};
+        const Puzzle pinned = puzzleFromFile(given, "pinned.non", fileSearchTime);
+        QCOMPARE(pinned.verdict, PuzzleVerdict::Kind::Logic);
+        QCOMPARE(pinned.oneSolution().cells, given.goal.cells);
+        QCOMPARE(pinned.givens, given.givens);
+        QCOMPARE(pinned.startBoard().cells, std::vector<std::vector<int>>({{Blank, Blank}, {Crossed, Blank}}));
+        QVERIFY(pinned.difficulty.hardestTechnique > 0);
     }
 };
 

@@ -275,6 +275,18 @@ private slots:
             {"rowsfirst.non", nullptr, "rows\n1\n", {"before", "height"}, 1},
             {"shortgoal.non", nullptr, "width 2\nheight 1\nrows\n2\ncolumns\n1\n1\ngoal \"1\"\n",
                 {"goal", "1 cells", "2x1"}, 8},
+            {"givenbare.non", nullptr, "width 1\nheight 1\nrows\n1\ncolumns\n1\ngiven 1,1\n",
+                {"gives cells", "no goal"}, 0},
+            {"givenoff.non", nullptr, "width 2\nheight 1\nrows\n2\ncolumns\n1\n1\ngoal \"11\"\ngiven 3,1\n",
+                {"column 3, row 1", "off the 2x1"}, 0},
+            {"givenhuge.non", nullptr,
+                "width 2\nheight 1\nrows\n2\ncolumns\n1\n1\ngoal \"11\"\ngiven 1,99999999999999999999\n",
+                {"off the 2x1"}, 0},
+            {"giventwice.non", nullptr,
+                "width 2\nheight 1\nrows\n2\ncolumns\n1\n1\ngoal \"11\"\ngiven 2,1\ngiven 2,1\n",
+                {"column 2, row 1", "twice"}, 0},
+            {"givenzero.non", nullptr, "width 1\nheight 1\ngiven 0,1\n", {"counted from 1", "0,1"}, 3},
+            {"givenword.non", nullptr, "width 1\nheight 1\ngiven top left\n", {"counted from 1", "top left"}, 3},
             {"huge.non", nullptr, "width 99999999999999999999\n", {"99999999999999999999", "wide", "larger"}, 1},
             {"many.non", nullptr, sixHundredNumbers, {"more numbers", "1000 cells"}, 4},
             {"huge.nin", nullptr, "1 1\n99999999999999999999\n1\n", {"99999999999999999999", "longer"}, 2},
@@ -345,6 +357,7 @@ private slots:
         bare.clues.rowClues = {{1}};
         bare.goal.resize(1, 1);
         bare.goal.cells[0][0] = Filled;
+        bare.givens = {{0, 0}};
         const PuzzleFile lantern = readPuzzleFile("lantern.non", fileText("lantern.non")).puzzle;
         QVERIFY(lantern.clues.rowClues == lanternRows);
 
@@ -360,6 +373,7 @@ private slots:
             QVERIFY(again.puzzle.clues.columnClues == original->clues.columnClues);
             QVERIFY(again.puzzle.clues.rowClues == original->clues.rowClues);
             QCOMPARE(pictureOf(again.puzzle.goal), pictureOf(original->goal));
+            QVERIFY(again.puzzle.givens == original->givens);
         }
         // Written as the format's readers expect: quotes and '&' as entities, one line per
         // value, a licence code bare, clues in reading order.
@@ -369,6 +383,7 @@ private slots:
         QVERIFY(written.find("\nrows\n1,1\n1\n1\n") != std::string::npos);
         QVERIFY(written.find("\ncolumns\n2\n0\n1,1\n") != std::string::npos);
         QVERIFY(writeNon(bare).find("license CC0-1.0\n") != std::string::npos);
+        QVERIFY(writeNon(bare).find("\ngiven 1,1\n") != std::string::npos);
         QVERIFY(writeNon(lantern).find("\nrows\n3,1\n0\n1,2\n2,2\n2,1\n") != std::string::npos);
     }
 };

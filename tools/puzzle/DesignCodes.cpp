@@ -98,7 +98,9 @@ int encodeDesign(const std::string& path)
             return fail(name + " has no one picture: " + noOnePicture(verdict.kind));
         picture = std::move(verdict.solutions.front());
     }
-    std::cout << DesignCode::of(Design::of(picture)) << '\n';
+    Design design = Design::of(picture);
+    design.givens = file.givens;
+    std::cout << DesignCode::of(design) << '\n';
     return 0;
 }
 
