@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PuzzleFromFile.h"
 
-#include "CellState.h"
 #include "PuzzleFile.h"
 #include "PuzzleLogic.h"
 
@@ -30,22 +29,18 @@ Puzzle judgedPuzzle(const ClueSet& clues, std::chrono::milliseconds searchTime)
     return puzzle;
 }
 
-Puzzle judgedPuzzle(const ClueSet& clues, const PuzzleGrid& goal, const std::vector<std::pair<int, int>>& givens,
-    std::chrono::milliseconds searchTime)
+Puzzle judgedPuzzle(const PuzzleFile& file, std::chrono::milliseconds searchTime)
 {
-    if (givens.empty())
-        return judgedPuzzle(clues, searchTime);
+    if (file.givens.empty())
+        return judgedPuzzle(file.clues, searchTime);
     Puzzle puzzle;
-    puzzle.clues.columnClues = clues.columnClues;
-    puzzle.clues.rowClues = clues.rowClues;
-    std::vector<unsigned char> start(std::size_t(goal.width) * std::size_t(goal.height), 0);
-    for (const auto& [x, y] : givens)
-        start[std::size_t(x + y * goal.width)] = goal.cells[std::size_t(x)][std::size_t(y)] == Filled ? 1 : 2;
-    PuzzleVerdict verdict = judgePuzzle(puzzle.clues, start, searchTime);
+    puzzle.clues.columnClues = file.clues.columnClues;
+    puzzle.clues.rowClues = file.clues.rowClues;
+    PuzzleVerdict verdict = judgePuzzle(puzzle.clues, givenCells(file), searchTime);
     puzzle.verdict = verdict.kind;
     puzzle.solutions = std::move(verdict.solutions);
     if (puzzle.hasOneSolution())
-        puzzle.givens = givens;
+        puzzle.givens = file.givens;
     if (puzzle.verdict == PuzzleVerdict::Kind::Logic) {
         // The work logic does from the givens, as the win screen tells it.
         PuzzleGrid board = puzzle.startBoard();
@@ -59,7 +54,7 @@ Puzzle judgedPuzzle(const ClueSet& clues, const PuzzleGrid& goal, const std::vec
 
 Puzzle puzzleFromFile(const PuzzleFile& file, const std::string& path, std::chrono::milliseconds searchTime)
 {
-    Puzzle puzzle = judgedPuzzle(file.clues, file.goal, file.givens, searchTime);
+    Puzzle puzzle = judgedPuzzle(file, searchTime);
     // Unsettled, the file's own picture is still one that fits.
     if (puzzle.solutions.empty() && puzzle.verdict == PuzzleVerdict::Kind::Unknown && file.goal.width > 0)
         puzzle.solutions.push_back(file.goal);

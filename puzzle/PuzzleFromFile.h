@@ -5,8 +5,6 @@
 
 #include <chrono>
 #include <string>
-#include <utility>
-#include <vector>
 
 struct PuzzleFile;
 
@@ -17,10 +15,9 @@ constexpr std::chrono::milliseconds fileSearchTime {1500};
 // Clues judged into a puzzle: its verdict, the solutions found and, when logic finishes it,
 // its grade; no origin or texts yet.
 Puzzle judgedPuzzle(const ClueSet& clues, std::chrono::milliseconds searchTime);
-// The same from cells given at the start, as the goal has them: the givens are the puzzle's
-// when one picture fits.
-Puzzle judgedPuzzle(const ClueSet& clues, const PuzzleGrid& goal, const std::vector<std::pair<int, int>>& givens,
-    std::chrono::milliseconds searchTime);
+// A file's clues judged from the cells it gives at the start, which are the puzzle's when one
+// picture fits.
+Puzzle judgedPuzzle(const PuzzleFile& file, std::chrono::milliseconds searchTime);
 
 // The puzzle a file gave, judged: its verdict, solutions and grade, its texts, and the path it
 // was opened from as its origin. Untitled, it takes the file's name without its folder.

@@ -23,6 +23,10 @@ struct PuzzleFile {
     std::vector<std::pair<int, int>> givens;
 };
 
+// The board the givens decide, flat (x + y * width): 0 for a cell not given, Filled or Crossed
+// as the goal has it for one that is.
+std::vector<unsigned char> givenCells(const PuzzleFile& puzzle);
+
 // What reading a file gave: the puzzle, or why there is none.
 struct PuzzleFileReading {
     bool read = false;

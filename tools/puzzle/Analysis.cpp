@@ -72,7 +72,7 @@ int analyse(int argc, char** argv)
         const bool read = readPuzzleInput(path, puzzle, error);
         PuzzleVerdict verdict;
         if (read)
-            verdict = judgePuzzle(puzzle.clues, searchTime);
+            verdict = judgePuzzle(puzzle.clues, givenCells(puzzle), searchTime);
         const double taken
             = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
         std::cout << oneField(path) << '\t';
