@@ -2,24 +2,13 @@
 #include "DesignPuzzle.h"
 
 #include "CellState.h"
+#include "CodeAlphabet.h"
 #include "DesignCode.h"
 #include "DesignVerdict.h"
-#include "PuzzleLogic.h"
 
 #include <cstdio>
 
 namespace {
-
-// FNV-1a, 32 bits: the same number from the same text on every machine.
-std::uint32_t hashOf(const std::string& text)
-{
-    std::uint32_t hash = 2166136261u;
-    for (const unsigned char c : text) {
-        hash ^= c;
-        hash *= 16777619u;
-    }
-    return hash;
-}
 
 PuzzleGrid gridOf(const std::vector<unsigned char>& cells, int width, int height)
 {
@@ -36,7 +25,7 @@ PuzzleGrid gridOf(const std::vector<unsigned char>& cells, int width, int height
 std::string designId(const Design& design)
 {
     char hex[9];
-    std::snprintf(hex, sizeof hex, "%08x", unsigned(hashOf(DesignCode::of(design))));
+    std::snprintf(hex, sizeof hex, "%08x", unsigned(CodeAlphabet::hashOf(DesignCode::of(design))));
     return std::string("design-") + hex;
 }
 
@@ -79,16 +68,8 @@ Puzzle designPuzzle(const Design& design, std::chrono::milliseconds searchTime)
         puzzle.solutions.push_back(gridOf(verdict.otherPicture(), design.columns, design.rows));
     if (puzzle.hasOneSolution())
         puzzle.givens = design.givens;
-    if (puzzle.verdict == PuzzleVerdict::Kind::Logic) {
-        // The work logic does from the givens, as the win screen tells it.
-        PuzzleGrid board = puzzle.startBoard();
-        ClueSet working = puzzle.clues;
-        PuzzleLogic logic;
-        logic.solve(board, working);
-        puzzle.difficulty.hardestTechnique = verdict.hardestTechnique();
-        puzzle.difficulty.deductions = logic.lastRecord().deductions;
-        puzzle.difficulty.sweeps = logic.lastRecord().sweeps;
-    }
+    if (puzzle.verdict == PuzzleVerdict::Kind::Logic)
+        puzzle.difficulty = puzzle.workFromStart(verdict.hardestTechnique());
     puzzle.origin.kind = PuzzleOrigin::Kind::Gallery;
     puzzle.origin.place = designId(design);
     puzzle.title = design.title;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GalleryPuzzle.h"
 
-#include "PuzzleLogic.h"
 
 Puzzle galleryPuzzle(const GalleryPicture& picture, const std::string& language)
 {
@@ -19,13 +18,7 @@ Puzzle galleryPuzzle(const GalleryPicture& picture, const std::string& language)
     puzzle.copyright = "Copyright (c) Microsoft Corporation";
     puzzle.licence = "MIT";
     puzzle.givens = picture.givens;
-    // The work logic does from the givens, as the win screen tells it.
-    PuzzleGrid board = puzzle.startBoard();
-    ClueSet working = puzzle.clues;
-    PuzzleLogic logic;
-    logic.solve(board, working);
-    puzzle.difficulty.deductions = logic.lastRecord().deductions;
-    puzzle.difficulty.sweeps = logic.lastRecord().sweeps;
+    puzzle.difficulty = puzzle.workFromStart(picture.technique);
     for (const int index : picture.colours)
         puzzle.colours.push_back(index < 0 ? -1 : int(picture.palette[std::size_t(index)] & 0xffffffu));
     return puzzle;

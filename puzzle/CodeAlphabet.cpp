@@ -15,3 +15,13 @@ int CodeAlphabet::digitOf(char c)
             return d;
     return -1;
 }
+
+std::uint32_t CodeAlphabet::hashOf(const std::string& text)
+{
+    std::uint32_t hash = 2166136261u;
+    for (const unsigned char c : text) {
+        hash ^= c;
+        hash *= 16777619u;
+    }
+    return hash;
+}

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Puzzle.h"
 
+#include "PuzzleLogic.h"
+
 #include <cinttypes>
 #include <cstdio>
 
@@ -48,4 +50,13 @@ std::string clueFingerprint(const ClueSet& clues)
     char hex[17];
     std::snprintf(hex, sizeof hex, "%016" PRIx64, hash);
     return hex;
+}
+
+Difficulty Puzzle::workFromStart(int hardestTechnique) const
+{
+    PuzzleGrid board = startBoard();
+    ClueSet working = clues;
+    PuzzleLogic logic;
+    logic.solve(board, working);
+    return {hardestTechnique, logic.lastRecord().deductions, logic.lastRecord().sweeps};
 }

@@ -54,6 +54,9 @@ struct Puzzle {
     PuzzleGrid oneSolution() const;
     // A blank board of its size with the givens entered as its one solution has them.
     PuzzleGrid startBoard() const;
+    // A grade with that hardest technique and the work the techniques' solve does from the
+    // start board, as the win screen tells it.
+    Difficulty workFromStart(int hardestTechnique) const;
 };
 
 // Sixteen hex digits that stand for clue lists, the same on every machine, so that a puzzle

@@ -14,6 +14,7 @@ namespace {
 using CodeAlphabet::base;
 using CodeAlphabet::digitOf;
 using CodeAlphabet::digits;
+using CodeAlphabet::hashOf;
 
 // Catches one wrong digit and most swaps of two: each digit weighs by its place, and the size
 // counts too, so a code typed with another size is refused rather than giving a stranger.
@@ -25,17 +26,6 @@ int checkDigit(const std::string& seedDigits, int columns, int rows, int band)
     for (std::size_t i = 0; i < seedDigits.size(); ++i)
         sum += static_cast<int>(i + 2) * digitOf(seedDigits[i]);
     return sum % base;
-}
-
-// FNV-1a, 32 bits: the same number from the same text on every machine.
-std::uint32_t hashOf(const std::string& text)
-{
-    std::uint32_t hash = 2166136261u;
-    for (const unsigned char c : text) {
-        hash ^= c;
-        hash *= 16777619u;
-    }
-    return hash;
 }
 
 std::string fingerprint(const ClueSet& clues)

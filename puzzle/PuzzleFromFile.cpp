@@ -2,7 +2,6 @@
 #include "PuzzleFromFile.h"
 
 #include "PuzzleFile.h"
-#include "PuzzleLogic.h"
 
 namespace {
 
@@ -41,14 +40,8 @@ Puzzle judgedPuzzle(const PuzzleFile& file, std::chrono::milliseconds searchTime
     puzzle.solutions = std::move(verdict.solutions);
     if (puzzle.hasOneSolution())
         puzzle.givens = file.givens;
-    if (puzzle.verdict == PuzzleVerdict::Kind::Logic) {
-        // The work logic does from the givens, as the win screen tells it.
-        PuzzleGrid board = puzzle.startBoard();
-        ClueSet working = puzzle.clues;
-        PuzzleLogic logic;
-        logic.solve(board, working);
-        puzzle.difficulty = {verdict.hardestTechnique, logic.lastRecord().deductions, logic.lastRecord().sweeps};
-    }
+    if (puzzle.verdict == PuzzleVerdict::Kind::Logic)
+        puzzle.difficulty = puzzle.workFromStart(verdict.hardestTechnique);
     return puzzle;
 }
 

@@ -2,6 +2,7 @@
 #include "DesignCode.h"
 #include "DesignList.h"
 #include "DesignPuzzle.h"
+#include "design/DesignRows.h"
 #include "PuzzleFileReader.h"
 #include "WindowDriver.h"
 
@@ -14,30 +15,9 @@ namespace {
 
 using Rows = std::vector<std::string>;
 
-Design designOf(const Rows& rows)
-{
-    Design design = Design::blank(int(rows.front().size()), int(rows.size()));
-    for (int y = 0; y < design.rows; ++y)
-        for (int x = 0; x < design.columns; ++x)
-            design.set(x, y, rows[std::size_t(y)][std::size_t(x)] == '#');
-    return design;
-}
-
 // Two cells on a diagonal: the other diagonal has the same clues.
 const Rows swappable = {"..........", ".#........", "..#.......", "..........", "##########", "#.#.#.#.#.",
     "..........", "##########", "#........#", "##########"};
-
-std::vector<std::string> filledRows(const Design& design)
-{
-    std::vector<std::string> rows;
-    for (int y = 0; y < design.rows; ++y) {
-        std::string row;
-        for (int x = 0; x < design.columns; ++x)
-            row += design.filled(x, y) ? '#' : '.';
-        rows.push_back(row);
-    }
-    return rows;
-}
 
 QByteArray designsFile()
 {
@@ -92,11 +72,11 @@ private slots:
         drag(canvas, Qt::RightButton, {3, 2}, {3, 2});
         // With Shift from the press, a rectangle; past the edge it stops there.
         drag(canvas, Qt::LeftButton, {10, 6}, {14, 8}, Qt::ShiftModifier);
-        QCOMPARE(filledRows(designer.history().design()),
+        QCOMPARE(rowsOf(designer.history().design()),
             (Rows {"............", "............", ".##.###.....", "............", "............", "............",
                 "..........##", "..........##", "..........##"}));
         designer.Undo();
-        QCOMPARE(filledRows(designer.history().design())[6], std::string("............"));
+        QCOMPARE(rowsOf(designer.history().design())[6], std::string("............"));
         designer.Redo();
 
         // The keys' cursor starts where the last press was; a key held while it moves draws.
@@ -110,11 +90,11 @@ private slots:
         QTest::keyPress(canvas, Qt::Key_Space);
         QTest::keyClick(canvas, Qt::Key_Up);
         QTest::keyRelease(canvas, Qt::Key_Space);
-        QCOMPARE(filledRows(designer.history().design())[6], std::string(".......#..##"));
-        QCOMPARE(filledRows(designer.history().design())[7], std::string(".......#...#"));
+        QCOMPARE(rowsOf(designer.history().design())[6], std::string(".......#..##"));
+        QCOMPARE(rowsOf(designer.history().design())[7], std::string(".......#...#"));
         designer.Undo();
-        QCOMPARE(filledRows(designer.history().design())[6], std::string("..........##"));
-        QCOMPARE(filledRows(designer.history().design())[7], std::string("...........#"));
+        QCOMPARE(rowsOf(designer.history().design())[6], std::string("..........##"));
+        QCOMPARE(rowsOf(designer.history().design())[7], std::string("...........#"));
     }
 
     // The verdict comes as the picture changes, its shading on the cells it names, and its
