@@ -73,10 +73,7 @@ Puzzle MainWindow::puzzleOf(const GalleryPicture& picture) const
             return puzzle;
         }
     // Gone from the file since the browser read it: played from its picture as it was shown.
-    Design drawn = Design::blank(picture.columns, picture.rows);
-    for (int x = 0; x < picture.columns; ++x)
-        for (int y = 0; y < picture.rows; ++y)
-            drawn.set(x, y, picture.filled(x, y));
+    Design drawn = Design::of(picture.solution());
     drawn.givens = picture.givens;
     drawn.title = picture.title("en");
     return designPuzzle(drawn, fileSearchTime);

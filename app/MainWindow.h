@@ -55,8 +55,8 @@ public:
     // The board of a picture begun and not finished: the one in play, or one kept when left.
     std::optional<PuzzleGrid> begunBoard(const GalleryPicture& picture) const;
     void StartNewGame(int columns, int rows, int mode);
-    // Plays a design in the checked mode (as it was left, if it was begun), kept in "My
-    // designs" first when keep says so.
+    // Plays a design in the checked mode, or as it was left if it was begun, as the picture
+    // of "My designs" it is kept as.
     void StartDesign(const Design& design);
     // The designer, made the first time it is asked for; hidden until shown.
     DesignerWindow& designer();

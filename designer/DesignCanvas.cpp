@@ -36,7 +36,6 @@ DesignCanvas::DesignCanvas(DesignHistory& history, QWidget* parent)
 {
     painter_.setLook(look());
     setFocusPolicy(Qt::StrongFocus);
-    setMouseTracking(false);
     setMinimumSize(240, 240);
 }
 

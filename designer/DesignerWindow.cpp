@@ -109,18 +109,14 @@ QWidget* DesignerWindow::buildPanel()
     connect(licence_, &QComboBox::activated, this, &DesignerWindow::textsEdited);
 
     column->addSpacing(16);
-    const auto button = [&](const QString& text, void (DesignerWindow::*slot)()) {
+    const auto button = [&](const QString& text, const std::function<void()>& command) {
         auto* pushButton = new QPushButton(text, panel);
-        connect(pushButton, &QPushButton::clicked, this, slot);
+        connect(pushButton, &QPushButton::clicked, this, command);
         column->addWidget(pushButton);
     };
-    button(tr("Play It"), &DesignerWindow::PlayIt);
-    auto* save = new QPushButton(tr("Save As…"), panel);
-    connect(save, &QPushButton::clicked, this, [this] { SaveAs(); });
-    column->addWidget(save);
-    auto* share = new QPushButton(tr("Share Code…"), panel);
-    connect(share, &QPushButton::clicked, this, [this] { ShareCode(); });
-    column->addWidget(share);
+    button(tr("Play It"), [this] { PlayIt(); });
+    button(tr("Save As…"), [this] { SaveAs(); });
+    button(tr("Share Code…"), [this] { ShareCode(); });
     column->addStretch(1);
     return panel;
 }
